@@ -1,0 +1,26 @@
+#pragma once
+// The resemblance-and-clustering routine: resemblance, clustering, linkage
+// report, CLUSTER.LST and dendrogram in one call.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resemblance/resemblance.h"
+#include "run/host.h"
+#include "run/matrix.h"
+#include "run/run_context.h"
+
+namespace tw {
+
+// run_mode 1 (observed run): reads the linkage options from ctx.settings,
+// writes the report text, CLUSTER.LST and the dendrogram, and copies
+// w.DistanceFlag to ctx.DistanceFlag. run_mode 2 (replicate): the same
+// arithmetic, records into `links`, writes and draws nothing.
+// `labels` are the object labels (GroupLabel in the observed run).
+RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
+                                 std::int32_t n, std::int16_t run_mode, LinkArrays links,
+                                 const std::vector<std::string>& labels,
+                                 std::string& resample_flag);
+
+}  // namespace tw

@@ -1,0 +1,2 @@
+# Sources of the cluster stage.
+target_sources(tarnwick_core PRIVATE)

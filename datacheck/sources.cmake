@@ -1,0 +1,2 @@
+# Sources of the datacheck stage.
+target_sources(tarnwick_core PRIVATE)

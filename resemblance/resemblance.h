@@ -1,0 +1,25 @@
+#pragma once
+// The resemblance stage: first half of the resemblance-and-clustering
+// routine. Fills the upper triangle of w.SimMatrix (re-created 0..n by 0..n)
+// with the measure ctx.MeasureIndex over ctx.NumVars species of the rows
+// 1..n of x, and sets w.DistanceFlag and w.MeasureName.
+
+#include <cstdint>
+#include <string>
+
+#include "run/host.h"
+#include "run/matrix.h"
+#include "run/run_context.h"
+
+namespace tw {
+
+enum class RoutineExit {
+    Normal,     // all pairs computed; clustering follows
+    Resample,   // Bray-Curtis zero pair in a replicate: resample_flag = "R"
+    Abandoned,  // heterogeneity ratio poor fit answered "No": every file closed
+};
+
+RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
+                                std::int32_t n, std::int16_t run_mode, std::string& resample_flag);
+
+}  // namespace tw

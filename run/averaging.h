@@ -1,0 +1,25 @@
+#pragma once
+// Replicate groups and the average abundance matrix.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "run/host.h"
+#include "run/matrix.h"
+#include "run/run_context.h"
+
+namespace tw {
+
+// Average, for each group g = 1..num_groups, the next group-size rows of
+// `data` into row g of `out` (re-created by the caller), transform the
+// means by ctx.TransformCode, and label each group in `group_label`.
+// The group size is ctx.RepCount(g) with run_mode 1, and
+// ctx.RepCount(group_map[map_row][g]) with any other run_mode.
+// With ctx.PrintAvgFlag "Y" or "y" the average-matrix file
+// (ctx.settings.average_file) is written and the flag set to "N".
+void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
+                    const Matrix<float>& data, std::vector<std::string>& group_label,
+                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode);
+
+}  // namespace tw

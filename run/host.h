@@ -1,0 +1,81 @@
+#pragma once
+// The one channel between the computational core and the outside world.
+//
+// The windows implement it with widgets; the tests implement it with a
+// scripted host that records what was printed and answers questions from a
+// queue. The core never blocks on anything but Host::ask.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "run/printer.h"
+#include "run/text_target.h"
+
+namespace tw {
+
+enum class Answer { Yes, No, Cancel, Ok };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+
+// Windows and the controls whose visibility the core changes.
+enum class Window { Form1, Form2, Form3, Form4, FORM5, DataCheck };
+enum class Control { Form4Continue, FORM5Finish };
+
+// The dendrogram picture box, in drawing units (x to the right, y down).
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    virtual void clear() = 0;
+    // The drawing area's extent in drawing units (640 x 320 for the dendrogram).
+    virtual void set_scale(float width, float height) = 0;
+    virtual void line(float x1, float y1, float x2, float y2) = 0;
+    // Text whose top-left corner is at (x, y).
+    virtual void text(float x, float y, const std::string& s) = 0;
+};
+
+enum class GridColour { WindowText, TooltipText };
+
+// The results grid of the "Messages & Linkage Table" window.
+class ResultsGrid {
+public:
+    virtual ~ResultsGrid() = default;
+    // Rows 0..rows-1: row 0 holds the headings.
+    virtual void set_rows(int rows) = 0;
+    virtual void set_cell(int row, int column, const std::string& text) = 0;
+    // The colour is a property of the whole grid, not of one cell.
+    virtual void set_text_colour(GridColour colour) = 0;
+};
+
+enum class OpenMode { Write, Append };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Form2.PicBox1, where every stage prints its progress notes.
+    virtual Printer& messages() = 0;
+    // FORM5.link_table.
+    virtual Printer& link_table() = 0;
+
+    // A modal message box. With Buttons::Ok the answer is Answer::Ok.
+    virtual Answer ask(std::string_view title, std::string_view text, Buttons buttons) = 0;
+
+    // Let the window system process pending events. Called very often from
+    // inner loops: an implementation decides by elapsed time whether to act.
+    virtual void yield() = 0;
+
+    // Open an output by name: a file path or one of the devices "SCRN:" and
+    // "LPT1:". Returns null when it cannot be opened.
+    virtual std::unique_ptr<TextTarget> open_output(const std::string& name, OpenMode mode) = 0;
+
+    virtual Canvas& dendrogram() = 0;
+    virtual ResultsGrid& grid() = 0;
+
+    virtual void show(Window window, bool visible) = 0;
+    virtual void show(Control control, bool visible) = 0;
+
+    // Every channel has been closed; leave the event loop.
+    virtual void end_program() = 0;
+};
+
+}  // namespace tw

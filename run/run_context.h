@@ -1,0 +1,108 @@
+#pragma once
+// The shared data model of one analysis run, handed by reference to every
+// stage. Arrays are allocated from index 0 and used from index 1.
+//
+// The run driver re-creates the run's items at the start of every run
+// (recreate_for_run); the program-wide items below survive it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "run/channels.h"
+#include "run/matrix.h"
+#include "run/run_settings.h"
+
+namespace tw {
+
+// LinkMembers[L][1..LinkSize[L]]: station indices of the cluster formed at
+// linkage L, the LinkI side first. Entry 0 of each list is unused.
+using MemberLists = std::vector<std::vector<std::int32_t>>;
+
+// The arrays a clustering fills with its linkages: the observed run's shared
+// ones, or a bootstrap replicate's own.
+struct LinkArrays {
+    MemberLists& members;             // LinkMembers
+    std::vector<std::int32_t>& size;  // LinkSize
+    std::vector<float>& level;        // LinkLevel
+};
+
+// Working items of one call of the resemblance-and-clustering routine. The
+// observed run uses RunContext::work; a bootstrap replicate may use its own.
+struct Workspace {
+    Matrix<float> SimMatrix;          // upper triangle: resemblances; lower: copy
+    std::int16_t DistanceFlag = 0;    // 1 distance (smaller closer), 0 similarity
+    std::string MeasureName;
+    std::string MethodName;           // name of the update rule, for the dendrogram caption
+    std::vector<std::int16_t> LinkI;  // 1..n-1: representatives joined, LinkI < LinkJ
+    std::vector<std::int16_t> LinkJ;
+    std::vector<float> JoinLevel;     // 1..n-1
+    std::vector<float> LeafOrder;     // 1..n: station index at each dendrogram position
+
+    // Measure working arrays (correlation, heterogeneity ratio).
+    std::vector<float> StationMean;
+    Matrix<float> StationDev;
+    std::vector<float> StationTotal;
+    std::vector<std::int32_t> SpeciesCount;
+
+    // Clustering working arrays.
+    std::vector<std::int16_t> Absorbed;
+    std::vector<std::int32_t> ClusterSize;
+};
+
+struct RunContext {
+    RunSettings settings;  // copied from the windows when the run starts
+
+    // Counts
+    std::int32_t NumRows = 0;
+    std::int16_t NumCols = 0;
+    std::int16_t NumVars = 0;
+    std::int32_t NumGroups = 0;
+    std::int32_t NumBoot = 0;
+
+    // Data arrays
+    Matrix<float> DataMatrix;               // (station, species), rescaled by MultConstant
+    std::vector<std::string> StationLabel;  // 1..NumRows
+    std::vector<std::string> SpeciesLabel;  // 1..NumCols
+    std::vector<std::int32_t> RepCount;     // 1..NumGroups
+    Matrix<float> AvgMatrix;                // (group, species), averaged then transformed
+    std::vector<std::string> GroupLabel;    // 1..NumGroups
+
+    // Per-linkage results, sized from NumRows.
+    MemberLists LinkMembers;
+    std::vector<std::int32_t> LinkSize;
+    std::vector<float> LinkLevel;
+    std::vector<std::string> SIG;
+    std::vector<float> LinkStat;
+
+    // Run settings and flags
+    std::string DataTitle;
+    float MultConstant = 1.0f;
+    std::int16_t TransformCode = 0;  // 0 none, 1 ln(X+1), 2 binary
+    std::string PrintAvgFlag = "N";
+    std::int16_t MeasureIndex = 1;   // 1..8
+    std::int16_t LinkageIndex = 5;   // 1..7
+    std::int16_t SquaredFlag = 0;
+    std::int16_t ClusterState = 0;
+    std::int16_t DistanceFlag = 0;   // the observed run's, copied from work
+    std::string AnalysisMode = "R";
+
+    // Items of later stages that other stages read.
+    Workspace work;                          // the observed run's routine state
+    std::vector<std::int16_t> DendroOrder;   // 1..NumGroups: group at each dendrogram position
+    Matrix<std::string> Label;               // (position, 1) group label, (position, 2) cluster id
+    Matrix<std::int32_t> LinkPair;           // (L, 1) LinkI, (L, 2) LinkJ of the observed run
+    std::vector<std::string> LinkRedrawn;    // "Y", "N" or empty per linkage
+
+    // Program-wide: these survive recreate_for_run.
+    std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed
+    std::int16_t ResampleRetries = 0;   // consecutive replicate attempts abandoned
+    std::string PoorFitWarned;          // "T" once the poor-fit question was asked this run
+    Channels channels;                  // open output channels (report sink = 2)
+
+    // Start a new run: every run item back to its initial state, the
+    // program-wide items kept.
+    void recreate_for_run();
+};
+
+}  // namespace tw

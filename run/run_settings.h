@@ -1,0 +1,36 @@
+#pragma once
+// The settings of one run as the windows hold them. Text boxes are kept as
+// text: each stage reads them as numbers where it uses them, as the windows'
+// own code did (see text_number.h).
+
+#include <string>
+
+namespace tw {
+
+enum class OutputMode { Screen, Printer, File };
+
+struct RunSettings {
+    // Form2, "I/O and Data Options"
+    std::string input_file;                   // Text1
+    OutputMode output_mode = OutputMode::File;  // Option1..Option3
+    std::string output_file;                  // Text2
+    std::string average_file;                 // Text3
+    bool multiply = false;                    // Check1 "Multiply data by a constant"
+    std::string constant_text = "1";          // Text4
+    bool transform_ln = false;                // Option4 "ln(X+1)" (Check2 clear turns both off)
+    bool transform_binary = false;            // Option5 "Binary"
+    bool print_average = false;               // Check3
+    bool bypass_check = false;                // CheckData
+    bool sim_matrix = false;                  // "Output Similarity Matrix"
+    bool all_matrix = false;                  // "Output All Subsequent Similarity Matricies"
+    std::string savelinks_text = "100";       // savelinks
+
+    // Form3, "Similarity Index and Linkage Method"
+    int resmx = 0;       // RESMX entry chosen, 0..7; -1 when none is chosen
+    int link_meth = 4;   // LINK_METH entry chosen, 0..6; -1 when none is chosen
+    bool sqr_sim = false;
+    std::string alpha_text = "0.05";  // Alpha_level
+    std::string boot_text = "10";     // Text1 "Number of bootstrap samples to use:"
+};
+
+}  // namespace tw

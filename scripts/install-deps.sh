@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever the build, the tests and the
+# benchmarks need and this machine lacks. Safe to run again.
+set -euo pipefail
+
+packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev
+          xvfb xauth clang libclang-rt-14-dev valgrind)
+optional=(python3-scipy python3-fastcluster)
+
+missing=()
+for p in "${packages[@]}" "${optional[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+export DEBIAN_FRONTEND=noninteractive
+# The comparison packages are nice to have; the rest are required.
+required=()
+for p in "${missing[@]}"; do
+  [[ " ${optional[*]} " == *" $p "* ]] || required+=("$p")
+done
+[ ${#required[@]} -eq 0 ] || $sudo apt-get install -y -qq "${required[@]}"
+for p in "${missing[@]}"; do
+  [[ " ${optional[*]} " == *" $p "* ]] && { $sudo apt-get install -y -qq "$p" || echo "optional $p not installed"; }
+done
+exit 0
