@@ -1,2 +1,0 @@
-# Sources of the cluster stage.
-target_sources(tarnwick_core PRIVATE)
