@@ -3,6 +3,7 @@
 // text: each stage reads them as numbers where it uses them, as the windows'
 // own code did (see text_number.h).
 
+#include <cstdint>
 #include <string>
 
 namespace tw {
@@ -31,6 +32,10 @@ struct RunSettings {
     bool sqr_sim = false;
     std::string alpha_text = "0.05";  // Alpha_level
     std::string boot_text = "10";     // Text1 "Number of bootstrap samples to use:"
+
+    // Seed of the bootstrap's random generator; 0 seeds it from the clock when
+    // the test starts. Tests and scripted sessions fix it for repeatable counts.
+    std::uint64_t random_seed = 0;
 };
 
 }  // namespace tw
