@@ -1,11 +1,65 @@
 #include "resemblance/resemblance.h"
 
+#include "resemblance/bray_curtis.h"
+#include "resemblance/correlation.h"
+#include "resemblance/euclidean.h"
+#include "resemblance/heterogeneity_ratio.h"
+#include "resemblance/measure_input.h"
+#include "resemblance/presence_absence.h"
+#include "run/outcome.h"
+
 namespace tw {
 
-RoutineExit compute_resemblance(RunContext&, Host&, Workspace& w, const Matrix<float>&,
-                                std::int32_t n, std::int16_t, std::string&) {
+namespace {
+
+// The measures read rows 1..n and columns 1..NumVars of x directly; a caller
+// handing in a smaller matrix is a fault in the program, not in the data.
+void check_sizes(const Matrix<float>& x, std::int32_t n, std::int16_t species) {
+    if (n < 0 || x.last_row() < n || (n > 0 && x.last_col() < species)) {
+        throw RunError("Resemblance Error",
+                       "The data matrix holds " + std::to_string(x.last_row()) + " rows of " +
+                           std::to_string(x.last_col()) + " species, but " + std::to_string(n) +
+                           " rows of " + std::to_string(species) + " species were to be compared.");
+    }
+}
+
+void recreate_matrices(Workspace& w, std::int32_t n) {
     w.SimMatrix.recreate(n, n);
-    return RoutineExit::Normal;
+    w.Absorbed.assign(static_cast<std::size_t>(n) + 1, 0);
+    w.ClusterSize.assign(static_cast<std::size_t>(n) + 1, 0);
+}
+
+}  // namespace
+
+RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
+                                std::int32_t n, std::int16_t run_mode, std::string& resample_flag) {
+    const std::int16_t species = ctx.NumVars;
+    check_sizes(x, n, species);
+    recreate_matrices(w, n);
+    if (run_mode == 1) {
+        host.show(Window::Form2, true);
+        host.messages().clear();
+        ctx.PoorFitWarned.clear();
+    }
+    const MeasureInput in{host, x, n, species, run_mode};
+    switch (ctx.MeasureIndex) {
+        case 2:
+            return bray_curtis(in, w, ctx.ResampleRetries, resample_flag);
+        case 3:
+            correlation(in, w);
+            return RoutineExit::Normal;
+        case 4:
+            return heterogeneity_ratio(in, w, ctx);
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+            presence_absence(in, w, ctx.MeasureIndex);
+            return RoutineExit::Normal;
+        default:  // 1, and any index outside 1..8
+            euclidean_distance(in, w);
+            return RoutineExit::Normal;
+    }
 }
 
 }  // namespace tw

@@ -1,0 +1,78 @@
+#include "resemblance/bray_curtis.h"
+
+#include <algorithm>
+
+namespace tw {
+
+BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int32_t k,
+                                std::int16_t species, Host& host) {
+    const float* a = x.row(j);
+    const float* b = x.row(k);
+    BrayCurtisSums s;
+    for (std::int32_t i = 1; i <= species; ++i) {
+        host.yield();
+        s.shared += std::min(a[i], b[i]);
+        s.total = s.total + a[i] + b[i];
+    }
+    return s;
+}
+
+namespace {
+
+// T = 0 with W != 0 only arises from negative abundances, where the
+// coefficient means nothing; the pair is stored as sharing nothing (0)
+// rather than as an infinite or NaN level that would derail clustering.
+float coefficient(const BrayCurtisSums& s) {
+    if (s.total == 0.0f) return 0.0f;
+    return 2.0f * s.shared / s.total;
+}
+
+void start_own_line(Printer& m) {
+    if (m.column() > 1) m.end();
+}
+
+}  // namespace
+
+RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries,
+                        std::string& resample_flag) {
+    Printer& m = in.messages();
+    if (in.observed()) {
+        m.clear();
+        m.text("BRAY-CURTIS COEFFICIENT").end();
+    }
+    w.MeasureName = "Bray-Curtis";
+    if (in.observed()) m.text("Distances ...").end();
+
+    for (std::int32_t j = 1; j <= in.n - 1; ++j) {
+        for (std::int32_t k = j + 1; k <= in.n; ++k) {
+            const BrayCurtisSums s = bray_curtis_sums(in.x, j, k, in.species, in.host);
+            if (s.shared == 0.0f && s.total == 0.0f) {
+                if (!in.observed()) {
+                    m.clear();
+                    m.text("Resampling to avoid DIVIDE-BY-ZERO error").end();
+                    resample_flag = "R";
+                    resample_retries = static_cast<std::int16_t>(resample_retries + 1);
+                    return RoutineExit::Resample;
+                }
+                w.SimMatrix(j, k) = 1.0f;
+                start_own_line(m);
+                m.text("All abundances 0 -- similarity set to 1").end();
+            } else {
+                w.SimMatrix(j, k) = coefficient(s);
+                resample_retries = 0;
+            }
+            w.DistanceFlag = 0;
+            if (in.observed()) progress_mark(m, std::int64_t{j} * k, 50, "B");
+        }
+        if (in.observed()) m.text(" ");
+    }
+    // Also set here so that a single object (no pair) still reports a similarity.
+    w.DistanceFlag = 0;
+    if (in.observed()) {
+        m.line();
+        m.line();
+    }
+    return RoutineExit::Normal;
+}
+
+}  // namespace tw
