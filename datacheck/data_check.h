@@ -58,10 +58,11 @@ class DataCheck {
     const DataCheckState& state() const { return state_; }
 
   private:
-    void run_step(const std::string& input_file);
+    void step(const std::string& input_file);
     void first_press(const std::string& input_file);
-    void examine_current_state();
+    void examine_current_line();
     void end_check();
+    void close_file();
 
     RunContext& ctx_;
     Host& host_;
