@@ -18,6 +18,8 @@ namespace tw {
 // w.DistanceFlag to ctx.DistanceFlag. run_mode 2 (replicate): the same
 // arithmetic, records into `links`, writes and draws nothing.
 // `labels` are the object labels (GroupLabel in the observed run).
+// Throws RunError when n exceeds kMaxObjects or CLUSTER.LST cannot be
+// created; nothing is clustered then.
 RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
                                  std::int32_t n, std::int16_t run_mode, LinkArrays links,
                                  const std::vector<std::string>& labels,
