@@ -27,7 +27,8 @@ int Channels::open_next(Host& host, const std::string& name, OpenMode mode) {
 
 Printer& Channels::at(int number) {
     auto it = open_.find(number);
-    if (it == open_.end()) throw RunError("File Error", "Channel " + std::to_string(number) + " is not open.");
+    if (it == open_.end())
+        throw RunError("File Error", "Channel " + std::to_string(number) + " is not open.");
     return *it->second.printer;
 }
 

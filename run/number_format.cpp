@@ -60,7 +60,9 @@ std::string single_text(float value) {
     return value < 0 ? "-" + body : body;
 }
 
-std::string integer_text(std::int64_t value) { return std::to_string(value); }
+std::string integer_text(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string printed_number(float value) {
     const std::string t = single_text(value);

@@ -1,7 +1,153 @@
 #include "run/run_driver.h"
 
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "cluster/routine.h"
+#include "run/averaging.h"
+#include "run/data_reader.h"
+#include "run/entry_point.h"
+#include "run/input_file.h"
+#include "run/questions.h"
+#include "run/report_header.h"
+#include "run/text_number.h"
+#include "run/transform.h"
+
 namespace tw {
 
-Outcome run_analysis(RunContext&, Host&) { return Outcome::Failed; }
+namespace {
+
+constexpr std::int16_t kObservedRun = 1;
+constexpr int kHeterogeneityRatioEntry = 3;
+
+bool blank(const std::string& s) {
+    return s.find_first_not_of(" \t") == std::string::npos;
+}
+
+bool same_file(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+void refuse_overwriting_input(const std::string& output, const std::string& input) {
+    if (!same_file(output, input)) return;
+    throw RunError("File Error", "The file \"" + output +
+                                     "\" is the input data file; choose another name for the "
+                                     "output.");
+}
+
+// Every output this run may create is named and is not the input file, so
+// that a run never stops half-way for a missing name and never overwrites
+// its own data.
+void check_output_names(const RunSettings& s) {
+    const bool report_to_file = s.output_mode == OutputMode::File;
+    if (report_to_file && blank(s.output_file)) {
+        throw RunError("File Error", "No name has been given for the output file.");
+    }
+    if (s.print_average && blank(s.average_file)) {
+        throw RunError("File Error",
+                       "No name has been given for the average abundance matrix file.");
+    }
+    if (report_to_file) refuse_overwriting_input(s.output_file, s.input_file);
+    if (s.print_average) refuse_overwriting_input(s.average_file, s.input_file);
+}
+
+void take_data_options(RunContext& ctx) {
+    const RunSettings& s = ctx.settings;
+    ctx.AnalysisMode = "R";
+    ctx.MultConstant = s.multiply ? static_cast<float>(leading_number(s.constant_text)) : 1.0f;
+    if (!std::isfinite(ctx.MultConstant)) {
+        throw RunError("Constant Error", "The constant \"" + s.constant_text +
+                                             "\" is too large for the program's numbers.");
+    }
+    ctx.TransformCode = s.transform_ln       ? kLnTransform
+                        : s.transform_binary ? kBinaryTransform
+                                             : kNoTransform;
+}
+
+// The whole input is read and checked, and every setting taken, before the
+// first question or output: a bad file or setting stops the run with
+// nothing written.
+InputFile read_checked_input(RunContext& ctx) {
+    const std::string& name = ctx.settings.input_file;
+    InputFile file = parse_input_file(read_data_file(name), name);
+    take_data_options(ctx);
+    check_rescaled_range(file, ctx.MultConstant, name);
+    check_output_names(ctx.settings);
+    return file;
+}
+
+// The message area is cleared after reading in every run. The heterogeneity
+// ratio cannot be computed for an empty or negative row: "Yes" goes back to the options with the
+// report of a former run closed.
+bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const SoundnessFlags& seen) {
+    host.messages().clear();
+    if (ctx.settings.resmx != kHeterogeneityRatioEntry || !seen.row_unsound()) return false;
+    ask_to_continue(host, "H/R Computation Failure",
+                    "If any data rows total to zero or a negative number, computations for the "
+                    "H/R will fail. Choose another similarity measure if you wish to continue.");
+    ctx.channels.close(Channels::kReport);
+    return true;
+}
+
+void average_observed_groups(RunContext& ctx, Host& host) {
+    ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
+    ctx.GroupLabel.assign(static_cast<std::size_t>(ctx.NumGroups) + 1, std::string());
+    ctx.PrintAvgFlag = ctx.settings.print_average ? "Y" : "N";
+    host.messages().text("Calling routine to generate average abundance matrix").end();
+    // The group map is not consulted in the observed run.
+    average_groups(ctx, host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel,
+                   ctx.NumRows, ctx.LinkMembers, kObservedRun);
+}
+
+void open_report(RunContext& ctx, Host& host) {
+    Printer& report =
+        ctx.channels.open(host, Channels::kReport, report_target(ctx.settings), OpenMode::Write);
+    write_report_header(ctx, report);
+}
+
+// The routine's abandon exit (a poor log-series fit answered No) has closed
+// every file; the options window comes back so that the data can be re-run,
+// for instance with a multiplying constant. The resample exit belongs to
+// bootstrap replicates only.
+Outcome hand_over(RunContext& ctx, Host& host) {
+    std::string resample_flag;  // set only by the routine; the driver never reads it
+    const RoutineExit exit = resemble_and_cluster(
+        ctx, host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
+        LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel, resample_flag);
+    if (exit == RoutineExit::Abandoned) {
+        host.show(Window::Form2, true);
+        return Outcome::Abandoned;
+    }
+    return Outcome::Completed;
+}
+
+}  // namespace
+
+Outcome prepare_observed_run(RunContext& ctx, Host& host) {
+    ctx.recreate_for_run();
+    host.show(Window::Form2, true);
+    InputFile file = read_checked_input(ctx);
+    SoundnessFlags seen;
+    load_data_rows(ctx, host, file, seen);
+    if (heterogeneity_ratio_abandoned(ctx, host, seen)) return Outcome::Abandoned;
+    check_columns(ctx, host, seen);
+    load_groups(ctx, host, file);
+    average_observed_groups(ctx, host);
+    open_report(ctx, host);
+    host.show(Window::Form3, false);
+    host.show(Window::Form2, false);
+    host.show(Window::Form1, false);
+    return Outcome::Completed;
+}
+
+Outcome run_analysis(RunContext& ctx, Host& host) {
+    return run_guarded(ctx, host, [&] {
+        const Outcome prepared = prepare_observed_run(ctx, host);
+        if (prepared != Outcome::Completed) return prepared;
+        return hand_over(ctx, host);
+    });
+}
 
 }  // namespace tw

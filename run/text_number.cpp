@@ -10,9 +10,13 @@ namespace tw {
 
 namespace {
 
-bool ignored(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool ignored(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
-bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool is_digit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 }  // namespace
 

@@ -14,11 +14,21 @@ struct SingleCase {
 
 TEST(PrintRules, SinglesUseTheShortestFormWithAtMostSevenDigits) {
     const SingleCase cases[] = {
-        {0.5f, ".5"},         {-0.25f, "-.25"},        {3.0f, "3"},
-        {0.0f, "0"},          {12345678.0f, "1.234568E+07"}, {1234567.0f, "1234567"},
-        {0.1f, ".1"},         {1.0f / 3.0f, ".3333333"}, {2.302585f, "2.302585"},
-        {0.0001f, ".0001"},   {0.00001f, "1E-05"},     {-1.5e-6f, "-1.5E-06"},
-        {100.0f, "100"},      {1e7f, "1E+07"},         {123.4567f, "123.4567"},
+        {0.5f, ".5"},
+        {-0.25f, "-.25"},
+        {3.0f, "3"},
+        {0.0f, "0"},
+        {12345678.0f, "1.234568E+07"},
+        {1234567.0f, "1234567"},
+        {0.1f, ".1"},
+        {1.0f / 3.0f, ".3333333"},
+        {2.302585f, "2.302585"},
+        {0.0001f, ".0001"},
+        {0.00001f, "1E-05"},
+        {-1.5e-6f, "-1.5E-06"},
+        {100.0f, "100"},
+        {1e7f, "1E+07"},
+        {123.4567f, "123.4567"},
     };
     for (const auto& c : cases) EXPECT_EQ(single_text(c.value), c.text) << c.value;
 }
@@ -28,6 +38,10 @@ TEST(PrintRules, PrintedNumbersCarryASignBlankAndATrailingBlank) {
     EXPECT_EQ(printed_number(std::int64_t{-3}), "-3 ");
     EXPECT_EQ(printed_number(0.5f), " .5 ");
     EXPECT_EQ(printed_number(-0.25f), "-.25 ");
+    test::RecordingTarget t;
+    Printer p(&t);
+    p.num(std::int16_t{0}).num(std::int16_t{-32767}).num(std::int32_t{2147483647}).num(-0.0f);
+    EXPECT_EQ(t.shown, " 0 -32767  2147483647  0 ");
 }
 
 TEST(PrintRules, CommaMovesToTheNextFourteenColumnZone) {
