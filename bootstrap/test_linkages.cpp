@@ -1,8 +1,69 @@
 #include "bootstrap/test_linkages.h"
 
+#include "bootstrap/cluster_identifiers.h"
+#include "bootstrap/random_source.h"
+#include "bootstrap/replicate.h"
+#include "bootstrap/results_pass.h"
+#include "bootstrap/test_loop.h"
+#include "bootstrap/test_settings.h"
+#include "run/entry_point.h"
+#include "run/number_format.h"
+
 namespace tw {
 
-Outcome test_linkages(RunContext&, Host&) { return Outcome::Failed; }
-void finish_run(RunContext&, Host&) {}
+namespace {
+
+// A replicate's heterogeneity ratio could not be fitted and the user chose
+// not to go on. The routine has already closed every file; nothing of the
+// results is written, so no table or identifier can be mistaken for a
+// finished test. The options window comes back for a new run.
+void abandon_test(RunContext& ctx, Host& host, std::int32_t link) {
+    ctx.channels.close_all();
+    const std::string reason = "The bootstrap test was abandoned at linkage " + integer_text(link) +
+                               ": the heterogeneity ratio could not be fitted to a bootstrap "
+                               "sample. Every file has been closed and no results were written.";
+    host.link_table().text(reason).end();
+    host.ask("Bootstrap Test Abandoned", reason, Buttons::Ok);
+    host.show(Window::Form2, true);
+}
+
+Outcome run_test(RunContext& ctx, Host& host) {
+    const TestSettings settings = read_test_settings(ctx);
+    if (auto problem = settings_problem(settings)) throw RunError("Bootstrap Test", *problem);
+
+    // The windows keep running while the test yields to them; a second
+    // "Continue" would start a second test over the first one's half-written
+    // results, so the button stays hidden until a new run draws its
+    // dendrogram.
+    host.show(Control::Form4Continue, false);
+    prepare_link_records(ctx);
+    // The window shows the alpha text of the run's settings as its level.
+    host.show(Window::FORM5, true);
+
+    // One generator for the whole test, seeded once: successive draws
+    // never repeat because of re-seeding.
+    RandomSource stream = make_random_source(ctx.settings.random_seed);
+    ReplicateScratch scratch;
+    const ReplicateRunner replicate = [&](std::int32_t link, const SamplePool& pool,
+                                          std::string& flag) {
+        return run_bootstrap_replicate(ctx, host, link, pool, stream, scratch, flag);
+    };
+    const LoopResult loop = run_test_loop(ctx, host, settings, replicate);
+    if (loop.abandoned) {
+        abandon_test(ctx, host, loop.abandoned_link);
+        return Outcome::Abandoned;
+    }
+
+    write_results(ctx, host, settings);
+    assign_cluster_identifiers(ctx, host);
+    host.show(Control::FORM5Finish, true);
+    return Outcome::Completed;
+}
+
+}  // namespace
+
+Outcome test_linkages(RunContext& ctx, Host& host) {
+    return run_guarded(ctx, host, [&] { return run_test(ctx, host); });
+}
 
 }  // namespace tw

@@ -1,0 +1,121 @@
+// Times the whole bootstrap test: 50 replicate groups of 4 stations over 200
+// species, every linkage tested with 1000 replicates (Bray-Curtis, UPGMA).
+//
+// Usage: bench_bootstrap [REPLICATES] [SAME]
+//   REPLICATES  replicates per linkage (default 1000)
+//   SAME        1 draws every group from one community, so that nothing is
+//               significant and every linkage runs its replicates (default 0:
+//               each group has a community of its own, as in real data)
+// Prints the wall time, the replicates run and the verdict counts.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+
+#include "bootstrap/test_linkages.h"
+#include "cluster/routine.h"
+#include "run/averaging.h"
+#include "run/null_host.h"
+#include "run/run_context.h"
+
+namespace {
+
+constexpr std::int32_t kGroups = 50;
+constexpr std::int32_t kStationsPerGroup = 4;
+constexpr std::int16_t kSpecies = 200;
+
+std::size_t at(std::int32_t i) {
+    return static_cast<std::size_t>(i);
+}
+
+// Stations of a group scatter around their community's mean abundances
+// (Poisson counts), so replicates differ as field samples do.
+void fill_data(tw::RunContext& ctx, bool same_community) {
+    std::mt19937 random(12345);
+    std::gamma_distribution<float> community_mean(0.6f, 8.0f);
+    tw::Matrix<float> means(kGroups, kSpecies);
+    for (std::int32_t g = 1; g <= kGroups; ++g)
+        for (std::int32_t j = 1; j <= kSpecies; ++j)
+            means(g, j) = same_community && g > 1 ? means(1, j) : community_mean(random);
+    for (std::int32_t i = 1; i <= ctx.NumRows; ++i) {
+        const std::int32_t g = (i - 1) / kStationsPerGroup + 1;
+        for (std::int32_t j = 1; j <= kSpecies; ++j)
+            ctx.DataMatrix(i, j) = static_cast<float>(
+                std::poisson_distribution<int>(static_cast<double>(means(g, j)) + 0.01)(random));
+    }
+}
+
+// The data model as the run driver leaves it, with the observed hierarchy.
+void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community) {
+    ctx.NumGroups = kGroups;
+    ctx.NumRows = kGroups * kStationsPerGroup;
+    ctx.NumCols = ctx.NumVars = kSpecies;
+    const auto rows = at(ctx.NumRows);
+    ctx.RepCount.assign(at(kGroups) + 1, kStationsPerGroup);
+    ctx.DataMatrix.recreate(ctx.NumRows, kSpecies);
+    ctx.StationLabel.assign(rows + 1, "");
+    for (std::size_t i = 1; i <= rows; ++i) ctx.StationLabel[i] = "S" + std::to_string(i);
+    ctx.LinkMembers.assign(rows + 1, std::vector<std::int32_t>(rows + 1, 0));
+    ctx.LinkSize.assign(rows + 1, 0);
+    ctx.LinkLevel.assign(rows, 0.0f);
+    ctx.SIG.assign(rows, "");
+    ctx.LinkStat.assign(rows, 0.0f);
+    ctx.MeasureIndex = 2;
+    ctx.LinkageIndex = 5;
+    fill_data(ctx, same_community);
+
+    ctx.AvgMatrix.recreate(kGroups, kSpecies);
+    ctx.GroupLabel.assign(at(kGroups) + 1, "");
+    tw::average_groups(ctx, host, kGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
+                       ctx.LinkMembers, 1);
+    std::string flag = "X";
+    tw::resemble_and_cluster(ctx, host, ctx.work, ctx.AvgMatrix, kGroups, 2,
+                             tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
+                             ctx.GroupLabel, flag);
+    ctx.DistanceFlag = ctx.work.DistanceFlag;
+
+    ctx.DendroOrder.assign(at(kGroups) + 1, 0);
+    ctx.Label.recreate(kGroups, 2);
+    for (std::int32_t p = 1; p <= kGroups; ++p) {
+        ctx.DendroOrder[at(p)] = static_cast<std::int16_t>(p);
+        ctx.Label(p, 1) = ctx.GroupLabel[at(p)];
+    }
+    ctx.channels.open(host, tw::Channels::kReport, "REPORT", tw::OpenMode::Write);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::int32_t replicates = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const bool same_community = argc > 2 && std::atoi(argv[2]) == 1;
+
+    tw::NullHost host;
+    tw::RunContext ctx;
+    observed_run(ctx, host, same_community);
+    ctx.NumBoot = replicates;
+    ctx.settings.random_seed = 777;
+
+    const auto start = std::chrono::steady_clock::now();
+    const tw::Outcome outcome = tw::test_linkages(ctx, host);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+
+    std::map<std::string, int> verdicts;
+    long long drawn = 0;
+    for (std::int32_t l = 1; l < kGroups; ++l) {
+        ++verdicts[ctx.SIG[at(l)]];
+        if (ctx.LinkStat[at(l)] >= 0.0f) drawn += replicates;
+    }
+    std::printf(
+        "bootstrap test: %d groups x %d stations, %d species, %d replicates per linkage%s\n",
+        kGroups, kStationsPerGroup, kSpecies, replicates, same_community ? " (one community)" : "");
+    std::printf("  outcome %s, %.3f s, %lld replicates, %.1f us per replicate\n",
+                outcome == tw::Outcome::Completed ? "completed" : "NOT completed", took.count(),
+                drawn, drawn > 0 ? took.count() * 1e6 / static_cast<double>(drawn) : 0.0);
+    std::printf("  verdicts:");
+    for (const auto& [sig, n] : verdicts) std::printf(" %s=%d", sig.c_str(), n);
+    std::printf("\n");
+    return outcome == tw::Outcome::Completed ? 0 : 1;
+}

@@ -1,0 +1,121 @@
+#include "bootstrap/test_loop.h"
+
+#include "bootstrap/siglist.h"
+
+namespace tw {
+
+namespace {
+
+enum class LinkEnd { Tested, NotTested, Abandoned };
+
+std::size_t at(std::int32_t i) {
+    return static_cast<std::size_t>(i);
+}
+
+void give_up(RunContext& ctx, Host& host, std::int32_t link) {
+    ctx.LinkStat[at(link)] = kUntestableLink;
+    ctx.ResampleRetries = 0;
+    host.messages().text("All abundances 0 -- ").end();
+    host.messages().text("no test will be performed on link: ").num(link).end();
+}
+
+// The replicate loop of one linkage. Replicate b is drawn again under the
+// same number after a resample exit, until kResampleLimit exits in a row
+// give the linkage up.
+LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings,
+                       const ReplicateRunner& replicate, std::int32_t link,
+                       const SamplePool& pool) {
+    Printer& messages = host.messages();
+    const float observed = ctx.LinkLevel[at(link)];
+    std::string flag = "X";
+    ctx.LinkRedrawn[at(link)] = "N";
+    messages.clear();
+    for (std::int32_t b = 1; b <= settings.num_boot;) {
+        messages.num(b).end();
+        if (b % 15 == 0) messages.clear();
+        const ReplicateResult result = replicate(link, pool, flag);
+        if (flag == "R") {
+            // The counter only grows by one per exit and every computed
+            // pair resets it, so it meets the limit exactly.
+            if (ctx.ResampleRetries >= kResampleLimit) {
+                give_up(ctx, host, link);
+                return LinkEnd::NotTested;
+            }
+            flag = "X";
+            ctx.LinkRedrawn[at(link)] = "Y";
+            host.yield();
+            continue;
+        }
+        if (result.exit == RoutineExit::Abandoned) return LinkEnd::Abandoned;
+        if (at_or_beyond(result.final_level, observed, result.distance_flag))
+            ctx.LinkStat[at(link)] += 1.0f;
+        host.yield();
+        ++b;
+    }
+    return LinkEnd::Tested;
+}
+
+LinkEnd test_one_link(RunContext& ctx, Host& host, const TestSettings& settings,
+                      const ReplicateRunner& replicate, std::int32_t link) {
+    host.link_table().clear();
+    host.link_table().text("Linkage: ").num(link).end();
+    if (contains_significant_link(ctx, host, link)) {
+        ctx.LinkStat[at(link)] = kNestedLink;
+        return LinkEnd::NotTested;
+    }
+    // Two stations in all: every replicate is one of the same few
+    // rearrangements, so the test could not tell anything apart.
+    if (pool_size(ctx, host, link) == 2) {
+        ctx.LinkStat[at(link)] = kUntestableLink;
+        return LinkEnd::NotTested;
+    }
+    const SamplePool pool = fill_sample_pool(ctx, host, link);
+    const LinkEnd end = run_replicates(ctx, host, settings, replicate, link, pool);
+    if (end != LinkEnd::Tested) return end;
+    ctx.SIG[at(link)] = verdict(ctx.LinkStat[at(link)], settings.num_boot, settings.alpha);
+    append_siglist_line(ctx, host, link, ctx.SIG[at(link)]);
+    return end;
+}
+
+}  // namespace
+
+void prepare_link_records(RunContext& ctx) {
+    const std::int32_t links = ctx.NumRows - 1 < 0 ? 0 : ctx.NumRows - 1;
+    ctx.LinkPair.recreate(links, 2);
+    const auto& left = ctx.work.LinkI;
+    const auto& right = ctx.work.LinkJ;
+    for (std::int32_t i = 1; i <= links; ++i) {
+        if (at(i) < left.size()) ctx.LinkPair(i, 1) = left[at(i)];
+        if (at(i) < right.size()) ctx.LinkPair(i, 2) = right[at(i)];
+    }
+    ctx.LinkRedrawn.assign(at(links) + 1, std::string());
+}
+
+bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link) {
+    const auto& members = ctx.LinkMembers[at(link)];
+    for (std::int32_t j = 1; j < link; ++j) {
+        if (ctx.SIG[at(j)] != "S") continue;
+        const std::int32_t representative = ctx.LinkMembers[at(j)][1];
+        for (std::int32_t k = 1; k <= ctx.LinkSize[at(link)]; ++k) {
+            if (members[at(k)] == representative) return true;
+            host.yield();
+        }
+    }
+    return false;
+}
+
+std::string verdict(float count, std::int32_t num_boot, float alpha) {
+    const float p = count / static_cast<float>(num_boot);
+    return alpha >= p ? "S" : "NS";
+}
+
+LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
+                         const ReplicateRunner& replicate) {
+    for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
+        if (test_one_link(ctx, host, settings, replicate, link) == LinkEnd::Abandoned)
+            return LoopResult{true, link};
+    }
+    return LoopResult{};
+}
+
+}  // namespace tw

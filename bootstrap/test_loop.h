@@ -1,0 +1,52 @@
+#pragma once
+// The test of every linkage in fusion order: the nesting check, the pool,
+// the replicate loop with its redraws, the verdict and the SIGLIST.TXT line.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "bootstrap/replicate.h"
+#include "bootstrap/resample.h"
+#include "bootstrap/test_settings.h"
+#include "run/host.h"
+#include "run/run_context.h"
+
+namespace tw {
+
+// Reason codes in LinkStat for linkages that are not tested.
+inline constexpr float kNestedLink = -100.0f;      // contains a linkage already "S"
+inline constexpr float kUntestableLink = -999.0f;  // a pool of two, or given up after redraws
+
+// Consecutive resample exits after which a linkage is given up.
+inline constexpr std::int16_t kResampleLimit = 100;
+
+// Runs one replicate of a linkage; a resample exit sets the flag to "R".
+using ReplicateRunner =
+    std::function<ReplicateResult(std::int32_t link, const SamplePool& pool, std::string& flag)>;
+
+struct LoopResult {
+    bool abandoned = false;  // the resemblance stage abandoned a replicate
+    std::int32_t abandoned_link = 0;
+};
+
+// Before the first replicate: keep the observed LinkI/LinkJ in LinkPair (the
+// windows and the results read them after the test) and start LinkRedrawn
+// empty for every linkage.
+void prepare_link_records(RunContext& ctx);
+
+// Tests linkages 1..NumGroups-1, writing LinkStat, SIG ("S"/"NS" for tested
+// linkages only), LinkRedrawn and the SIGLIST.TXT lines. Stops at once when
+// a replicate is abandoned.
+LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
+                         const ReplicateRunner& replicate);
+
+// Whether linkage `link` contains an earlier linkage marked "S": the first
+// member of a linkage is its representative, so a nested significant
+// linkage shows as its representative among the members of `link`.
+bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link);
+
+// "S" when alpha >= P = count / NumBoot (in single precision), else "NS".
+std::string verdict(float count, std::int32_t num_boot, float alpha);
+
+}  // namespace tw

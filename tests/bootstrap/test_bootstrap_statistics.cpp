@@ -1,0 +1,160 @@
+// The whole test on small data sets, with the real averaging and the real
+// resemblance-and-clustering routine.
+
+#include <gtest/gtest.h>
+
+#include "bootstrap/test_linkages.h"
+#include "bootstrap_fixture.h"
+#include "cluster/routine.h"
+#include "run/averaging.h"
+
+namespace tw::test {
+namespace {
+
+constexpr std::int16_t kEuclidean = 1, kBrayCurtis = 2, kHeterogeneityRatio = 4, kUpgma = 5;
+
+// The observed hierarchy of the groups, computed as the observed run
+// computes it but without its report, files and drawing.
+void observe(BootstrapRun& r, std::int16_t measure) {
+    RunContext& ctx = r.ctx;
+    ctx.MeasureIndex = measure;
+    ctx.LinkageIndex = kUpgma;
+    ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
+    average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
+                   ctx.LinkMembers, 1);
+    std::string flag = "X";
+    ASSERT_EQ(resemble_and_cluster(ctx, r.host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, 2,
+                                   LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
+                                   ctx.GroupLabel, flag),
+              RoutineExit::Normal);
+    ctx.DistanceFlag = ctx.work.DistanceFlag;
+}
+
+TEST(BootstrapTest, DistinctGroupsOfThreeFuseAsLooselyAboutOnceIn32Replicates) {
+    // A replicate fuses as loosely as the observed groups only when each
+    // group draws three stations of one kind and the two kinds differ:
+    // 2 * (1/2)^6 = 1/32; a looser fusion is impossible, so only equal
+    // levels count. Over 1000 replicates the count is Binomial(1000, 1/32),
+    // mean 31.25, sd 5.5: P(count < 6) = 5.5e-9 and P(count > 68) = 1.9e-9,
+    // so the band [6, 68] holds for any seed, while a strict comparison (0)
+    // or resampling within each group (1000) falls outside it.
+    BootstrapRun r({3, 3});
+    r.group_values(1, {10, 0});
+    r.group_values(2, {0, 10});
+    r.ctx.NumBoot = 1000;
+    observe(r, kEuclidean);
+    const Matrix<float> avg = r.ctx.AvgMatrix;
+    const Workspace work = r.ctx.work;
+    const std::vector<std::string> labels = r.ctx.GroupLabel;
+
+    EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
+    const float count = r.ctx.LinkStat[1];
+    EXPECT_GE(count, 6.0f);
+    EXPECT_LE(count, 68.0f);
+    const std::string sig = count / 1000.0f <= 0.05f ? "S" : "NS";
+    EXPECT_EQ(r.ctx.SIG[1], sig);
+    EXPECT_EQ(r.siglist(), " 1            " + sig + "\r\n");
+    // The windows still show the observed run's values.
+    EXPECT_EQ(r.ctx.AvgMatrix(2, 2), avg(2, 2));
+    EXPECT_EQ(r.ctx.work.SimMatrix(1, 2), work.SimMatrix(1, 2));
+    EXPECT_EQ(r.ctx.work.LinkI, work.LinkI);
+    EXPECT_EQ(r.ctx.GroupLabel, labels);
+    EXPECT_TRUE(r.host.visible(Window::FORM5));
+    EXPECT_TRUE(r.host.control_visible[Control::FORM5Finish]);
+    EXPECT_EQ(r.host.control_visible.count(Control::Form4Continue), 1u);  // hidden, not just unset
+    EXPECT_FALSE(r.host.control_visible[Control::Form4Continue]);
+}
+
+TEST(BootstrapTest, IdenticalGroupsCountEveryReplicateAndEveryRunAppendsItsLines) {
+    BootstrapRun r({3, 3});
+    r.group_values(1, {5, 5});
+    r.group_values(2, {5, 5});
+    r.ctx.NumBoot = 200;
+    observe(r, kEuclidean);
+    EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
+    EXPECT_EQ(r.ctx.LinkStat[1], 200.0f);
+    EXPECT_EQ(r.ctx.SIG[1], "NS");
+    EXPECT_EQ(r.ids(), "A A ");
+    EXPECT_NE(r.report().find("    1      1    2             200       1     NS \r\n"),
+              std::string::npos);
+
+    finish_run(r.ctx, r.host);
+    r.ctx.SIG[1] = "";
+    r.ctx.LinkStat[1] = 0;
+    r.ctx.channels.open(r.host, Channels::kReport, "SECOND.LST", OpenMode::Write);
+    EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
+    EXPECT_EQ(r.siglist(), " 1            NS\r\n 1            NS\r\n");
+}
+
+TEST(BootstrapTest, EmptyGroupsUnderBrayCurtisAreGivenUpAfterOneHundredRedraws) {
+    BootstrapRun r({2, 2});  // every abundance 0
+    r.ctx.MeasureIndex = kBrayCurtis;
+    r.ctx.LinkageIndex = kUpgma;
+    r.link(1, 1, 2, {1, 2}, 1.0f);  // the observed run sets two empty groups to 1
+    EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
+    EXPECT_EQ(r.ctx.LinkStat[1], -999.0f);
+    EXPECT_EQ(r.ctx.SIG[1], "N/A");
+    EXPECT_EQ(r.ctx.ResampleRetries, 0);
+    const std::string& shown = r.host.message_area.history;
+    std::size_t exits = 0;
+    for (auto at = shown.find("Resampling to avoid"); at != std::string::npos;
+         at = shown.find("Resampling to avoid", at + 1))
+        ++exits;
+    EXPECT_EQ(exits, 100u);
+    EXPECT_NE(shown.find("All abundances 0 -- \r\nno test will be performed on link:  1 \r\n"),
+              std::string::npos);
+    EXPECT_FALSE(r.host.opened("SIGLIST.TXT"));
+    EXPECT_NE(r.report().find("N/A    N/AResampled to avoid error\r\n"), std::string::npos);
+}
+
+TEST(BootstrapTest, SingleGroupGivesOnlyTheHeadings) {
+    BootstrapRun r({2});
+    EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
+    const std::string headings =
+        "Bootstrap testing results\r\nLINKAGE  MEMBERS   COUNT <= OBSERVED   P(0.05)\r\n";
+    // The station list follows at once, after its two empty lines.
+    EXPECT_EQ(r.report().substr(0, headings.size() + 4), headings + "\r\n\r\n");
+    EXPECT_EQ(r.host.results.rows, 1);
+    EXPECT_FALSE(r.host.opened("SIGLIST.TXT"));
+}
+
+TEST(BootstrapTest, UnusableSettingsAreRefusedBeforeAnyReplicate) {
+    const std::tuple<std::int32_t, std::string, std::string> cases[] = {
+        {0, "0.05", "The number of bootstrap samples is 0."},
+        {-5, "0.05", "The number of bootstrap samples is -5."},
+        {10, "five percent", "\"five percent\" is not a number"},
+    };
+    for (const auto& [num_boot, alpha, says] : cases) {
+        BootstrapRun r({2, 2});
+        r.link(1, 1, 2, {1, 2}, 1.0f);
+        r.ctx.NumBoot = num_boot;
+        r.ctx.settings.alpha_text = alpha;
+        EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Failed);
+        ASSERT_EQ(r.host.questions.size(), 1u);
+        EXPECT_NE(r.host.questions[0].text.find(says), std::string::npos);
+        EXPECT_EQ(r.host.message_area.history, "");  // not one replicate announced
+        EXPECT_FALSE(r.host.visible(Window::FORM5));
+    }
+}
+
+TEST(BootstrapTest, PoorFitAnsweredNoInAReplicateEndsTheTestWithoutResults) {
+    // Every present species has abundance 1: totals equal species counts,
+    // which the log-series cannot fit.
+    BootstrapRun r({2, 2}, 4);
+    r.group_values(1, {1, 1, 0, 0});
+    r.group_values(2, {0, 0, 1, 1});
+    r.ctx.MeasureIndex = kHeterogeneityRatio;
+    r.link(1, 1, 2, {1, 2}, 1.5f);
+    r.host.answer(Answer::No);
+    EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Abandoned);
+    EXPECT_FALSE(r.ctx.channels.is_open(Channels::kReport));
+    EXPECT_EQ(r.report().find("Bootstrap testing results"), std::string::npos);
+    EXPECT_FALSE(r.host.opened("SIGLIST.TXT"));
+    EXPECT_FALSE(r.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(r.host.visible(Window::Form2));
+    ASSERT_EQ(r.host.questions.size(), 2u);
+    EXPECT_NE(r.host.questions[1].text.find("abandoned at linkage 1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tw::test
