@@ -1,0 +1,84 @@
+#pragma once
+// The scripts tarnwick-drive performs: one action a line, as a user would do
+// it through the windows. Blank lines and lines starting with # are skipped.
+//
+//   set WINDOW.CONTROL TEXT...      type TEXT (the rest of the line) into a text box
+//   tick WINDOW.CONTROL             click a check box that is clear
+//   untick WINDOW.CONTROL           click a check box that is ticked
+//   choose WINDOW.CONTROL[INDEX]    click an option button (INDEX for arrays)
+//   click WINDOW.CONTROL            click a button (or a text box)
+//   press WINDOW.CONTROL KEY        a key on a control: Enter, Space or one character
+//   answer yes|no|cancel|ok         answer for the next message box
+//   answer-all yes|no               answer for every later box with none queued
+//   expect-visible WINDOW[.CONTROL] stop with status 4 unless it is visible
+//   expect-hidden WINDOW[.CONTROL]  stop with status 4 unless it is hidden
+//   grab WINDOW[.CONTROL] FILE.png  save a picture of a window or control
+//   dump-grid FILE                  FORM5.Grid_out as tab-separated text
+//   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
+//   seed N                          fix the bootstrap's random seed (0: clock)
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/host.h"
+
+namespace tw::drive {
+
+enum class Verb {
+    Set,
+    Tick,
+    Untick,
+    Choose,
+    Click,
+    Press,
+    Answer,
+    AnswerAll,
+    ExpectVisible,
+    ExpectHidden,
+    Grab,
+    DumpGrid,
+    DumpText,
+    Seed,
+};
+
+// WINDOW, WINDOW.CONTROL or WINDOW.CONTROL[INDEX].
+struct ControlRef {
+    std::string window;
+    std::string control;  // empty: the window itself
+    int index = -1;       // -1: not an array entry
+
+    // The control's objectName: array entries are named NAME_INDEX.
+    std::string object_name() const;
+    std::string spelled() const;  // as written in the script
+};
+
+struct Command {
+    int line = 0;
+    Verb verb = Verb::Click;
+    ControlRef target;
+    std::string text;  // set: the text; press: the key; grab/dump: the file
+    tw::Answer answer = tw::Answer::Yes;
+    unsigned long long seed = 0;
+
+    // Changes what the windows hold (as opposed to checking or saving them).
+    bool is_user_action() const;
+};
+
+struct ParseError {
+    int line = 0;
+    std::string message;
+};
+
+struct Script {
+    std::vector<Command> commands;
+    std::optional<ParseError> error;  // the first bad line; commands is then empty
+};
+
+Script parse_script(std::string_view text);
+
+// The windows a script may name.
+bool is_known_window(std::string_view name);
+
+}  // namespace tw::drive

@@ -1,0 +1,306 @@
+#include "ui/drive/script_runner.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QTimer>
+#include <ostream>
+
+#include "ui/drive/widget_lookup.h"
+#include "ui/file_chooser.h"
+#include "ui/form5.h"
+#include "ui/message_box.h"
+#include "ui/report_printing.h"
+#include "ui/results_grid.h"
+#include "ui/session.h"
+
+namespace tw::drive {
+
+namespace {
+
+const char* answer_word(tw::Answer a) {
+    switch (a) {
+        case tw::Answer::Yes:
+            return "Yes";
+        case tw::Answer::No:
+            return "No";
+        case tw::Answer::Cancel:
+            return "Cancel";
+        case tw::Answer::Ok:
+            return "OK";
+    }
+    return "?";
+}
+
+bool offered(tw::Answer a, tw::Buttons b) {
+    switch (b) {
+        case tw::Buttons::Ok:
+            return a == tw::Answer::Ok;
+        case tw::Buttons::YesNo:
+            return a == tw::Answer::Yes || a == tw::Answer::No;
+        case tw::Buttons::YesNoCancel:
+            return a != tw::Answer::Ok;
+    }
+    return false;
+}
+
+// A box's text on one log line.
+std::string one_line(const QString& s) {
+    QString t = s;
+    t.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return t.toStdString();
+}
+
+bool write_file(const std::string& path, const QByteArray& bytes) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return f.write(bytes) == bytes.size();
+}
+
+void send_key(QWidget* w, const std::string& key) {
+    int code = 0;
+    QString text;
+    if (key == "Enter") {
+        code = Qt::Key_Return;
+        text = QStringLiteral("\r");
+    } else if (key == "Space") {
+        code = Qt::Key_Space;
+        text = QStringLiteral(" ");
+    } else {
+        const QChar ch = QLatin1Char(key[0]);
+        code = ch.isLetter() ? Qt::Key_A + (ch.toUpper().unicode() - 'A') : ch.unicode();
+        text = ch;
+    }
+    w->setFocus(Qt::OtherFocusReason);
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+void send_click(QWidget* w) {
+    const QPointF centre = QRectF(w->rect()).center();
+    const QPointF global = w->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> commands,
+                           std::ostream& out, std::ostream& err)
+    : session_(session), commands_(std::move(commands)), out_(out), err_(err) {
+    tw::ui::set_answer_provider(
+        [this](const QString& title, const QString& text, tw::Buttons buttons) {
+            return answer_box(title, text, buttons);
+        });
+    tw::ui::set_file_provider([this](const QString& caption, tw::ui::FileUse) {
+        out_ << "FILE " << caption.toStdString() << " -> (cancelled)" << std::endl;
+        return QString();
+    });
+    tw::ui::set_print_handler([this](const QString& report) {
+        const QString path = QStringLiteral("LPT1.pdf");
+        const bool ok = tw::ui::print_report_to_pdf(report, path);
+        out_ << "PRINT LPT1: -> " << (ok ? "LPT1.pdf" : "(failed)") << std::endl;
+    });
+    connect(&session_, &tw::ui::Session::programEnded, this, &ScriptRunner::on_program_ended);
+}
+
+ScriptRunner::~ScriptRunner() {
+    tw::ui::set_answer_provider({});
+    tw::ui::set_file_provider({});
+    tw::ui::set_print_handler({});
+}
+
+tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text,
+                                    tw::Buttons buttons) {
+    std::optional<tw::Answer> a;
+    if (!answers_.empty()) {
+        a = answers_.front();
+        answers_.pop_front();
+    } else if (answer_all_) {
+        a = buttons == tw::Buttons::Ok ? tw::Answer::Ok : *answer_all_;
+    }
+    out_ << "BOX " << one_line(title) << " | " << one_line(text) << " -> ";
+    if (a && offered(*a, buttons)) {
+        out_ << answer_word(*a) << std::endl;
+        return *a;
+    }
+    if (a) {
+        out_ << "(" << answer_word(*a) << " is not offered)" << std::endl;
+    } else {
+        out_ << "(no answer)" << std::endl;
+    }
+    // The script did not foresee this box: end the run here (No ends the
+    // program; an OK box has nothing else) and stop once the line returns.
+    box_failed_ = true;
+    return buttons == tw::Buttons::Ok ? tw::Answer::Ok : tw::Answer::No;
+}
+
+void ScriptRunner::on_program_ended() {
+    if (end_logged_) return;
+    end_logged_ = true;
+    out_ << "END" << std::endl;
+}
+
+void ScriptRunner::start() {
+    step();
+}
+
+void ScriptRunner::step() {
+    if (stopped_) return;
+    if (next_ >= commands_.size()) {
+        if (!answers_.empty()) {
+            err_ << "tarnwick-drive: note: " << answers_.size() << " queued answer(s) were not used"
+                 << std::endl;
+        }
+        stop();
+        return;
+    }
+    if (session_.ended()) return;  // the rest is done once the loop has returned
+    const Command& c = commands_[next_++];
+    perform(c);
+    if (box_failed_ && exit_code_ == 0) {
+        fail(c, 2, QStringLiteral("a message box had no answer"));
+    }
+    if (stopped_) return;
+    QTimer::singleShot(0, this, &ScriptRunner::step);
+}
+
+void ScriptRunner::finish_after_loop() {
+    while (!stopped_ && next_ < commands_.size()) {
+        const Command& c = commands_[next_++];
+        if (c.is_user_action()) {
+            fail(c, 3, QStringLiteral("the program has already ended"));
+            break;
+        }
+        perform(c);
+    }
+    stop();
+}
+
+void ScriptRunner::fail(const Command& c, int code, const QString& message) {
+    err_ << "tarnwick-drive: line " << c.line << ": " << message.toStdString() << std::endl;
+    exit_code_ = code;
+    stop();
+}
+
+void ScriptRunner::stop() {
+    if (stopped_) return;
+    stopped_ = true;
+    // As the Exit button would: every channel closed, every window gone.
+    if (!session_.ended()) session_.request_end();
+    on_program_ended();
+    QCoreApplication::exit(exit_code_);
+}
+
+void ScriptRunner::perform(const Command& c) {
+    switch (c.verb) {
+        case Verb::Answer:
+            answers_.push_back(c.answer);
+            return;
+        case Verb::AnswerAll:
+            answer_all_ = c.answer;
+            return;
+        case Verb::Seed:
+            session_.set_random_seed(c.seed);
+            return;
+        case Verb::DumpGrid: {
+            QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
+            if (!w) return fail(c, 3, QStringLiteral("window FORM5 is not open"));
+            const QString grid = session_.form5().grid().tab_separated();
+            if (!write_file(c.text, grid.toUtf8())) {
+                fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+            }
+            return;
+        }
+        case Verb::ExpectVisible:
+        case Verb::ExpectHidden:
+            return check_visible(c, c.verb == Verb::ExpectVisible);
+        default:
+            break;
+    }
+    const Found found = find_target(session_, c.target);
+    if (!found.widget) return fail(c, found.window_not_loaded ? 3 : 1, found.error);
+    QWidget* w = found.widget;
+    if (c.verb == Verb::Grab) {
+        if (!w->grab().save(QString::fromStdString(c.text), "PNG")) {
+            fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+        }
+        return;
+    }
+    if (c.verb == Verb::DumpText) {
+        if (!write_file(c.text, shown_text(w).toUtf8())) {
+            fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+        }
+        return;
+    }
+    const QString name = QString::fromStdString(c.target.spelled());
+    if (!w->isVisible()) return fail(c, 3, name + QStringLiteral(" is not visible"));
+    if (!w->isEnabled()) return fail(c, 3, name + QStringLiteral(" is disabled"));
+    act(c, w);
+}
+
+void ScriptRunner::act(const Command& c, QWidget* w) {
+    const QString name = QString::fromStdString(c.target.spelled());
+    switch (c.verb) {
+        case Verb::Set: {
+            auto* edit = qobject_cast<QLineEdit*>(w);
+            if (!edit) return fail(c, 1, name + QStringLiteral(" is not a text box"));
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            edit->insert(QString::fromStdString(c.text));
+            return;
+        }
+        case Verb::Tick:
+        case Verb::Untick: {
+            auto* box = qobject_cast<QCheckBox*>(w);
+            if (!box) return fail(c, 1, name + QStringLiteral(" is not a check box"));
+            if (box->isChecked() != (c.verb == Verb::Tick)) box->click();
+            return;
+        }
+        case Verb::Choose: {
+            auto* option = qobject_cast<QRadioButton*>(w);
+            if (!option) return fail(c, 1, name + QStringLiteral(" is not an option button"));
+            option->click();
+            return;
+        }
+        case Verb::Click:
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                button->click();
+            } else {
+                send_click(w);
+            }
+            return;
+        case Verb::Press:
+            send_key(w, c.text);
+            return;
+        default:
+            return;
+    }
+}
+
+void ScriptRunner::check_visible(const Command& c, bool want_visible) {
+    const Found found = find_target(session_, c.target);
+    if (!found.widget && !found.window_not_loaded) return fail(c, 1, found.error);
+    const bool visible = found.widget && found.widget->isVisible();
+    if (visible != want_visible) {
+        fail(c, 4,
+             QStringLiteral("expected %1 to be %2")
+                 .arg(QString::fromStdString(c.target.spelled()),
+                      want_visible ? QStringLiteral("visible") : QStringLiteral("hidden")));
+    }
+}
+
+}  // namespace tw::drive

@@ -1,0 +1,68 @@
+#pragma once
+// Performs a parsed script against the real windows, one line per turn of the
+// event loop, so windows repaint and unloaded windows go between lines as
+// they would for a user. Message boxes, file dialogs and printing are
+// answered by the runner instead of blocking:
+//   BOX <title> | <text> -> <answer>     every message box
+//   FILE <caption> -> (cancelled)         every file dialog
+//   PRINT LPT1: -> LPT1.pdf               the printed report
+//   END                                   the end of the program
+// are written to `out` as they happen.
+//
+// Exit status: 0 done; 1 a bad line (unknown window, control, verb, or a
+// file that cannot be written); 2 a message box without an answer (or with
+// one it does not offer); 3 a control the user could not use (not open, not
+// visible, disabled, or the program has ended); 4 an expect- line was false.
+
+#include <QObject>
+#include <deque>
+#include <iosfwd>
+#include <optional>
+
+#include "ui/drive/driver_script.h"
+
+namespace tw::ui {
+class Session;
+}
+
+namespace tw::drive {
+
+class ScriptRunner : public QObject {
+    Q_OBJECT
+  public:
+    ScriptRunner(tw::ui::Session& session, std::vector<Command> commands, std::ostream& out,
+                 std::ostream& err);
+    ~ScriptRunner() override;
+
+    // Starts with the first line; call from inside the event loop.
+    void start();
+    // After the event loop has returned: the lines left once the program
+    // ended (checks and dumps may follow the end; actions may not).
+    void finish_after_loop();
+
+    int exit_code() const { return exit_code_; }
+
+  private:
+    void step();
+    void perform(const Command& c);
+    void act(const Command& c, QWidget* w);
+    void check_visible(const Command& c, bool want_visible);
+    void fail(const Command& c, int code, const QString& message);
+    void stop();
+    tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons);
+    void on_program_ended();
+
+    tw::ui::Session& session_;
+    std::vector<Command> commands_;
+    std::size_t next_ = 0;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::deque<tw::Answer> answers_;
+    std::optional<tw::Answer> answer_all_;
+    int exit_code_ = 0;
+    bool stopped_ = false;
+    bool end_logged_ = false;
+    bool box_failed_ = false;
+};
+
+}  // namespace tw::drive

@@ -1,0 +1,25 @@
+#include "ui/examples_dir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tw::ui {
+
+QString examples_dir() {
+    QStringList candidates;
+#ifdef TARNWICK_SOURCE_DIR
+    candidates << QStringLiteral(TARNWICK_SOURCE_DIR "/examples");
+#endif
+    if (QCoreApplication::instance()) {
+        const QString exe = QCoreApplication::applicationDirPath();
+        candidates << exe + QStringLiteral("/examples") << exe + QStringLiteral("/../examples")
+                   << exe + QStringLiteral("/../../examples");
+    }
+    for (const QString& c : candidates) {
+        if (QFileInfo(c).isDir()) return QDir(c).absolutePath();
+    }
+    return QDir::currentPath();
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,132 @@
+#include "ui/form1.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/form2.h"
+#include "ui/key_relay.h"
+#include "ui/session.h"
+#include "ui/start_pictures.h"
+
+namespace tw::ui {
+
+namespace {
+
+const char* const kDescription =
+    "This program is designed to read a standard species abundance (or presence/absence) data "
+    "file and produce an agglomerative, hierarchical cluster analysis and bootstrap each linkage "
+    "to test for significance.  Four quantitative and four qualitative measures of association "
+    "are available and can be linked by any of seven different methods.  Probabilities of "
+    "significant linkage is assessed at a default  alpha level of 0.05.  A listing of the "
+    "entities forming each cluster is provided in the file: CLUSTER.LST.  ";
+
+const char* const kFormatLines[] = {
+    "Line 1: a title  (in single quotes)",
+    "Line 2: the number of rows (observations), the number of columns (spp)",
+    "Line 3: List of column labels  (each enclosed in quotes and separted by comas)",
+    "Line 4: First line of data; a quoted row label followed by abundance of each species.",
+    "Line 5: Second line of data (format as above)",
+    "Line 6 - Last line of abundance data (format as above)",
+    "Last data line +1: The number of true (or suspected communities) represented",
+    "Last data line +2: The number of replicates for each true community (separated by a blank "
+    "or comma).",
+};
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+}  // namespace
+
+Form1::Form1(Session& session) : QWidget(nullptr), session_(session) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TARNWICK"));
+
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("******* TARNWICK *******"), this);
+    QFont title = Label1->font();
+    title.setPointSizeF(title.pointSizeF() * 1.8);
+    title.setBold(true);
+    Label1->setFont(title);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label6 = label(QStringLiteral("Label6"), QStringLiteral("Version 3.1"), this);
+    Label6->setAlignment(Qt::AlignCenter);
+    Picture1 = new StartPicture(StartPicture::Kind::Dendrogram, QStringLiteral("Picture1"), this);
+    Picture2 = new StartPicture(StartPicture::Kind::Pond, QStringLiteral("Picture2"), this);
+
+    auto* description = label(QStringLiteral("Label2"), QString::fromUtf8(kDescription), this);
+    description->setWordWrap(true);
+    auto* heading =
+        label(QStringLiteral("Label3"),
+              QStringLiteral("The standard input data file has the following format:"), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+
+    Command1 = new QPushButton(QStringLiteral("CONTINUE"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Exit1 = new QPushButton(QStringLiteral("Exit"), this);
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Picture1);
+    auto* titles = new QVBoxLayout;
+    titles->addStretch();
+    titles->addWidget(Label1);
+    titles->addWidget(Label6);
+    titles->addStretch();
+    top->addLayout(titles, 1);
+    top->addWidget(Picture2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addWidget(description);
+    layout->addSpacing(8);
+    layout->addWidget(heading);
+    int n = 0;
+    for (const char* line : kFormatLines) {
+        auto* l = label(QStringLiteral("Format%1").arg(++n), QString::fromUtf8(line), this);
+        l->setWordWrap(true);
+        l->setContentsMargins(16, 0, 0, 0);
+        layout->addWidget(l);
+    }
+    layout->addSpacing(8);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Exit1);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    setMinimumWidth(640);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::on_Command1_clicked);
+    connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form1::on_Command1_keyPressed);
+    connect(Exit1, &QPushButton::clicked, this, &Form1::on_Exit1_clicked);
+    Command1->setFocus();
+}
+
+void Form1::on_Command1_clicked() {
+    hide();
+    session_.show_window(Window::Form2, true);
+}
+
+void Form1::on_Command1_keyPressed(int key) {
+    // Enter shows the options and leaves this window up; other keys do nothing.
+    if (is_enter(key)) session_.show_window(Window::Form2, true);
+}
+
+void Form1::on_Exit1_clicked() {
+    session_.request_end();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    session_.window_closed(this);
+}
+
+}  // namespace tw::ui

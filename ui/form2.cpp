@@ -1,0 +1,288 @@
+#include "ui/form2.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/file_chooser.h"
+#include "ui/key_relay.h"
+#include "ui/session.h"
+#include "ui/text_panel.h"
+
+namespace tw::ui {
+
+namespace {
+
+template <class W>
+W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+std::string to_core(const QString& s) {
+    return s.toStdString();
+}
+
+}  // namespace
+
+Form2::Form2(Session& session) : QWidget(nullptr), session_(session) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("I/O and Data Options"));
+    build();
+    connect_events();
+}
+
+void Form2::build() {
+    Label1 = named(
+        new QLabel(QStringLiteral("Enter the name of the file from which to read the input data ")),
+        "Label1");
+    Text1 = named(new QLineEdit, "Text1");
+    Label2 = named(new QLabel(QStringLiteral("Enter the name for the output file")), "Label2");
+    Text2 = named(new QLineEdit, "Text2");
+    Label3 =
+        named(new QLabel(QStringLiteral("Enter the name for the Average Matrix file")), "Label3");
+    Text3 = named(new QLineEdit, "Text3");
+    Label4 = named(new QLabel(QStringLiteral("Constant:")), "Label4");
+    Text4 = named(new QLineEdit(QStringLiteral("1")), "Text4");
+    Label5 =
+        named(new QLabel(QStringLiteral("Linkage Level to Begin Saving Cluster Labels")), "Label5");
+    savelinks = named(new QLineEdit(QStringLiteral("100")), "savelinks");
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Output Mode")), "Frame1");
+    Option1 = named(new QRadioButton(QStringLiteral("Screen")), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("Printer")), "Option2");
+    Option3 = named(new QRadioButton(QStringLiteral("File")), "Option3");
+    // The report goes to a file unless the user picks a device: the choice
+    // that loses nothing when the window is confirmed untouched.
+    Option3->setChecked(true);
+    auto* output_layout = new QVBoxLayout(Frame1);
+    for (QRadioButton* o : {Option1, Option2, Option3}) output_layout->addWidget(o);
+
+    Frame2 = named(new QGroupBox(QStringLiteral("Transformation")), "Frame2");
+    Option4 = named(new QRadioButton(QStringLiteral("ln(X+1)")), "Option4");
+    Option5 = named(new QRadioButton(QStringLiteral("Binary")), "Option5");
+    // Both may be off (no transformation), which exclusive buttons cannot be:
+    // the click handlers keep them one-of-two instead.
+    Option4->setAutoExclusive(false);
+    Option5->setAutoExclusive(false);
+    auto* transform_layout = new QHBoxLayout(Frame2);
+    transform_layout->addWidget(Option4);
+    transform_layout->addWidget(Option5);
+    transform_layout->addStretch();
+
+    Check1 = named(new QCheckBox(QStringLiteral("Multiply data by a constant")), "Check1");
+    Check2 = named(new QCheckBox(QStringLiteral("Transform these data")), "Check2");
+    Check3 =
+        named(new QCheckBox(QStringLiteral("Print Average Abundance Matrix to a file")), "Check3");
+    CheckData = named(new QCheckBox(QStringLiteral("by-pass data format check")), "CheckData");
+    sim_matrix = named(new QCheckBox(QStringLiteral("Output Similarity Matrix")), "sim_matrix");
+    all_matrix = named(new QCheckBox(QStringLiteral("Output All Subsequent Similarity Matricies")),
+                       "all_matrix");
+    PicBox1 = new TextPanel(QStringLiteral("PicBox1"));
+    PicBox1->setMinimumHeight(150);
+    Command1 = named(new QPushButton(QStringLiteral("Continue")), "Command1");
+    Exit2 = named(new QPushButton(QStringLiteral("Exit")), "Exit2");
+
+    auto* files = new QGridLayout;
+    files->addWidget(Label1, 0, 0);
+    files->addWidget(Text1, 0, 1);
+    files->addWidget(Label2, 1, 0);
+    files->addWidget(Text2, 1, 1);
+    files->addWidget(Label3, 2, 0);
+    files->addWidget(Text3, 2, 1);
+    files->setColumnStretch(1, 1);
+
+    auto* constant = new QHBoxLayout;
+    constant->addWidget(Check1);
+    constant->addWidget(Label4);
+    constant->addWidget(Text4);
+    constant->addStretch();
+    Text4->setMaximumWidth(90);
+    auto* options = new QVBoxLayout;
+    options->addLayout(constant);
+    options->addWidget(Check2);
+    options->addWidget(Frame2);
+    options->addWidget(Check3);
+    options->addWidget(CheckData);
+    options->addWidget(sim_matrix);
+    options->addWidget(all_matrix);
+    options->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame1);
+    left->addStretch();
+    middle->addLayout(left);
+    middle->addSpacing(12);
+    middle->addLayout(options, 1);
+
+    auto* levels = new QHBoxLayout;
+    levels->addWidget(Label5);
+    levels->addWidget(savelinks);
+    savelinks->setMaximumWidth(90);
+    levels->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Exit2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(files);
+    layout->addLayout(middle);
+    layout->addLayout(levels);
+    layout->addWidget(PicBox1, 1);
+    layout->addLayout(buttons);
+    resize(720, 560);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{Label3, Text3, Label4, Text4, Frame2}) {
+        w->hide();
+    }
+}
+
+void Form2::connect_events() {
+    connect(ClickRelay::watch(Text1), &ClickRelay::clicked, this, &Form2::on_Text1_clicked);
+    connect(ClickRelay::watch(Text2), &ClickRelay::clicked, this, &Form2::on_Text2_clicked);
+    connect(ClickRelay::watch(Text3), &ClickRelay::clicked, this, &Form2::on_Text3_clicked);
+    connect(Text1, &QLineEdit::returnPressed, this, &Form2::on_Text1_returnPressed);
+    connect(Text2, &QLineEdit::returnPressed, this, &Form2::on_Text2_returnPressed);
+    connect(Text3, &QLineEdit::returnPressed, this, &Form2::on_Text3_returnPressed);
+    connect(Option1, &QRadioButton::clicked, this, &Form2::on_Option1_clicked);
+    connect(Option2, &QRadioButton::clicked, this, &Form2::on_Option2_clicked);
+    connect(Option3, &QRadioButton::clicked, this, &Form2::on_Option3_clicked);
+    connect(Option4, &QRadioButton::clicked, this, &Form2::on_Option4_clicked);
+    connect(Option5, &QRadioButton::clicked, this, &Form2::on_Option5_clicked);
+    connect(Check1, &QCheckBox::clicked, this, &Form2::on_Check1_clicked);
+    connect(Check2, &QCheckBox::clicked, this, &Form2::on_Check2_clicked);
+    connect(Check3, &QCheckBox::clicked, this, &Form2::on_Check3_clicked);
+    connect(Command1, &QPushButton::clicked, this, &Form2::on_Command1_clicked);
+    connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form2::on_Command1_keyPressed);
+    connect(Exit2, &QPushButton::clicked, this, &Form2::on_Exit2_clicked);
+}
+
+void Form2::read_settings(RunSettings& s) const {
+    s.input_file = to_core(Text1->text());
+    // Screen and Printer are tested first; the file is taken only when
+    // neither is on.
+    s.output_mode = Option1->isChecked()   ? OutputMode::Screen
+                    : Option2->isChecked() ? OutputMode::Printer
+                                           : OutputMode::File;
+    s.output_file = to_core(Text2->text());
+    s.average_file = to_core(Text3->text());
+    s.multiply = Check1->isChecked();
+    s.constant_text = to_core(Text4->text());
+    s.transform_ln = Option4->isChecked();
+    s.transform_binary = Option5->isChecked();
+    s.print_average = Check3->isChecked();
+    s.bypass_check = CheckData->isChecked();
+    s.sim_matrix = sim_matrix->isChecked();
+    s.all_matrix = all_matrix->isChecked();
+    s.savelinks_text = to_core(savelinks->text());
+}
+
+void Form2::choose_into(QLineEdit* box, const QString& caption, bool for_input) {
+    const QString name = choose_file(this, caption, for_input ? FileUse::Open : FileUse::Save);
+    if (!name.isEmpty()) box->setText(name);
+}
+
+void Form2::on_Text1_clicked() {
+    choose_into(Text1, QStringLiteral("Input data file"), true);
+}
+void Form2::on_Text2_clicked() {
+    choose_into(Text2, QStringLiteral("Output file"), false);
+}
+void Form2::on_Text3_clicked() {
+    choose_into(Text3, QStringLiteral("Average Matrix file"), false);
+}
+
+void Form2::on_Text1_returnPressed() {
+    show_output_file(true);
+    Text2->setFocus();
+}
+void Form2::on_Text2_returnPressed() {
+    Command1->setFocus();
+}
+void Form2::on_Text3_returnPressed() {
+    Command1->setFocus();
+}
+
+void Form2::show_output_file(bool visible) {
+    Label2->setVisible(visible);
+    Text2->setVisible(visible);
+}
+
+void Form2::on_Option1_clicked() {
+    show_output_file(false);
+}
+void Form2::on_Option2_clicked() {
+    show_output_file(false);
+}
+void Form2::on_Option3_clicked() {
+    show_output_file(true);
+    Text2->setFocus();
+}
+
+void Form2::on_Option4_clicked() {
+    Option4->setChecked(true);
+    Option5->setChecked(false);
+}
+void Form2::on_Option5_clicked() {
+    Option5->setChecked(true);
+    Option4->setChecked(false);
+}
+
+void Form2::on_Check1_clicked() {
+    const bool on = Check1->isChecked();
+    Label4->setVisible(on);
+    Text4->setVisible(on);
+    if (on) {
+        Text4->setFocus();
+    } else {
+        Text4->setText(QStringLiteral(" "));
+    }
+}
+
+void Form2::on_Check2_clicked() {
+    const bool on = Check2->isChecked();
+    Frame2->setVisible(on);
+    if (!on) {
+        Option4->setChecked(false);
+        Option5->setChecked(false);
+    }
+}
+
+void Form2::on_Check3_clicked() {
+    Label3->show();
+    Text3->show();
+    Text3->setFocus();
+}
+
+void Form2::on_Command1_clicked() {
+    if (CheckData->isChecked()) {
+        session_.show_window(Window::Form3, true);
+    } else {
+        session_.open_data_check();
+    }
+}
+
+void Form2::on_Command1_keyPressed(int) {
+    session_.show_window(Window::Form3, true);
+}
+
+void Form2::on_Exit2_clicked() {
+    session_.request_end();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    session_.window_closed(this);
+}
+
+}  // namespace tw::ui

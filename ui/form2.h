@@ -1,0 +1,87 @@
+#pragma once
+// "I/O and Data Options": the input and output files, the data options and
+// the message area (PicBox1) where the run reports its progress.
+
+#include <QWidget>
+
+#include "run/run_settings.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tw::ui {
+
+class Session;
+class TextPanel;
+
+class Form2 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form2(Session& session);
+
+    // The window's settings as the run takes them.
+    void read_settings(RunSettings& settings) const;
+
+    QLabel* Label1;  // input file
+    QLineEdit* Text1;
+    QLabel* Label2;  // output file
+    QLineEdit* Text2;
+    QLabel* Label3;  // average matrix file
+    QLineEdit* Text3;
+    QLabel* Label4;  // "Constant:"
+    QLineEdit* Text4;
+    QLabel* Label5;  // savelinks
+    QLineEdit* savelinks;
+    QGroupBox* Frame1;  // "Output Mode"
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QGroupBox* Frame2;  // "Transformation"
+    QRadioButton* Option4;
+    QRadioButton* Option5;
+    QCheckBox* Check1;
+    QCheckBox* Check2;
+    QCheckBox* Check3;
+    QCheckBox* CheckData;
+    QCheckBox* sim_matrix;
+    QCheckBox* all_matrix;
+    TextPanel* PicBox1;
+    QPushButton* Command1;
+    QPushButton* Exit2;
+
+  private slots:
+    void on_Text1_clicked();
+    void on_Text2_clicked();
+    void on_Text3_clicked();
+    void on_Text1_returnPressed();
+    void on_Text2_returnPressed();
+    void on_Text3_returnPressed();
+    void on_Option1_clicked();
+    void on_Option2_clicked();
+    void on_Option3_clicked();
+    void on_Option4_clicked();
+    void on_Option5_clicked();
+    void on_Check1_clicked();
+    void on_Check2_clicked();
+    void on_Check3_clicked();
+    void on_Command1_clicked();
+    void on_Command1_keyPressed(int key);
+    void on_Exit2_clicked();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build();
+    void connect_events();
+    void choose_into(QLineEdit* box, const QString& caption, bool for_input);
+    void show_output_file(bool visible);
+
+    Session& session_;
+};
+
+}  // namespace tw::ui

@@ -1,0 +1,141 @@
+#include "ui/form3.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/key_relay.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
+
+namespace tw::ui {
+
+namespace {
+
+const char* const kMeasures[] = {
+    "Euclidean Distance",  "Bray-Curtis Coefficient", "Correlation Coefficient",
+    "Heterogeneity Ratio", "Jaccard's Index",         "Simple Matching Coefficient",
+    "Dice Index",          "Fager's Index",
+};
+
+const char* const kMethods[] = {
+    "Single Linkage", "Complete Linkage", "WPGMA", "WPGMCentroid", "UPGMA",
+    "UPGMCentroid",   "Minimum Variance",
+};
+
+// One option button of an array, named NAME_INDEX with its index as property.
+QRadioButton* entry(const char* array, int index, const char* caption, QWidget* frame) {
+    auto* b = new QRadioButton(QString::fromLatin1(caption), frame);
+    b->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index));
+    b->setProperty("index", index);
+    return b;
+}
+
+template <std::size_t N>
+int chosen(const std::array<QRadioButton*, N>& entries) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (entries[i]->isChecked()) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Similarity Index and Linkage Method"));
+
+    auto* measures = new QGroupBox(QStringLiteral("Similarity Measure"), this);
+    measures->setObjectName(QStringLiteral("Frame1"));
+    auto* measure_layout = new QVBoxLayout(measures);
+    for (int i = 0; i < 8; ++i) {
+        RESMX[static_cast<std::size_t>(i)] = entry("RESMX", i, kMeasures[i], measures);
+        measure_layout->addWidget(RESMX[static_cast<std::size_t>(i)]);
+    }
+    auto* methods = new QGroupBox(QStringLiteral("Linkage Method"), this);
+    methods->setObjectName(QStringLiteral("Frame2"));
+    auto* method_layout = new QVBoxLayout(methods);
+    for (int i = 0; i < 7; ++i) {
+        LINK_METH[static_cast<std::size_t>(i)] = entry("LINK_METH", i, kMethods[i], methods);
+        method_layout->addWidget(LINK_METH[static_cast<std::size_t>(i)]);
+        connect(LINK_METH[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { on_LINK_METH_clicked(i); });
+    }
+    method_layout->addStretch();
+    // First appearance: Euclidean distance with UPGMA, the usual pairing for
+    // abundance data and the one the run settings start from.
+    RESMX[kEuclidean]->setChecked(true);
+    LINK_METH[4]->setChecked(true);
+
+    Sqr_sim = new QCheckBox(QStringLiteral("Square Similarity Values"), this);
+    Sqr_sim->setObjectName(QStringLiteral("Sqr_sim"));
+    Alpha_level = new QLineEdit(QStringLiteral("0.05"), this);
+    Alpha_level->setObjectName(QStringLiteral("Alpha_level"));
+    Text1 = new QLineEdit(QStringLiteral("10"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Command1 = new QPushButton(QStringLiteral("CONTINUE"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(measures);
+    frames->addWidget(methods);
+    auto* numbers = new QFormLayout;
+    numbers->addRow(QStringLiteral("Alpha Rejection Level:"), Alpha_level);
+    numbers->addRow(QStringLiteral("Number of bootstrap samples to use:"), Text1);
+    Alpha_level->setMaximumWidth(100);
+    Text1->setMaximumWidth(100);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addWidget(Sqr_sim);
+    layout->addLayout(numbers);
+    layout->addLayout(buttons);
+
+    connect(Command1, &QPushButton::clicked, this, &Form3::on_Command1_clicked);
+    connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form3::on_Command1_keyPressed);
+}
+
+void Form3::read_settings(RunSettings& s) const {
+    s.resmx = chosen(RESMX);
+    s.link_meth = chosen(LINK_METH);
+    s.sqr_sim = Sqr_sim->isChecked();
+    s.alpha_text = Alpha_level->text().toStdString();
+    s.boot_text = Text1->text().toStdString();
+}
+
+void Form3::on_LINK_METH_clicked(int) {
+    // Minimum variance assumes squared Euclidean distances; the user is told
+    // once per click, and the choice stands.
+    if (!LINK_METH[kMinimumVariance]->isChecked()) return;
+    if (RESMX[kEuclidean]->isChecked() && Sqr_sim->isChecked()) return;
+    ask_box(this, QStringLiteral("Resemblance Linkage Mismatch"),
+            QStringLiteral("Warning: The Minimum Variance linkage method is designed to be used "
+                           "with Squared Euclidean Distance!"),
+            Buttons::Ok);
+}
+
+void Form3::on_Command1_clicked() {
+    hide();
+    session_.run_analysis();
+}
+
+void Form3::on_Command1_keyPressed(int) {
+    session_.run_analysis();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    event->accept();
+    session_.window_closed(this);
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,52 @@
+#pragma once
+// "Similarity Index and Linkage Method": the resemblance measure, the linkage
+// method and the bootstrap settings; its CONTINUE starts the analysis.
+//
+// The option-button arrays RESMX (0..7) and LINK_METH (0..6) are one button
+// per entry, named "RESMX_3", "LINK_METH_6" and so on, each also carrying its
+// entry number in the dynamic property "index".
+
+#include <QWidget>
+#include <array>
+
+#include "run/run_settings.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tw::ui {
+
+class Session;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form3(Session& session);
+
+    void read_settings(RunSettings& settings) const;
+
+    std::array<QRadioButton*, 8> RESMX;
+    std::array<QRadioButton*, 7> LINK_METH;
+    QCheckBox* Sqr_sim;
+    QLineEdit* Alpha_level;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+
+    static constexpr int kEuclidean = 0;        // RESMX entry "Euclidean Distance"
+    static constexpr int kMinimumVariance = 6;  // LINK_METH entry "Minimum Variance"
+
+  private slots:
+    void on_LINK_METH_clicked(int index);
+    void on_Command1_clicked();
+    void on_Command1_keyPressed(int key);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Session& session_;
+};
+
+}  // namespace tw::ui

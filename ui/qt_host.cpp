@@ -1,0 +1,82 @@
+#include "ui/qt_host.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "run/outcome.h"
+#include "ui/dendrogram_view.h"
+#include "ui/form2.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui/message_box.h"
+#include "ui/output_targets.h"
+#include "ui/report_window.h"
+#include "ui/results_grid.h"
+#include "ui/session.h"
+#include "ui/text_panel.h"
+
+namespace tw::ui {
+
+namespace {
+
+constexpr qint64 kYieldEveryMs = 30;
+
+QString from_core(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+void QtHost::PanelTarget::write(std::string_view text) {
+    panel_().write(text);
+}
+void QtHost::PanelTarget::clear() {
+    panel_().clear();
+}
+
+QtHost::QtHost(Session& session)
+    : session_(session),
+      message_area_([&session]() -> TextPanel& { return *session.form2().PicBox1; }),
+      link_area_([&session]() -> TextPanel& { return *session.form5().link_table; }),
+      messages_(&message_area_),
+      link_table_(&link_area_) {}
+
+Answer QtHost::ask(std::string_view title, std::string_view text, Buttons buttons) {
+    return ask_box(QApplication::activeWindow(), from_core(title), from_core(text), buttons);
+}
+
+void QtHost::yield() {
+    if (!since_yield_.isValid() || since_yield_.elapsed() >= kYieldEveryMs) {
+        QCoreApplication::processEvents();
+        since_yield_.restart();
+    }
+    if (session_.end_requested()) throw ProgramEnd{};
+}
+
+std::unique_ptr<TextTarget> QtHost::open_output(const std::string& name, OpenMode mode) {
+    if (is_screen_device(name)) return open_screen_target(&session_.report_window(), mode);
+    if (is_printer_device(name)) return open_printer_target(QApplication::activeWindow());
+    return open_file_target(name, mode);
+}
+
+Canvas& QtHost::dendrogram() {
+    return *session_.form4().Dendrogram;
+}
+
+ResultsGrid& QtHost::grid() {
+    return session_.form5().grid();
+}
+
+void QtHost::show(Window window, bool visible) {
+    session_.show_window(window, visible);
+}
+
+void QtHost::show(Control control, bool visible) {
+    session_.show_control(control, visible);
+}
+
+void QtHost::end_program() {
+    session_.close_everything();
+}
+
+}  // namespace tw::ui

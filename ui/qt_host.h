@@ -1,0 +1,55 @@
+#pragma once
+// The core's view of the windows: the message area is Form2.PicBox1, the
+// link table FORM5.link_table, the canvas Form4's Dendrogram box, the grid
+// FORM5.Grid_out; questions are modal message boxes; outputs are files, the
+// report window ("SCRN:") or the printer ("LPT1:").
+
+#include <QElapsedTimer>
+#include <functional>
+
+#include "run/host.h"
+
+namespace tw::ui {
+
+class Session;
+class TextPanel;
+
+class QtHost : public Host {
+  public:
+    explicit QtHost(Session& session);
+
+    Printer& messages() override { return messages_; }
+    Printer& link_table() override { return link_table_; }
+    Answer ask(std::string_view title, std::string_view text, Buttons buttons) override;
+    // Lets the windows repaint and take clicks at most every 30 ms; an exit
+    // asked for meanwhile ends the program from here.
+    void yield() override;
+    std::unique_ptr<TextTarget> open_output(const std::string& name, OpenMode mode) override;
+    Canvas& dendrogram() override;
+    ResultsGrid& grid() override;
+    void show(Window window, bool visible) override;
+    void show(Control control, bool visible) override;
+    void end_program() override;
+
+  private:
+    // A picture box found when it is first printed on, since its window is
+    // created only when first needed.
+    class PanelTarget : public TextTarget {
+      public:
+        explicit PanelTarget(std::function<TextPanel&()> panel) : panel_(std::move(panel)) {}
+        void write(std::string_view text) override;
+        void clear() override;
+
+      private:
+        std::function<TextPanel&()> panel_;
+    };
+
+    Session& session_;
+    PanelTarget message_area_;
+    PanelTarget link_area_;
+    Printer messages_;
+    Printer link_table_;
+    QElapsedTimer since_yield_;
+};
+
+}  // namespace tw::ui

@@ -1,0 +1,243 @@
+#include "ui/session.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "bootstrap/test_linkages.h"
+#include "run/entry_point.h"
+#include "run/run_driver.h"
+#include "ui/data_check_window.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui/qt_host.h"
+#include "ui/report_window.h"
+#include "ui/text_panel.h"
+
+namespace tw::ui {
+
+namespace {
+
+// Creates a window on first use.
+template <class W>
+W& loaded(std::unique_ptr<W>& slot, Session& session) {
+    if (!slot) slot = std::make_unique<W>(session);
+    return *slot;
+}
+
+}  // namespace
+
+Session::Session() : host_(std::make_unique<QtHost>(*this)) {}
+
+Session::~Session() {
+    ctx_.channels.close_all();
+    // The data-check window is owned by Qt (it deletes itself); make sure it
+    // does not outlive the run data it refers to.
+    delete data_check_.data();
+}
+
+void Session::start() {
+    form1().show();
+}
+
+Form1& Session::form1() {
+    return loaded(form1_, *this);
+}
+
+Form2& Session::form2() {
+    const bool fresh = !form2_;
+    Form2& f = loaded(form2_, *this);
+    if (fresh) update_start_buttons();
+    return f;
+}
+
+Form3& Session::form3() {
+    const bool fresh = !form3_;
+    Form3& f = loaded(form3_, *this);
+    if (fresh) update_start_buttons();
+    return f;
+}
+
+Form4& Session::form4() {
+    const bool fresh = !form4_;
+    Form4& f = loaded(form4_, *this);
+    if (fresh) update_start_buttons();
+    return f;
+}
+
+FORM5& Session::form5() {
+    return loaded(form5_, *this);
+}
+
+ReportWindow& Session::report_window() {
+    if (!report_) report_ = std::make_unique<ReportWindow>();
+    return *report_;
+}
+
+QWidget* Session::loaded_window(const QString& name) const {
+    if (name == QLatin1String("Form1")) return form1_.get();
+    if (name == QLatin1String("Form2")) return form2_.get();
+    if (name == QLatin1String("Form3")) return form3_.get();
+    if (name == QLatin1String("Form4")) return form4_.get();
+    if (name == QLatin1String("FORM5")) return form5_.get();
+    if (name == QLatin1String("DataCheck")) return data_check_.data();
+    if (name == QLatin1String("Report")) return report_.get();
+    return nullptr;
+}
+
+QWidget* Session::window_widget(Window window, bool create) {
+    switch (window) {
+        case Window::Form1:
+            return create ? &form1() : form1_.get();
+        case Window::Form2:
+            return create ? &form2() : form2_.get();
+        case Window::Form3:
+            return create ? &form3() : form3_.get();
+        case Window::Form4:
+            return create ? &form4() : form4_.get();
+        case Window::FORM5:
+            return create ? &form5() : form5_.get();
+        case Window::DataCheck:
+            return data_check_.data();
+    }
+    return nullptr;
+}
+
+void Session::show_window(Window window, bool visible) {
+    if (ended_) return;
+    QWidget* w = window_widget(window, visible);
+    if (!w) return;
+    w->setVisible(visible);
+    if (visible) {
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void Session::show_control(Control control, bool visible) {
+    if (control == Control::Form4Continue) form4().Command1->setVisible(visible);
+    if (control == Control::FORM5Finish) form5().Command1->setVisible(visible);
+}
+
+void Session::open_data_check() {
+    if (!data_check_) data_check_ = new DataCheckWindow(*this);
+    data_check_->show();
+    data_check_->raise();
+    data_check_->activateWindow();
+}
+
+void Session::data_check_ended() {
+    data_check_ = nullptr;
+}
+
+DataCheckWindow* Session::data_check() const {
+    return data_check_.data();
+}
+
+Outcome Session::guarded(const std::function<Outcome()>& stage) {
+    if (busy_ || ended_) return Outcome::Failed;  // one stage at a time
+    busy_ = true;
+    update_start_buttons();
+    const Outcome outcome = run_guarded(ctx_, *host_, stage);
+    busy_ = false;
+    update_start_buttons();
+    // An exit asked for after the stage's last yield.
+    if (end_requested_ && !ended_) tw::end_program(ctx_, *host_);
+    // A run that failed after hiding the option windows must not leave the
+    // user with nothing on screen.
+    if (outcome == Outcome::Failed && !ended_ && !any_window_visible(nullptr)) {
+        show_window(Window::Form2, true);
+    }
+    return outcome;
+}
+
+void Session::run_analysis() {
+    RunSettings settings;
+    form2().read_settings(settings);
+    form3().read_settings(settings);
+    settings.random_seed = random_seed_;
+    guarded([&] {
+        ctx_.settings = settings;
+        return tw::run_analysis(ctx_, *host_);
+    });
+}
+
+void Session::test_linkages() {
+    // The test reads the alpha level as the window shows it now.
+    const QString alpha = form3().Alpha_level->text();
+    ctx_.settings.alpha_text = alpha.toStdString();
+    form5().Sig_level->setText(alpha);
+    form2().PicBox1->setFocus();
+    guarded([&] { return tw::test_linkages(ctx_, *host_); });
+}
+
+void Session::finish() {
+    const Outcome outcome = guarded([&] {
+        finish_run(ctx_, *host_);
+        return Outcome::Completed;
+    });
+    if (outcome != Outcome::Completed) return;
+    form3().Sqr_sim->setChecked(false);
+    form2().Command1->setFocus();
+}
+
+void Session::finish_key() {
+    ctx_.channels.close_all();
+    // The focus goes to the options window's Continue, which the user could
+    // not see while that window is hidden: show it first.
+    show_window(Window::Form2, true);
+    form2().Command1->setFocus();
+}
+
+void Session::request_end() {
+    if (ended_) return;
+    if (busy_) {
+        end_requested_ = true;  // the running stage's next yield ends it
+        return;
+    }
+    tw::end_program(ctx_, *host_);
+}
+
+bool Session::any_window_visible(const QWidget* except) const {
+    for (QWidget* w :
+         {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
+          static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
+          static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(data_check_.data())}) {
+        if (w && w != except && w->isVisible()) return true;
+    }
+    return false;
+}
+
+void Session::window_closed(QWidget* closing) {
+    if (ended_ || any_window_visible(closing)) return;
+    // Nothing of the program is left on screen: end it rather than leave it
+    // running out of sight.
+    request_end();
+}
+
+void Session::close_everything() {
+    if (ended_) return;
+    ended_ = true;
+    for (QWidget* w : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
+                       static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
+                       static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
+                       static_cast<QWidget*>(data_check_.data())}) {
+        if (w) w->hide();
+    }
+    emit programEnded();
+    QCoreApplication::exit(0);
+}
+
+void Session::update_start_buttons() {
+    const bool enabled = !busy_;
+    if (form2_) form2_->Command1->setEnabled(enabled);
+    if (form3_) form3_->Command1->setEnabled(enabled);
+    if (form4_) form4_->Command1->setEnabled(enabled);
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,109 @@
+#pragma once
+// One program session: the shared run data, the host through which the core
+// reaches the windows, and the windows themselves, each created on first use
+// and then shown and hidden (the data-check window excepted, which unloads
+// itself when its check ends).
+//
+// Window events come here to start the core's stages; every stage runs
+// through run_guarded, and while one runs the buttons that would start a
+// second are disabled.
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "run/host.h"
+#include "run/outcome.h"
+#include "run/run_context.h"
+
+class QWidget;
+
+namespace tw::ui {
+
+class DataCheckWindow;
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class FORM5;
+class QtHost;
+class ReportWindow;
+
+class Session : public QObject {
+    Q_OBJECT
+  public:
+    Session();
+    ~Session() override;
+
+    // Shows the start-up window.
+    void start();
+
+    Form1& form1();
+    Form2& form2();
+    Form3& form3();
+    Form4& form4();
+    FORM5& form5();
+    ReportWindow& report_window();
+    DataCheckWindow* data_check() const;
+    // A window by its name (Form1..FORM5, DataCheck, Report) if it is loaded.
+    QWidget* loaded_window(const QString& name) const;
+
+    RunContext& context() { return ctx_; }
+    QtHost& host() { return *host_; }
+
+    // What the windows' events start.
+    void open_data_check();   // Form2 "Continue" without the by-pass
+    void data_check_ended();  // the data-check window unloads itself
+    void run_analysis();      // Form3 "CONTINUE" (click, or a key)
+    void test_linkages();     // Form4 "Continue"
+    void finish();            // FORM5 "Finish"
+    void finish_key();        // a key pressed on "Finish"
+    // Runs one step of a stage (the data check) with the start buttons
+    // disabled; an early stop becomes a message or the end of the program.
+    Outcome guarded(const std::function<Outcome()>& stage);
+
+    // An exit button, or the user closed the last window: end the program.
+    // While a stage runs the end waits for its next yield.
+    void request_end();
+    // A window was closed from its title bar.
+    void window_closed(QWidget* closing);
+
+    void show_window(Window window, bool visible);
+    void show_control(Control control, bool visible);
+
+    bool busy() const { return busy_; }
+    bool end_requested() const { return end_requested_ && !ended_; }
+    bool ended() const { return ended_; }
+
+    // Fixed seed for the bootstrap (0: from the clock), for repeatable sessions.
+    void set_random_seed(std::uint64_t seed) { random_seed_ = seed; }
+
+    // The host's end of the program: every window closed, the event loop left.
+    void close_everything();
+
+  signals:
+    void programEnded();
+
+  private:
+    void update_start_buttons();
+    bool any_window_visible(const QWidget* except) const;
+    QWidget* window_widget(Window window, bool create);
+
+    RunContext ctx_;
+    std::unique_ptr<QtHost> host_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<FORM5> form5_;
+    std::unique_ptr<ReportWindow> report_;
+    QPointer<DataCheckWindow> data_check_;
+    bool busy_ = false;
+    bool end_requested_ = false;
+    bool ended_ = false;
+    std::uint64_t random_seed_ = 0;
+};
+
+}  // namespace tw::ui
