@@ -1,8 +1,9 @@
 #pragma once
 // The uniform generator that draws the bootstrap's stations.
 //
-// One generator serves one whole test: it is seeded once, so successive
-// draws never repeat because of re-seeding within one clock tick.
+// Every replicate attempt draws from a stream of its own, seeded from the
+// test's seed and the attempt's place in the test (replicate_streams.h), so
+// the draws do not depend on which thread runs the attempt or when.
 
 #include <cstdint>
 #include <random>
@@ -11,7 +12,11 @@ namespace tw {
 
 class RandomSource {
   public:
+    RandomSource() = default;
     explicit RandomSource(std::uint64_t seed) : engine_(seed) {}
+
+    // Start the stream of `seed` again, in place (no allocation).
+    void reseed(std::uint64_t seed) { engine_.seed(seed); }
 
     // Uniform in [0, 1): the top 53 bits of one 64-bit draw, so the value is
     // the same on every standard library and can never round up to 1.
@@ -21,8 +26,9 @@ class RandomSource {
     std::mt19937_64 engine_;
 };
 
-// A fixed seed (non-zero) repeats a test draw for draw; 0 seeds from the
-// high-resolution clock, so every test of a session draws afresh.
-RandomSource make_random_source(std::uint64_t fixed_seed);
+// The seed of one whole test: a fixed seed (non-zero) repeats the test draw
+// for draw; 0 takes one from the high-resolution clock, so every test of a
+// session draws afresh.
+std::uint64_t test_seed(std::uint64_t fixed_seed);
 
 }  // namespace tw

@@ -1,8 +1,7 @@
 #include "bootstrap/test_linkages.h"
 
 #include "bootstrap/cluster_identifiers.h"
-#include "bootstrap/random_source.h"
-#include "bootstrap/replicate.h"
+#include "bootstrap/parallel_replicates.h"
 #include "bootstrap/results_pass.h"
 #include "bootstrap/test_loop.h"
 #include "bootstrap/test_settings.h"
@@ -40,15 +39,10 @@ Outcome run_test(RunContext& ctx, Host& host) {
     // The window shows the alpha text of the run's settings as its level.
     host.show(Window::FORM5, true);
 
-    // One generator for the whole test, seeded once: successive draws
-    // never repeat because of re-seeding.
-    RandomSource stream = make_random_source(ctx.settings.random_seed);
-    ReplicateScratch scratch;
-    const ReplicateRunner replicate = [&](std::int32_t link, const SamplePool& pool,
-                                          std::string& flag) {
-        return run_bootstrap_replicate(ctx, host, link, pool, stream, scratch, flag);
-    };
-    const LoopResult loop = run_test_loop(ctx, host, settings, replicate);
+    // The test is seeded once; every replicate attempt draws from a stream
+    // of its own derived from that seed, so draws never repeat because of
+    // re-seeding and the counts do not depend on the number of threads.
+    const LoopResult loop = run_test_loop_on_threads(ctx, host, settings);
     if (loop.abandoned) {
         abandon_test(ctx, host, loop.abandoned_link);
         return Outcome::Abandoned;

@@ -19,21 +19,62 @@ void give_up(RunContext& ctx, Host& host, std::int32_t link) {
     host.messages().text("no test will be performed on link: ").num(link).end();
 }
 
+// Hands every attempt to one runner, for loops that do not care which
+// replicate an attempt belongs to.
+class RunnerAttempts : public ReplicateAttempts {
+  public:
+    explicit RunnerAttempts(const ReplicateRunner& runner) : runner_(runner) {}
+    void start_link(std::int32_t link, const SamplePool& pool, std::int32_t) override {
+        link_ = link;
+        pool_ = &pool;
+    }
+    ReplicateResult attempt(std::int32_t, std::int32_t, std::string& flag) override {
+        return runner_(link_, *pool_, flag);
+    }
+
+  private:
+    const ReplicateRunner& runner_;
+    std::int32_t link_ = 0;
+    const SamplePool* pool_ = nullptr;
+};
+
+// Ends the linkage's replicate loop however it is left, so that no attempt
+// of it goes on behind a give-up, an abandon or an error.
+class LinkAttempts {
+  public:
+    LinkAttempts(ReplicateAttempts& attempts, std::int32_t link, const SamplePool& pool,
+                 std::int32_t num_boot)
+        : attempts_(attempts) {
+        attempts_.start_link(link, pool, num_boot);
+    }
+    ~LinkAttempts() { attempts_.end_link(); }
+    LinkAttempts(const LinkAttempts&) = delete;
+    LinkAttempts& operator=(const LinkAttempts&) = delete;
+
+    ReplicateResult attempt(std::int32_t number, std::int32_t attempt, std::string& flag) {
+        return attempts_.attempt(number, attempt, flag);
+    }
+
+  private:
+    ReplicateAttempts& attempts_;
+};
+
 // The replicate loop of one linkage. Replicate b is drawn again under the
 // same number after a resample exit, until kResampleLimit exits in a row
 // give the linkage up.
 LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings,
-                       const ReplicateRunner& replicate, std::int32_t link,
-                       const SamplePool& pool) {
+                       ReplicateAttempts& attempts, std::int32_t link, const SamplePool& pool) {
     Printer& messages = host.messages();
     const float observed = ctx.LinkLevel[at(link)];
     std::string flag = "X";
     ctx.LinkRedrawn[at(link)] = "N";
     messages.clear();
+    LinkAttempts replicates(attempts, link, pool, settings.num_boot);
+    std::int32_t attempt = 1;
     for (std::int32_t b = 1; b <= settings.num_boot;) {
         messages.num(b).end();
         if (b % 15 == 0) messages.clear();
-        const ReplicateResult result = replicate(link, pool, flag);
+        const ReplicateResult result = replicates.attempt(b, attempt, flag);
         if (flag == "R") {
             // The counter only grows by one per exit and every computed
             // pair resets it, so it meets the limit exactly.
@@ -44,6 +85,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
             flag = "X";
             ctx.LinkRedrawn[at(link)] = "Y";
             host.yield();
+            ++attempt;
             continue;
         }
         if (result.exit == RoutineExit::Abandoned) return LinkEnd::Abandoned;
@@ -51,12 +93,13 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
             ctx.LinkStat[at(link)] += 1.0f;
         host.yield();
         ++b;
+        attempt = 1;
     }
     return LinkEnd::Tested;
 }
 
 LinkEnd test_one_link(RunContext& ctx, Host& host, const TestSettings& settings,
-                      const ReplicateRunner& replicate, std::int32_t link) {
+                      ReplicateAttempts& attempts, std::int32_t link) {
     host.link_table().clear();
     host.link_table().text("Linkage: ").num(link).end();
     if (contains_significant_link(ctx, host, link)) {
@@ -70,7 +113,7 @@ LinkEnd test_one_link(RunContext& ctx, Host& host, const TestSettings& settings,
         return LinkEnd::NotTested;
     }
     const SamplePool pool = fill_sample_pool(ctx, host, link);
-    const LinkEnd end = run_replicates(ctx, host, settings, replicate, link, pool);
+    const LinkEnd end = run_replicates(ctx, host, settings, attempts, link, pool);
     if (end != LinkEnd::Tested) return end;
     ctx.SIG[at(link)] = verdict(ctx.LinkStat[at(link)], settings.num_boot, settings.alpha);
     append_siglist_line(ctx, host, link, ctx.SIG[at(link)]);
@@ -110,12 +153,18 @@ std::string verdict(float count, std::int32_t num_boot, float alpha) {
 }
 
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
-                         const ReplicateRunner& replicate) {
+                         ReplicateAttempts& attempts) {
     for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
-        if (test_one_link(ctx, host, settings, replicate, link) == LinkEnd::Abandoned)
+        if (test_one_link(ctx, host, settings, attempts, link) == LinkEnd::Abandoned)
             return LoopResult{true, link};
     }
     return LoopResult{};
+}
+
+LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
+                         const ReplicateRunner& replicate) {
+    RunnerAttempts attempts(replicate);
+    return run_test_loop(ctx, host, settings, attempts);
 }
 
 }  // namespace tw

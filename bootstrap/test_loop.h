@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bootstrap/replicate.h"
+#include "bootstrap/replicate_attempts.h"
 #include "bootstrap/resample.h"
 #include "bootstrap/test_settings.h"
 #include "run/host.h"
@@ -38,6 +39,10 @@ void prepare_link_records(RunContext& ctx);
 // Tests linkages 1..NumGroups-1, writing LinkStat, SIG ("S"/"NS" for tested
 // linkages only), LinkRedrawn and the SIGLIST.TXT lines. Stops at once when
 // a replicate is abandoned.
+LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
+                         ReplicateAttempts& attempts);
+
+// The same with every attempt run by `replicate`, whatever its number.
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
                          const ReplicateRunner& replicate);
 

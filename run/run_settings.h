@@ -36,6 +36,10 @@ struct RunSettings {
     // Seed of the bootstrap's random generator; 0 seeds it from the clock when
     // the test starts. Tests and scripted sessions fix it for repeatable counts.
     std::uint64_t random_seed = 0;
+
+    // Threads that draw bootstrap replicates; 0 uses every core. The counts
+    // do not depend on it: each replicate draws from its own seeded stream.
+    unsigned bootstrap_threads = 0;
 };
 
 }  // namespace tw
