@@ -60,9 +60,16 @@ public:
     // A modal message box. With Buttons::Ok the answer is Answer::Ok.
     virtual Answer ask(std::string_view title, std::string_view text, Buttons buttons) = 0;
 
-    // Let the window system process pending events. Called very often from
-    // inner loops: an implementation decides by elapsed time whether to act.
-    virtual void yield() = 0;
+    // Let the window system process pending events. The core calls this at
+    // every pause point, often from its innermost loops (once per species of
+    // every pair), so the common case is only a countdown: every
+    // yield_stride() calls the host's process_events() runs, and a window
+    // host decides there, by elapsed time, whether to let the windows in.
+    void yield() {
+        if (--yield_countdown_ > 0) return;
+        yield_countdown_ = yield_stride_;
+        process_events();
+    }
 
     // Open an output by name: a file path or one of the devices "SCRN:" and
     // "LPT1:". Returns null when it cannot be opened.
@@ -76,6 +83,18 @@ public:
 
     // Every channel has been closed; leave the event loop.
     virtual void end_program() = 0;
+
+protected:
+    // How many yield() calls make one process_events(); 1 runs it every time.
+    explicit Host(int yield_stride = 1) : yield_stride_(yield_stride < 1 ? 1 : yield_stride) {}
+    virtual void process_events() = 0;
+    // The next yield() runs process_events(), e.g. once the user has asked
+    // to end the program while a stage is running.
+    void yield_soon() { yield_countdown_ = 1; }
+
+private:
+    int yield_stride_;
+    int yield_countdown_ = 1;
 };
 
 }  // namespace tw

@@ -21,15 +21,21 @@ class QtHost : public Host {
     Printer& messages() override { return messages_; }
     Printer& link_table() override { return link_table_; }
     Answer ask(std::string_view title, std::string_view text, Buttons buttons) override;
-    // Lets the windows repaint and take clicks at most every 30 ms; an exit
-    // asked for meanwhile ends the program from here.
-    void yield() override;
     std::unique_ptr<TextTarget> open_output(const std::string& name, OpenMode mode) override;
     Canvas& dendrogram() override;
     ResultsGrid& grid() override;
     void show(Window window, bool visible) override;
     void show(Control control, bool visible) override;
     void end_program() override;
+
+    // The user asked to end the program while a stage runs: the stage's next
+    // yield ends it.
+    void end_at_next_yield() { yield_soon(); }
+
+  protected:
+    // Lets the windows repaint and take clicks at most every 30 ms; an exit
+    // asked for meanwhile ends the program from here.
+    void process_events() override;
 
   private:
     // A picture box found when it is first printed on, since its window is

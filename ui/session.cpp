@@ -198,6 +198,7 @@ void Session::request_end() {
     if (ended_) return;
     if (busy_) {
         end_requested_ = true;  // the running stage's next yield ends it
+        host_->end_at_next_yield();
         return;
     }
     tw::end_program(ctx_, *host_);

@@ -59,7 +59,7 @@ inline Fault asked(const std::string& line_title, const std::string& text) {
 // yields to the window system.
 struct YieldingHost : ScriptedHost {
     std::function<void()> on_yield;
-    void yield() override {
+    void process_events() override {
         ++yields;
         if (on_yield) on_yield();
     }
