@@ -127,6 +127,9 @@ Outcome hand_over(RunContext& ctx, Host& host) {
 
 Outcome prepare_observed_run(RunContext& ctx, Host& host) {
     ctx.recreate_for_run();
+    // A sequence line seen by the check of an earlier run must not appear in
+    // the header of a run whose file was not checked.
+    if (ctx.settings.bypass_check) ctx.ReplicateSequenceText.clear();
     host.show(Window::Form2, true);
     InputFile file = read_checked_input(ctx);
     SoundnessFlags seen;

@@ -266,13 +266,20 @@ void Form2::on_Check3_clicked() {
 
 void Form2::on_Command1_clicked() {
     if (CheckData->isChecked()) {
-        session_.show_window(Window::Form3, true);
+        show_form3_unchecked();
     } else {
         session_.open_data_check();
     }
 }
 
 void Form2::on_Command1_keyPressed(int) {
+    show_form3_unchecked();
+}
+
+void Form2::show_form3_unchecked() {
+    // The report header names the replicate sequence only when this run's
+    // file was checked; one left over from an earlier check must not show.
+    session_.context().ReplicateSequenceText.clear();
     session_.show_window(Window::Form3, true);
 }
 

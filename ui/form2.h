@@ -80,6 +80,7 @@ class Form2 : public QWidget {
     void connect_events();
     void choose_into(QLineEdit* box, const QString& caption, bool for_input);
     void show_output_file(bool visible);
+    void show_form3_unchecked();
 
     Session& session_;
 };
