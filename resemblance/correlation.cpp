@@ -105,8 +105,10 @@ void correlation(const MeasureInput& in, Workspace& w) {
                     m.text("r(").num(j).text(",").num(k).text("):");
                 }
             }
-            // Stored as r, a similarity: the strongest positive correlation
-            // is the highest value and so the first to join.
+            // r itself is stored, not -r, and read as a similarity
+            // (DistanceFlag 0): the most positively correlated pair holds the
+            // highest value and joins first, and the levels print with the
+            // sign that r has.
             const float r = correlation_pair(w.StationDev, j, k, in.species, in.host);
             w.SimMatrix(j, k) = r;
             if (in.observed()) m.num(r).text("  ");

@@ -6,21 +6,21 @@ MatchTable CountMatches(const Matrix<float>& x, std::int32_t j, std::int32_t k,
                         std::int16_t species, Host& host) {
     const float* first = x.row(j);
     const float* second = x.row(k);
-    MatchTable t;
+    // Counted as whole numbers (at most 32767, exact in single precision)
+    // and indexed rather than branched on, since presence patterns are
+    // unpredictable; cell = 2 * (present at j) + (present at k).
+    std::int32_t cells[4] = {0, 0, 0, 0};
     for (std::int32_t i = 1; i <= species; ++i) {
-        const bool at_j = first[i] > 0.0f;
-        const bool at_k = second[i] > 0.0f;
-        if (at_j && at_k) {
-            t.a += 1.0f;
-        } else if (at_k) {
-            t.b += 1.0f;
-        } else if (at_j) {
-            t.c += 1.0f;
-        } else {
-            t.d += 1.0f;
-        }
+        const int at_j = first[i] > 0.0f ? 1 : 0;
+        const int at_k = second[i] > 0.0f ? 1 : 0;
+        ++cells[2 * at_j + at_k];
         host.yield();
     }
+    MatchTable t;
+    t.a = static_cast<float>(cells[3]);
+    t.b = static_cast<float>(cells[1]);
+    t.c = static_cast<float>(cells[2]);
+    t.d = static_cast<float>(cells[0]);
     return t;
 }
 

@@ -6,11 +6,12 @@ namespace tw {
 
 namespace {
 
-// ln(1 + ratio) with 1 + ratio formed in single precision, as the estimate
-// holds it.
-float ln_one_plus(float ratio) {
+// numerator / ln(1 + ratio). The estimate is held in single precision, so
+// 1 + ratio is formed in single precision; the logarithm and the quotient
+// are taken in double and rounded once when the result is stored.
+float over_ln_one_plus(float numerator, float ratio) {
     const float arg = 1.0f + ratio;
-    return static_cast<float>(std::log(static_cast<double>(arg)));
+    return static_cast<float>(static_cast<double>(numerator) / std::log(static_cast<double>(arg)));
 }
 
 }  // namespace
@@ -24,9 +25,13 @@ float log_series_alpha(float individuals, float species, Host& host) {
     float before_prev = std::nanf("");
     for (int step = 1; step <= kMaxAlphaSteps; ++step) {
         const float prev = alpha;
-        alpha = s / ln_one_plus(g / prev);
+        alpha = over_ln_one_plus(s, g / prev);
         host.yield();
         if (std::fabs(alpha - prev) <= 1e-6f) break;
+        // An infinite or undefined estimate (totals that are not numbers, or
+        // no species at all) can never settle; it is returned as it is and
+        // makes the pair's ratio undefined rather than holding up the run.
+        if (!std::isfinite(alpha)) break;
         if (alpha == before_prev) break;
         before_prev = prev;
     }
@@ -34,7 +39,8 @@ float log_series_alpha(float individuals, float species, Host& host) {
 }
 
 float log_series_species(float alpha, float individuals) {
-    return alpha * ln_one_plus(individuals / alpha);
+    const double a = static_cast<double>(alpha);
+    return static_cast<float>(a * std::log(static_cast<double>(1.0f + individuals / alpha)));
 }
 
 }  // namespace tw

@@ -19,8 +19,8 @@ inline constexpr int kMaxAlphaSteps = 10000;
 // the closed-form approximation alpha = S / (sqrt((x + 12) x) - x) with
 // x = (N - S)^2 / 3 / N / S. Stops when two successive estimates differ by
 // at most 1e-6, when an estimate returns to the value of two steps before
-// (a cycle that can never meet the tolerance), or after kMaxAlphaSteps
-// steps. Yields after each step.
+// (a cycle that can never meet the tolerance), when it is no longer finite,
+// or after kMaxAlphaSteps steps. Yields after each step.
 float log_series_alpha(float individuals, float species, Host& host);
 
 // The number of species a log-series community with this alpha shows in a
