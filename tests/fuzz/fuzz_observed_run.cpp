@@ -1,0 +1,72 @@
+// A whole run on a fuzzed data file: read, ask (always Yes), average and
+// transform, report, resemblance, clustering and dendrogram, and for small
+// files the bootstrap test and "Finish". The last two bytes of the input
+// choose the options, so the bundled examples seed it as they are (they
+// lose only their last line end).
+
+#include <cstdint>
+#include <string>
+
+#include "bootstrap/test_linkages.h"
+#include "fuzz_files.h"
+#include "run/run_driver.h"
+
+namespace {
+
+// The bootstrap clusters every linkage's pool again per replicate; beyond
+// this many groups one input would take seconds.
+constexpr std::int32_t kMaxGroupsTested = 12;
+constexpr std::int32_t kMaxStationsTested = 60;
+
+const char* const kConstants[] = {"1", "1E20", "-3", ".001"};
+
+// Under Bray-Curtis a replicate that draws an empty station twice is drawn
+// again, and a pool of mostly empty stations can keep that up for minutes
+// (a known consequence of the redraw rule, shown by the reliability tests);
+// such runs would only time out here without finding anything new.
+bool redraws_without_end(const tw::RunContext& ctx) {
+    if (ctx.MeasureIndex != 2) return false;
+    for (std::int32_t i = 1; i <= ctx.NumRows; ++i) {
+        bool empty = true;
+        for (std::int32_t j = 1; j <= ctx.NumCols && empty; ++j) empty = ctx.DataMatrix(i, j) == 0;
+        if (empty) return true;
+    }
+    return false;
+}
+
+void choose_options(tw::RunSettings& s, std::uint8_t a, std::uint8_t b) {
+    s.resmx = a % 8;
+    s.link_meth = b % 7;
+    s.sqr_sim = (a & 0x80) != 0;
+    const int transform = (a >> 3) % 3;
+    s.transform_ln = transform == 1;
+    s.transform_binary = transform == 2;
+    s.multiply = (b & 0x08) != 0;
+    s.constant_text = kConstants[(b >> 4) % 4];
+    s.print_average = (b & 0x40) != 0;
+    s.sim_matrix = (a & 0x40) != 0;
+    s.all_matrix = (a & 0x20) != 0;
+    s.output_mode = tw::OutputMode::File;
+    s.output_file = "report.lst";
+    s.average_file = "average.txt";
+    s.boot_text = "3";
+    s.random_seed = 1;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    tw::fuzz::YesHost host;
+    tw::RunContext ctx;
+    choose_options(ctx.settings, data[size - 2], data[size - 1]);
+    ctx.settings.input_file = tw::fuzz::write_scratch_file(data, size - 2);
+
+    const tw::Outcome observed = tw::run_analysis(ctx, host);
+    if (observed != tw::Outcome::Completed || host.ended) return 0;
+    if (ctx.NumGroups > kMaxGroupsTested || ctx.NumRows > kMaxStationsTested) return 0;
+    if (redraws_without_end(ctx)) return 0;
+    const tw::Outcome tested = tw::test_linkages(ctx, host);
+    if (tested == tw::Outcome::Completed) tw::finish_run(ctx, host);
+    return 0;
+}
