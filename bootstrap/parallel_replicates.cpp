@@ -117,7 +117,8 @@ std::int32_t ParallelAttempts::claim() {
 
 // Runs attempts of replicate `number` until one is not a resample exit, or
 // until the exits in a row make a give-up certain whatever ResampleRetries
-// stands at, or until an attempt needs the window thread.
+// stands at, or the exits of this replicate alone reach the linkage's redraw
+// limit, or until an attempt needs the window thread.
 void ParallelAttempts::record(Worker& worker, std::int32_t number, Slot& slot) {
     slot.attempts.clear();
     slot.messages.reset();
@@ -128,7 +129,7 @@ void ParallelAttempts::record(Worker& worker, std::int32_t number, Slot& slot) {
         const RecordedAttempt& done = slot.attempts.back();
         if (!done.resampled) return;
         lowest = done.retries.apply(lowest);
-        if (lowest >= kResampleLimit) return;
+        if (lowest >= kResampleLimit || attempt >= redraw_limit(num_boot_)) return;
     }
 }
 

@@ -60,8 +60,8 @@ class LinkAttempts {
 };
 
 // The replicate loop of one linkage. Replicate b is drawn again under the
-// same number after a resample exit, until kResampleLimit exits in a row
-// give the linkage up.
+// same number after a resample exit, until kResampleLimit exits in a row, or
+// redraw_limit exits in all, give the linkage up.
 LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings,
                        ReplicateAttempts& attempts, std::int32_t link, const SamplePool& pool) {
     Printer& messages = host.messages();
@@ -71,6 +71,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
     messages.clear();
     LinkAttempts replicates(attempts, link, pool, settings.num_boot);
     std::int32_t attempt = 1;
+    std::int64_t redraws = 0;
     for (std::int32_t b = 1; b <= settings.num_boot;) {
         messages.num(b).end();
         if (b % 15 == 0) messages.clear();
@@ -78,7 +79,8 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
         if (flag == "R") {
             // The counter only grows by one per exit and every computed
             // pair resets it, so it meets the limit exactly.
-            if (ctx.ResampleRetries >= kResampleLimit) {
+            if (ctx.ResampleRetries >= kResampleLimit ||
+                ++redraws >= redraw_limit(settings.num_boot)) {
                 give_up(ctx, host, link);
                 return LinkEnd::NotTested;
             }

@@ -22,6 +22,15 @@ inline constexpr float kUntestableLink = -999.0f;  // a pool of two, or given up
 // Consecutive resample exits after which a linkage is given up.
 inline constexpr std::int16_t kResampleLimit = 100;
 
+// Resample exits of one linkage after which it is given up whatever the
+// exits in a row: replicates that meet two empty objects only after some
+// pairs were computed reset that count, so a pool of mostly empty stations
+// could otherwise be drawn for hours. At this limit fewer than one draw in a
+// hundred can be computed at all.
+inline std::int64_t redraw_limit(std::int32_t num_boot) {
+    return std::int64_t{kResampleLimit} * (num_boot < 1 ? 1 : num_boot);
+}
+
 // Runs one replicate of a linkage; a resample exit sets the flag to "R".
 using ReplicateRunner =
     std::function<ReplicateResult(std::int32_t link, const SamplePool& pool, std::string& flag)>;
