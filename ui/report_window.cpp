@@ -2,10 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "ui/file_chooser.h"
@@ -17,11 +14,7 @@ namespace tw::ui {
 ReportWindow::ReportWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Report"));
     setWindowTitle(QStringLiteral("TARNWICK Report (SCRN:)"));
-    ReportText = new QPlainTextEdit(this);
-    ReportText->setObjectName(QStringLiteral("ReportText"));
-    ReportText->setReadOnly(true);
-    ReportText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ReportText->setFont(fixed_pitch_font());
+    ReportText = new TextPanel(QStringLiteral("ReportText"), this);
     Save = new QPushButton(QStringLiteral("Save..."), this);
     Save->setObjectName(QStringLiteral("Save"));
     connect(Save, &QPushButton::clicked, this, &ReportWindow::on_Save_clicked);
@@ -42,12 +35,7 @@ void ReportWindow::begin() {
 
 void ReportWindow::append(std::string_view text) {
     contents_.append(text);
-    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    s.remove(QLatin1Char('\r'));
-    QTextCursor c(ReportText->document());
-    c.movePosition(QTextCursor::End);
-    c.insertText(s);
-    ReportText->verticalScrollBar()->setValue(ReportText->verticalScrollBar()->maximum());
+    ReportText->write(text);
 }
 
 bool ReportWindow::save_to(const QString& path) const {

@@ -6,10 +6,11 @@
 #include <QWidget>
 #include <string>
 
-class QPlainTextEdit;
 class QPushButton;
 
 namespace tw::ui {
+
+class TextPanel;
 
 class ReportWindow : public QWidget {
     Q_OBJECT
@@ -28,7 +29,7 @@ class ReportWindow : public QWidget {
     void on_Save_clicked();
 
   private:
-    QPlainTextEdit* ReportText;
+    TextPanel* ReportText;
     QPushButton* Save;
     std::string contents_;
 };

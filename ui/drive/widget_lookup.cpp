@@ -8,6 +8,7 @@
 
 #include "ui/dendrogram_view.h"
 #include "ui/session.h"
+#include "ui/text_panel.h"
 
 namespace tw::drive {
 
@@ -35,6 +36,7 @@ Found find_target(const tw::ui::Session& session, const ControlRef& ref) {
 
 QString shown_text(const QWidget* w) {
     if (auto* d = qobject_cast<const tw::ui::DendrogramView*>(w)) return d->listing();
+    if (auto* p = qobject_cast<const tw::ui::TextPanel*>(w)) return p->shown();
     if (auto* t = qobject_cast<const QPlainTextEdit*>(w)) return t->toPlainText();
     if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
     if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
