@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the program and driver into build/,
-# the test suite with AddressSanitizer and UndefinedBehaviorSanitizer into
-# build/sanitize/, then CTest. Exits non-zero when any test fails.
+# Builds everything and runs every test: the program, the driver and the
+# benchmarks into build/; the test suite with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build/sanitize/; the fuzz targets with clang
+# into build/fuzz/. Then one end-to-end session under valgrind, each fuzz
+# target for FUZZ_SECONDS (default 30), and the whole suite through CTest.
+# Exits non-zero when any of it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,4 +20,13 @@ cmake --build build/sanitize -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== one whole session under valgrind"
+valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+         build/bin/test_e2e --gtest_brief=1 --gtest_filter='GoldenRun.*'
+
+echo "== fuzzing each target for ${FUZZ_SECONDS:-30} s"
+FUZZ_SECONDS="${FUZZ_SECONDS:-30}" tests/fuzz/run_fuzz.sh
+
+echo "== the test suite (ASan + UBSan)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs" --timeout 600
