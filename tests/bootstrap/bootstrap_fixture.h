@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "cluster/routine.h"
+#include "run/averaging.h"
 #include "run/run_context.h"
 #include "support/scripted_host.h"
 
@@ -84,5 +88,24 @@ struct BootstrapRun {
         return all;
     }
 };
+
+constexpr std::int16_t kEuclidean = 1, kBrayCurtis = 2, kHeterogeneityRatio = 4, kUpgma = 5;
+
+// The observed hierarchy of the groups, computed as the observed run
+// computes it but without its report, files and drawing.
+inline void observe(BootstrapRun& r, std::int16_t measure) {
+    RunContext& ctx = r.ctx;
+    ctx.MeasureIndex = measure;
+    ctx.LinkageIndex = kUpgma;
+    ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
+    average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
+                   ctx.LinkMembers, 1);
+    std::string flag = "X";
+    ASSERT_EQ(resemble_and_cluster(ctx, r.host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, 2,
+                                   LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
+                                   ctx.GroupLabel, flag),
+              RoutineExit::Normal);
+    ctx.DistanceFlag = ctx.work.DistanceFlag;
+}
 
 }  // namespace tw::test

@@ -5,30 +5,9 @@
 
 #include "bootstrap/test_linkages.h"
 #include "bootstrap_fixture.h"
-#include "cluster/routine.h"
-#include "run/averaging.h"
 
 namespace tw::test {
 namespace {
-
-constexpr std::int16_t kEuclidean = 1, kBrayCurtis = 2, kHeterogeneityRatio = 4, kUpgma = 5;
-
-// The observed hierarchy of the groups, computed as the observed run
-// computes it but without its report, files and drawing.
-void observe(BootstrapRun& r, std::int16_t measure) {
-    RunContext& ctx = r.ctx;
-    ctx.MeasureIndex = measure;
-    ctx.LinkageIndex = kUpgma;
-    ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
-    average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                   ctx.LinkMembers, 1);
-    std::string flag = "X";
-    ASSERT_EQ(resemble_and_cluster(ctx, r.host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, 2,
-                                   LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                                   ctx.GroupLabel, flag),
-              RoutineExit::Normal);
-    ctx.DistanceFlag = ctx.work.DistanceFlag;
-}
 
 TEST(BootstrapTest, DistinctGroupsOfThreeFuseAsLooselyAboutOnceIn32Replicates) {
     // A replicate fuses as loosely as the observed groups only when each

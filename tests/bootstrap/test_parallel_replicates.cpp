@@ -9,30 +9,11 @@
 #include "bootstrap/replicate_streams.h"
 #include "bootstrap/test_linkages.h"
 #include "bootstrap_fixture.h"
-#include "cluster/routine.h"
-#include "run/averaging.h"
 
 namespace tw::test {
 namespace {
 
-constexpr std::int16_t kEuclidean = 1, kBrayCurtis = 2, kHeterogeneityRatio = 4, kUpgma = 5;
 constexpr unsigned kThreadCounts[] = {1, 2, 4};
-
-// The observed hierarchy, computed without report, files or drawing.
-void observe(BootstrapRun& r, std::int16_t measure) {
-    RunContext& ctx = r.ctx;
-    ctx.MeasureIndex = measure;
-    ctx.LinkageIndex = kUpgma;
-    ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
-    average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                   ctx.LinkMembers, 1);
-    std::string flag = "X";
-    ASSERT_EQ(resemble_and_cluster(ctx, r.host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, 2,
-                                   LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                                   ctx.GroupLabel, flag),
-              RoutineExit::Normal);
-    ctx.DistanceFlag = ctx.work.DistanceFlag;
-}
 
 void station_values(BootstrapRun& r, std::int32_t station, const std::vector<float>& values) {
     for (std::size_t j = 0; j < values.size(); ++j)

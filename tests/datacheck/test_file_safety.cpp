@@ -4,21 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "check_fixture.h"
 #include "datacheck/line_source.h"
 
 namespace tw::test {
 namespace {
-
-std::string bytes_of(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 TEST(FileSafety, CheckLeavesTheFileUntouched) {
     const std::string contents = well_formed_with(3, "STATION,\t\"Sp1\"") + "extra\r\n";

@@ -8,24 +8,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "reliability_fixture.h"
 
 namespace tw {
 namespace {
 
+using test::bytes_of;
+
 std::string file_of(const std::string& rows, int stations, const std::string& groups = "0") {
     return "\"Awkward values\"\r\n" + std::to_string(stations) +
            " 3\r\n\"STATION\",\"a\",\"b\",\"c\"\r\n" + rows + groups + "\r\n";
-}
-
-std::string bytes_of(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 struct AwkwardData {

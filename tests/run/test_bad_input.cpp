@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "run/run_driver.h"
@@ -10,12 +8,7 @@
 namespace tw {
 namespace {
 
-std::string bytes_of(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+using test::bytes_of;
 
 // Three stations, the second one empty: a run that read this far would ask
 // about it, so any question besides the error shows that reading went on.

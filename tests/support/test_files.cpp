@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace tw::test {
 
@@ -18,6 +19,13 @@ std::string write_input_file(const std::string& name, const std::string& content
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << contents;
     return path.string();
+}
+
+std::string bytes_of(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
 }
 
 std::string examples_dir() {

@@ -9,6 +9,9 @@ namespace tw::test {
 // folder and returns its path.
 std::string write_input_file(const std::string& name, const std::string& contents);
 
+// A file's bytes exactly as they are on disk ("" when it cannot be read).
+std::string bytes_of(const std::string& path);
+
 // The bundled examples/ folder.
 std::string examples_dir();
 
