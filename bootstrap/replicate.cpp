@@ -26,12 +26,12 @@ void ReplicateScratch::fit(std::int32_t pool_size, std::int32_t groups, std::int
     fit_matrix(BootAvgMatrix, groups, num_cols);
     if (BootGroupLabel.size() < at(groups) + 1) BootGroupLabel.resize(at(groups) + 1);
 
-    // A clustering of m <= PoolSize objects makes m - 1 linkages of at most
-    // m members each.
+    // A clustering of m <= PoolSize objects makes m - 1 linkages. Each
+    // member list grows to its cluster's size as the clustering records it
+    // and keeps that room for later replicates: sizing every list for the
+    // whole pool would take PoolSize squared entries.
     const std::size_t links = at(pool_size < 1 ? 1 : pool_size);
     if (BootLinkMembers.size() < links) BootLinkMembers.resize(links);
-    for (auto& row : BootLinkMembers)
-        if (row.size() < links + 1) row.resize(links + 1, 0);
     if (BootLinkSize.size() < links) BootLinkSize.resize(links, 0);
     if (BootLinkLevel.size() < links) BootLinkLevel.resize(links, 0.0f);
 }
