@@ -41,6 +41,8 @@ const std::string& method_report_text(LinkageMethod method) {
     return method_texts()[slot(method)].report_text;
 }
 
-const std::string& method_name(LinkageMethod method) { return method_texts()[slot(method)].name; }
+const std::string& method_name(LinkageMethod method) {
+    return method_texts()[slot(method)].name;
+}
 
 }  // namespace tw

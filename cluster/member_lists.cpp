@@ -4,7 +4,9 @@ namespace tw {
 
 namespace {
 
-std::size_t at(std::int32_t index) { return static_cast<std::size_t>(index); }
+std::size_t at(std::int32_t index) {
+    return static_cast<std::size_t>(index);
+}
 
 }  // namespace
 
@@ -22,8 +24,8 @@ void MemberListBuilder::append_members(LinkArrays links, std::int32_t x,
     for (std::int32_t q = 1; q <= count; ++q) row[at(p++)] = earlier[at(q)];
 }
 
-void MemberListBuilder::record(LinkArrays links, std::int32_t link, std::int32_t i,
-                               std::int32_t j, float level) {
+void MemberListBuilder::record(LinkArrays links, std::int32_t link, std::int32_t i, std::int32_t j,
+                               float level) {
     // The arrays handed in are normally sized for every station already;
     // grow them rather than write past their end when they are not.
     if (links.members.size() <= at(link)) links.members.resize(at(link) + 1);

@@ -11,16 +11,15 @@
 namespace tw {
 
 class MemberListBuilder {
-public:
+  public:
     explicit MemberListBuilder(std::int32_t n);
 
     // Records linkage `link` joining the clusters represented by i and j.
     // A representative's members are those of the latest earlier linkage
     // whose first member it is; without one it is still a single station.
-    void record(LinkArrays links, std::int32_t link, std::int32_t i, std::int32_t j,
-                float level);
+    void record(LinkArrays links, std::int32_t link, std::int32_t i, std::int32_t j, float level);
 
-private:
+  private:
     void append_members(LinkArrays links, std::int32_t x, std::vector<std::int32_t>& row,
                         std::int32_t& p) const;
 

@@ -6,7 +6,9 @@ namespace {
 
 using Wide = long double;  // the extended precision of the intermediate arithmetic
 
-float reciprocal(std::int64_t count) { return static_cast<float>(1.0L / static_cast<Wide>(count)); }
+float reciprocal(std::int64_t count) {
+    return static_cast<float>(1.0L / static_cast<Wide>(count));
+}
 
 float closer(float a, float b, bool distance) {
     if (distance) return a < b ? a : b;

@@ -13,7 +13,7 @@
 namespace tw {
 
 class Channels {
-public:
+  public:
     static constexpr int kReport = 2;
 
     // Open `name` on channel `number` (closing whatever it held). Throws
@@ -29,7 +29,7 @@ public:
     void close(int number);
     void close_all();
 
-private:
+  private:
     struct Open {
         std::unique_ptr<TextTarget> target;
         std::unique_ptr<Printer> printer;

@@ -23,7 +23,7 @@ enum class Control { Form4Continue, FORM5Finish };
 
 // The dendrogram picture box, in drawing units (x to the right, y down).
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     virtual void clear() = 0;
     // The drawing area's extent in drawing units (640 x 320 for the dendrogram).
@@ -37,7 +37,7 @@ enum class GridColour { WindowText, TooltipText };
 
 // The results grid of the "Messages & Linkage Table" window.
 class ResultsGrid {
-public:
+  public:
     virtual ~ResultsGrid() = default;
     // Rows 0..rows-1: row 0 holds the headings.
     virtual void set_rows(int rows) = 0;
@@ -49,7 +49,7 @@ public:
 enum class OpenMode { Write, Append };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Form2.PicBox1, where every stage prints its progress notes.
@@ -84,7 +84,7 @@ public:
     // Every channel has been closed; leave the event loop.
     virtual void end_program() = 0;
 
-protected:
+  protected:
     // How many yield() calls make one process_events(); 1 runs it every time.
     explicit Host(int yield_stride = 1) : yield_stride_(yield_stride < 1 ? 1 : yield_stride) {}
     virtual void process_events() = 0;
@@ -92,7 +92,7 @@ protected:
     // to end the program while a stage is running.
     void yield_soon() { yield_countdown_ = 1; }
 
-private:
+  private:
     int yield_stride_;
     int yield_countdown_ = 1;
 };

@@ -11,7 +11,7 @@ namespace tw {
 
 template <class T>
 class Matrix {
-public:
+  public:
     Matrix() = default;
     Matrix(std::int32_t last_row, std::int32_t last_col) { recreate(last_row, last_col); }
 
@@ -19,12 +19,14 @@ public:
     void recreate(std::int32_t last_row, std::int32_t last_col) {
         last_row_ = last_row < 0 ? 0 : last_row;
         last_col_ = last_col < 0 ? 0 : last_col;
-        cells_.assign(static_cast<std::size_t>(last_row_ + 1) * static_cast<std::size_t>(last_col_ + 1),
-                      T{});
+        cells_.assign(
+            static_cast<std::size_t>(last_row_ + 1) * static_cast<std::size_t>(last_col_ + 1), T{});
     }
 
     T& operator()(std::int32_t row, std::int32_t col) { return cells_[index(row, col)]; }
-    const T& operator()(std::int32_t row, std::int32_t col) const { return cells_[index(row, col)]; }
+    const T& operator()(std::int32_t row, std::int32_t col) const {
+        return cells_[index(row, col)];
+    }
 
     std::int32_t last_row() const { return last_row_; }
     std::int32_t last_col() const { return last_col_; }
@@ -34,7 +36,7 @@ public:
     T* row(std::int32_t r) { return cells_.data() + index(r, 0); }
     const T* row(std::int32_t r) const { return cells_.data() + index(r, 0); }
 
-private:
+  private:
     std::size_t index(std::int32_t row, std::int32_t col) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(last_col_ + 1) +
                static_cast<std::size_t>(col);

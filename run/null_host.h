@@ -10,7 +10,7 @@
 namespace tw {
 
 class NullHost : public Host {
-public:
+  public:
     // Nothing to let in: process_events() is run as seldom as the countdown allows.
     NullHost() : Host(1 << 30), messages_(&sink_), link_table_(&sink_) {}
 
@@ -28,23 +28,23 @@ public:
     void show(Control, bool) override {}
     void end_program() override {}
 
-protected:
+  protected:
     void process_events() override {}
 
-private:
+  private:
     class Discard : public TextTarget {
-    public:
+      public:
         void write(std::string_view) override {}
     };
     class NoCanvas : public Canvas {
-    public:
+      public:
         void clear() override {}
         void set_scale(float, float) override {}
         void line(float, float, float, float) override {}
         void text(float, float, const std::string&) override {}
     };
     class NoGrid : public ResultsGrid {
-    public:
+      public:
         void set_rows(int) override {}
         void set_cell(int, int, const std::string&) override {}
         void set_text_colour(GridColour) override {}

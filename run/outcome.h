@@ -18,12 +18,12 @@ struct ProgramEnd {
 };
 
 class RunError : public std::runtime_error {
-public:
+  public:
     RunError(std::string title, const std::string& message)
         : std::runtime_error(message), title_(std::move(title)) {}
     const std::string& title() const { return title_; }
 
-private:
+  private:
     std::string title_;
 };
 

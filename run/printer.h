@@ -22,7 +22,7 @@
 namespace tw {
 
 class Printer {
-public:
+  public:
     static constexpr int kZoneWidth = 14;
 
     Printer() = default;
@@ -31,14 +31,15 @@ public:
     Printer& text(std::string_view s);
     // Numbers carry the print statement's leading and trailing blanks.
     template <class T>
-        requires std::is_integral_v<T>
-    Printer& num(T value) {
+    requires std::is_integral_v<T> Printer& num(T value) {
         return text(printed_number(static_cast<std::int64_t>(value)));
     }
     Printer& num(float value) { return text(printed_number(value)); }
     Printer& num(double) = delete;  // values are singles: convert explicitly
     // A value written with a pattern such as "#0.000 ", without extra blanks.
-    Printer& pattern(const std::string& pat, double value) { return text(pattern_text(pat, value)); }
+    Printer& pattern(const std::string& pat, double value) {
+        return text(pattern_text(pat, value));
+    }
     Printer& zone();
     Printer& tab(int column);
     Printer& end();
@@ -51,7 +52,7 @@ public:
     int column() const { return column_; }
     TextTarget* target() const { return target_; }
 
-private:
+  private:
     TextTarget* target_ = nullptr;
     int column_ = 1;
 };

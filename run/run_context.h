@@ -30,14 +30,14 @@ struct LinkArrays {
 // Working items of one call of the resemblance-and-clustering routine. The
 // observed run uses RunContext::work; a bootstrap replicate may use its own.
 struct Workspace {
-    Matrix<float> SimMatrix;          // upper triangle: resemblances; lower: copy
-    std::int16_t DistanceFlag = 0;    // 1 distance (smaller closer), 0 similarity
+    Matrix<float> SimMatrix;        // upper triangle: resemblances; lower: copy
+    std::int16_t DistanceFlag = 0;  // 1 distance (smaller closer), 0 similarity
     std::string MeasureName;
     std::string MethodName;           // name of the update rule, for the dendrogram caption
     std::vector<std::int16_t> LinkI;  // 1..n-1: representatives joined, LinkI < LinkJ
     std::vector<std::int16_t> LinkJ;
-    std::vector<float> JoinLevel;     // 1..n-1
-    std::vector<float> LeafOrder;     // 1..n: station index at each dendrogram position
+    std::vector<float> JoinLevel;  // 1..n-1
+    std::vector<float> LeafOrder;  // 1..n: station index at each dendrogram position
 
     // Measure working arrays (correlation, heterogeneity ratio).
     std::vector<float> StationMean;
@@ -80,19 +80,19 @@ struct RunContext {
     float MultConstant = 1.0f;
     std::int16_t TransformCode = 0;  // 0 none, 1 ln(X+1), 2 binary
     std::string PrintAvgFlag = "N";
-    std::int16_t MeasureIndex = 1;   // 1..8
-    std::int16_t LinkageIndex = 5;   // 1..7
+    std::int16_t MeasureIndex = 1;  // 1..8
+    std::int16_t LinkageIndex = 5;  // 1..7
     std::int16_t SquaredFlag = 0;
     std::int16_t ClusterState = 0;
-    std::int16_t DistanceFlag = 0;   // the observed run's, copied from work
+    std::int16_t DistanceFlag = 0;  // the observed run's, copied from work
     std::string AnalysisMode = "R";
 
     // Items of later stages that other stages read.
-    Workspace work;                          // the observed run's routine state
-    std::vector<std::int16_t> DendroOrder;   // 1..NumGroups: group at each dendrogram position
-    Matrix<std::string> Label;               // (position, 1) group label, (position, 2) cluster id
-    Matrix<std::int32_t> LinkPair;           // (L, 1) LinkI, (L, 2) LinkJ of the observed run
-    std::vector<std::string> LinkRedrawn;    // "Y", "N" or empty per linkage
+    Workspace work;                         // the observed run's routine state
+    std::vector<std::int16_t> DendroOrder;  // 1..NumGroups: group at each dendrogram position
+    Matrix<std::string> Label;              // (position, 1) group label, (position, 2) cluster id
+    Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
+    std::vector<std::string> LinkRedrawn;   // "Y", "N" or empty per linkage
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed

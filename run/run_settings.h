@@ -12,23 +12,23 @@ enum class OutputMode { Screen, Printer, File };
 
 struct RunSettings {
     // Form2, "I/O and Data Options"
-    std::string input_file;                   // Text1
+    std::string input_file;                     // Text1
     OutputMode output_mode = OutputMode::File;  // Option1..Option3
-    std::string output_file;                  // Text2
-    std::string average_file;                 // Text3
-    bool multiply = false;                    // Check1 "Multiply data by a constant"
-    std::string constant_text = "1";          // Text4
-    bool transform_ln = false;                // Option4 "ln(X+1)" (Check2 clear turns both off)
-    bool transform_binary = false;            // Option5 "Binary"
-    bool print_average = false;               // Check3
-    bool bypass_check = false;                // CheckData
-    bool sim_matrix = false;                  // "Output Similarity Matrix"
-    bool all_matrix = false;                  // "Output All Subsequent Similarity Matricies"
-    std::string savelinks_text = "100";       // savelinks
+    std::string output_file;                    // Text2
+    std::string average_file;                   // Text3
+    bool multiply = false;                      // Check1 "Multiply data by a constant"
+    std::string constant_text = "1";            // Text4
+    bool transform_ln = false;                  // Option4 "ln(X+1)" (Check2 clear turns both off)
+    bool transform_binary = false;              // Option5 "Binary"
+    bool print_average = false;                 // Check3
+    bool bypass_check = false;                  // CheckData
+    bool sim_matrix = false;                    // "Output Similarity Matrix"
+    bool all_matrix = false;                    // "Output All Subsequent Similarity Matricies"
+    std::string savelinks_text = "100";         // savelinks
 
     // Form3, "Similarity Index and Linkage Method"
-    int resmx = 0;       // RESMX entry chosen, 0..7; -1 when none is chosen
-    int link_meth = 4;   // LINK_METH entry chosen, 0..6; -1 when none is chosen
+    int resmx = 0;      // RESMX entry chosen, 0..7; -1 when none is chosen
+    int link_meth = 4;  // LINK_METH entry chosen, 0..6; -1 when none is chosen
     bool sqr_sim = false;
     std::string alpha_text = "0.05";  // Alpha_level
     std::string boot_text = "10";     // Text1 "Number of bootstrap samples to use:"

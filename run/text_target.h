@@ -6,7 +6,7 @@
 namespace tw {
 
 class TextTarget {
-public:
+  public:
     virtual ~TextTarget() = default;
     // Text arrives exactly as printed, line ends as "\r\n".
     virtual void write(std::string_view text) = 0;

@@ -22,7 +22,8 @@ namespace {
 constexpr qint64 kYieldEveryMs = 30;
 
 // Most of the core's yields only count down in the base class; one in this
-// many reads the clock (a few microseconds of work apart), which keeps a yield per species of every pair cheap.
+// many reads the clock (a few microseconds of work apart), which keeps a yield per species of every
+// pair cheap.
 constexpr int kYieldStride = 4096;
 
 QString from_core(std::string_view s) {

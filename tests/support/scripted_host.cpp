@@ -9,11 +9,11 @@ namespace {
 // Writes into the host's map of outputs, so tests can read what was written
 // even after the core has closed the channel.
 class MemoryFile : public TextTarget {
-public:
+  public:
     explicit MemoryFile(std::string& contents) : contents_(contents) {}
     void write(std::string_view text) override { contents_.append(text); }
 
-private:
+  private:
     std::string& contents_;
 };
 

@@ -15,7 +15,7 @@ namespace tw::test {
 // A text target that keeps what is shown (since the last clear) and the
 // whole history (clears marked as "<CLEAR>\n").
 class RecordingTarget : public TextTarget {
-public:
+  public:
     void write(std::string_view text) override {
         shown.append(text);
         history.append(text);
@@ -37,14 +37,16 @@ struct DrawnText {
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     void clear() override {
         lines.clear();
         texts.clear();
         ++clears;
     }
     void set_scale(float w, float h) override { width = w, height = h; }
-    void line(float x1, float y1, float x2, float y2) override { lines.push_back({x1, y1, x2, y2}); }
+    void line(float x1, float y1, float x2, float y2) override {
+        lines.push_back({x1, y1, x2, y2});
+    }
     void text(float x, float y, const std::string& s) override { texts.push_back({x, y, s}); }
     std::vector<DrawnLine> lines;
     std::vector<DrawnText> texts;
@@ -53,7 +55,7 @@ public:
 };
 
 class RecordingGrid : public ResultsGrid {
-public:
+  public:
     void set_rows(int r) override { rows = r; }
     void set_cell(int row, int column, const std::string& text) override {
         cells[{row, column}] = text;
@@ -75,7 +77,7 @@ struct AskedQuestion {
 };
 
 class ScriptedHost : public Host {
-public:
+  public:
     ScriptedHost();
 
     // Queue the answer to the next question.
@@ -114,7 +116,7 @@ public:
     long long yields = 0;
     bool ended = false;
 
-private:
+  private:
     Printer message_printer_;
     Printer link_printer_;
 };
