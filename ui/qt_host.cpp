@@ -32,11 +32,18 @@ QString from_core(std::string_view s) {
 
 }  // namespace
 
+// The windows are created once and kept for the whole session, so the box
+// found at the first print serves every later one (the dots of a clustering
+// come one per cluster).
+TextPanel& QtHost::PanelTarget::panel() {
+    if (!found_) found_ = &find_();
+    return *found_;
+}
 void QtHost::PanelTarget::write(std::string_view text) {
-    panel_().write(text);
+    panel().write(text);
 }
 void QtHost::PanelTarget::clear() {
-    panel_().clear();
+    panel().clear();
 }
 
 QtHost::QtHost(Session& session)

@@ -42,12 +42,15 @@ class QtHost : public Host {
     // created only when first needed.
     class PanelTarget : public TextTarget {
       public:
-        explicit PanelTarget(std::function<TextPanel&()> panel) : panel_(std::move(panel)) {}
+        explicit PanelTarget(std::function<TextPanel&()> find) : find_(std::move(find)) {}
         void write(std::string_view text) override;
         void clear() override;
 
       private:
-        std::function<TextPanel&()> panel_;
+        TextPanel& panel();
+
+        std::function<TextPanel&()> find_;
+        TextPanel* found_ = nullptr;
     };
 
     Session& session_;
