@@ -1,13 +1,14 @@
 // Times the whole bootstrap test: 50 replicate groups of 4 stations over 225
-// species, every linkage tested with 1000 replicates (Bray-Curtis, UPGMA),
+// species (or SPECIES), every linkage tested with 1000 replicates (Bray-Curtis, UPGMA),
 // once with the replicates on one thread and once on every core.
 //
-// Usage: bench_bootstrap [REPLICATES] [SAME] [THREADS]
+// Usage: bench_bootstrap [REPLICATES] [SAME] [THREADS] [SPECIES]
 //   REPLICATES  replicates per linkage (default 1000)
 //   SAME        1 draws every group from one community, so that nothing is
 //               significant and every linkage runs its replicates (default 0:
 //               each group has a community of its own, as in real data)
 //   THREADS     the thread count of the second timing (default 0: every core)
+//   SPECIES     species in the data set (default 225)
 // Prints the wall time of each, the replicates run, the verdict counts, the
 // speed-up, and whether both gave the same counts (they must).
 
@@ -31,7 +32,7 @@ namespace {
 
 constexpr std::int32_t kGroups = 50;
 constexpr std::int32_t kStationsPerGroup = 4;
-constexpr std::int16_t kSpecies = 225;
+constexpr std::int16_t kDefaultSpecies = 225;
 
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
@@ -42,26 +43,27 @@ std::size_t at(std::int32_t i) {
 void fill_data(tw::RunContext& ctx, bool same_community) {
     std::mt19937 random(12345);
     std::gamma_distribution<float> community_mean(0.6f, 8.0f);
-    tw::Matrix<float> means(kGroups, kSpecies);
+    const std::int16_t species = ctx.NumCols;
+    tw::Matrix<float> means(kGroups, species);
     for (std::int32_t g = 1; g <= kGroups; ++g)
-        for (std::int32_t j = 1; j <= kSpecies; ++j)
+        for (std::int32_t j = 1; j <= species; ++j)
             means(g, j) = same_community && g > 1 ? means(1, j) : community_mean(random);
     for (std::int32_t i = 1; i <= ctx.NumRows; ++i) {
         const std::int32_t g = (i - 1) / kStationsPerGroup + 1;
-        for (std::int32_t j = 1; j <= kSpecies; ++j)
+        for (std::int32_t j = 1; j <= species; ++j)
             ctx.DataMatrix(i, j) = static_cast<float>(
                 std::poisson_distribution<int>(static_cast<double>(means(g, j)) + 0.01)(random));
     }
 }
 
 // The data model as the run driver leaves it, with the observed hierarchy.
-void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community) {
+void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std::int16_t species) {
     ctx.NumGroups = kGroups;
     ctx.NumRows = kGroups * kStationsPerGroup;
-    ctx.NumCols = ctx.NumVars = kSpecies;
+    ctx.NumCols = ctx.NumVars = species;
     const auto rows = at(ctx.NumRows);
     ctx.RepCount.assign(at(kGroups) + 1, kStationsPerGroup);
-    ctx.DataMatrix.recreate(ctx.NumRows, kSpecies);
+    ctx.DataMatrix.recreate(ctx.NumRows, species);
     ctx.StationLabel.assign(rows + 1, "");
     for (std::size_t i = 1; i <= rows; ++i) ctx.StationLabel[i] = "S" + std::to_string(i);
     ctx.LinkMembers.assign(rows + 1, std::vector<std::int32_t>(rows + 1, 0));
@@ -73,7 +75,7 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community) {
     ctx.LinkageIndex = 5;
     fill_data(ctx, same_community);
 
-    ctx.AvgMatrix.recreate(kGroups, kSpecies);
+    ctx.AvgMatrix.recreate(kGroups, species);
     ctx.GroupLabel.assign(at(kGroups) + 1, "");
     tw::average_groups(ctx, host, kGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
                        ctx.LinkMembers, 1);
@@ -101,10 +103,11 @@ struct Timing {
     long long drawn = 0;
 };
 
-Timing time_test(std::int32_t replicates, bool same_community, unsigned threads) {
+Timing time_test(std::int32_t replicates, bool same_community, unsigned threads,
+                 std::int16_t species) {
     tw::NullHost host;
     tw::RunContext ctx;
-    observed_run(ctx, host, same_community);
+    observed_run(ctx, host, same_community, species);
     ctx.NumBoot = replicates;
     ctx.settings.random_seed = 777;
     ctx.settings.bootstrap_threads = threads;
@@ -140,13 +143,14 @@ int main(int argc, char** argv) {
     tw::RunSettings all_cores;
     all_cores.bootstrap_threads = argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 0;
     const unsigned threads = tw::bootstrap_thread_count(all_cores);
+    const auto species = static_cast<std::int16_t>(argc > 4 ? std::atoi(argv[4]) : kDefaultSpecies);
 
     std::printf(
         "bootstrap test: %d groups x %d stations, %d species, %d replicates per linkage%s\n",
-        kGroups, kStationsPerGroup, kSpecies, replicates, same_community ? " (one community)" : "");
-    const Timing one = time_test(replicates, same_community, 1);
+        kGroups, kStationsPerGroup, species, replicates, same_community ? " (one community)" : "");
+    const Timing one = time_test(replicates, same_community, 1, species);
     print_timing("one thread", 1, one);
-    const Timing many = time_test(replicates, same_community, threads);
+    const Timing many = time_test(replicates, same_community, threads, species);
     print_timing("all threads", threads, many);
 
     std::printf("  verdicts:");
