@@ -25,6 +25,14 @@ std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
 
+// The size of one replicate of `link`, in the units of
+// RunSettings::bootstrap_thread_min_work.
+std::int64_t replicate_work(const RunContext& ctx, std::int32_t link, const SamplePool& pool) {
+    const std::int64_t groups = ctx.LinkSize[at(link)];
+    const std::int64_t stations = static_cast<std::int64_t>(pool.size()) - 1;
+    return (stations + groups * groups) * ctx.NumCols;
+}
+
 }  // namespace
 
 ParallelAttempts::ParallelAttempts(RunContext& ctx, Host& host, std::uint64_t test_seed,
@@ -57,7 +65,11 @@ void ParallelAttempts::start_link(std::int32_t link, const SamplePool& pool,
     for (Slot& slot : slots_) slot.ready = false;
     poor_fit_warned_ = ctx_.PoorFitWarned == "T";
 
-    const std::size_t wanted = std::min(workers_.size(), at(std::max(num_boot, 0)));
+    // Small replicates take a few tens of microseconds, about what handing
+    // one to another thread and back costs. The counts are the same either way.
+    const bool worth_it =
+        replicate_work(ctx_, link, pool) >= ctx_.settings.bootstrap_thread_min_work;
+    const std::size_t wanted = worth_it ? std::min(workers_.size(), at(std::max(num_boot, 0))) : 0;
     for (std::size_t i = 0; i < wanted; ++i) {
         // A system that will not start another thread still gets its test
         // done: the workers already running, or else the window thread

@@ -40,6 +40,11 @@ struct RunSettings {
     // Threads that draw bootstrap replicates; 0 uses every core. The counts
     // do not depend on it: each replicate draws from its own seeded stream.
     unsigned bootstrap_threads = 0;
+    // A linkage whose replicates are smaller than this (values drawn and
+    // averaged, plus pairs times species compared) runs them on the window
+    // thread: handing tiny replicates to other threads costs more than it
+    // saves. Tests set 0 to spread even the smallest over the threads.
+    std::int64_t bootstrap_thread_min_work = 50'000;
 };
 
 }  // namespace tw

@@ -77,6 +77,7 @@ TEST(ParallelReplicates, SameSeedGivesTheSameTestWhateverTheThreadCount) {
             BootstrapRun r(c.groups, 3);
             r.ctx.NumBoot = 60;
             r.ctx.settings.bootstrap_threads = threads;
+            r.ctx.settings.bootstrap_thread_min_work = 0;
             c.prepare(r);
             r.ctx.MeasureIndex = c.measure;
             r.ctx.LinkageIndex = kUpgma;
@@ -113,6 +114,7 @@ TEST(ParallelReplicates, ADifferentSeedDrawsDifferently) {
         r.ctx.NumBoot = 200;
         r.ctx.settings.random_seed = seed;
         r.ctx.settings.bootstrap_threads = 2;
+        r.ctx.settings.bootstrap_thread_min_work = 0;
         observe(r, kEuclidean);
         ASSERT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
         counts.insert(r.ctx.LinkStat);
@@ -140,6 +142,7 @@ void poor_fit_data(BootstrapRun& r, unsigned threads) {
     }
     r.ctx.NumBoot = 80;
     r.ctx.settings.bootstrap_threads = threads;
+    r.ctx.settings.bootstrap_thread_min_work = 0;
     observe(r, kHeterogeneityRatio);
 }
 

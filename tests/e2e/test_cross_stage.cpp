@@ -202,6 +202,7 @@ TEST(FixedSeed, SameOutputsOnOneThreadAsOnSeveral) {
     for (int i = 0; i < 2; ++i) {
         Session s(example_path("estuary_transect.txt"), 77);
         s.ctx.settings.bootstrap_threads = threads[i];
+        s.ctx.settings.bootstrap_thread_min_work = 0;
         ASSERT_EQ(s.whole_run(), Outcome::Completed);
         reports[i] = s.report();
         siglists[i] = s.siglist();
