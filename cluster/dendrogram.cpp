@@ -12,6 +12,17 @@
 
 namespace tw {
 
+DendrogramSource linkage_source(const Workspace& w, std::int32_t n) {
+    DendrogramSource src;
+    src.n = n;
+    src.LeafOrder = w.LeafOrder;
+    src.LinkI = w.LinkI;
+    src.LinkJ = w.LinkJ;
+    src.JoinLevel = w.JoinLevel;
+    src.DistanceFlag = w.DistanceFlag;
+    return src;
+}
+
 namespace {
 
 constexpr float kDrawingWidth = 640;
@@ -27,13 +38,7 @@ const std::string& label_of(const std::vector<std::string>& labels, std::int32_t
 }
 
 DendrogramSource dendrogram_source(const RunContext& ctx, const Workspace& w, std::int32_t n) {
-    DendrogramSource src;
-    src.n = n;
-    src.LeafOrder = w.LeafOrder;
-    src.LinkI = w.LinkI;
-    src.LinkJ = w.LinkJ;
-    src.JoinLevel = w.JoinLevel;
-    src.DistanceFlag = w.DistanceFlag;
+    DendrogramSource src = linkage_source(w, n);
     src.MeasureIndex = ctx.MeasureIndex;
     // The threshold is the one the cluster list uses, read as its leading
     // number. Nothing here yields to the windows, so the text cannot change

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cluster/dendrogram.h"
 #include "cluster/dendrogram_geometry.h"
 #include "run/run_context.h"
 
@@ -32,13 +33,7 @@ inline Workspace workspace_with(const std::vector<Join>& joins, std::int16_t dis
 
 inline DendrogramSource source_of(const Workspace& w, std::int32_t n, double savelinks = 100,
                                   std::int16_t measure_index = 1) {
-    DendrogramSource src;
-    src.n = n;
-    src.LeafOrder = w.LeafOrder;
-    src.LinkI = w.LinkI;
-    src.LinkJ = w.LinkJ;
-    src.JoinLevel = w.JoinLevel;
-    src.DistanceFlag = w.DistanceFlag;
+    DendrogramSource src = linkage_source(w, n);
     src.MeasureIndex = measure_index;
     src.savelinks = savelinks;
     return src;

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "datacheck/data_check.h"
+#include "datacheck/null_data_check_view.h"
 #include "e2e_fixture.h"
 
 namespace tw::test {
@@ -215,19 +216,8 @@ TEST(FixedSeed, SameOutputsOnOneThreadAsOnSeveral) {
 // The replicate sequence line appears in the header only after a format
 // check of this run's file.
 
-class NullView : public DataCheckView {
-  public:
-    void show_text(DataCheckField, const std::string&) override {}
-    void show_display_fields() override {}
-    void set_read_caption(const std::string&) override {}
-    void show_last_char_label(bool) override {}
-    void set_last_char_caption(const std::string&) override {}
-    void unload() override { unloaded = true; }
-    bool unloaded = false;
-};
-
 void check_format(Session& s) {
-    NullView view;
+    NullDataCheckView view;
     DataCheck check(s.ctx, s.host, view);
     for (int press = 0; press < 20 && !view.unloaded; ++press)
         ASSERT_EQ(check.read_pressed(s.ctx.settings.input_file), Outcome::Completed);

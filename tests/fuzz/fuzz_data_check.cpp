@@ -8,6 +8,7 @@
 #include <string>
 
 #include "datacheck/data_check.h"
+#include "datacheck/null_data_check_view.h"
 #include "fuzz_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long press_limit = 2 * static_cast<long long>(line_ends) + 20;
 
     tw::fuzz::YesHost host;
-    tw::fuzz::BlankView view;
+    tw::NullDataCheckView view;
     tw::RunContext ctx;
     tw::DataCheck check(ctx, host, view);
     for (long long press = 1; !check.state().Finished && !host.ended; ++press) {

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "datacheck/data_check_view.h"
 #include "run/null_host.h"
 
 namespace tw::fuzz {
@@ -24,17 +23,6 @@ class YesHost : public NullHost {
   public:
     void end_program() override { ended = true; }
     bool ended = false;
-};
-
-class BlankView : public DataCheckView {
-  public:
-    void show_text(DataCheckField, const std::string&) override {}
-    void show_display_fields() override {}
-    void set_read_caption(const std::string&) override {}
-    void show_last_char_label(bool) override {}
-    void set_last_char_caption(const std::string&) override {}
-    void unload() override { unloaded = true; }
-    bool unloaded = false;
 };
 
 }  // namespace tw::fuzz
