@@ -15,15 +15,11 @@ std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
 
-void fit_matrix(Matrix<float>& m, std::int32_t rows, std::int32_t cols) {
-    if (m.empty() || m.last_row() != rows || m.last_col() != cols) m.recreate(rows, cols);
-}
-
 }  // namespace
 
 void ReplicateScratch::fit(std::int32_t pool_size, std::int32_t groups, std::int16_t num_cols) {
-    fit_matrix(BootDataMatrix, pool_size, num_cols);
-    fit_matrix(BootAvgMatrix, groups, num_cols);
+    BootDataMatrix.fit(pool_size, num_cols);
+    BootAvgMatrix.fit(groups, num_cols);
     if (BootGroupLabel.size() < at(groups) + 1) BootGroupLabel.resize(at(groups) + 1);
 
     // A clustering of m <= PoolSize objects makes m - 1 linkages. Each

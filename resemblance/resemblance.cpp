@@ -23,8 +23,11 @@ void check_sizes(const Matrix<float>& x, std::int32_t n, std::int16_t species) {
     }
 }
 
-void recreate_matrices(Workspace& w, std::int32_t n) {
-    w.SimMatrix.recreate(n, n);
+// Every measure fills the whole upper triangle before anything reads it, so a
+// matrix of the right size is reused as it stands: a bootstrap test runs this
+// stage once per replicate.
+void fit_matrices(Workspace& w, std::int32_t n) {
+    w.SimMatrix.fit(n, n);
     w.Absorbed.assign(static_cast<std::size_t>(n) + 1, 0);
     w.ClusterSize.assign(static_cast<std::size_t>(n) + 1, 0);
 }
@@ -35,7 +38,7 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
                                 std::int32_t n, std::int16_t run_mode, std::string& resample_flag) {
     const std::int16_t species = ctx.NumVars;
     check_sizes(x, n, species);
-    recreate_matrices(w, n);
+    fit_matrices(w, n);
     if (run_mode == 1) {
         host.show(Window::Form2, true);
         host.messages().clear();

@@ -23,6 +23,15 @@ class Matrix {
             static_cast<std::size_t>(last_row_ + 1) * static_cast<std::size_t>(last_col_ + 1), T{});
     }
 
+    // Re-creates the matrix only when its shape changes: a working matrix
+    // that is filled before it is read keeps its storage, and whatever it
+    // held, from one use to the next.
+    void fit(std::int32_t last_row, std::int32_t last_col) {
+        if (cells_.empty() || last_row_ != (last_row < 0 ? 0 : last_row) ||
+            last_col_ != (last_col < 0 ? 0 : last_col))
+            recreate(last_row, last_col);
+    }
+
     T& operator()(std::int32_t row, std::int32_t col) { return cells_[index(row, col)]; }
     const T& operator()(std::int32_t row, std::int32_t col) const {
         return cells_[index(row, col)];
