@@ -5,6 +5,7 @@
 // scripted host that records what was printed and answers questions from a
 // queue. The core never blocks on anything but Host::ask.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -70,6 +71,16 @@ class Host {
         yield_countdown_ = yield_stride_;
         process_events();
     }
+    // The pause points of `count` yield() calls at once, for loops that work
+    // on a block of values and reach their pause points together:
+    // process_events() runs as many times as those calls would have run it.
+    void yield_for(std::int64_t count) {
+        yield_countdown_ -= count;
+        while (yield_countdown_ <= 0) {
+            yield_countdown_ += yield_stride_;
+            process_events();
+        }
+    }
 
     // Open an output by name: a file path or one of the devices "SCRN:" and
     // "LPT1:". Returns null when it cannot be opened.
@@ -94,7 +105,7 @@ class Host {
 
   private:
     int yield_stride_;
-    int yield_countdown_ = 1;
+    std::int64_t yield_countdown_ = 1;
 };
 
 }  // namespace tw

@@ -39,7 +39,8 @@ struct Workspace {
     std::vector<float> JoinLevel;  // 1..n-1
     std::vector<float> LeafOrder;  // 1..n: station index at each dendrogram position
 
-    // Measure working arrays (correlation, heterogeneity ratio).
+    // Measure working arrays (Euclidean distance, correlation, heterogeneity ratio).
+    std::vector<float> SpeciesColumns;  // the objects species by species
     std::vector<float> StationMean;
     Matrix<float> StationDev;
     std::vector<float> StationTotal;

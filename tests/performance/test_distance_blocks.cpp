@@ -1,0 +1,96 @@
+// The resemblance stage works on blocks of partners at once and reuses its
+// matrices from one replicate to the next. Neither may change a single bit:
+// every Euclidean distance equals the one-pair sum in species order, and a
+// reused workspace gives what a fresh one gives.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "resemblance/euclidean.h"
+#include "resemblance/resemblance.h"
+#include "support/scripted_host.h"
+
+namespace tw {
+namespace {
+
+constexpr std::int16_t kReplicate = 2;
+
+// Values from tiny to huge, both signs, and counts with many repeats: sums
+// that overflow, cancel or depend on their order all occur.
+Matrix<float> random_objects(std::int32_t n, std::int16_t species, std::mt19937& rng) {
+    std::uniform_int_distribution<int> kind(0, 4);
+    std::uniform_int_distribution<int> count(0, 5);
+    std::uniform_real_distribution<float> mantissa(-1.0f, 1.0f);
+    std::uniform_int_distribution<int> exponent(-20, 20);
+    Matrix<float> x(n, species);
+    for (std::int32_t j = 1; j <= n; ++j)
+        for (std::int16_t s = 1; s <= species; ++s)
+            x(j, s) = kind(rng) < 3 ? static_cast<float>(count(rng))
+                                    : std::ldexp(mantissa(rng), exponent(rng));
+    return x;
+}
+
+std::uint32_t bits(float v) {
+    return std::bit_cast<std::uint32_t>(v);
+}
+
+RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w,
+                     const Matrix<float>& x, std::int16_t measure) {
+    ctx.MeasureIndex = measure;
+    ctx.NumVars = static_cast<std::int16_t>(x.last_col());
+    std::string flag;
+    return compute_resemblance(ctx, host, w, x, x.last_row(), kReplicate, flag);
+}
+
+TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
+    // Object counts around the block width, species counts from one upwards.
+    for (const std::int32_t n : {1, 2, 3, 31, 32, 33, 34, 65, 97}) {
+        for (const std::int16_t species : {1, 2, 7, 50}) {
+            std::mt19937 rng(static_cast<unsigned>(n * 100 + species));
+            Matrix<float> x = random_objects(n, species, rng);
+            if (n >= 3 && species >= 2) {
+                x(2, 2) = std::numeric_limits<float>::quiet_NaN();
+                x(3, 1) = std::numeric_limits<float>::infinity();
+            }
+            RunContext ctx;
+            test::ScriptedHost host;
+            Workspace w;
+            ASSERT_EQ(resemble(ctx, host, w, x, 1), RoutineExit::Normal);
+            for (std::int32_t j = 1; j < n; ++j)
+                for (std::int32_t k = j + 1; k <= n; ++k)
+                    ASSERT_EQ(bits(w.SimMatrix(j, k)), bits(euclidean_pair(x, j, k, species, host)))
+                        << "n " << n << ", species " << species << ", pair " << j << "," << k;
+        }
+    }
+}
+
+TEST(DistanceBlocks, AReusedWorkspaceGivesWhatAFreshOneGivesForEveryMeasure) {
+    std::mt19937 rng(7);
+    const Matrix<float> first = random_objects(40, 6, rng);
+    Matrix<float> second = random_objects(40, 6, rng);
+    for (std::int32_t j = 1; j <= 40; ++j)
+        for (std::int16_t s = 1; s <= 6; ++s) second(j, s) = std::fabs(second(j, s)) + 1.0f;
+    for (std::int16_t measure = 1; measure <= 8; ++measure) {
+        RunContext ctx;
+        test::ScriptedHost host;
+        Workspace reused;
+        Workspace fresh;
+        resemble(ctx, host, reused, first, measure);
+        ASSERT_EQ(resemble(ctx, host, reused, second, measure), RoutineExit::Normal) << measure;
+        ASSERT_EQ(resemble(ctx, host, fresh, second, measure), RoutineExit::Normal) << measure;
+        EXPECT_EQ(reused.DistanceFlag, fresh.DistanceFlag) << measure;
+        for (std::int32_t j = 1; j < 40; ++j)
+            for (std::int32_t k = j + 1; k <= 40; ++k)
+                ASSERT_EQ(bits(reused.SimMatrix(j, k)), bits(fresh.SimMatrix(j, k)))
+                    << "measure " << measure << ", pair " << j << "," << k;
+    }
+}
+
+}  // namespace
+}  // namespace tw
