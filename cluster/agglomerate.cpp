@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "cluster/closest_pair.h"
 #include "cluster/member_lists.h"
@@ -55,11 +56,19 @@ void reset_work_arrays(Workspace& w, std::int32_t n, std::int32_t sized_for) {
     w.ClusterSize.assign(at(n) + 1, 1);
 }
 
-// The progress note of the update: a dot per cluster, the area cleared now
-// and then so it never fills up.
-void progress_dot(Printer& messages, std::int32_t k) {
-    if (k % 30 == 0 || k > 100) messages.clear();
-    messages.text(".");
+// The progress note of the update: a dot before each cluster k is updated,
+// the area cleared first when k is a multiple of 30 or above 100, so it
+// never fills up. The update makes no pause between its clusters, so nobody
+// can see the area between two dots: what it shows after the row is the last
+// clear and the dots since, written here in one go.
+void progress_dots(Printer& messages, std::span<const std::int32_t> k) {
+    std::size_t shown_from = k.size();  // position of the first dot left on show
+    while (shown_from > 0 && k[shown_from - 1] % 30 != 0 && k[shown_from - 1] <= 100) --shown_from;
+    if (shown_from > 0) {
+        --shown_from;  // the cluster that cleared the area prints its own dot
+        messages.clear();
+    }
+    messages.text(std::string(k.size() - shown_from, '.'));
 }
 
 // The clusters an update visits, in ascending order, with their entries to
@@ -94,12 +103,14 @@ void gather(const Workspace& w, std::int32_t n, std::int32_t i, std::int32_t j, 
 void update_resemblances(Workspace& w, std::int32_t n, const UpdateRule& rule, std::int32_t i,
                          std::int32_t j, UpdateColumns& c, RowBestSearch* search, Host& host) {
     Matrix<float>& m = w.SimMatrix;
-    Printer& messages = host.messages();
     gather(w, n, i, j, c);
+    progress_dots(host.messages(), std::span(c.k.data(), c.count));
+    with_method(rule.method, [&](auto method) {
+        for (std::size_t x = 0; x < c.count; ++x)
+            c.a[x] = apply_rule<method.value>(rule, c.a[x], c.b[x], w.ClusterSize[at(c.k[x])]);
+    });
     for (std::size_t x = 0; x < c.count; ++x) {
         const std::int32_t k = c.k[x];
-        progress_dot(messages, k);
-        c.a[x] = rule.apply(c.a[x], c.b[x], w.ClusterSize[at(k)]);
         m(std::min(i, k), std::max(i, k)) = c.a[x];
     }
     host.yield();

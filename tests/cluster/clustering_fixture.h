@@ -43,7 +43,7 @@ struct EngineRun {
     std::int32_t n = 0;
 
     void run(const UpperTriangle& upper, LinkageMethod method, std::int16_t distance_flag,
-             std::int16_t squared_flag = 0) {
+             std::int16_t squared_flag = 0, LinkageObserver* observer = nullptr) {
         n = static_cast<std::int32_t>(upper.size()) + 1;
         w.SimMatrix.recreate(n, n);
         for (std::int32_t i = 1; i < n; ++i)
@@ -54,7 +54,7 @@ struct EngineRun {
         options.method = method;
         options.distance_flag = distance_flag;
         options.squared_flag = squared_flag;
-        agglomerate(w, n, options, LinkArrays{members, sizes, levels}, host);
+        agglomerate(w, n, options, LinkArrays{members, sizes, levels}, host, observer);
     }
     std::pair<int, int> pair(std::int32_t link) const {
         return {w.LinkI[static_cast<std::size_t>(link)], w.LinkJ[static_cast<std::size_t>(link)]};

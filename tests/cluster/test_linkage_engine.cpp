@@ -106,6 +106,49 @@ TEST(Engine, LeavesTheStartingValuesSquaredWhenAskedAndRecordsSquaredLevels) {
     EXPECT_FLOAT_EQ(e.w.JoinLevel[2], (4 + 9) * 0.5f - 0.25f);
 }
 
+// The message area as each linkage's update left it.
+class ShownAfterEachLinkage : public LinkageObserver {
+  public:
+    explicit ShownAfterEachLinkage(const ScriptedHost& host) : host_(host) {}
+    void joined(const Workspace&, std::int32_t) override {}
+    void updated(const Workspace&, std::int32_t) override {
+        shown.push_back(host_.message_area.shown);
+    }
+    std::vector<std::string> shown;
+
+  private:
+    const ScriptedHost& host_;
+};
+
+TEST(Engine, ShowsADotPerUpdatedClusterClearedAtEveryThirtiethAndBeyondAHundred) {
+    // Objects on a line, 1 and 2 closest: the first linkage joins them and
+    // updates clusters 3..n; the second joins 3 and 4 and updates 1, 5..n.
+    const auto line_of = [](int n) {
+        std::vector<double> positions = {0.0, 0.5};
+        for (int k = 3; k <= n; ++k) positions.push_back(k - 1.0);
+        return distances_between(positions);
+    };
+    const struct {
+        int n;
+        std::string after_first;
+        std::string after_second;
+    } cases[] = {
+        {20, std::string(18, '.'), std::string(18 + 17, '.')},  // no clearing cluster
+        {35, std::string(6, '.'), std::string(6, '.')},         // cleared at 30: 30..35
+        {60, std::string(1, '.'), std::string(1, '.')},         // cleared at 60 itself
+        {120, std::string(1, '.'), std::string(1, '.')},        // every k above 100 clears
+    };
+    for (const auto& c : cases) {
+        EngineRun e;
+        ShownAfterEachLinkage area(e.host);
+        e.run(line_of(c.n), LinkageMethod::Single, 1, 0, &area);
+        ASSERT_EQ(e.pair(1), std::make_pair(1, 2)) << c.n;
+        ASSERT_EQ(e.pair(2), std::make_pair(3, 4)) << c.n;
+        EXPECT_EQ(area.shown[0], c.after_first) << c.n;
+        EXPECT_EQ(area.shown[1], c.after_second) << c.n;
+    }
+}
+
 TEST(MemberLists, StartWithLinkIAndKeepEarlierMembersInFront) {
     // Positions chosen for single linkage to join (2,5), then (2,3), (1,2), (1,4).
     EngineRun e;
