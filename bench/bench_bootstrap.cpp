@@ -66,7 +66,7 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std:
     ctx.DataMatrix.recreate(ctx.NumRows, species);
     ctx.StationLabel.assign(rows + 1, "");
     for (std::size_t i = 1; i <= rows; ++i) ctx.StationLabel[i] = "S" + std::to_string(i);
-    ctx.LinkMembers.assign(rows + 1, std::vector<std::int32_t>(rows + 1, 0));
+    ctx.LinkMembers.recreate(ctx.NumRows);
     ctx.LinkSize.assign(rows + 1, 0);
     ctx.LinkLevel.assign(rows, 0.0f);
     ctx.SIG.assign(rows, "");

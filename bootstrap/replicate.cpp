@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "cluster/routine.h"
-#include "run/averaging.h"
 
 namespace tw {
 
@@ -22,12 +21,10 @@ void ReplicateScratch::fit(std::int32_t pool_size, std::int32_t groups, std::int
     BootAvgMatrix.fit(groups, num_cols);
     if (BootGroupLabel.size() < at(groups) + 1) BootGroupLabel.resize(at(groups) + 1);
 
-    // A clustering of m <= PoolSize objects makes m - 1 linkages. Each
-    // member list grows to its cluster's size as the clustering records it
-    // and keeps that room for later replicates: sizing every list for the
-    // whole pool would take PoolSize squared entries.
+    // A clustering of m <= PoolSize objects makes m - 1 linkages; the room
+    // made here is kept for the later replicates.
     const std::size_t links = at(pool_size < 1 ? 1 : pool_size);
-    if (BootLinkMembers.size() < links) BootLinkMembers.resize(links);
+    BootLinkMembers.fit(static_cast<std::int32_t>(links) - 1);
     if (BootLinkSize.size() < links) BootLinkSize.resize(links, 0);
     if (BootLinkLevel.size() < links) BootLinkLevel.resize(links, 0.0f);
 }
@@ -47,7 +44,7 @@ ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_
     // Member position g takes the next RepCount(LinkMembers(link, g)) drawn
     // rows, so every member group keeps its own number of stations.
     average_groups(ctx, host, groups, scratch.BootAvgMatrix, scratch.BootDataMatrix,
-                   scratch.BootGroupLabel, link, ctx.LinkMembers, kReplicateRun);
+                   scratch.BootGroupLabel, link, ctx.LinkMembers, kReplicateRun, scratch.averaging);
 
     std::int32_t objects = groups;  // the routine may treat its count as its own
     LinkArrays links{scratch.BootLinkMembers, scratch.BootLinkSize, scratch.BootLinkLevel};

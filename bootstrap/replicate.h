@@ -9,6 +9,7 @@
 #include "bootstrap/random_source.h"
 #include "bootstrap/resample.h"
 #include "resemblance/resemblance.h"
+#include "run/averaging.h"
 #include "run/host.h"
 #include "run/matrix.h"
 #include "run/run_context.h"
@@ -33,10 +34,11 @@ struct ReplicateScratch {
     Matrix<float> BootDataMatrix;  // 0..PoolSize, 0..NumCols
     Matrix<float> BootAvgMatrix;   // 0..LinkSize(L), 0..NumCols
     std::vector<std::string> BootGroupLabel;
-    MemberLists BootLinkMembers;             // 0..PoolSize-1, 0..PoolSize
+    MemberLists BootLinkMembers;             // linkages 1..PoolSize-1
     std::vector<std::int32_t> BootLinkSize;  // 0..PoolSize-1
     std::vector<float> BootLinkLevel;        // 0..PoolSize-1
     Workspace work;
+    AveragingBuffers averaging;
 
     // Sizes the buffers for a pool of `pool_size` stations averaged into
     // `groups` member groups, reusing what is already there.

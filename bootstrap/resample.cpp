@@ -11,9 +11,10 @@ std::size_t at(std::int32_t i) {
 }  // namespace
 
 std::int32_t pool_size(const RunContext& ctx, Host& host, std::int32_t link) {
-    const auto& members = ctx.LinkMembers[at(link)];
+    std::vector<std::int32_t> members;
+    const std::int32_t count = ctx.LinkMembers.list(link, members);
     std::int32_t total = 0;
-    for (std::int32_t k = 1; k <= ctx.LinkSize[at(link)]; ++k) {
+    for (std::int32_t k = 1; k <= count; ++k) {
         total += ctx.RepCount[at(members[at(k)])];
         host.yield();
     }
@@ -21,14 +22,15 @@ std::int32_t pool_size(const RunContext& ctx, Host& host, std::int32_t link) {
 }
 
 SamplePool fill_sample_pool(const RunContext& ctx, Host& host, std::int32_t link) {
-    const auto& members = ctx.LinkMembers[at(link)];
+    std::vector<std::int32_t> members;
+    const std::int32_t count = ctx.LinkMembers.list(link, members);
     // First DataMatrix row of every group, from the group sizes.
     std::vector<std::int32_t> first_row(ctx.RepCount.size(), 1);
     for (std::size_t g = 2; g < ctx.RepCount.size(); ++g)
         first_row[g] = first_row[g - 1] + ctx.RepCount[g - 1];
 
     SamplePool pool(1, 0);
-    for (std::int32_t k = 1; k <= ctx.LinkSize[at(link)]; ++k) {
+    for (std::int32_t k = 1; k <= count; ++k) {
         const auto s = at(members[at(k)]);
         for (std::int32_t r = 0; r < ctx.RepCount[s]; ++r) {
             pool.push_back(first_row[s] + r);

@@ -15,12 +15,13 @@ namespace tw {
 using SamplePool = std::vector<std::int32_t>;
 
 // Number of stations in the member groups of linkage `link`: the sum of
-// RepCount over LinkMembers(link, 1..LinkSize(link)).
+// RepCount over its members, one yield per member.
 std::int32_t pool_size(const RunContext& ctx, Host& host, std::int32_t link);
 
 // The DataMatrix rows of every member group of `link`, member by member in
-// the order of LinkMembers, each group's rows in increasing order. Groups are
-// consecutive runs of stations, so group s starts at 1 + RepCount(1..s-1).
+// the order of its member list, each group's rows in increasing order.
+// Groups are consecutive runs of stations, so group s starts at
+// 1 + RepCount(1..s-1).
 SamplePool fill_sample_pool(const RunContext& ctx, Host& host, std::int32_t link);
 
 // Pool position 1..pool_size for a uniform draw r in [0, 1), computed in

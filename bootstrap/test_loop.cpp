@@ -137,11 +137,12 @@ void prepare_link_records(RunContext& ctx) {
 }
 
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link) {
-    const auto& members = ctx.LinkMembers[at(link)];
+    std::vector<std::int32_t> members;
+    const std::int32_t count = ctx.LinkMembers.list(link, members);
     for (std::int32_t j = 1; j < link; ++j) {
         if (ctx.SIG[at(j)] != "S") continue;
-        const std::int32_t representative = ctx.LinkMembers[at(j)][1];
-        for (std::int32_t k = 1; k <= ctx.LinkSize[at(link)]; ++k) {
+        const std::int32_t representative = ctx.LinkMembers.first_member(j);
+        for (std::int32_t k = 1; k <= count; ++k) {
             if (members[at(k)] == representative) return true;
             host.yield();
         }

@@ -1,7 +1,7 @@
 #pragma once
-// The member lists of the linkages: LinkMembers(L, 1..LinkSize(L)) holds the
-// stations of the cluster formed at linkage L, the LinkI cluster's members
-// first (in their recorded order), then the LinkJ cluster's.
+// The member lists of the linkages: the cluster formed at linkage L holds the
+// LinkI cluster's members first (in their recorded order), then the LinkJ
+// cluster's. Recording a linkage names its two parts and copies no members.
 
 #include <cstdint>
 #include <vector>
@@ -20,8 +20,7 @@ class MemberListBuilder {
     void record(LinkArrays links, std::int32_t link, std::int32_t i, std::int32_t j, float level);
 
   private:
-    void append_members(LinkArrays links, std::int32_t x, std::vector<std::int32_t>& row,
-                        std::int32_t& p) const;
+    MemberPart part(std::int32_t x) const;
 
     // latest_[x]: the latest linkage whose first member is x, 0 for none.
     std::vector<std::int32_t> latest_;

@@ -19,19 +19,19 @@ std::size_t at(std::int32_t i) {
 // The number of data rows each group position averages: the group's own
 // count in the observed run; in a replicate, the count of the group that the
 // map names for that position, so every member keeps its number of stations.
-std::vector<std::int32_t> group_sizes(const RunContext& ctx, std::int32_t num_groups,
-                                      std::int32_t map_row, const MemberLists& group_map,
-                                      std::int16_t run_mode) {
+void group_sizes(const RunContext& ctx, std::int32_t num_groups, std::int32_t map_row,
+                 const MemberLists& group_map, std::int16_t run_mode, AveragingBuffers& buffers) {
     if (num_groups < 0 || at(num_groups) >= ctx.RepCount.size()) inconsistent("too many groups");
-    std::vector<std::int32_t> sizes(at(num_groups) + 1, 0);
+    std::vector<std::int32_t>& sizes = buffers.sizes;
+    sizes.assign(at(num_groups) + 1, 0);
+    const std::int32_t mapped = run_mode == 1 ? 0 : group_map.list(map_row, buffers.map_row);
     for (std::int32_t g = 1; g <= num_groups; ++g) {
         std::int32_t group = g;
         if (run_mode != 1) {
-            if (map_row < 0 || at(map_row) >= group_map.size() ||
-                at(g) >= group_map[at(map_row)].size()) {
+            if (g > mapped) {
                 inconsistent("the group map has no entry for position " + std::to_string(g));
             }
-            group = group_map[at(map_row)][at(g)];
+            group = buffers.map_row[at(g)];
             if (group < 1 || at(group) >= ctx.RepCount.size()) {
                 inconsistent("the group map names an unknown group");
             }
@@ -39,7 +39,6 @@ std::vector<std::int32_t> group_sizes(const RunContext& ctx, std::int32_t num_gr
         sizes[at(g)] = ctx.RepCount[at(group)];
         if (sizes[at(g)] < 1) inconsistent("a group has no stations");
     }
-    return sizes;
 }
 
 // The callers size every array; these checks only keep a fault elsewhere in
@@ -98,13 +97,14 @@ float average_group(const RunContext& ctx, Host& host, std::int32_t g, std::int3
 
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
-                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode) {
-    const std::vector<std::int32_t> sizes =
-        group_sizes(ctx, num_groups, map_row, group_map, run_mode);
+                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode,
+                    AveragingBuffers& buffers) {
+    group_sizes(ctx, num_groups, map_row, group_map, run_mode, buffers);
+    const std::vector<std::int32_t>& sizes = buffers.sizes;
     check_arrays(ctx, sizes, out, data, group_label);
     std::int32_t data_cursor = 1;
     std::int32_t label_cursor = 1;
-    std::vector<float> sums;
+    std::vector<float>& sums = buffers.sums;
     for (std::int32_t g = 1; g <= num_groups; ++g) {
         group_label[at(g)] = ctx.StationLabel[at(label_cursor)];
         label_cursor += ctx.RepCount[at(g)];
@@ -120,6 +120,14 @@ void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix
         // file as the observed run wrote it.
         ctx.PrintAvgFlag = "N";
     }
+}
+
+void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
+                    const Matrix<float>& data, std::vector<std::string>& group_label,
+                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode) {
+    AveragingBuffers buffers;
+    average_groups(ctx, host, num_groups, out, data, group_label, map_row, group_map, run_mode,
+                   buffers);
 }
 
 }  // namespace tw

@@ -11,13 +11,28 @@
 
 namespace tw {
 
+// Working arrays of the averaging step. A caller that averages again and
+// again (a bootstrap replicate) keeps them, so that its calls allocate
+// nothing once the arrays have grown.
+struct AveragingBuffers {
+    std::vector<std::int32_t> map_row;  // the group map's row, listed once per call
+    std::vector<std::int32_t> sizes;    // data rows averaged per group position
+    std::vector<float> sums;            // per species, of the current group
+};
+
 // Average, for each group g = 1..num_groups, the next group-size rows of
 // `data` into row g of `out` (re-created by the caller), transform the
 // means by ctx.TransformCode, and label each group in `group_label`.
-// The group size is ctx.RepCount(g) with run_mode 1, and
-// ctx.RepCount(group_map[map_row][g]) with any other run_mode.
-// With ctx.PrintAvgFlag "Y" or "y" the average-matrix file
+// The group size is ctx.RepCount(g) with run_mode 1, and the RepCount of
+// the g-th member of linkage `map_row` of `group_map` with any other
+// run_mode. With ctx.PrintAvgFlag "Y" or "y" the average-matrix file
 // (ctx.settings.average_file) is written and the flag set to "N".
+void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
+                    const Matrix<float>& data, std::vector<std::string>& group_label,
+                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode,
+                    AveragingBuffers& buffers);
+
+// The same with working arrays of its own, for a single call.
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
                     std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode);

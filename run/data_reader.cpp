@@ -15,12 +15,10 @@ std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
 
-// Every array of the run sized from the station and species counts. The
-// member lists start as empty rows: the clustering grows each one to the
-// size of its linkage.
+// Every array of the run sized from the station and species counts.
 void recreate_run_arrays(RunContext& ctx) {
     const std::size_t n = at(ctx.NumRows);
-    ctx.LinkMembers.assign(n + 1, {});
+    ctx.LinkMembers.recreate(ctx.NumRows);
     ctx.work.LinkI.assign(n, 0);
     ctx.work.LinkJ.assign(n, 0);
     ctx.LinkSize.assign(n + 1, 0);

@@ -10,14 +10,11 @@
 #include <vector>
 
 #include "run/channels.h"
+#include "run/link_members.h"
 #include "run/matrix.h"
 #include "run/run_settings.h"
 
 namespace tw {
-
-// LinkMembers[L][1..LinkSize[L]]: station indices of the cluster formed at
-// linkage L, the LinkI side first. Entry 0 of each list is unused.
-using MemberLists = std::vector<std::vector<std::int32_t>>;
 
 // The arrays a clustering fills with its linkages: the observed run's shared
 // ones, or a bootstrap replicate's own.

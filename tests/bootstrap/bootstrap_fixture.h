@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cluster/member_lists.h"
 #include "cluster/routine.h"
 #include "run/averaging.h"
 #include "run/run_context.h"
@@ -18,6 +19,7 @@ namespace tw::test {
 struct BootstrapRun {
     ScriptedHost host;
     RunContext ctx;
+    MemberListBuilder linkages{0};
 
     // Every array sized from the station count as the run driver sizes it;
     // the dendrogram shows the groups in their own order.
@@ -32,7 +34,8 @@ struct BootstrapRun {
         ctx.StationLabel = {""};
         for (std::size_t i = 1; i <= rows; ++i)
             ctx.StationLabel.push_back("ST" + std::to_string(i));
-        ctx.LinkMembers.assign(rows + 1, std::vector<std::int32_t>(rows + 1, 0));
+        ctx.LinkMembers.recreate(ctx.NumRows);
+        linkages = MemberListBuilder(ctx.NumRows);
         ctx.LinkSize.assign(rows + 1, 0);
         ctx.LinkLevel.assign(rows, 0.0f);
         ctx.SIG.assign(rows, "");
@@ -59,15 +62,18 @@ struct BootstrapRun {
         return first;
     }
 
-    // Linkage L joins the clusters represented by i < j at `level`.
+    // Linkage L joins the clusters represented by i < j at `level`, making
+    // the cluster `members`, as the clustering records it.
     void link(std::int32_t L, std::int32_t i, std::int32_t j,
               const std::vector<std::int32_t>& members, float level) {
         const auto l = static_cast<std::size_t>(L);
         ctx.work.LinkI[l] = static_cast<std::int16_t>(i);
         ctx.work.LinkJ[l] = static_cast<std::int16_t>(j);
-        std::copy(members.begin(), members.end(), ctx.LinkMembers[l].begin() + 1);
-        ctx.LinkSize[l] = static_cast<std::int32_t>(members.size());
-        ctx.LinkLevel[l] = level;
+        linkages.record(LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, L, i, j, level);
+        std::vector<std::int32_t> listed;
+        ctx.LinkMembers.list(L, listed);
+        EXPECT_EQ(std::vector<std::int32_t>(listed.begin() + 1, listed.end()), members)
+            << "linkage " << L << " as laid out";
     }
 
     // Every station of group g gets the same abundances.

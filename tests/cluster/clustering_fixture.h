@@ -59,9 +59,11 @@ struct EngineRun {
     std::pair<int, int> pair(std::int32_t link) const {
         return {w.LinkI[static_cast<std::size_t>(link)], w.LinkJ[static_cast<std::size_t>(link)]};
     }
+    // The members as listed, checked against the recorded size.
     std::vector<std::int32_t> members_of(std::int32_t link) const {
-        const auto& row = members[static_cast<std::size_t>(link)];
-        return {row.begin() + 1, row.begin() + 1 + sizes[static_cast<std::size_t>(link)]};
+        std::vector<std::int32_t> listed;
+        EXPECT_EQ(members.list(link, listed), sizes[static_cast<std::size_t>(link)]);
+        return {listed.begin() + 1, listed.end()};
     }
 };
 

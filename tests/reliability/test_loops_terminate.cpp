@@ -73,7 +73,7 @@ TEST(LoopsTerminate, ClusteringResemblancesThatAreAllNaNMakesEveryLinkage) {
             ctx.NumVars = 3;
             ctx.LinkageIndex = static_cast<std::int16_t>(method);
             Workspace w;
-            MemberLists members(n, std::vector<std::int32_t>(n + 1, 0));
+            MemberLists members;
             std::vector<std::int32_t> sizes(n, 0);
             std::vector<float> levels(n, 0.0f);
             const std::vector<std::string> labels(n + 1, "S");

@@ -72,9 +72,10 @@ TEST(NonFiniteRun, EveryMethodEndsTheRunAndTheBootstrapWithEveryOutputWritten) {
             std::vector<int> seen(static_cast<std::size_t>(n) + 1, 0);
             const auto last = static_cast<std::size_t>(n - 1);
             ASSERT_EQ(run.ctx.LinkSize[last], n);
+            std::vector<std::int32_t> members;
+            ASSERT_EQ(run.ctx.LinkMembers.list(n - 1, members), n);
             for (std::int32_t m = 1; m <= n; ++m)
-                ++seen.at(static_cast<std::size_t>(
-                    run.ctx.LinkMembers[last][static_cast<std::size_t>(m)]));
+                ++seen.at(static_cast<std::size_t>(members[static_cast<std::size_t>(m)]));
             EXPECT_EQ(std::count(seen.begin() + 1, seen.end(), 1), n);
             // The window can draw what it is given.
             ASSERT_FALSE(run.host.canvas.lines.empty());

@@ -67,7 +67,7 @@ TEST(BrayCurtisZeroPair, AResampledReplicateProducesNoLinkages) {
     r.ctx.MeasureIndex = kBrayCurtis;
     r.ctx.NumVars = 2;
     const Matrix<float> x = test::objects({{0, 0}, {0, 0}, {1, 1}});
-    MemberLists members(3, std::vector<std::int32_t>(4, 0));
+    MemberLists members;
     std::vector<std::int32_t> sizes(3, 0);
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
@@ -142,7 +142,7 @@ TEST(PoorFit, AbandoningProducesNoLinkagesAndNoReport) {
     r.ctx.channels.open(r.host, Channels::kReport, "report.txt", OpenMode::Write);
     r.host.answer(Answer::No);
     const Matrix<float> x = test::objects(kPoorFit);
-    MemberLists members(3, std::vector<std::int32_t>(4, 0));
+    MemberLists members;
     std::vector<std::int32_t> sizes(3, 0);
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");

@@ -111,8 +111,8 @@ TEST_F(Averaging, ReplicateTakesEachPositionsSizeFromTheGroupMap) {
     // Groups of 1, 2 and 3 stations; the replicate averages groups 3 and 1 in
     // that order over its own drawn rows.
     set_data({{1}, {2}, {3}, {4}, {5}, {6}}, {1, 2, 3});
-    MemberLists map(3);
-    map[2] = {0, 3, 1};
+    MemberLists map;
+    map.record(2, MemberPart::station(3), MemberPart::station(1));
     Matrix<float> drawn(4, 1);
     const float rows[] = {10, 20, 30, 40};
     for (int r = 1; r <= 4; ++r) drawn(r, 1) = rows[r - 1];
