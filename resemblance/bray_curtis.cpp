@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "resemblance/species_columns.h"
+
 namespace tw {
 
 BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int32_t k,
@@ -18,6 +20,29 @@ BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int
 }
 
 namespace {
+
+// W and T of object j (its row xj) with the kPartners objects from `first`
+// on, each partner's sums built as bray_curtis_sums builds them.
+struct PartnerSums {
+    float shared[kPartners];
+    float total[kPartners];
+};
+
+void partner_sums(const float* xj, const SpeciesColumns& columns, std::int32_t first,
+                  std::int16_t species, PartnerSums& out) {
+    Partners shared = 0.0f;
+    Partners total = 0.0f;
+    for (std::int16_t s = 1; s <= species; ++s) {
+        const float a = xj[s];
+        const Partners b = columns.partners(s, first);
+        Partners smaller = a;  // std::min(a, b): b only where b < a
+        stdx::where(b < smaller, smaller) = b;
+        shared += smaller;
+        total = total + a + b;
+    }
+    shared.copy_to(out.shared, stdx::element_aligned);
+    total.copy_to(out.total, stdx::element_aligned);
+}
 
 // T = 0 with W != 0 only arises from negative abundances, where the
 // coefficient means nothing; the pair is stored as sharing nothing (0)
@@ -43,9 +68,14 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
     w.MeasureName = "Bray-Curtis";
     if (in.observed()) m.text("Distances ...").end();
 
+    const SpeciesColumns columns(in.x, in.n, in.species, w.SpeciesColumns);
+    PartnerSums sums;
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
         for (std::int32_t k = j + 1; k <= in.n; ++k) {
-            const BrayCurtisSums s = bray_curtis_sums(in.x, j, k, in.species, in.host);
+            const std::int32_t first = k - (k - j - 1) % kPartners;
+            if (k == first) partner_sums(in.x.row(j), columns, first, in.species, sums);
+            in.host.yield_for(in.species);
+            const BrayCurtisSums s{sums.shared[k - first], sums.total[k - first]};
             if (s.shared == 0.0f && s.total == 0.0f) {
                 if (!in.observed()) {
                     m.clear();

@@ -2,49 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <experimental/simd>
+
+#include "resemblance/species_columns.h"
 
 namespace tw {
 
 namespace {
-
-namespace stdx = std::experimental;
-
-// Partners are computed a few at a time, side by side: each partner's sum
-// is still its own, built species by species in species order exactly as
-// euclidean_pair builds it, but the sums of neighbouring partners no longer
-// wait for one another and the processor adds them in one instruction.
-constexpr std::int32_t kPartners = 32;
-using Partners = stdx::fixed_size_simd<float, kPartners>;
-
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
-
-// The objects species by species: species s of object k at
-// (s - 1) * stride + k - 1. Each species row is followed by kPartners - 1
-// zeros, so a block that starts at any object reads kPartners values of its
-// own species row; the values past object n are read and never used.
-struct SpeciesColumns {
-    std::int32_t stride = 0;
-    const float* data = nullptr;
-
-    const float* partners(std::int16_t s, std::int32_t first) const {
-        return data + at(s - 1) * at(stride) + at(first - 1);
-    }
-};
-
-SpeciesColumns species_columns(const Matrix<float>& x, std::int32_t n, std::int16_t species,
-                               std::vector<float>& storage) {
-    const std::int32_t stride = n + kPartners - 1;
-    storage.assign(at(species) * at(stride), 0.0f);
-    for (std::int32_t k = 1; k <= n; ++k) {
-        const float* row = x.row(k);
-        for (std::int16_t s = 1; s <= species; ++s)
-            storage[at(s - 1) * at(stride) + at(k - 1)] = row[s];
-    }
-    return {stride, storage.data()};
-}
 
 // Sums of squared differences from object j (its row xj) to the kPartners
 // objects from `first` on, into sum.
@@ -52,7 +15,7 @@ void partner_sums(const float* xj, const SpeciesColumns& columns, std::int32_t f
                   std::int16_t species, float* sum) {
     Partners total = 0.0f;
     for (std::int16_t s = 1; s <= species; ++s) {
-        const Partners d = xj[s] - Partners(columns.partners(s, first), stdx::element_aligned);
+        const Partners d = xj[s] - columns.partners(s, first);
         total += d * d;
     }
     total.copy_to(sum, stdx::element_aligned);
@@ -81,7 +44,7 @@ void euclidean_distance(const MeasureInput& in, Workspace& w) {
         m.text("Distances ...").end();
     }
     w.MeasureName = "Euclidean Dist.";
-    const SpeciesColumns columns = species_columns(in.x, in.n, in.species, w.SpeciesColumns);
+    const SpeciesColumns columns(in.x, in.n, in.species, w.SpeciesColumns);
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
         const float* xj = in.x.row(j);
         for (std::int32_t first = j + 1; first <= in.n; first += kPartners) {

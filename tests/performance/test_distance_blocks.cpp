@@ -1,7 +1,8 @@
 // The resemblance stage works on blocks of partners at once and reuses its
 // matrices from one replicate to the next. Neither may change a single bit:
-// every Euclidean distance equals the one-pair sum in species order, and a
-// reused workspace gives what a fresh one gives.
+// every Euclidean distance and Bray-Curtis coefficient equals the one from
+// the one-pair sums in species order, and a reused workspace gives what a
+// fresh one gives.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "resemblance/bray_curtis.h"
 #include "resemblance/euclidean.h"
 #include "resemblance/resemblance.h"
 #include "support/scripted_host.h"
@@ -66,6 +68,36 @@ TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
                 for (std::int32_t k = j + 1; k <= n; ++k)
                     ASSERT_EQ(bits(w.SimMatrix(j, k)), bits(euclidean_pair(x, j, k, species, host)))
                         << "n " << n << ", species " << species << ", pair " << j << "," << k;
+        }
+    }
+}
+
+TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
+    for (const std::int32_t n : {2, 31, 32, 33, 70}) {
+        for (const std::int16_t species : {1, 5, 50}) {
+            std::mt19937 rng(static_cast<unsigned>(n * 100 + species));
+            Matrix<float> x = random_objects(n, species, rng);
+            for (std::int32_t j = 1; j <= n; ++j)
+                for (std::int16_t s = 1; s <= species; ++s) x(j, s) = std::fabs(x(j, s));
+            for (std::int16_t s = 1; s <= species; ++s) x(n, s) = 0.0f;  // an empty object
+            if (n > 2) x(1, 1) = std::numeric_limits<float>::quiet_NaN();
+            RunContext ctx;
+            test::ScriptedHost host;
+            Workspace w;
+            ctx.MeasureIndex = 2;
+            ctx.NumVars = species;
+            std::string flag;
+            ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1, flag), RoutineExit::Normal);
+            for (std::int32_t j = 1; j < n; ++j) {
+                for (std::int32_t k = j + 1; k <= n; ++k) {
+                    const BrayCurtisSums s = bray_curtis_sums(x, j, k, species, host);
+                    const float expected = s.shared == 0.0f && s.total == 0.0f ? 1.0f
+                                           : s.total == 0.0f                   ? 0.0f
+                                                             : 2.0f * s.shared / s.total;
+                    ASSERT_EQ(bits(w.SimMatrix(j, k)), bits(expected))
+                        << "n " << n << ", species " << species << ", pair " << j << "," << k;
+                }
+            }
         }
     }
 }
