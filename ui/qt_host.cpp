@@ -19,11 +19,16 @@ namespace tw::ui {
 
 namespace {
 
-constexpr qint64 kYieldEveryMs = 30;
+// How long the core may keep the windows waiting. Each turn of the window
+// system repaints the message area, the linkage table and whatever else
+// changed, one to two milliseconds of work: every 100 ms that is a percent or
+// two of a run, while buttons still answer and the progress notes still move
+// well within the time a user would notice.
+constexpr qint64 kYieldEveryMs = 100;
 
 // Most of the core's yields only count down in the base class; one in this
-// many reads the clock (a few microseconds of work apart), which keeps a yield per species of every
-// pair cheap.
+// many reads the clock (a few microseconds of work apart), which keeps a
+// yield per species of every pair cheap.
 constexpr int kYieldStride = 4096;
 
 QString from_core(std::string_view s) {

@@ -33,7 +33,7 @@ class QtHost : public Host {
     void end_at_next_yield() { yield_soon(); }
 
   protected:
-    // Lets the windows repaint and take clicks at most every 30 ms; an exit
+    // Lets the windows repaint and take clicks at most every 100 ms; an exit
     // asked for meanwhile ends the program from here.
     void process_events() override;
 
