@@ -1,6 +1,7 @@
 #include "resemblance/bray_curtis.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "resemblance/species_columns.h"
 
@@ -21,6 +22,11 @@ BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int
 
 namespace {
 
+// Sixteen partners: their W and T sums fill the vector registers.
+constexpr std::int32_t kPartners = 16;
+constexpr std::size_t kLaneGroups = kPartners / Lanes::size();
+static_assert(kPartners % Lanes::size() == 0);
+
 // W and T of object j (its row xj) with the kPartners objects from `first`
 // on, each partner's sums built as bray_curtis_sums builds them.
 struct PartnerSums {
@@ -28,20 +34,39 @@ struct PartnerSums {
     float total[kPartners];
 };
 
-void partner_sums(const float* xj, const SpeciesColumns& columns, std::int32_t first,
-                  std::int16_t species, PartnerSums& out) {
-    Partners shared = 0.0f;
-    Partners total = 0.0f;
-    for (std::int16_t s = 1; s <= species; ++s) {
+// The choice of the smaller value goes lane group by lane group: on a whole
+// block it would travel through bit masks instead of vector compares.
+[[gnu::noinline]] void partner_sums(const float* xj, const SpeciesColumns& columns,
+                                    std::int32_t first, std::int16_t species, PartnerSums& out) {
+    Lanes shared[kLaneGroups];
+    Lanes total[kLaneGroups];
+    for (std::size_t g = 0; g < kLaneGroups; ++g) shared[g] = total[g] = 0.0f;
+    for (std::int32_t s = 1; s <= species; ++s) {
         const float a = xj[s];
-        const Partners b = columns.partners(s, first);
-        Partners smaller = a;  // std::min(a, b): b only where b < a
-        stdx::where(b < smaller, smaller) = b;
-        shared += smaller;
-        total = total + a + b;
+#pragma GCC unroll 16
+        for (std::size_t g = 0; g < kLaneGroups; ++g) {
+            const Lanes b = columns.lanes(s, first, g * Lanes::size());
+            Lanes smaller = a;  // std::min(a, b): b only where b < a
+            stdx::where(b < smaller, smaller) = b;
+            shared[g] += smaller;
+            total[g] = total[g] + a + b;
+        }
     }
-    shared.copy_to(out.shared, stdx::element_aligned);
-    total.copy_to(out.total, stdx::element_aligned);
+    for (std::size_t g = 0; g < kLaneGroups; ++g) {
+        shared[g].copy_to(out.shared + g * Lanes::size(), stdx::element_aligned);
+        total[g].copy_to(out.total + g * Lanes::size(), stdx::element_aligned);
+    }
+}
+
+// The sums of pair (j, k), the pairs taken in their usual order: the first
+// pair of each block computes the whole block.
+BrayCurtisSums sums_of_pair(const MeasureInput& in, const SpeciesColumns* columns,
+                            PartnerSums& block, std::int32_t j, std::int32_t k) {
+    if (columns == nullptr) return bray_curtis_sums(in.x, j, k, in.species, in.host);
+    const std::int32_t first = k - (k - j - 1) % kPartners;
+    if (k == first) partner_sums(in.x.row(j), *columns, first, in.species, block);
+    in.host.yield_for(in.species);
+    return {block.shared[k - first], block.total[k - first]};
 }
 
 // T = 0 with W != 0 only arises from negative abundances, where the
@@ -68,14 +93,12 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
     w.MeasureName = "Bray-Curtis";
     if (in.observed()) m.text("Distances ...").end();
 
-    const SpeciesColumns columns(in.x, in.n, in.species, w.SpeciesColumns);
-    PartnerSums sums;
+    std::optional<SpeciesColumns> columns;
+    if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, w.SpeciesColumns);
+    PartnerSums block;
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
         for (std::int32_t k = j + 1; k <= in.n; ++k) {
-            const std::int32_t first = k - (k - j - 1) % kPartners;
-            if (k == first) partner_sums(in.x.row(j), columns, first, in.species, sums);
-            in.host.yield_for(in.species);
-            const BrayCurtisSums s{sums.shared[k - first], sums.total[k - first]};
+            const BrayCurtisSums s = sums_of_pair(in, columns ? &*columns : nullptr, block, j, k);
             if (s.shared == 0.0f && s.total == 0.0f) {
                 if (!in.observed()) {
                     m.clear();

@@ -51,8 +51,9 @@ RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w,
 }
 
 TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
-    // Object counts around the block width, species counts from one upwards.
-    for (const std::int32_t n : {1, 2, 3, 31, 32, 33, 34, 65, 97}) {
+    // Object counts on both sides of the smallest blocked count and of the
+    // block widths, species counts from one upwards.
+    for (const std::int32_t n : {1, 2, 3, 15, 16, 17, 31, 32, 33, 34, 65, 97}) {
         for (const std::int16_t species : {1, 2, 7, 50}) {
             std::mt19937 rng(static_cast<unsigned>(n * 100 + species));
             Matrix<float> x = random_objects(n, species, rng);
@@ -73,7 +74,7 @@ TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
 }
 
 TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
-    for (const std::int32_t n : {2, 31, 32, 33, 70}) {
+    for (const std::int32_t n : {2, 15, 16, 17, 31, 32, 33, 70}) {
         for (const std::int16_t species : {1, 5, 50}) {
             std::mt19937 rng(static_cast<unsigned>(n * 100 + species));
             Matrix<float> x = random_objects(n, species, rng);
