@@ -27,9 +27,10 @@ namespace {
 constexpr qint64 kYieldEveryMs = 100;
 
 // Most of the core's yields only count down in the base class; one in this
-// many reads the clock (a few microseconds of work apart), which keeps a
+// many reads the clock (some tens of microseconds of work apart: on a
+// virtual machine reading the clock can mean a system call), which keeps a
 // yield per species of every pair cheap.
-constexpr int kYieldStride = 4096;
+constexpr int kYieldStride = 16384;
 
 QString from_core(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

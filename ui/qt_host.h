@@ -32,6 +32,10 @@ class QtHost : public Host {
     // yield ends it.
     void end_at_next_yield() { yield_soon(); }
 
+    // A stage starts from the event loop, so the windows are up to date:
+    // they next get their turn after a full interval of the stage's work.
+    void stage_started() { since_yield_.restart(); }
+
   protected:
     // Lets the windows repaint and take clicks at most every 100 ms; an exit
     // asked for meanwhile ends the program from here.

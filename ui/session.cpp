@@ -143,6 +143,7 @@ Outcome Session::guarded(const std::function<Outcome()>& stage) {
     if (busy_ || ended_) return Outcome::Failed;  // one stage at a time
     busy_ = true;
     update_start_buttons();
+    host_->stage_started();
     const Outcome outcome = run_guarded(ctx_, *host_, stage);
     busy_ = false;
     update_start_buttons();
