@@ -4,11 +4,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 #include <sstream>
 
@@ -228,6 +230,23 @@ TEST_F(HostTest, ExitDuringAStageEndsTheProgramAtItsNextYield) {
     EXPECT_FALSE(session->context().channels.is_open(2));
     EXPECT_FALSE(session->form1().isVisible());
     EXPECT_EQ(read_bytes(dir.filePath("report.txt")), "x\r\n");
+}
+
+TEST_F(HostTest, WindowsGetTheirTurnOnlyAFullIntervalIntoAStage) {
+    session->start();
+    bool delivered = false;
+    QTimer::singleShot(0, [&delivered] { delivered = true; });
+    session->guarded([&] {
+        // Every pause point of a first stretch of work: too soon for a turn.
+        session->host().yield_for(1 << 20);
+        EXPECT_FALSE(delivered);
+        QElapsedTimer waited;
+        waited.start();
+        while (!delivered && waited.elapsed() < 5000) session->host().yield_for(1 << 20);
+        EXPECT_TRUE(delivered);
+        EXPECT_GE(waited.elapsed(), 50);
+        return Outcome::Completed;
+    });
 }
 
 TEST_F(HostTest, ClosingTheLastVisibleWindowEndsTheProgram) {
