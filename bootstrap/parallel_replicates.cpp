@@ -21,6 +21,11 @@ constexpr std::size_t kSlotsPerWorker = 8;
 // windows repaint.
 constexpr std::chrono::milliseconds kWaitSlice{5};
 
+// Replicates a waiting window thread lets the workers finish before it
+// wakes: a wake-up per replicate cost as much as a small replicate itself.
+constexpr std::int32_t kWakeBatch = 8;
+static_assert(kWakeBatch <= static_cast<std::int32_t>(kSlotsPerWorker));
+
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
@@ -61,6 +66,7 @@ void ParallelAttempts::start_link(std::int32_t link, const SamplePool& pool,
     next_ = 1;
     released_ = 0;
     current_ = 0;
+    wake_at_ = 0;
     stop_ = false;
     for (Slot& slot : slots_) slot.ready = false;
     poor_fit_warned_ = ctx_.PoorFitWarned == "T";
@@ -114,7 +120,7 @@ void ParallelAttempts::work(Worker& worker) {
     for (std::int32_t number = claim(); number != 0; number = claim()) {
         Slot& slot = slot_of(number);
         record(worker, number, slot);
-        publish(slot);
+        publish(slot, number);
     }
 }
 
@@ -167,12 +173,14 @@ bool ParallelAttempts::run_attempt(Worker& worker, std::int32_t number, std::int
     return true;
 }
 
-void ParallelAttempts::publish(Slot& slot) {
+void ParallelAttempts::publish(Slot& slot, std::int32_t number) {
+    bool wake = false;
     {
         std::lock_guard lock(mutex_);
         slot.ready = true;
+        wake = number == current_ || number == wake_at_;
     }
-    published_.notify_one();
+    if (wake) published_.notify_one();
 }
 
 // ---- window thread side ------------------------------------------------
@@ -189,7 +197,12 @@ const ParallelAttempts::Slot& ParallelAttempts::take(std::int32_t number) {
         claimable_.notify_all();
     }
     Slot& slot = slot_of(number);
-    while (!published_.wait_for(lock, kWaitSlice, [&] { return slot.ready; })) {
+    if (slot.ready) return slot;
+    // Every replicate up to wake_at_ is claimed in order and within the
+    // slots the workers may fill, so they all get published.
+    wake_at_ = std::min(number + kWakeBatch - 1, num_boot_);
+    const Slot& last = slot_of(wake_at_);
+    while (!published_.wait_for(lock, kWaitSlice, [&] { return slot.ready && last.ready; })) {
         lock.unlock();
         host_.yield();
         lock.lock();

@@ -66,7 +66,7 @@ class ParallelAttempts : public ReplicateAttempts {
     std::int32_t claim();
     void record(Worker& worker, std::int32_t number, Slot& slot);
     bool run_attempt(Worker& worker, std::int32_t number, std::int32_t attempt, Slot& slot);
-    void publish(Slot& slot);
+    void publish(Slot& slot, std::int32_t number);
     const Slot& take(std::int32_t number);
     ReplicateResult replay(const Slot& slot, std::int32_t attempt, std::string& flag);
     Slot& slot_of(std::int32_t number);
@@ -92,6 +92,7 @@ class ParallelAttempts : public ReplicateAttempts {
     std::atomic<bool> stop_{false};
     std::atomic<bool> poor_fit_warned_{false};
     std::int32_t current_ = 0;  // the replicate the window thread is reading
+    std::int32_t wake_at_ = 0;  // a waiting window thread also wakes when this one is ready
 };
 
 // Threads the settings ask for: bootstrap_threads, or every core when 0.
