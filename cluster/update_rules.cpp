@@ -14,8 +14,4 @@ UpdateRule make_update_rule(LinkageMethod method, bool distance, float s, std::i
     return rule;
 }
 
-float UpdateRule::apply(float a, float b, std::int32_t nk) const {
-    return with_method(method, [&](auto m) { return apply_rule<m.value>(*this, a, b, nk); });
-}
-
 }  // namespace tw

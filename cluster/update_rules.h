@@ -29,9 +29,6 @@ struct UpdateRule {
     std::int32_t ni = 1;    // size of the i cluster before the merge
     std::int32_t nj = 1;    // size of the j cluster before the merge
     float r = 1.0f;         // 1 / (ni + nj) in single precision (methods 5, 6)
-
-    // The new resemblance of k (nk stations) to the merged cluster.
-    float apply(float a, float b, std::int32_t nk) const;
 };
 
 // Prepares the rule once per linkage; cluster sizes are 32-bit so that large
@@ -49,8 +46,9 @@ inline float reciprocal(std::int64_t count) {
 
 }  // namespace update_detail
 
-// UpdateRule::apply for a method fixed when the program is compiled, so that
-// a loop over every cluster k carries no choice of formula.
+// The new resemblance of k (nk stations) to the merged cluster, for a method
+// fixed when the program is compiled, so that a loop over every cluster k
+// carries no choice of formula.
 template <LinkageMethod M>
 float apply_rule(const UpdateRule& rule, float a, float b, std::int32_t nk) {
     using update_detail::Wide;
@@ -77,7 +75,8 @@ float apply_rule(const UpdateRule& rule, float a, float b, std::int32_t nk) {
     }
 }
 
-// Calls f(std::integral_constant<LinkageMethod, M>{}) for the rule's method.
+// Calls f(std::integral_constant<LinkageMethod, M>{}) for the rule's method;
+// a method outside 1..7 is taken as UPGMA.
 template <class F>
 decltype(auto) with_method(LinkageMethod method, F&& f) {
     switch (method) {
