@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "resemblance/species_columns.h"
+#include "resemblance/partner_blocks.h"
 
 namespace tw {
 

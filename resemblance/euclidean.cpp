@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "resemblance/species_columns.h"
+#include "resemblance/partner_blocks.h"
 
 namespace tw {
 

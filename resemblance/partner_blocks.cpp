@@ -1,4 +1,4 @@
-#include "resemblance/species_columns.h"
+#include "resemblance/partner_blocks.h"
 
 namespace tw {
 
