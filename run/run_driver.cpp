@@ -120,6 +120,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
         host.show(Window::Form2, true);
         return Outcome::Abandoned;
     }
+    ctx.Stage = RunStage::AwaitingBootstrap;
     return Outcome::Completed;
 }
 
@@ -127,6 +128,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
 
 Outcome prepare_observed_run(RunContext& ctx, Host& host) {
     ctx.recreate_for_run();
+    ctx.Stage = RunStage::ReadingData;
     // A sequence line seen by the check of an earlier run must not appear in
     // the header of a run whose file was not checked.
     if (ctx.settings.bypass_check) ctx.ReplicateSequenceText.clear();

@@ -32,7 +32,7 @@ Matrix<float> random_objects(std::int32_t n, std::int16_t species, std::mt19937&
     std::uniform_int_distribution<int> exponent(-20, 20);
     Matrix<float> x(n, species);
     for (std::int32_t j = 1; j <= n; ++j)
-        for (std::int16_t s = 1; s <= species; ++s)
+        for (std::int32_t s = 1; s <= species; ++s)
             x(j, s) = kind(rng) < 3 ? static_cast<float>(count(rng))
                                     : std::ldexp(mantissa(rng), exponent(rng));
     return x;
@@ -79,8 +79,8 @@ TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
             std::mt19937 rng(static_cast<unsigned>(n * 100 + species));
             Matrix<float> x = random_objects(n, species, rng);
             for (std::int32_t j = 1; j <= n; ++j)
-                for (std::int16_t s = 1; s <= species; ++s) x(j, s) = std::fabs(x(j, s));
-            for (std::int16_t s = 1; s <= species; ++s) x(n, s) = 0.0f;  // an empty object
+                for (std::int32_t s = 1; s <= species; ++s) x(j, s) = std::fabs(x(j, s));
+            for (std::int32_t s = 1; s <= species; ++s) x(n, s) = 0.0f;  // an empty object
             if (n > 2) x(1, 1) = std::numeric_limits<float>::quiet_NaN();
             RunContext ctx;
             test::ScriptedHost host;

@@ -47,7 +47,7 @@ TEST(LoopsTerminate, EveryPoorFitOfALargeRunIsAdjustedWithoutAnotherQuestion) {
     const std::int16_t species = 200;
     Matrix<float> x(n, species);
     for (std::int32_t j = 1; j <= n; ++j)
-        for (std::int16_t i = 1; i <= species; ++i) x(j, i) = (i + j) % 3 == 0 ? 0.0f : 1.0f;
+        for (std::int32_t i = 1; i <= species; ++i) x(j, i) = (i + j) % 3 == 0 ? 0.0f : 1.0f;
     test::PressOnHost host;
     RunContext ctx;
     ctx.MeasureIndex = 4;
