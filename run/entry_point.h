@@ -72,6 +72,11 @@ Outcome run_guarded(RunContext& ctx, Host& host, Stage&& stage) {
         host.ask(error.title(), error.what(), Buttons::Ok);
         return Outcome::Failed;
     } catch (const std::bad_alloc&) {
+        try {
+            mark_report_stopped(ctx);
+        } catch (...) {
+            // No memory even for that line: the report is closed all the same.
+        }
         ctx.channels.close_all();
         host.ask("Memory Error",
                  "There is not enough memory for these data. Close other programs or use a "

@@ -58,6 +58,11 @@ class BusyScope {
 Session::Session() : host_(std::make_unique<QtHost>(*this)) {}
 
 Session::~Session() {
+    try {
+        mark_report_stopped(ctx_);  // the program goes with a report still incomplete
+    } catch (...) {
+        // Closed below all the same.
+    }
     ctx_.channels.close_all();
     // The data-check window is owned by Qt (it deletes itself); make sure it
     // does not outlive the run data it refers to.
