@@ -68,11 +68,7 @@ bool format_check_passed(RunContext& ctx, QuietHost& host, const BatchOptions& o
 ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
     std::ostream& err = streams.err;
     RunSettings settings = options.settings;
-    if (options.run_bootstrap && !options.seed_given) {
-        settings.random_seed = test_seed(0);
-        err << kName << "bootstrap seed " << settings.random_seed << " (give --seed "
-            << settings.random_seed << " to repeat this run)\n";
-    }
+    if (options.run_bootstrap && !options.seed_given) settings.random_seed = test_seed(0);
 
     StagedOutputs outputs;
     ProgressDisplay progress(err, streams.err_is_terminal);
@@ -89,6 +85,10 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
     ctx.settings = settings;
     Outcome outcome = run_analysis(ctx, host);
     if (outcome == Outcome::Completed && options.run_bootstrap) {
+        if (!options.seed_given) {
+            err << kName << "bootstrap seed " << settings.random_seed << " (give --seed "
+                << settings.random_seed << " to repeat this run)\n";
+        }
         outcome = test_linkages(ctx, host);
         progress.finish(outcome == Outcome::Completed);
     }
