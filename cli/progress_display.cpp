@@ -68,6 +68,7 @@ void ProgressDisplay::update(const TestProgress& progress) {
         if (shown_ && !new_linkage && now - last_shown_ < kRedrawEvery) return;
         // Blanks after the text wipe the end of a longer earlier line.
         out_ << '\r' << progress_bar(progress, elapsed()) << "   " << std::flush;
+        line_open_ = true;
     } else {
         if (shown_ && now - last_shown_ < kLineEvery) return;
         out_ << progress_text(progress, elapsed()) << '\n' << std::flush;
@@ -76,17 +77,24 @@ void ProgressDisplay::update(const TestProgress& progress) {
     last_shown_ = now;
 }
 
+void ProgressDisplay::break_line() {
+    if (!line_open_) return;
+    out_ << '\n' << std::flush;
+    line_open_ = false;
+}
+
 void ProgressDisplay::finish(bool completed) {
     if (!started_) return;
     if (!completed) {
-        if (terminal_ && shown_) out_ << '\n' << std::flush;  // keep the last bar as it was
+        break_line();  // the last bar stays as it was
         return;
     }
     TestProgress done = last_;
     done.replicates_done = done.replicates_total;
     done.linkage = done.linkages;
     if (terminal_) {
-        out_ << '\r' << progress_bar(done, elapsed()) << "   \n" << std::flush;
+        out_ << (line_open_ ? "\r" : "") << progress_bar(done, elapsed()) << "   \n" << std::flush;
+        line_open_ = false;
     } else {
         out_ << progress_text(done, elapsed()) << '\n' << std::flush;
     }

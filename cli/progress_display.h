@@ -26,6 +26,10 @@ class ProgressDisplay {
     ProgressDisplay(std::ostream& out, bool terminal) : out_(out), terminal_(terminal) {}
 
     void update(const TestProgress& progress);
+    // Something else is about to be written to the same terminal (the report
+    // on standard output): the bar's line is ended first; the next update
+    // draws it afresh below.
+    void break_line();
     // The test has ended: a completed test shows its full bar or line with
     // the whole time taken; a stopped one leaves the last one shown.
     void finish(bool completed);
@@ -37,6 +41,7 @@ class ProgressDisplay {
     bool terminal_;
     bool started_ = false;
     bool shown_ = false;
+    bool line_open_ = false;  // a terminal bar without its line end
     Clock::time_point start_{};
     Clock::time_point last_shown_{};
     std::int32_t last_linkage_ = 0;

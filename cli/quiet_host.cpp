@@ -8,16 +8,20 @@ namespace {
 
 constexpr std::string_view kContinueSuffix = " Do you want to continue?";
 
+// The report on standard output, which may be the terminal that shows the
+// progress bar: the bar's line is ended before the report goes on.
 class StreamTarget : public TextTarget {
   public:
-    explicit StreamTarget(std::ostream& out) : out_(out) {}
+    StreamTarget(std::ostream& out, ProgressDisplay* progress) : out_(out), progress_(progress) {}
     void write(std::string_view text) override {
+        if (progress_) progress_->break_line();
         out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
     void flush() override { out_.flush(); }
 
   private:
     std::ostream& out_;
+    ProgressDisplay* progress_;
 };
 
 }  // namespace
@@ -59,7 +63,7 @@ Answer QuietHost::ask(std::string_view title, std::string_view text, Buttons but
 }
 
 std::unique_ptr<TextTarget> QuietHost::open_output(const std::string& name, OpenMode mode) {
-    if (name == kStandardOutput) return std::make_unique<StreamTarget>(report_out_);
+    if (name == kStandardOutput) return std::make_unique<StreamTarget>(report_out_, progress_);
     return outputs_.open(name, mode);
 }
 

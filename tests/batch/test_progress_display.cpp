@@ -41,6 +41,19 @@ TEST(ProgressDisplay, TerminalRedrawsOneLineAndEndsItWhenTheTestEnds) {
     EXPECT_NE(s.rfind("\r[########################] linkage 2 of 2, 20 of 20"), std::string::npos);
 }
 
+// The report on standard output shares the terminal with the bar.
+TEST(ProgressDisplay, OtherOutputOnTheTerminalStartsBelowTheBar) {
+    std::ostringstream out;
+    ProgressDisplay display(out, true);
+    display.update({1, 2, 0, 20});
+    display.break_line();
+    display.break_line();
+    display.finish(true);
+    const std::string s = out.str();
+    EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 2);
+    EXPECT_EQ(s.substr(s.find('\n') + 1, 1), "[");  // the final bar starts its own line
+}
+
 TEST(ProgressDisplay, LogGetsPlainLinesAndNotOnePerReplicate) {
     std::ostringstream out;
     ProgressDisplay display(out, false);
