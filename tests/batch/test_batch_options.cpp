@@ -104,11 +104,6 @@ TEST(BatchOptions, DoubleDashEndsTheOptionsSoADataFileMayStartWithADash) {
     EXPECT_EQ(parsed({"-"}).settings.input_file, "-");
 }
 
-TEST(BatchOptions, HelpAndVersionNeedNoDataFile) {
-    EXPECT_TRUE(parsed({"--help"}).help);
-    EXPECT_TRUE(parsed({"--version"}).version);
-}
-
 TEST(BatchOptions, ValuesOutsideTheirRangeAreRefused) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--savelinks", "-1", "d"},
                                                  {"--replicates", "2.5", "d"},

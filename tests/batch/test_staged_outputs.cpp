@@ -66,12 +66,4 @@ TEST(StagedOutputs, AppendsFollowTheRealFileAndEachOther) {
     EXPECT_EQ(file_in(dir, "SIGLIST.TXT"), "run 1\r\nlink 1\r\nlink 2\r\n");
 }
 
-TEST(StagedOutputs, FileInAMissingFolderCannotBeOpened) {
-    const std::string dir = test::fresh_folder("missing");
-    StagedOutputs outputs;
-    EXPECT_FALSE(outputs.open(dir + "/no/such/report.txt", OpenMode::Write));
-    EXPECT_FALSE(outputs.open("", OpenMode::Write));
-    EXPECT_EQ(outputs.commit(), "");
-}
-
 }  // namespace tw::batch
