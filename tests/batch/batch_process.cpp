@@ -62,7 +62,8 @@ bool have_windows() {
 std::vector<std::string> run_window_scripts(const std::vector<std::string>& folders) {
     std::vector<std::string> failed;
 #ifdef TARNWICK_DRIVE_EXE
-    const fs::path list = fs::temp_directory_path() / "tarnwick-batch-tests" / "sessions.list";
+    // In this test's own folder: tests may run side by side.
+    const fs::path list = fs::path(fresh_folder("sessions")) / "sessions.list";
     {
         std::ofstream out(list, std::ios::trunc);
         for (const std::string& f : folders) out << f << '\n';
