@@ -63,10 +63,11 @@ std::optional<std::string> unreplicated_warning(const RunContext& ctx) {
             "clearly different communities, and a linkage of two stations cannot be tested at "
             "all. ";
     } else {
-        text = (found.links.size() == 1 ? "Linkage " : "Linkages ") + listed(found.links) +
-               " join only groups of a single station. ";
+        const bool one = found.links.size() == 1;
+        text = (one ? "Linkage " : "Linkages ") + listed(found.links) + (one ? " joins" : " join") +
+               " only groups of a single station. ";
         text += kWhatItAsks;
-        text += found.links.size() == 1 ? "There, " : "At those linkages, ";
+        text += one ? "There, " : "At those linkages, ";
         text +=
             "the dealt-out groups differ about as much as the real ones, so the test will "
             "almost never find them significant, even between clearly different communities. ";
