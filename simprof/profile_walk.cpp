@@ -32,7 +32,6 @@ void show_progress(Host& host, std::int32_t link, std::int32_t objects) {
 // Tests one node; returns whether its branches are to be tested in turn.
 bool test_link(RunContext& ctx, Host& host, const ProfileSettings& settings, std::int32_t link) {
     ProfileLinkRecord& record = ctx.ProfileLinks[at(link)];
-    record.objects = ctx.LinkMembers.size(link);
     if (record.objects < 3) {
         record.verdict = ProfileVerdict::TooFewObjects;
         return false;
@@ -68,6 +67,8 @@ void walk_profile_tests(RunContext& ctx, Host& host, const ProfileSettings& sett
     const std::int32_t links = ctx.NumGroups - 1;
     ctx.ProfileLinks.assign(at(links < 0 ? 0 : links) + 1, ProfileLinkRecord{});
     if (links < 1) return;
+    for (std::int32_t link = 1; link <= links; ++link)
+        ctx.ProfileLinks[at(link)].objects = ctx.LinkMembers.size(link);
     const std::vector<LinkParts> parts = link_parts(ctx);
     std::vector<std::int32_t> pending{links};  // the root is the last fusion
     while (!pending.empty()) {
