@@ -1,5 +1,6 @@
 #include "simprof/profile_results.h"
 
+#include <string>
 #include <vector>
 
 #include "bootstrap/results_pass.h"
@@ -25,10 +26,11 @@ std::string report_verdict(ProfileVerdict verdict) {
 
 void write_headings(Printer& report, const ProfileSettings& settings) {
     report.text("Similarity profile (SIMPROF) testing results").end();
-    report.text("Clarke, Somerfield & Gorley (2008): ").text(integer_text(settings.permutations));
-    report.text(" permutations for the mean profile, ");
+    report.text("Clarke, Somerfield & Gorley (2008), J. Exp. Mar. Biol. Ecol. 366:56-69").end();
+    report.text(integer_text(settings.permutations)).text(" permutations for the mean profile, ");
     report.text(integer_text(settings.permutations - 1)).text(" for the null; alpha ");
-    report.text(settings.alpha_text).text(" at every linkage").end();
+    report.text(settings.alpha_text).text(" at every linkage; seed ");
+    report.text(std::to_string(settings.seed)).end();
     report.text("LINKAGE").tab(10).text("MEMBERS").tab(20).text("OBJECTS").tab(30).text("PI");
     report.tab(44).text("P").tab(56).text("VERDICT").end();
 }

@@ -45,8 +45,10 @@ TEST(SignificanceRuns, SimprofOnUnreplicatedStationsFindsTheCommunities) {
 
     const std::string report = run.report();
     EXPECT_NE(report.find("Similarity profile (SIMPROF) testing results\r\n"
-                          "Clarke, Somerfield & Gorley (2008): 500 permutations for the mean "
-                          "profile, 499 for the null; alpha 0.05 at every linkage\r\n"
+                          "Clarke, Somerfield & Gorley (2008), J. Exp. Mar. Biol. Ecol. "
+                          "366:56-69\r\n"
+                          "500 permutations for the mean profile, 499 for the null; alpha 0.05 "
+                          "at every linkage; seed 20240611\r\n"
                           "LINKAGE  MEMBERS   OBJECTS   PI            P           VERDICT\r\n"),
               std::string::npos);
     EXPECT_EQ(report.find("Bootstrap testing results"), std::string::npos);
