@@ -7,8 +7,10 @@
 #include <QPushButton>
 
 #include "bootstrap/test_linkages.h"
+#include "bootstrap/unreplicated_groups.h"
 #include "run/entry_point.h"
 #include "run/run_driver.h"
+#include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -174,7 +176,21 @@ void Session::test_linkages() {
     ctx_.settings.alpha_text = alpha.toStdString();
     form5().Sig_level->setText(alpha);
     form2().PicBox1->setFocus();
-    guarded([&] { return tw::test_linkages(ctx_, *host_); });
+    if (!bootstrap_confirmed()) return;
+    guarded([&] { return tw::test_significance(ctx_, *host_); });
+}
+
+bool Session::bootstrap_confirmed() {
+    if (busy_ || ended_ || ctx_.settings.test_method != TestMethod::Bootstrap) return true;
+    const auto warning = unreplicated_warning(ctx_);
+    if (!warning) return true;
+    const std::string question =
+        *warning +
+        "\n\nRun the bootstrap test anyway? No takes you back to the method window, where "
+        "the similarity profile test can be chosen.";
+    if (host_->ask(kUnreplicatedTitle, question, Buttons::YesNo) == Answer::Yes) return true;
+    show_window(Window::Form3, true);
+    return false;
 }
 
 void Session::finish() {

@@ -87,6 +87,9 @@ class Session : public QObject {
     void programEnded();
 
   private:
+    // Before a bootstrap of single-station groups: tells the user what the
+    // test can and cannot find there; false when they go back instead.
+    bool bootstrap_confirmed();
     void update_start_buttons();
     bool any_window_visible(const QWidget* except) const;
     QWidget* window_widget(Window window, bool create);
