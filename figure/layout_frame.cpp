@@ -146,7 +146,9 @@ TextMeasures text_measures(const FigureSource& src, const FigurePage& page,
     m.small = std::max(page.smallest_font, page.largest_font - 2);
     const double big = page.largest_font;
     m.header_h = page.margin + line_height(big + 2) + line_height(big);
-    if (!hidden_links_note(src.leaves(), src.savelinks).empty()) m.header_h += line_height(m.small);
+    if (page.show_note && !hidden_links_note(src.leaves(), src.savelinks).empty()) {
+        m.header_h += line_height(m.small);
+    }
     m.header_h += 6;
     if (src.tested) {
         m.legend_h = 6 + place_legend(legend_entries(src), 0, 0, page.width - 2 * page.margin,

@@ -1,6 +1,7 @@
 #include "figure/publication_layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -123,7 +124,7 @@ class Builder {
              big);
         y += line_height(big);
         fig_.hidden_note = hidden_links_note(src_.leaves(), src_.savelinks);
-        if (!fig_.hidden_note.empty()) {
+        if (!fig_.hidden_note.empty() && page_.show_note) {
             text({x, y, x + width_of_(fig_.hidden_note, m_.small), y + line_height(m_.small)},
                  fig_.hidden_note, TextRole::Note, m_.small, kMutedInk);
         }
@@ -217,9 +218,30 @@ class Builder {
         const std::string s = p_text(*p, src_.replicates);
         const double w = width_of_(s, m_.small);
         const double lh = line_height(m_.small);
-        const Box box = upright() ? Box{x + mark / 2 + 1, y - lh, x + mark / 2 + 1 + w, y}
-                                  : Box{x - mark / 2 - 1 - w, y - lh, x - mark / 2 - 1, y};
-        text(box, s, TextRole::PValue, m_.small);
+        text(p_box(x, y, w, lh, mark), s, TextRole::PValue, m_.small);
+    }
+
+    // Beside the node, on the first side where it stays clear of the P
+    // values already placed; where none is clear (a crowded tree), the first.
+    Box p_box(double x, double y, double w, double lh, double mark) {
+        const double gap = mark / 2 + 1;
+        const std::array<Box, 3> sides =
+            upright() ? std::array<Box, 3>{Box{x + gap, y - lh, x + gap + w, y},
+                                           Box{x - gap - w, y - lh, x - gap, y},
+                                           Box{x + gap, y, x + gap + w, y + lh}}
+                      : std::array<Box, 3>{Box{x - gap - w, y - lh, x - gap, y},
+                                           Box{x - gap - w, y, x - gap, y + lh},
+                                           Box{x + gap, y - lh, x + gap + w, y}};
+        for (const Box& b : sides) {
+            const bool clear = std::none_of(p_boxes_.begin(), p_boxes_.end(),
+                                            [&](const Box& o) { return o.overlaps(b); });
+            if (clear) {
+                p_boxes_.push_back(b);
+                return b;
+            }
+        }
+        p_boxes_.push_back(sides[0]);
+        return sides[0];
     }
 
     Rgb leaf_colour(std::int32_t p) const {
@@ -290,6 +312,7 @@ class Builder {
     const TextMeasures& m_;
     const LayoutFrame& f_;
     std::map<std::string, Rgb> colour_of_;
+    std::vector<Box> p_boxes_;
     Figure fig_;
 };
 
@@ -311,7 +334,7 @@ FigurePage journal_page() {
     constexpr double kPointsPerMm = 72.0 / 25.4;
     FigurePage page;
     page.width = 174 * kPointsPerMm;
-    page.height = 234 * kPointsPerMm;
+    page.height = 120 * kPointsPerMm;
     page.largest_font = 9;
     page.smallest_font = 5;
     page.margin = 6;

@@ -24,10 +24,13 @@ struct FigurePage {
     double largest_font = 11;
     double smallest_font = 6;
     double margin = 10;
+    // The hidden-links note as a line under the method line; a window that
+    // says it beside the figure leaves it out.
+    bool show_note = true;
 };
 
-// The page of a journal figure two columns wide, in points: 174 mm across,
-// at most 234 mm high (a tree of many leaves runs onto a taller picture).
+// The page of a journal figure two columns wide, in points: 174 mm across
+// and 120 mm high; a tree of too many leaves for that runs taller.
 FigurePage journal_page();
 
 // Width of `text` at font size `size`, in figure units.
