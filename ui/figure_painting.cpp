@@ -136,8 +136,8 @@ bool save_figure(const Figure& figure, const QString& path, int dpi) {
         return p.end();
     }
     const double scale = std::max(dpi, 72) / 72.0;
-    QImage image(static_cast<int>(std::ceil(w * scale)), static_cast<int>(std::ceil(h * scale)),
-                 QImage::Format_RGB32);
+    QImage image(static_cast<int>(std::ceil(figure.width * scale)),
+                 static_cast<int>(std::ceil(figure.height * scale)), QImage::Format_RGB32);
     if (image.isNull()) return false;  // too large to hold
     image.setDotsPerMeterX(static_cast<int>(std::lround(std::max(dpi, 72) / 0.0254)));
     image.setDotsPerMeterY(image.dotsPerMeterX());
