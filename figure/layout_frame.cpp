@@ -47,7 +47,8 @@ bool try_upright(const FigureSource& src, const FigurePage& page, const TextWidt
         const double bottom =
             page.height - page.margin - m.legend_h - id_band(m, id_w, s) - label_band - kLabelGap;
         const double length = bottom - top;
-        if (length < std::max(kMinTreeLength, kMinTreeShare * page.height)) return false;
+        // Smaller turned labels take less height: try them before giving up.
+        if (length < std::max(kMinTreeLength, kMinTreeShare * page.height)) continue;
         f = LayoutFrame{Orientation::Upright,
                         s,
                         vertical,

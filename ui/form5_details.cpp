@@ -61,6 +61,11 @@ QSplitter* FORM5::build_details_panel() {
     error->setToolTip(
         QStringLiteral("Monte-Carlo standard error of P: how far another set of as "
                        "many replicates would typically move it"));
+    if (QTableWidgetItem* count = Grid_out->horizontalHeaderItem(2)) {
+        count->setToolTip(
+            QStringLiteral("Replicates whose last join came at or beyond the "
+                           "observed level: the report's COUNT <= OBSERVED"));
+    }
     Grid_out->setHorizontalHeaderItem(kMembersColumn, members);
     Grid_out->setHorizontalHeaderItem(kErrorColumn, error);
     QHeaderView* header = Grid_out->horizontalHeader();
