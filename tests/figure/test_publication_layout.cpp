@@ -149,6 +149,13 @@ TEST(PublicationLayout, HiddenLowerLinksAreLeftOutAndSaidSo) {
               "Labels' to draw them");
     ASSERT_EQ(texts_of(f, TextRole::Note).size(), 1u);
 
+    // A window that says it above the view leaves it out of the figure.
+    FigurePage window;
+    window.show_note = false;
+    const Figure in_window = publication_layout(src, window, monospace_width);
+    EXPECT_FALSE(in_window.hidden_note.empty());
+    EXPECT_TRUE(texts_of(in_window, TextRole::Note).empty());
+
     src.savelinks = 224;
     const Figure all = lay_out(src);
     EXPECT_TRUE(all.hidden_note.empty());
