@@ -14,6 +14,7 @@
 #include "run/matrix.h"
 #include "run/run_settings.h"
 #include "run/run_stage.h"
+#include "run/simprof_record.h"
 
 namespace tw {
 
@@ -93,6 +94,8 @@ struct RunContext {
     Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
     std::vector<std::string> LinkRedrawn;   // "Y", "N" or empty per linkage
     RunStage Stage = RunStage::Idle;        // how far the run, and its report, have got
+    // 1..NumGroups-1 after a similarity profile test; empty otherwise.
+    std::vector<ProfileLinkRecord> ProfileLinks;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed

@@ -16,11 +16,13 @@ std::string stage_description(RunStage stage) {
         case RunStage::Dendrogram:
             return "drawing the dendrogram";
         case RunStage::AwaitingBootstrap:
-            return "waiting for the bootstrap test to be started";
+            return "waiting for the test of the linkages to be started";
         case RunStage::BootstrapTest:
             return "testing the linkages by bootstrap";
+        case RunStage::ProfileTest:
+            return "testing the linkages by similarity profiles";
         case RunStage::Results:
-            return "writing the results of the bootstrap test";
+            return "writing the results of the test";
     }
     return "between runs";
 }

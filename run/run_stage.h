@@ -12,8 +12,9 @@ enum class RunStage {
     Resemblance,        // the observed resemblance matrix
     Clustering,         // the observed hierarchy, its report and CLUSTER.LST
     Dendrogram,         // drawing and listing the dendrogram
-    AwaitingBootstrap,  // the dendrogram is shown, the test not yet started
+    AwaitingBootstrap,  // the dendrogram is shown, no test started yet
     BootstrapTest,      // replicates of every linkage
+    ProfileTest,        // similarity profiles of every linkage
     Results,            // the results table and the cluster identifiers
     Complete,           // the report holds everything it will hold
 };

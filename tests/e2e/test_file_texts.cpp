@@ -120,8 +120,8 @@ TEST(StoppedReport, AnExitAtTheDendrogramSaysTheTestWasNotStarted) {
     ASSERT_EQ(s.observed(), Outcome::Completed);
     end_program(s.ctx, s.host);
     EXPECT_EQ(last_line(s.report()),
-              "*** RUN STOPPED while waiting for the bootstrap test to be started: this report "
-              "is incomplete. ***");
+              "*** RUN STOPPED while waiting for the test of the linkages to be started: this "
+              "report is incomplete. ***");
 }
 
 TEST(StoppedReport, AnExitAfterACompleteRunLeavesTheReportAsItWas) {
