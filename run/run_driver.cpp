@@ -4,10 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "cluster/routine.h"
 #include "run/averaging.h"
 #include "run/data_reader.h"
-#include "run/entry_point.h"
 #include "run/input_file.h"
 #include "run/questions.h"
 #include "run/report_header.h"
@@ -107,22 +105,6 @@ void open_report(RunContext& ctx, Host& host) {
     write_report_header(ctx, report);
 }
 
-// The routine's abandon exit (a poor log-series fit answered No) has closed
-// every file; the options window comes back so that the data can be re-run,
-// for instance with a multiplying constant. The resample exit belongs to
-// bootstrap replicates only.
-Outcome hand_over(RunContext& ctx, Host& host) {
-    std::string resample_flag;  // set only by the routine; the driver never reads it
-    const RoutineExit exit = resemble_and_cluster(
-        ctx, host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
-        LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel, resample_flag);
-    if (exit == RoutineExit::Abandoned) {
-        host.show(Window::Form2, true);
-        return Outcome::Abandoned;
-    }
-    return Outcome::Completed;
-}
-
 }  // namespace
 
 Outcome prepare_observed_run(RunContext& ctx, Host& host) {
@@ -143,14 +125,6 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host) {
     host.show(Window::Form2, false);
     host.show(Window::Form1, false);
     return Outcome::Completed;
-}
-
-Outcome run_analysis(RunContext& ctx, Host& host) {
-    return run_guarded(ctx, host, [&] {
-        const Outcome prepared = prepare_observed_run(ctx, host);
-        if (prepared != Outcome::Completed) return prepared;
-        return hand_over(ctx, host);
-    });
 }
 
 }  // namespace tw

@@ -20,7 +20,7 @@
 
 #include "bootstrap/test_linkages.h"
 #include "run/null_host.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "ui/output_targets.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"

@@ -9,7 +9,7 @@
 
 #include "bootstrap/test_linkages.h"
 #include "fuzz_files.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "bootstrap/test_linkages.h"
 #include "run/null_host.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "support/test_files.h"
 
 namespace tw {

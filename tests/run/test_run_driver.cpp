@@ -3,6 +3,7 @@
 #include <string>
 
 #include "run/entry_point.h"
+#include "cluster/observed_run.h"
 #include "run/run_driver.h"
 #include "run_fixture.h"
 
