@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cluster/routine.h"
+#include "resemblance/measure.h"
 #include "run/entry_point.h"
 #include "run/run_driver.h"
 
@@ -32,7 +33,8 @@ Outcome hand_over(RunContext& ctx, Host& host) {
 
 Outcome run_analysis(RunContext& ctx, Host& host) {
     return run_guarded(ctx, host, [&] {
-        const Outcome prepared = prepare_observed_run(ctx, host);
+        const Outcome prepared =
+            prepare_observed_run(ctx, host, measure_choice(ctx.settings.resmx));
         if (prepared != Outcome::Completed) return prepared;
         return hand_over(ctx, host);
     });

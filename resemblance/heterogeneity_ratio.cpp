@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "resemblance/log_series.h"
+#include "resemblance/measure.h"
 #include "run/questions.h"
 
 namespace tw {
@@ -62,9 +63,10 @@ std::string poor_fit_message(std::int32_t j, std::int32_t k) {
 }
 
 RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, RunContext& ctx) {
+    const MeasureTraits& traits = traits_of(Measure::HeterogeneityRatio);
     Printer& m = in.messages();
-    if (in.observed()) m.text("*** Heterogeneity Ratio (H/R) ***").end();
-    w.MeasureName = "H/R";
+    if (in.observed()) m.text(traits.heading).end();
+    w.MeasureName = traits.name;
     if (in.observed()) m.text("----- Calculation of HR -----").end();
     object_totals(in, w);
 
@@ -91,7 +93,7 @@ RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, RunContext
             w.SimMatrix(j, k) = static_cast<float>(u) / expected;
         }
     }
-    w.DistanceFlag = 1;
+    w.DistanceFlag = distance_flag(Measure::HeterogeneityRatio);
     return RoutineExit::Normal;
 }
 

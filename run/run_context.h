@@ -12,6 +12,7 @@
 #include "run/channels.h"
 #include "run/link_members.h"
 #include "run/matrix.h"
+#include "run/measure_index.h"
 #include "run/run_settings.h"
 
 namespace tw {
@@ -78,7 +79,7 @@ struct RunContext {
     float MultConstant = 1.0f;
     std::int16_t TransformCode = 0;  // 0 none, 1 ln(X+1), 2 binary
     std::string PrintAvgFlag = "N";
-    std::int16_t MeasureIndex = 1;  // 1..8
+    Measure MeasureIndex{1};        // Euclidean distance until a run chooses
     std::int16_t LinkageIndex = 5;  // 1..7
     std::int16_t SquaredFlag = 0;
     std::int16_t ClusterState = 0;

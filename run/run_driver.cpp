@@ -17,7 +17,6 @@ namespace tw {
 namespace {
 
 constexpr std::int16_t kObservedRun = 1;
-constexpr int kHeterogeneityRatioEntry = 3;
 
 bool blank(const std::string& s) {
     return s.find_first_not_of(" \t") == std::string::npos;
@@ -79,9 +78,10 @@ InputFile read_checked_input(RunContext& ctx) {
 // The message area is cleared after reading in every run. The heterogeneity
 // ratio cannot be computed for an empty or negative row: "Yes" goes back to the options with the
 // report of a former run closed.
-bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const SoundnessFlags& seen) {
+bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const MeasureChoice& chosen,
+                                   const SoundnessFlags& seen) {
     host.messages().clear();
-    if (ctx.settings.resmx != kHeterogeneityRatioEntry || !seen.row_unsound()) return false;
+    if (!chosen.needs_positive_rows || !seen.row_unsound()) return false;
     ask_to_continue(host, "H/R Computation Failure",
                     "If any data rows total to zero or a negative number, computations for the "
                     "H/R will fail. Choose another similarity measure if you wish to continue.");
@@ -99,15 +99,15 @@ void average_observed_groups(RunContext& ctx, Host& host) {
                    ctx.NumRows, ctx.LinkMembers, kObservedRun);
 }
 
-void open_report(RunContext& ctx, Host& host) {
+void open_report(RunContext& ctx, Host& host, const MeasureChoice& chosen) {
     Printer& report =
         ctx.channels.open(host, Channels::kReport, report_target(ctx.settings), OpenMode::Write);
-    write_report_header(ctx, report);
+    write_report_header(ctx, report, chosen);
 }
 
 }  // namespace
 
-Outcome prepare_observed_run(RunContext& ctx, Host& host) {
+Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& chosen) {
     ctx.recreate_for_run();
     // A sequence line seen by the check of an earlier run must not appear in
     // the header of a run whose file was not checked.
@@ -116,11 +116,11 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host) {
     InputFile file = read_checked_input(ctx);
     SoundnessFlags seen;
     load_data_rows(ctx, host, file, seen);
-    if (heterogeneity_ratio_abandoned(ctx, host, seen)) return Outcome::Abandoned;
+    if (heterogeneity_ratio_abandoned(ctx, host, chosen, seen)) return Outcome::Abandoned;
     check_columns(ctx, host, seen);
     load_groups(ctx, host, file);
     average_observed_groups(ctx, host);
-    open_report(ctx, host);
+    open_report(ctx, host, chosen);
     host.show(Window::Form3, false);
     host.show(Window::Form2, false);
     host.show(Window::Form1, false);

@@ -5,6 +5,7 @@
 // (cluster/observed_run.h).
 
 #include "run/host.h"
+#include "run/measure_index.h"
 #include "run/outcome.h"
 #include "run/run_context.h"
 
@@ -15,6 +16,8 @@ namespace tw {
 // or Abandoned when the heterogeneity-ratio question was answered Yes.
 // Throws ProgramEnd and RunError; run_analysis (cluster/observed_run.h) is
 // the guarded form.
-Outcome prepare_observed_run(RunContext& ctx, Host& host);
+// `chosen` is the measure of the linkage window (measure_choice in
+// resemblance/measure.h).
+Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& chosen);
 
 }  // namespace tw

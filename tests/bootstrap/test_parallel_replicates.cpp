@@ -9,6 +9,7 @@
 #include "bootstrap/replicate_streams.h"
 #include "bootstrap/test_linkages.h"
 #include "bootstrap_fixture.h"
+#include "resemblance/measure.h"
 
 namespace tw::test {
 namespace {
@@ -79,7 +80,7 @@ TEST(ParallelReplicates, SameSeedGivesTheSameTestWhateverTheThreadCount) {
             r.ctx.settings.bootstrap_threads = threads;
             r.ctx.settings.bootstrap_thread_min_work = 0;
             c.prepare(r);
-            r.ctx.MeasureIndex = c.measure;
+            r.ctx.MeasureIndex = Measure{c.measure};
             r.ctx.LinkageIndex = kUpgma;
             if (c.observed) observe(r, c.measure);
             r.host.message_area.history.clear();
