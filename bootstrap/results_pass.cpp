@@ -1,5 +1,6 @@
 #include "bootstrap/results_pass.h"
 
+#include "bootstrap/significance.h"
 #include "bootstrap/test_loop.h"
 #include "run/number_format.h"
 #include "run/outcome.h"
@@ -10,10 +11,6 @@ namespace {
 
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
-}
-
-bool significant(float p, float alpha) {
-    return 0.0f <= p && p <= alpha;
 }
 
 void write_headings(RunContext& ctx, Host& host, const TestSettings& settings) {
@@ -105,7 +102,7 @@ void write_results(RunContext& ctx, Host& host, const TestSettings& settings) {
     host.grid().set_text_colour(GridColour::WindowText);
 
     for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
-        const float p = ctx.LinkStat[at(link)] / static_cast<float>(settings.num_boot);
+        const float p = bootstrap_p(ctx.LinkStat[at(link)], settings.num_boot);
         write_grid_row(ctx, host, link, p, settings.alpha);
         write_report_row(ctx, host, link, p);
     }

@@ -1,6 +1,7 @@
 #include "bootstrap/test_loop.h"
 
 #include "bootstrap/siglist.h"
+#include "bootstrap/significance.h"
 
 namespace tw {
 
@@ -151,8 +152,7 @@ bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t l
 }
 
 std::string verdict(float count, std::int32_t num_boot, float alpha) {
-    const float p = count / static_cast<float>(num_boot);
-    return alpha >= p ? "S" : "NS";
+    return significant(bootstrap_p(count, num_boot), alpha) ? "S" : "NS";
 }
 
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
