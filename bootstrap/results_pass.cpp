@@ -72,7 +72,7 @@ void write_report_row(RunContext& ctx, Host& host, std::int32_t link, float p) {
     }
     report.tab(47).text(ctx.SIG[at(link)]);
 
-    if (ctx.LinkRedrawn[at(link)] == "Y") {
+    if (ctx.LinkRedrawn[at(link)] == Redrawn::Yes) {
         host.link_table().tab(50).text("Resampled to avoid error").end();
         report.tab(50).text("Resampled to avoid error").end();
     } else {

@@ -68,7 +68,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
     Printer& messages = host.messages();
     const float observed = ctx.LinkLevel[at(link)];
     std::string flag = "X";
-    ctx.LinkRedrawn[at(link)] = "N";
+    ctx.LinkRedrawn[at(link)] = Redrawn::No;
     messages.clear();
     LinkAttempts replicates(attempts, link, pool, settings.num_boot);
     std::int32_t attempt = 1;
@@ -86,7 +86,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
                 return LinkEnd::NotTested;
             }
             flag = "X";
-            ctx.LinkRedrawn[at(link)] = "Y";
+            ctx.LinkRedrawn[at(link)] = Redrawn::Yes;
             host.yield();
             ++attempt;
             continue;
@@ -134,7 +134,7 @@ void prepare_link_records(RunContext& ctx) {
         if (at(i) < left.size()) ctx.LinkPair(i, 1) = left[at(i)];
         if (at(i) < right.size()) ctx.LinkPair(i, 2) = right[at(i)];
     }
-    ctx.LinkRedrawn.assign(at(links) + 1, std::string());
+    ctx.LinkRedrawn.assign(at(links) + 1, Redrawn::NotTested);
 }
 
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link) {

@@ -45,8 +45,8 @@ std::int32_t pooled_species(const MeasureInput& in, std::int32_t j, std::int32_t
 
 // True when the pair may go on with an adjusted geometric mean.
 bool poor_fit_accepted(const MeasureInput& in, RunContext& ctx, std::int32_t j, std::int32_t k) {
-    if (ctx.PoorFitWarned == "T") return true;
-    ctx.PoorFitWarned = "T";
+    if (ctx.PoorFitWarned) return true;
+    ctx.PoorFitWarned = true;
     const std::string title = continue_title("Poor Fit to Log-series Warning");
     return in.host.ask(title, poor_fit_message(j, k), Buttons::YesNo) == Answer::Yes;
 }

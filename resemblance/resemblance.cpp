@@ -43,7 +43,7 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
     if (run_mode == 1) {
         host.show(Window::Form2, true);
         host.messages().clear();
-        ctx.PoorFitWarned.clear();
+        ctx.PoorFitWarned = false;
     }
     const MeasureInput in{host, x, n, species, run_mode};
     switch (ctx.MeasureIndex) {

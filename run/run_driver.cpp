@@ -92,7 +92,7 @@ bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const MeasureCho
 void average_observed_groups(RunContext& ctx, Host& host) {
     ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
     ctx.GroupLabel.assign(static_cast<std::size_t>(ctx.NumGroups) + 1, std::string());
-    ctx.PrintAvgFlag = ctx.settings.print_average ? "Y" : "N";
+    ctx.PrintAvgFlag = ctx.settings.print_average;
     host.messages().text("Calling routine to generate average abundance matrix").end();
     // The group map is not consulted in the observed run.
     average_groups(ctx, host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel,

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "bootstrap/test_linkages.h"
-#include "run/entry_point.h"
 #include "cluster/observed_run.h"
+#include "run/entry_point.h"
 #include "ui/data_check_window.h"
 #include "ui/form1.h"
 #include "ui/form2.h"

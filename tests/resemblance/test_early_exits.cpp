@@ -92,7 +92,7 @@ TEST(PoorFit, AskedOnceWithItsOwnTitleAndYesAdjustsEveryPoorPair) {
     EXPECT_EQ(r.host.questions[0].title, kPoorFitTitle);
     EXPECT_EQ(r.host.questions[0].text, poor_fit_message(1, 2));
     EXPECT_EQ(r.host.questions[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(r.ctx.PoorFitWarned, "T");
+    EXPECT_TRUE(r.ctx.PoorFitWarned);
     // Pair (1,2): N = 2 each, S = 2 each, G raised to Sbar + 1 = 3, pooled
     // N = 4 and 3 species in either object.
     double lo = 1e-6, hi = 1e6;

@@ -38,7 +38,7 @@ TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
     EXPECT_EQ(ctx.AvgMatrix(2, 1), 2.5f);
     EXPECT_EQ(ctx.AvgMatrix(3, 1), 7.0f);
     EXPECT_EQ(ctx.GroupLabel, (std::vector<std::string>{"", "A1", "B1", "C1"}));
-    EXPECT_EQ(ctx.PrintAvgFlag, "N");
+    EXPECT_FALSE(ctx.PrintAvgFlag);
     EXPECT_EQ(ctx.MeasureIndex, Measure::BrayCurtis);
     EXPECT_EQ(ctx.NumBoot, 25);
     EXPECT_EQ(ctx.LinkMembers.last_link(), 5);
