@@ -72,7 +72,7 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std:
     ctx.LinkLevel.assign(rows, 0.0f);
     ctx.SIG.assign(rows, "");
     ctx.LinkStat.assign(rows, 0.0f);
-    ctx.MeasureIndex = Measure{2};
+    ctx.MeasureIndex = tw::Measure::BrayCurtis;
     ctx.LinkageIndex = 5;
     fill_data(ctx, same_community);
 

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         const double pairs = 0.5 * n * (n - 1.0);
         for (std::int16_t m = 1; m <= 8; ++m) {
             tw::RunContext ctx;
-            ctx.MeasureIndex = Measure{m};
+            ctx.MeasureIndex = tw::Measure{m};
             ctx.NumVars = kSpecies;
             const double observed = best_seconds(ctx, x, 1, repeats);
             const double replicate = best_seconds(ctx, x, 2, repeats);
