@@ -14,6 +14,7 @@
 #include "run/matrix.h"
 #include "run/measure_index.h"
 #include "run/run_settings.h"
+#include "run/simprof_record.h"
 
 namespace tw {
 
@@ -113,6 +114,8 @@ struct RunContext : ReplicateInputs {
     Matrix<std::string> Label;              // (position, 1) group label, (position, 2) cluster id
     Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
     std::vector<Redrawn> LinkRedrawn;       // per linkage
+    // 1..NumGroups-1 after a similarity profile test; empty otherwise.
+    std::vector<ProfileLinkRecord> ProfileLinks;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed
