@@ -69,7 +69,7 @@ void ParallelAttempts::start_link(std::int32_t link, const SamplePool& pool,
     wake_at_ = 0;
     stop_ = false;
     for (Slot& slot : slots_) slot.ready = false;
-    poor_fit_warned_ = ctx_.PoorFitWarned == "T";
+    poor_fit_warned_ = ctx_.PoorFitWarned;
 
     // Small replicates take a few tens of microseconds, about what handing
     // one to another thread and back costs. The counts are the same either way.
@@ -106,7 +106,7 @@ ReplicateResult ParallelAttempts::attempt(std::int32_t number, std::int32_t atte
     // The workers left this attempt to the window thread: it asks a
     // question there, or reports the error it met.
     const ReplicateResult result = window_.attempt(number, attempt, flag);
-    poor_fit_warned_ = ctx_.PoorFitWarned == "T";
+    poor_fit_warned_ = ctx_.PoorFitWarned;
     return result;
 }
 
@@ -158,7 +158,7 @@ void ParallelAttempts::record(Worker& worker, std::int32_t number, Slot& slot) {
 bool ParallelAttempts::run_attempt(Worker& worker, std::int32_t number, std::int32_t attempt,
                                    Slot& slot) noexcept {
     try {
-        worker.ctx.PoorFitWarned = poor_fit_warned_ ? "T" : "";
+        worker.ctx.PoorFitWarned = poor_fit_warned_;
         worker.ctx.ResampleRetries = kRetriesMeasureStart;
         worker.host.capture_into(slot.messages, slot.link_table);
         seed_replicate_stream(worker.stream, seed_, ReplicateId{link_, number, attempt});

@@ -4,7 +4,7 @@
 #include "bootstrap/test_linkages.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 
 namespace tw::batch {
 

@@ -10,9 +10,9 @@
 
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
+#include "cluster/observed_run.h"
 #include "figure/figure_source.h"
 #include "run/entry_point.h"
-#include "run/run_driver.h"
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"

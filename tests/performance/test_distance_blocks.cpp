@@ -15,6 +15,7 @@
 
 #include "resemblance/bray_curtis.h"
 #include "resemblance/euclidean.h"
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "support/scripted_host.h"
 
@@ -44,7 +45,7 @@ std::uint32_t bits(float v) {
 
 RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w,
                      const Matrix<float>& x, std::int16_t measure) {
-    ctx.MeasureIndex = measure;
+    ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
     std::string flag;
     return compute_resemblance(ctx, host, w, x, x.last_row(), kReplicate, flag);
@@ -85,7 +86,7 @@ TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
             RunContext ctx;
             test::ScriptedHost host;
             Workspace w;
-            ctx.MeasureIndex = 2;
+            ctx.MeasureIndex = Measure{2};
             ctx.NumVars = species;
             std::string flag;
             ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1, flag), RoutineExit::Normal);

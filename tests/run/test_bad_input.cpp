@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "run_fixture.h"
 
 namespace tw {
