@@ -20,6 +20,7 @@
 
 #include "bootstrap/parallel_replicates.h"
 #include "cluster/routine.h"
+#include "resemblance/measure.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
 #include "simprof/test_profiles.h"
@@ -62,7 +63,7 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, std::int32_t communities)
     ctx.LinkLevel.assign(at(kSamples), 0.0f);
     ctx.SIG.assign(at(kSamples), "");
     ctx.LinkStat.assign(at(kSamples), 0.0f);
-    ctx.MeasureIndex = 2;
+    ctx.MeasureIndex = tw::Measure::BrayCurtis;
     ctx.LinkageIndex = 5;
     fill_data(ctx, communities);
     ctx.AvgMatrix = ctx.DataMatrix;
