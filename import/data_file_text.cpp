@@ -22,7 +22,8 @@ std::string data_file_text(const ImportedTable& imported) {
     const std::string eol = "\r\n";
     std::string out = quoted(t.title) + eol;
     out += std::to_string(t.stations.size()) + ", " + std::to_string(t.species.size()) + eol;
-    out += quoted(t.station_heading);
+    // The reader skips this heading; the program's own files all say STATION.
+    out += quoted("STATION");
     for (const auto& s : t.species) out += "," + quoted(s);
     out += eol;
     for (std::size_t i = 0; i < t.stations.size(); ++i) {

@@ -48,11 +48,12 @@ std::size_t place_of(std::map<std::string, std::size_t>& index, std::vector<std:
 }  // namespace
 
 bool looks_long(const CellGrid& grid, DecimalMark mark) {
-    if (grid.columns() != 3 || grid.rows() < 3) return false;
+    if (grid.columns() < 3 || grid.rows() < 3) return false;
     for (std::size_t r = 1; r < grid.rows(); ++r) {
-        if (read_cell(grid.cells[r][0], mark).kind != CellKind::Text) return false;
-        if (read_cell(grid.cells[r][1], mark).kind != CellKind::Text) return false;
-        if (read_cell(grid.cells[r][2], mark).kind == CellKind::Text) return false;
+        for (std::size_t c = 0; c < grid.columns(); ++c) {
+            const bool number = read_cell(grid.cells[r][c], mark).kind != CellKind::Text;
+            if (number != (c == 2)) return false;
+        }
     }
     return repeats(grid, 0) && repeats(grid, 1);
 }
@@ -71,7 +72,6 @@ SpeciesTable read_long_table(const CellGrid& grid, const ImportOptions& options,
     used.group = group ? trimmed(view.at(0, *group)) : std::string();
 
     SpeciesTable t;
-    t.station_heading = data_file_label(view.at(0, ix.station));
     std::map<std::string, std::size_t> station_index, species_index;
     std::map<std::pair<std::size_t, std::size_t>, std::size_t> pair_row;
     struct Entry {

@@ -14,7 +14,7 @@ std::vector<int> gather_groups(SpeciesTable& table, bool& moved) {
         if (fresh) order.push_back(table.groups[i]);
         it->second.push_back(i);
     }
-    SpeciesTable out{table.title, table.station_heading, {}, table.species, {}, {}};
+    SpeciesTable out{table.title, {}, table.species, {}, {}};
     std::vector<int> sizes;
     for (const auto& name : order) {
         const auto& list = members[name];

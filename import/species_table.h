@@ -8,7 +8,6 @@ namespace tw::import {
 
 struct SpeciesTable {
     std::string title;
-    std::string station_heading;        // heading of the station-label column
     std::vector<std::string> stations;  // in file order
     std::vector<std::string> species;
     std::vector<std::vector<std::string>> values;  // [station][species], plain decimals

@@ -83,7 +83,6 @@ ImportedTable import_grid(CellGrid grid, const ImportOptions& options,
         out.table = read_wide_table(grid, s.orientation, options, rules, used);
     }
     out.table.title = data_file_label(options.title.empty() ? default_title : options.title);
-    if (out.table.station_heading.empty()) out.table.station_heading = "STATION";
     out.group_sizes = gather_groups(out.table, s.reordered);
 
     s.label_column = used.label;

@@ -31,8 +31,9 @@ SpeciesTable read_long_table(const CellGrid& grid, const ImportOptions& options,
 std::optional<std::size_t> detect_group_column(const OrientedGrid& view, DecimalMark mark,
                                                const std::vector<std::size_t>& skip);
 
-// True when the table has three columns, two of text that repeat and one of
-// numbers: stations, species and abundances, one row each.
+// True when the first three columns are two of text that repeat and one of
+// numbers (stations, species and abundances, one row each) and any further
+// column holds text, such as a grouping.
 bool looks_long(const CellGrid& grid, DecimalMark mark);
 
 // The refusals for tables too large for the program.

@@ -76,7 +76,6 @@ SpeciesTable read_wide_table(const CellGrid& grid, Orientation orientation,
     if (group == label) throw ImportError("The station labels cannot also be the grouping.");
 
     SpeciesTable t;
-    t.station_heading = data_file_label(view.at(0, label));
     used.label = trimmed(view.at(0, label));
     used.group = group ? trimmed(view.at(0, *group)) : std::string();
     std::vector<std::size_t> species_cols;
