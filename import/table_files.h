@@ -12,8 +12,9 @@
 namespace tw::import {
 
 // True for a file that is the program's own data file (a quoted title alone
-// on the first line, then the two counts), false for a table that needs
-// importing. `head` is the start of the file; workbooks are tables.
+// on the first line, or the two counts alone on the second), false for a
+// table that needs importing. `head` is the start of the file; workbooks
+// are tables.
 bool is_data_file(const std::string& path, std::string_view head);
 
 // Next to the table, with the table's name and the ending ".txt"

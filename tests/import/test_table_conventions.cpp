@@ -131,6 +131,14 @@ TEST(TableChoices, LongTableColumnsAreChosenByName) {
               (std::vector<std::vector<std::string>>{{"2", "0"}, {"0", "5"}}));
 }
 
+TEST(TableChoices, WindowsTextKeepsItsAccentsInTheDataFile) {
+    // "Etang" with E acute and "Daphnie" with e grave, as Windows-1252 bytes.
+    const std::string text = imported_text("Station;Daphni\xE8s\r\n\xC9tang 1;2,5\r\n",
+                                           stations_as_rows());
+    EXPECT_NE(text.find("\"Daphni\xC3\xA8s\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"\xC3\x89tang 1\" 2.5"), std::string::npos) << text;
+}
+
 TEST(TableChoices, LabelsAreMadeFitForTheDataFile) {
     const std::string text =
         imported_text("Station,\"Gammarus \"\"pulex\"\"\"\n\"P\t1\",2\nP2,3\n", stations_as_rows());

@@ -5,6 +5,7 @@
 
 #include "import/cell_number.h"
 #include "import/delimited_text.h"
+#include "import/table_files.h"
 #include "import/text_decoding.h"
 #include "import_fixture.h"
 
@@ -104,6 +105,25 @@ TEST(TextCells, DecimalMarkIsDetectedFromTheNumbers) {
     EXPECT_EQ(import::detect_decimal_mark(grid_of("a;b\n1,5;2\n")), DecimalMark::Comma);
     EXPECT_EQ(import::detect_decimal_mark(grid_of("a;b\n1.5;2\n")), DecimalMark::Point);
     EXPECT_EQ(import::detect_decimal_mark(grid_of("a;b\n1;2\n")), DecimalMark::Point);
+}
+
+TEST(TableFiles, TheProgramsOwnDataFilesAreToldFromTables) {
+    EXPECT_TRUE(import::is_data_file("lake.txt", "\"Lake, spring\"\r\n12, 6\r\n\"STATION\""));
+    EXPECT_TRUE(import::is_data_file("lake.dat", "\xEF\xBB\xBF\"Lake\"\n12 6\n"));
+    // Faulty data files still go to the format check rather than the import.
+    EXPECT_TRUE(import::is_data_file("lake.txt", "'Lake'\n12 6\n"));
+    EXPECT_TRUE(import::is_data_file("lake.txt", "\"Lake\"\n12\n"));
+    EXPECT_FALSE(import::is_data_file("t.csv", "\"\",\"a\",\"b\"\n\"x\",1,2\n"));
+    EXPECT_FALSE(import::is_data_file("t.txt", "Station\tA\tB\n1\t2\t3\n"));
+    EXPECT_FALSE(import::is_data_file("t.csv", "Site,A\n1,2\n2,5\n"));
+    EXPECT_FALSE(import::is_data_file("t.xlsx", "\"Lake\"\n12 6\n"));
+}
+
+TEST(TableFiles, TheDataFileGoesNextToTheTableWithoutWritingOverIt) {
+    EXPECT_EQ(import::default_data_file_path("/d/ponds.csv"), "/d/ponds.txt");
+    EXPECT_EQ(import::default_data_file_path("/d/ponds.XLSX"), "/d/ponds.txt");
+    EXPECT_EQ(import::default_data_file_path("/d/ponds.txt"), "/d/ponds_data.txt");
+    EXPECT_EQ(import::default_data_file_path("/d.x/ponds"), "/d.x/ponds.txt");
 }
 
 }  // namespace
