@@ -5,7 +5,6 @@
 #include <map>
 
 #include "import/import_error.h"
-#include "run/input_file.h"
 
 namespace tw::import {
 

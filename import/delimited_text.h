@@ -3,7 +3,6 @@
 // spreadsheets and R write them: cells in double quotes may hold separators,
 // line breaks and doubled quotes; lines end in LF, CR LF or CR.
 
-#include <optional>
 #include <string>
 #include <string_view>
 

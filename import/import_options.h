@@ -39,8 +39,9 @@ struct ImportOptions {
     // The grouping column: detected as the one other column of text whose
     // values repeat, unless named or turned off.
     ColumnChoice group_column;
-    // Set to read a long table; with Detect-like empty names the first three
-    // columns are taken.
+    // Set to read a long table; a name left empty takes the first, second
+    // or third column. Without it a long table is detected unless
+    // detect_long is false.
     std::optional<LongColumns> long_columns;
     bool detect_long = true;
     std::string sheet;  // workbooks: the sheet's name; empty for the first
