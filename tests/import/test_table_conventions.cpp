@@ -133,8 +133,8 @@ TEST(TableChoices, LongTableColumnsAreChosenByName) {
 
 TEST(TableChoices, WindowsTextKeepsItsAccentsInTheDataFile) {
     // "Etang" with E acute and "Daphnie" with e grave, as Windows-1252 bytes.
-    const std::string text = imported_text("Station;Daphni\xE8s\r\n\xC9tang 1;2,5\r\n",
-                                           stations_as_rows());
+    const std::string text =
+        imported_text("Station;Daphni\xE8s\r\n\xC9tang 1;2,5\r\n", stations_as_rows());
     EXPECT_NE(text.find("\"Daphni\xC3\xA8s\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"\xC3\x89tang 1\" 2.5"), std::string::npos) << text;
 }
