@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +12,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "import/table_files.h"
 #include "ui/file_chooser.h"
+#include "ui/import_dialog.h"
 #include "ui/key_relay.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -28,6 +31,20 @@ W* named(W* w, const char* name) {
 
 std::string to_core(const QString& s) {
     return s.toStdString();
+}
+
+const QString kInputFilter = QStringLiteral(
+    "Data files and tables (*.txt *.dat *.csv *.tsv *.tab *.xlsx *.ods);;"
+    "Data files (*.txt *.dat);;Tables (*.csv *.tsv *.tab *.txt *.xlsx *.ods);;All files (*)");
+
+// The program's own data file goes straight into the box; anything else is a
+// table to import.
+bool is_data_file(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) return true;  // the run reports what it cannot read
+    const QByteArray head = file.read(4096);
+    return import::is_data_file(
+        to_core(name), std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
 }
 
 }  // namespace
@@ -192,8 +209,18 @@ void Form2::choose_into(QLineEdit* box, const QString& caption, bool for_input) 
     if (!name.isEmpty()) box->setText(name);
 }
 
+// A spreadsheet or R table is imported into a data file first; the data
+// file's name then goes into the box.
 void Form2::on_Text1_clicked() {
-    choose_into(Text1, QStringLiteral("Input data file"), true);
+    const QString name =
+        choose_file(this, QStringLiteral("Input data file"), FileUse::Open, kInputFilter);
+    if (name.isEmpty()) return;
+    if (is_data_file(name)) {
+        Text1->setText(name);
+        return;
+    }
+    const QString data_file = run_import_dialog(this, name);
+    if (!data_file.isEmpty()) Text1->setText(data_file);
 }
 void Form2::on_Text2_clicked() {
     choose_into(Text2, QStringLiteral("Output file"), false);

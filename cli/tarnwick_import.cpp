@@ -1,0 +1,89 @@
+// tarnwick-import: reads a species table or workbook and writes the
+// program's data file. Messages go to standard error; see --help.
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+
+#include "cli/import_arguments.h"
+#include "import/data_file_text.h"
+#include "import/import_error.h"
+#include "import/table_import.h"
+#include "import/workbook/workbook.h"
+
+namespace {
+
+enum Exit { kWritten = 0, kRefused = 1, kUsage = 2, kFileError = 3 };
+
+struct FileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string read_table_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (in) bytes << in.rdbuf();
+    if (!in) throw FileError("The table \"" + path + "\" could not be read.");
+    return bytes.str();
+}
+
+tw::import::ImportedTable import_table(const tw::cli::ImportCommand& cmd) {
+    namespace fs = std::filesystem;
+    if (!fs::is_regular_file(cmd.table))
+        throw FileError("There is no table \"" + cmd.table + "\".");
+    const std::string title = fs::path(cmd.table).filename().string();
+    if (tw::import::is_workbook_path(cmd.table)) {
+        return tw::import::import_workbook(cmd.table, cmd.options, title);
+    }
+    return tw::import::import_text(read_table_bytes(cmd.table), cmd.options, title);
+}
+
+int run(const tw::cli::ImportCommand& cmd) {
+    const auto imported = import_table(cmd);
+    if (!imported.summary.orientation_known) {
+        std::cerr << "tarnwick-import: the table does not show whether its stations are the rows "
+                     "or the columns; say which with --stations-as-rows or "
+                     "--stations-as-columns.\n";
+        return kRefused;
+    }
+    const std::string text = tw::import::data_file_text(imported);
+    try {
+        tw::import::save_data_file(cmd.out, text, cmd.table);
+    } catch (const tw::import::ImportError& e) {
+        throw FileError(e.what());
+    }
+    std::cerr << "Wrote " << cmd.out << ": " << tw::import::counts_text(imported.summary) << ".\n";
+    for (const auto& note : tw::import::import_notes(imported.summary)) std::cerr << note << "\n";
+    return kWritten;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tw::cli::ImportCommand cmd;
+    try {
+        cmd = tw::cli::parse_import_arguments(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::invalid_argument& e) {
+        std::cerr << "tarnwick-import: " << e.what() << "\n";
+        return kUsage;
+    }
+    if (cmd.help) {
+        std::cout << tw::cli::kImportHelp;
+        return kWritten;
+    }
+    if (cmd.version) {
+        std::cout << "tarnwick-import " << TARNWICK_VERSION << "\n";
+        return kWritten;
+    }
+    try {
+        return run(cmd);
+    } catch (const FileError& e) {
+        std::cerr << "tarnwick-import: " << e.what() << "\n";
+        return kFileError;
+    } catch (const tw::import::ImportError& e) {
+        std::cerr << "tarnwick-import: " << e.what() << "\n";
+        return kRefused;
+    }
+}

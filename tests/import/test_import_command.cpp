@@ -1,0 +1,103 @@
+// tarnwick-import as a user runs it: options in either GNU form, the data
+// file written on success, a message on standard error and no file at all
+// when the table is refused.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "import_fixture.h"
+
+namespace tw::test {
+namespace {
+
+struct CommandResult {
+    int status;
+    std::string err;
+};
+
+CommandResult run_import(const std::string& args) {
+    const std::string err_file = write_input_file("stderr.txt", "");
+    const std::string command =
+        std::string(TARNWICK_IMPORT_COMMAND) + " " + args + " 2>" + err_file + " >/dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, bytes_of(err_file)};
+}
+
+std::string quoted(const std::string& s) {
+    return "'" + s + "'";
+}
+
+TEST(ImportCommand, WritesTheDataFileAndSaysWhatItRead) {
+    const std::string out = write_input_file("ponds.txt", "");
+    std::filesystem::remove(out);
+    const auto r = run_import("--title='Pond survey' --group-column Management " +
+                              quoted(fixture_path("r_write_csv2.csv")) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(bytes_of(out), fixture("ponds_expected.txt"));
+    EXPECT_NE(r.err.find("8 stations x 5 species in 3 groups"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("reordered"), std::string::npos) << r.err;
+}
+
+TEST(ImportCommand, ReadsANamedSheetAndALongTable) {
+    const std::string out = write_input_file("out.txt", "");
+    auto r = run_import("--sheet=Counts --title 'Pond survey' " +
+                        quoted(fixture_path("ponds.xlsx")) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(bytes_of(out), fixture("ponds_expected.txt"));
+    r = run_import("--long site,taxon,count --title 'Pond survey' " +
+                   quoted(fixture_path("long_table.csv")) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(bytes_of(out), fixture("ponds_expected.txt"));
+}
+
+TEST(ImportCommand, RefusedTableLeavesNoFileAndAnOldFileUntouched) {
+    const std::string table = write_input_file("bad.csv", "Station,A,B\nS1,1,NA\n");
+    const std::string out = write_input_file("out.txt", "old contents");
+    auto r = run_import("--stations-as-rows " + quoted(table) + " " + quoted(out));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Line 2, column 3"), std::string::npos) << r.err;
+    EXPECT_EQ(bytes_of(out), "old contents");
+    std::filesystem::remove(out);
+    r = run_import("--stations-as-rows " + quoted(table) + " " + quoted(out));
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(out + ".part"));
+    EXPECT_EQ(bytes_of(table), "Station,A,B\nS1,1,NA\n");
+
+    r = run_import("--stations-as-rows --missing-as-zero " + quoted(table) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("1 missing value was read as 0."), std::string::npos) << r.err;
+}
+
+TEST(ImportCommand, UnclearOrientationAsksTheUserToSay) {
+    const std::string table = write_input_file("t.csv", "\"\",\"a\",\"b\"\n\"x\",1,2\n");
+    const std::string out = write_input_file("out.txt", "");
+    std::filesystem::remove(out);
+    auto r = run_import(quoted(table) + " " + quoted(out));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("--stations-as-columns"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+    r = run_import("--stations-as-columns " + quoted(table) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(bytes_of(out).find("\"a\" 1\r\n\"b\" 2\r\n"), std::string::npos);
+}
+
+TEST(ImportCommand, WrongCommandLinesAndMissingFilesHaveTheirOwnExitStatus) {
+    EXPECT_EQ(run_import("--help").status, 0);
+    EXPECT_EQ(run_import("only-one-file").status, 2);
+    EXPECT_EQ(run_import("--colour=red a b").status, 2);
+    EXPECT_EQ(run_import("--long a,b x y").status, 2);
+    EXPECT_EQ(run_import("--separator=pipe x y").status, 2);
+    const auto r = run_import("/no/such/table.csv /tmp/x.txt");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("There is no table"), std::string::npos);
+    // The table is never written over.
+    const std::string table = fixture_path("r_write_csv.csv");
+    const std::string before = bytes_of(table);
+    EXPECT_EQ(run_import("--stations-as-rows " + quoted(table) + " " + quoted(table)).status, 3);
+    EXPECT_EQ(bytes_of(table), before);
+}
+
+}  // namespace
+}  // namespace tw::test
