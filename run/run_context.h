@@ -6,6 +6,7 @@
 // (recreate_for_run); the program-wide items below survive it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,12 @@ struct RunContext {
     Matrix<std::string> Label;              // (position, 1) group label, (position, 2) cluster id
     Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
     std::vector<std::string> LinkRedrawn;   // "Y", "N" or empty per linkage
+
+    // How the bootstrap test drew, so that it can be repeated: the seed it
+    // started from (typed, fixed or taken from the clock; empty until a test
+    // has drawn) and the threads that drew its replicates.
+    std::optional<std::uint64_t> SeedUsed;
+    unsigned ThreadsUsed = 0;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed

@@ -11,6 +11,7 @@
 #include "run/input_file.h"
 #include "run/questions.h"
 #include "run/report_header.h"
+#include "run/seed_text.h"
 #include "run/text_number.h"
 #include "run/transform.h"
 
@@ -61,6 +62,10 @@ void take_data_options(RunContext& ctx) {
         throw RunError("Constant Error", "The constant \"" + s.constant_text +
                                              "\" is too large for the program's numbers.");
     }
+    // A seed the test could not use is refused before the data are read, not
+    // after the dendrogram has been drawn.
+    if (read_seed_text(s.seed_text).source == SeedSource::Invalid)
+        throw RunError("Random Seed", seed_problem_message(s.seed_text));
     ctx.TransformCode = s.transform_ln       ? kLnTransform
                         : s.transform_binary ? kBinaryTransform
                                              : kNoTransform;

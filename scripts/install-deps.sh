@@ -3,9 +3,10 @@
 # benchmarks need and this machine lacks. Safe to run again.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev
-          xvfb xauth clang libclang-rt-14-dev valgrind)
-optional=(python3-scipy python3-fastcluster)
+packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev libssl-dev
+          xvfb xauth clang libclang-rt-14-dev valgrind
+          python3-scipy python3-biopython)
+optional=(python3-fastcluster)
 
 missing=()
 for p in "${packages[@]}" "${optional[@]}"; do
