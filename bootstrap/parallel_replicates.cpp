@@ -236,8 +236,7 @@ unsigned bootstrap_thread_count(const RunSettings& settings) {
 
 LoopResult run_test_loop_on_threads(RunContext& ctx, Host& host, const TestSettings& settings) {
     const SeedEntry chosen = chosen_seed(ctx.settings);
-    const std::uint64_t seed =
-        chosen.source == SeedSource::Typed ? chosen.value : test_seed(0);
+    const std::uint64_t seed = chosen.source == SeedSource::Typed ? chosen.value : test_seed(0);
     const unsigned threads = bootstrap_thread_count(ctx.settings);
     ctx.SeedUsed = seed;
     ctx.ThreadsUsed = threads;

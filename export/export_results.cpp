@@ -20,7 +20,8 @@ constexpr std::array<const char*, 5> kEndings = {".nwk", ".members.csv", ".resul
                                                  ".linkage.csv", ".run.json"};
 
 bool ends_with(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 std::string failure_message(const std::vector<std::string>& failed) {
@@ -70,7 +71,8 @@ Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
 
 std::string export_prefix(const std::string& chosen) {
     for (const char* ending : kEndings)
-        if (ends_with(chosen, ending)) return chosen.substr(0, chosen.size() - std::string(ending).size());
+        if (ends_with(chosen, ending))
+            return chosen.substr(0, chosen.size() - std::string(ending).size());
     return chosen;
 }
 

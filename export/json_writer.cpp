@@ -53,7 +53,8 @@ JsonObject& JsonObject::text(std::string_view key, std::string_view value) {
     return raw(key, json_string(value));
 }
 
-JsonObject& JsonObject::text_or_null(std::string_view key, const std::optional<std::string>& value) {
+JsonObject& JsonObject::text_or_null(std::string_view key,
+                                     const std::optional<std::string>& value) {
     return raw(key, value ? json_string(*value) : "null");
 }
 

@@ -24,8 +24,7 @@ std::string cluster_of(const RunContext& ctx, const std::string& first_station) 
 }  // namespace
 
 std::string members_csv(const RunContext& ctx) {
-    std::string out =
-        csv_row({"station", "station_label", "group", "group_label", "cluster"});
+    std::string out = csv_row({"station", "station_label", "group", "group_label", "cluster"});
     std::int32_t station = 1;
     for (std::int32_t g = 1; g <= ctx.NumGroups && station <= ctx.NumRows; ++g) {
         const std::string cluster = cluster_of(ctx, ctx.StationLabel[at(station)]);

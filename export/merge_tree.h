@@ -12,9 +12,9 @@
 namespace tw {
 
 struct Merge {
-    std::int32_t left = 0;   // node of the LinkI side (report's first MEMBERS column)
-    std::int32_t right = 0;  // node of the LinkJ side
-    float level = 0.0f;      // LinkLevel
+    std::int32_t left = 0;      // node of the LinkI side (report's first MEMBERS column)
+    std::int32_t right = 0;     // node of the LinkJ side
+    float level = 0.0f;         // LinkLevel
     std::int32_t groups = 0;    // groups under the new node
     std::int32_t stations = 0;  // stations of the data file under it
 };

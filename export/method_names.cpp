@@ -8,13 +8,19 @@ namespace tw {
 
 MeasureOfRun measure_of_run(const RunContext& ctx) {
     static const std::array<const char*, 8> names = {
-        "Euclidean distance", "Bray-Curtis coefficient", "correlation coefficient",
-        "heterogeneity ratio (H/R)", "Jaccard's index", "simple matching coefficient",
-        "Dice index", "Fager's index",
+        "Euclidean distance",
+        "Bray-Curtis coefficient",
+        "correlation coefficient",
+        "heterogeneity ratio (H/R)",
+        "Jaccard's index",
+        "simple matching coefficient",
+        "Dice index",
+        "Fager's index",
     };
     MeasureOfRun m;
     const int entry = ctx.settings.resmx;
-    m.name = entry >= 0 && entry < 8 ? names[static_cast<std::size_t>(entry)] : ctx.work.MeasureName;
+    m.name =
+        entry >= 0 && entry < 8 ? names[static_cast<std::size_t>(entry)] : ctx.work.MeasureName;
     m.distance = ctx.DistanceFlag == 1;
     return m;
 }

@@ -88,7 +88,8 @@ std::string newick_tree(const RunContext& ctx, const LevelConversion& conversion
     TreeText tree{ctx, merges, std::vector<float>(at(ctx.NumGroups) + merges.size(), 0.0f), {}};
     for (std::size_t i = 0; i < merges.size(); ++i)
         tree.height[at(ctx.NumGroups) + i] = conversion.height(merges[i].level);
-    if (ctx.NumGroups >= 1) tree.write(ctx.NumGroups - 1 + static_cast<std::int32_t>(merges.size()));
+    if (ctx.NumGroups >= 1)
+        tree.write(ctx.NumGroups - 1 + static_cast<std::int32_t>(merges.size()));
     tree.out += ";\n";
     return tree.out;
 }

@@ -32,18 +32,17 @@ bool linkage_uncertain(const RunContext& ctx, std::int32_t link) {
 }
 
 std::string results_csv(const RunContext& ctx) {
-    std::string out = csv_row({"linkage", "left", "right", "left_label", "right_label", "level",
-                               "stations", "count", "replicates", "p", "se", "verdict",
-                               "uncertain"});
+    std::string out =
+        csv_row({"linkage", "left", "right", "left_label", "right_label", "level", "stations",
+                 "count", "replicates", "p", "se", "verdict", "uncertain"});
     const std::vector<Merge> merges = merges_of_run(ctx);
     for (std::int32_t link = 1; link <= static_cast<std::int32_t>(merges.size()); ++link) {
         const Merge& m = merges[at(link - 1)];
         const std::int32_t left = link_left(ctx, link);
         const std::int32_t right = link_right(ctx, link);
         std::vector<std::string> row = {
-            std::to_string(link),           std::to_string(left),
-            std::to_string(right),          ctx.GroupLabel[at(left)],
-            ctx.GroupLabel[at(right)],      shortest_text(m.level),
+            std::to_string(link),       std::to_string(left),      std::to_string(right),
+            ctx.GroupLabel[at(left)],   ctx.GroupLabel[at(right)], shortest_text(m.level),
             std::to_string(m.stations),
         };
         if (tested(ctx, link)) {

@@ -12,13 +12,14 @@ std::optional<std::string> file_sha256(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> md(EVP_MD_CTX_new(),
-                                                                        &EVP_MD_CTX_free);
+                                                                     &EVP_MD_CTX_free);
     if (!md || EVP_DigestInit_ex(md.get(), EVP_sha256(), nullptr) != 1) return std::nullopt;
     std::array<char, 65536> buffer{};
     while (in) {
         in.read(buffer.data(), buffer.size());
         const std::streamsize got = in.gcount();
-        if (got > 0 && EVP_DigestUpdate(md.get(), buffer.data(), static_cast<std::size_t>(got)) != 1)
+        if (got > 0 &&
+            EVP_DigestUpdate(md.get(), buffer.data(), static_cast<std::size_t>(got)) != 1)
             return std::nullopt;
     }
     if (in.bad()) return std::nullopt;
