@@ -12,6 +12,7 @@
 #include "run/run_settings.h"
 
 class QCheckBox;
+class QFormLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -33,6 +34,7 @@ class Form3 : public QWidget {
     QLineEdit* Alpha_level;
     QLineEdit* Text1;
     QPushButton* Command1;
+    QLineEdit* Seed;  // "Random seed (blank: from the clock):"
 
     static constexpr int kEuclidean = 0;        // RESMX entry "Euclidean Distance"
     static constexpr int kMinimumVariance = 6;  // LINK_METH entry "Minimum Variance"
@@ -46,6 +48,9 @@ class Form3 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The bootstrap's seed box, below the bootstrap settings.
+    void add_seed_box(QFormLayout* numbers);
+
     Session& session_;
 };
 

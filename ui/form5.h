@@ -4,11 +4,13 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 class QFrame;
+class QLayout;
 
 namespace tw::ui {
 
@@ -32,14 +34,26 @@ class FORM5 : public QWidget {
     QFrame* Line1;
     QPushButton* Command1;  // "Finish", hidden until the test is complete
 
+    // The results out: the seed the test used, "Export..." once the results
+    // are complete, and the rows whose verdict more replicates could change.
+    QLabel* SeedUsed;
+    QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
+    QPushButton* Export;
+    void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
+    void clear_results_complete();
+    void clear_uncertain_rows();
+
   private slots:
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
+    void on_Export_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLayout* make_export_row();
+
     Session& session_;
     std::unique_ptr<GridAdapter> grid_;
 };

@@ -5,11 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <chrono>
+#include <vector>
 
 #include "bootstrap/test_linkages.h"
+#include "export/export_results.h"
+#include "export/results_csv.h"
 #include "run/entry_point.h"
 #include "run/run_driver.h"
 #include "ui/data_check_window.h"
+#include "ui/file_chooser.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -162,6 +167,8 @@ void Session::run_analysis() {
     form2().read_settings(settings);
     form3().read_settings(settings);
     settings.random_seed = random_seed_;
+    results_complete_ = false;
+    if (form5_) form5_->clear_results_complete();
     guarded([&] {
         ctx_.settings = settings;
         return tw::run_analysis(ctx_, *host_);
@@ -174,7 +181,32 @@ void Session::test_linkages() {
     ctx_.settings.alpha_text = alpha.toStdString();
     form5().Sig_level->setText(alpha);
     form2().PicBox1->setFocus();
-    guarded([&] { return tw::test_linkages(ctx_, *host_); });
+    const Outcome outcome = guarded([&] { return tw::test_linkages(ctx_, *host_); });
+    if (outcome == Outcome::Completed) results_completed();
+}
+
+void Session::results_completed() {
+    results_complete_ = true;
+    std::vector<int> uncertain;
+    for (std::int32_t link = 1; link <= ctx_.NumGroups - 1; ++link)
+        if (linkage_uncertain(ctx_, link)) uncertain.push_back(link);
+    const QString seed =
+        ctx_.SeedUsed ? QString::number(static_cast<qulonglong>(*ctx_.SeedUsed)) : QString();
+    form5().show_results_complete(seed, uncertain);
+}
+
+void Session::export_results_chosen() {
+    if (!results_complete_) return;
+    const QString chosen =
+        choose_file(&form5(), QStringLiteral("Export results: file name prefix"), FileUse::Save);
+    if (chosen.isEmpty()) return;
+    export_results(export_prefix(chosen.toStdString()));
+}
+
+Outcome Session::export_results(const std::string& prefix) {
+    if (!results_complete_) return Outcome::Failed;
+    return guarded(
+        [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
 }
 
 void Session::finish() {
@@ -183,6 +215,7 @@ void Session::finish() {
         return Outcome::Completed;
     });
     if (outcome != Outcome::Completed) return;
+    form5().clear_uncertain_rows();  // the grid's rows are blank now
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
 }

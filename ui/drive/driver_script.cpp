@@ -47,6 +47,7 @@ const std::map<std::string_view, Verb>& verbs() {
         {"dump-grid", Verb::DumpGrid},
         {"dump-text", Verb::DumpText},
         {"seed", Verb::Seed},
+        {"export", Verb::Export},
     };
     return v;
 }
@@ -164,6 +165,10 @@ std::string parse_line(std::string_view rest, Command& c) {
             }
             return "";
         }
+        case Verb::Export:
+            // The prefix is the rest of the line: folder names may hold blanks.
+            c.text = std::string(rest);
+            return c.text.empty() ? "missing file name prefix" : "";
     }
     return "unknown verb";
 }

@@ -16,6 +16,8 @@
 //   dump-grid FILE                  FORM5.Grid_out as tab-separated text
 //   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
 //   seed N                          fix the bootstrap's random seed (0: clock)
+//   export PREFIX                   FORM5's "Export..." without its dialog
+//                                   (the rest of the line is the prefix)
 
 #include <optional>
 #include <string>
@@ -41,6 +43,7 @@ enum class Verb {
     DumpGrid,
     DumpText,
     Seed,
+    Export,
 };
 
 // WINDOW, WINDOW.CONTROL or WINDOW.CONTROL[INDEX].
