@@ -1,5 +1,7 @@
 #include "export/members_csv.h"
 
+#include <algorithm>
+
 #include "export/csv_row.h"
 
 namespace tw {

@@ -1,5 +1,6 @@
 #include "export/methods_paragraph.h"
 
+#include <algorithm>
 #include <set>
 
 #include "export/method_names.h"
