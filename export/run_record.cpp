@@ -105,6 +105,12 @@ JsonObject bootstrap(const RunContext& ctx) {
     return o;
 }
 
+// The check leaves the replicate sequence it saw; a key pressed on the
+// options window's Continue skips the check without ticking the by-pass.
+bool format_check_ran(const RunContext& ctx) {
+    return !ctx.settings.bypass_check && !ctx.ReplicateSequenceText.empty();
+}
+
 }  // namespace
 
 std::string utc_timestamp(std::chrono::system_clock::time_point when) {
@@ -129,7 +135,7 @@ std::string run_record_json(const RunContext& ctx, const LevelConversion& conver
         .text("measure_kind", measure.kind())
         .boolean("squared", ctx.SquaredFlag == 1)
         .text("linkage", linkage_name(ctx))
-        .boolean("format_check_ran", !ctx.settings.bypass_check)
+        .boolean("format_check_ran", format_check_ran(ctx))
         .object("counts", counts(ctx))
         .object("bootstrap", bootstrap(ctx))
         .text("level_conversion", conversion.description())
