@@ -129,7 +129,7 @@ TEST(RunRecord, SeedRepeatsTheCounts) {
     }
 }
 
-// A seed box the test could not use stops the run before anything is read
+// A seed box the test could not use stops the run before anything is shown
 // or written, not after the dendrogram.
 TEST(RunRecord, ASeedThatIsNotAWholeNumberStopsTheRunAtOnce) {
     Session run(example_path("meadow_quadrats.txt"), /*seed=*/0);
