@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -197,8 +198,9 @@ void Session::results_completed() {
 
 void Session::export_results_chosen() {
     if (!results_complete_) return;
-    const QString chosen =
-        choose_file(&form5(), QStringLiteral("Export results: file name prefix"), FileUse::Save);
+    // The exports start beside the run's other files (CLUSTER.LST, SIGLIST.TXT).
+    const QString chosen = choose_file(&form5(), QStringLiteral("Export results: file name prefix"),
+                                       FileUse::Save, QString(), QDir::currentPath());
     if (chosen.isEmpty()) return;
     export_results(export_prefix(chosen.toStdString()));
 }
