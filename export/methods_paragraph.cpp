@@ -35,6 +35,12 @@ std::string grouping(const RunContext& ctx) {
 }
 
 std::string test(const RunContext& ctx) {
+    if (ctx.settings.test_method == TestMethod::Simprof) {
+        std::string text = "each linkage was tested with a similarity profile test of " +
+                           ctx.settings.permutations_text + " permutations";
+        if (ctx.SeedUsed) text += " (seed " + std::to_string(*ctx.SeedUsed) + ")";
+        return text + ", alpha " + ctx.settings.alpha_text;
+    }
     std::string text = "each linkage was tested with " +
                        plural(ctx.NumBoot, "bootstrap replicate", "bootstrap replicates") +
                        " of its pooled stations";

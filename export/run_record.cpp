@@ -63,7 +63,10 @@ JsonObject linkage_window(const RunSettings& s) {
         .boolean("square_similarity_values", s.sqr_sim)
         .text("alpha_level", s.alpha_text)
         .text("bootstrap_samples", s.boot_text)
-        .text("random_seed", s.seed_text);
+        .text("random_seed", s.seed_text)
+        .text("test_method",
+              s.test_method == TestMethod::Simprof ? "similarity profile" : "bootstrap")
+        .text("permutations", s.permutations_text);
     return o;
 }
 

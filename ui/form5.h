@@ -7,10 +7,16 @@
 #include <vector>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 class QFrame;
 class QLayout;
+
+namespace tw {
+struct RunContext;
+}
 
 namespace tw::ui {
 
@@ -34,6 +40,13 @@ class FORM5 : public QWidget {
     QFrame* Line1;
     QPushButton* Command1;  // "Finish", hidden until the test is complete
 
+    // Details for a reader, beside the design's grid columns: member labels,
+    // the standard error of P, why a linkage was not tested, every cluster
+    // with its members, and the run's report text.
+    QPlainTextEdit* ClusterList;
+    QPushButton* ShowReport;  // "Report..."
+    void show_linkage_details(const RunContext& ctx);
+    void clear_linkage_details();
     // The results out: the seed the test used, "Export..." once the results
     // are complete, and the rows whose verdict more replicates could change.
     QLabel* SeedUsed;
@@ -46,12 +59,14 @@ class FORM5 : public QWidget {
   private slots:
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
+    void on_ShowReport_clicked();
     void on_Export_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QSplitter* build_details_panel();
     QLayout* make_export_row();
 
     Session& session_;
