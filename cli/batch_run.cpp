@@ -6,8 +6,8 @@
 #include "bootstrap/test_linkages.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
+#include "cluster/observed_run.h"
 #include "export/export_results.h"
-#include "run/run_driver.h"
 
 namespace tw::batch {
 

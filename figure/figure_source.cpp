@@ -43,7 +43,8 @@ FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     src.title = ctx.DataTitle;
     src.method_line = w.MethodName + ", " + w.MeasureName;
     src.distance = w.DistanceFlag == 1;
-    src.axis_title = axis_title(ctx.MeasureIndex, src.distance, ctx.SquaredFlag != 0);
+    src.axis_title =
+        axis_title(static_cast<std::int16_t>(ctx.MeasureIndex), src.distance, ctx.SquaredFlag != 0);
     src.savelinks = leading_number(ctx.settings.savelinks_text);
 
     const std::int32_t n = ctx.NumGroups;

@@ -20,7 +20,7 @@ ProfileMeasure::ProfileMeasure(const RunContext& run) {
     ctx_.NumCols = run.NumCols;
     // A permutation can give an object fewer individuals than species; it is
     // fitted as the user's Yes to that question fits it, without asking.
-    ctx_.PoorFitWarned = "T";
+    ctx_.PoorFitWarned = true;
 }
 
 void ProfileMeasure::profile(const Matrix<float>& x, std::int32_t m, std::vector<float>& out) {
@@ -29,7 +29,7 @@ void ProfileMeasure::profile(const Matrix<float>& x, std::int32_t m, std::vector
         // Two empty objects under Bray-Curtis: the observed run's rule counts
         // them as identical, and a permuted set is measured as the data are.
         compute_resemblance(ctx_, host_, work_, x, m, kObservedRule, flag);
-        ctx_.PoorFitWarned = "T";
+        ctx_.PoorFitWarned = true;
     }
     out.clear();
     out.reserve(static_cast<std::size_t>(m) * static_cast<std::size_t>(m - 1) / 2);

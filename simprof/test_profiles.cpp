@@ -22,13 +22,16 @@ Outcome run_test(RunContext& ctx, Host& host) {
     // As for the bootstrap: a second "Continue" while the windows are let in
     // would start a second test over the first one's results.
     host.show(Control::Form4Continue, false);
+    ctx.Stage = RunStage::ProfileTest;
     prepare_link_records(ctx);
     host.show(Window::FORM5, true);
 
     walk_profile_tests(ctx, host, settings);
     set_profile_symbols(ctx);
+    ctx.Stage = RunStage::Results;
     write_profile_results(ctx, host, settings);
     assign_cluster_identifiers(ctx, host);
+    ctx.Stage = RunStage::Complete;
     host.show(Control::FORM5Finish, true);
     return Outcome::Completed;
 }

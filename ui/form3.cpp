@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "resemblance/measure.h"
 #include "ui/key_relay.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
@@ -18,12 +19,6 @@
 namespace tw::ui {
 
 namespace {
-
-const char* const kMeasures[] = {
-    "Euclidean Distance",  "Bray-Curtis Coefficient", "Correlation Coefficient",
-    "Heterogeneity Ratio", "Jaccard's Index",         "Simple Matching Coefficient",
-    "Dice Index",          "Fager's Index",
-};
 
 const char* const kMethods[] = {
     "Single Linkage", "Complete Linkage", "WPGMA", "WPGMCentroid", "UPGMA",
@@ -56,7 +51,8 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     measures->setObjectName(QStringLiteral("Frame1"));
     auto* measure_layout = new QVBoxLayout(measures);
     for (int i = 0; i < 8; ++i) {
-        RESMX[static_cast<std::size_t>(i)] = entry("RESMX", i, kMeasures[i], measures);
+        RESMX[static_cast<std::size_t>(i)] =
+            entry("RESMX", i, measure_table()[static_cast<std::size_t>(i)].caption, measures);
         measure_layout->addWidget(RESMX[static_cast<std::size_t>(i)]);
     }
     auto* methods = new QGroupBox(QStringLiteral("Linkage Method"), this);

@@ -7,15 +7,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <chrono>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
+#include "cluster/observed_run.h"
 #include "export/export_results.h"
 #include "export/results_csv.h"
 #include "figure/figure_source.h"
 #include "run/entry_point.h"
-#include "run/run_driver.h"
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"
@@ -40,11 +42,37 @@ W& loaded(std::unique_ptr<W>& slot, Session& session) {
     return *slot;
 }
 
+// Marks a stage as running for exactly as long as it is in scope, so that
+// the windows never go on believing a stage runs once it has stopped.
+class BusyScope {
+  public:
+    BusyScope(bool& busy, std::function<void()> changed)
+        : busy_(busy), changed_(std::move(changed)) {
+        busy_ = true;
+        changed_();
+    }
+    ~BusyScope() {
+        busy_ = false;
+        changed_();
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    bool& busy_;
+    std::function<void()> changed_;
+};
+
 }  // namespace
 
 Session::Session() : host_(std::make_unique<QtHost>(*this)) {}
 
 Session::~Session() {
+    try {
+        mark_report_stopped(ctx_);  // the program goes with a report still incomplete
+    } catch (...) {
+        // Closed below all the same.
+    }
     ctx_.channels.close_all();
     // The data-check window is owned by Qt (it deletes itself); make sure it
     // does not outlive the run data it refers to.
@@ -81,7 +109,10 @@ Form4& Session::form4() {
 }
 
 FORM5& Session::form5() {
-    return loaded(form5_, *this);
+    const bool fresh = !form5_;
+    FORM5& f = loaded(form5_, *this);
+    if (fresh) update_start_buttons();
+    return f;
 }
 
 ReportWindow& Session::report_window() {
@@ -136,6 +167,7 @@ void Session::show_control(Control control, bool visible) {
 }
 
 void Session::open_data_check() {
+    if (busy_) return;  // a check is a stage of its own
     if (!data_check_) data_check_ = new DataCheckWindow(*this);
     data_check_->show();
     data_check_->raise();
@@ -152,12 +184,14 @@ DataCheckWindow* Session::data_check() const {
 
 Outcome Session::guarded(const std::function<Outcome()>& stage) {
     if (busy_ || ended_) return Outcome::Failed;  // one stage at a time
-    busy_ = true;
-    update_start_buttons();
-    host_->stage_started();
-    const Outcome outcome = run_guarded(ctx_, *host_, stage);
-    busy_ = false;
-    update_start_buttons();
+    Outcome outcome = Outcome::Failed;
+    {
+        const BusyScope running(busy_, [this] { update_start_buttons(); });
+        outcome = run_guarded(ctx_, *host_, [&] {
+            host_->stage_started();
+            return stage();
+        });
+    }
     // An exit asked for after the stage's last yield.
     if (end_requested_ && !ended_) tw::end_program(ctx_, *host_);
     // A run that failed after hiding the option windows must not leave the
@@ -183,6 +217,7 @@ void Session::run_analysis() {
 }
 
 void Session::test_linkages() {
+    if (busy_) return;  // the running stage reads the settings this changes
     // The test reads the alpha level as the window shows it now.
     const QString alpha = form3().Alpha_level->text();
     ctx_.settings.alpha_text = alpha.toStdString();
@@ -272,7 +307,13 @@ void Session::finish() {
 }
 
 void Session::finish_key() {
-    ctx_.channels.close_all();
+    // The running stage still writes to the channels this would close.
+    if (busy_ || ended_) return;
+    const Outcome outcome = guarded([&] {
+        ctx_.channels.close_all();
+        return Outcome::Completed;
+    });
+    if (outcome != Outcome::Completed) return;
     // The focus goes to the options window's Continue, which the user could
     // not see while that window is hidden: show it first.
     show_window(Window::Form2, true);
@@ -325,6 +366,8 @@ void Session::update_start_buttons() {
     if (form2_) form2_->Command1->setEnabled(enabled);
     if (form3_) form3_->Command1->setEnabled(enabled);
     if (form4_) form4_->Command1->setEnabled(enabled);
+    // "Finish" closes the files a running stage writes to.
+    if (form5_) form5_->Command1->setEnabled(enabled);
 }
 
 }  // namespace tw::ui

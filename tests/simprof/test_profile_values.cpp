@@ -36,7 +36,7 @@ Matrix<float> table(const std::vector<std::vector<float>>& rows) {
 
 RunContext measured_by(std::int16_t measure, std::int16_t species) {
     RunContext run;
-    run.MeasureIndex = measure;
+    run.MeasureIndex = Measure{measure};
     run.NumVars = run.NumCols = species;
     return run;
 }
