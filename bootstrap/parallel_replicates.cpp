@@ -7,6 +7,7 @@
 #include "bootstrap/random_source.h"
 #include "bootstrap/replicate_inputs.h"
 #include "bootstrap/replicate_streams.h"
+#include "run/seed_text.h"
 
 namespace tw {
 
@@ -236,8 +237,11 @@ unsigned bootstrap_thread_count(const RunSettings& settings) {
 }
 
 LoopResult run_test_loop_on_threads(RunContext& ctx, Host& host, const TestSettings& settings) {
-    const std::uint64_t seed = test_seed(ctx.settings.random_seed);
+    const SeedEntry chosen = chosen_seed(ctx.settings);
+    const std::uint64_t seed = chosen.source == SeedSource::Typed ? chosen.value : test_seed(0);
     const unsigned threads = bootstrap_thread_count(ctx.settings);
+    ctx.SeedUsed = seed;
+    ctx.ThreadsUsed = threads;
     if (threads <= 1) {
         SequentialAttempts attempts(ctx, host, seed);
         return run_test_loop(ctx, host, settings, attempts);

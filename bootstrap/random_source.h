@@ -28,7 +28,8 @@ class RandomSource {
 
 // The seed of one whole test: a fixed seed (non-zero) repeats the test draw
 // for draw; 0 takes one from the high-resolution clock, so every test of a
-// session draws afresh.
+// session draws afresh. A seed from the clock lies in 1..kLargestClockSeed.
+inline constexpr std::uint64_t kLargestClockSeed = 999'999'999;
 std::uint64_t test_seed(std::uint64_t fixed_seed);
 
 }  // namespace tw

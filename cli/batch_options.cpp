@@ -120,6 +120,11 @@ const std::vector<OptionSpec>& option_specs() {
          [](BatchOptions& o, const std::string& v) {
              o.settings.bootstrap_threads = static_cast<unsigned>(whole_number("threads", v, 0));
          }},
+        {"export", true,
+         [](BatchOptions& o, const std::string& v) {
+             if (v.empty()) throw UsageError{"--export needs a file name prefix"};
+             o.export_prefix = v;
+         }},
         {"no-bootstrap", false,
          [](BatchOptions& o, const std::string&) { o.run_bootstrap = false; }},
         {"report", true,

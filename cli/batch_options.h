@@ -17,6 +17,7 @@ struct BatchOptions {
     bool answer_yes = false;    // answer Yes to every data warning question
     bool quiet = false;         // no progress on standard error
     bool run_bootstrap = true;  // false: stop after the observed run
+    std::string export_prefix;  // --export: the results files' prefix; empty: none
     bool help = false;
     bool version = false;
 };

@@ -1,10 +1,13 @@
 #include "cli/batch_run.h"
 
+#include <chrono>
+
 #include "bootstrap/random_source.h"
 #include "bootstrap/test_linkages.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
 #include "cluster/observed_run.h"
+#include "export/export_results.h"
 
 namespace tw::batch {
 
@@ -102,8 +105,14 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
         err << kName << "File Error: The file \"" << failed << "\" cannot be created or written.\n";
         return ExitCode::OutputFailed;
     }
-    // Further formats of the results would be written here, from ctx, once
-    // the run's own files are in place.
+    // The exports read the finished run, once its own files are in place.
+    if (!options.export_prefix.empty() && options.run_bootstrap &&
+        export_results(ctx, host, options.export_prefix, std::chrono::system_clock::now()) !=
+            Outcome::Completed) {
+        if (const auto& m = host.last_message())
+            err << kName << m->title << ": " << m->text << '\n';
+        return ExitCode::OutputFailed;
+    }
     return ExitCode::Done;
 }
 

@@ -6,6 +6,7 @@
 // (recreate_for_run); the program-wide items below survive it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,12 @@ struct RunContext : ReplicateInputs {
     RunStage Stage = RunStage::Idle;        // how far the run, and its report, have got
     // 1..NumGroups-1 after a similarity profile test; empty otherwise.
     std::vector<ProfileLinkRecord> ProfileLinks;
+
+    // How the bootstrap test drew, so that it can be repeated: the seed it
+    // started from (typed, fixed or taken from the clock; empty until a test
+    // has drawn) and the threads that drew its replicates.
+    std::optional<std::uint64_t> SeedUsed;
+    unsigned ThreadsUsed = 0;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed

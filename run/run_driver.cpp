@@ -9,6 +9,7 @@
 #include "run/input_file.h"
 #include "run/questions.h"
 #include "run/report_header.h"
+#include "run/seed_text.h"
 #include "run/text_number.h"
 #include "run/transform.h"
 
@@ -58,6 +59,10 @@ void take_data_options(RunContext& ctx) {
         throw RunError("Constant Error", "The constant \"" + s.constant_text +
                                              "\" is too large for the program's numbers.");
     }
+    // A seed the test could not use is refused before anything is shown or
+    // written, not after the dendrogram has been drawn.
+    if (read_seed_text(s.seed_text).source == SeedSource::Invalid)
+        throw RunError("Random Seed", seed_problem_message(s.seed_text));
     ctx.TransformCode = s.transform_ln       ? kLnTransform
                         : s.transform_binary ? kBinaryTransform
                                              : kNoTransform;

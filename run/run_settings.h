@@ -38,9 +38,11 @@ struct RunSettings {
     bool sqr_sim = false;
     std::string alpha_text = "0.05";  // Alpha_level
     std::string boot_text = "10";     // Text1 "Number of bootstrap samples to use:"
+    std::string seed_text;            // Seed "Random seed (blank: from the clock):"
 
-    // Seed of the bootstrap's random generator; 0 seeds it from the clock when
-    // the test starts. Tests and scripted sessions fix it for repeatable counts.
+    // A seed fixed outside the windows: tests and scripted sessions set it for
+    // repeatable counts, and it wins over seed_text; 0 leaves the choice to
+    // seed_text (see seed_text.h).
     std::uint64_t random_seed = 0;
 
     // Threads that draw bootstrap replicates; 0 uses every core. The counts

@@ -4,6 +4,7 @@
 #include "bootstrap/random_source.h"
 #include "bootstrap/test_settings.h"
 #include "run/number_format.h"
+#include "run/seed_text.h"
 #include "run/text_number.h"
 
 namespace tw {
@@ -13,7 +14,10 @@ ProfileSettings read_profile_settings(const RunContext& ctx) {
     s.permutations = whole_number_setting(ctx.settings.permutations_text);
     s.alpha_text = ctx.settings.alpha_text;
     s.alpha = static_cast<float>(leading_number(s.alpha_text));
-    s.seed = test_seed(ctx.settings.random_seed);
+    // The linkage window's seed box fixes the permutations as it fixes the
+    // bootstrap's draws; blank takes a seed from the clock.
+    const SeedEntry chosen = chosen_seed(ctx.settings);
+    s.seed = chosen.source == SeedSource::Typed ? chosen.value : test_seed(0);
     s.threads = bootstrap_thread_count(ctx.settings);
     return s;
 }

@@ -16,6 +16,8 @@ Outcome run_test(RunContext& ctx, Host& host) {
     const ProfileSettings settings = read_profile_settings(ctx);
     if (auto problem = profile_settings_problem(settings))
         throw RunError("Similarity Profile Test", *problem);
+    ctx.SeedUsed = settings.seed;
+    ctx.ThreadsUsed = settings.threads;
 
     // As for the bootstrap: a second "Continue" while the windows are let in
     // would start a second test over the first one's results.

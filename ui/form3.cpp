@@ -87,6 +87,7 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     numbers->addRow(QStringLiteral("Number of bootstrap samples to use:"), Text1);
     Alpha_level->setMaximumWidth(100);
     Text1->setMaximumWidth(100);
+    add_seed_box(numbers);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Command1);
@@ -108,6 +109,7 @@ void Form3::read_settings(RunSettings& s) const {
     s.sqr_sim = Sqr_sim->isChecked();
     s.alpha_text = Alpha_level->text().toStdString();
     s.boot_text = Text1->text().toStdString();
+    s.seed_text = Seed->text().toStdString();
     read_test_choice(s);
 }
 
@@ -144,6 +146,15 @@ void Form3::on_TestMethod_toggled() {
     // Only the similarity profile test permutes; the bootstrap's number of
     // samples stays where the design puts it.
     Permutations->setEnabled(TestMethod[1]->isChecked());
+}
+
+void Form3::add_seed_box(QFormLayout* numbers) {
+    // Blank by default: each test draws afresh unless the user fixes the
+    // seed, for instance to repeat a test from its run record.
+    Seed = new QLineEdit(this);
+    Seed->setObjectName(QStringLiteral("Seed"));
+    Seed->setMaximumWidth(180);
+    numbers->addRow(QStringLiteral("Random seed (blank: from the clock):"), Seed);
 }
 
 void Form3::on_LINK_METH_clicked(int) {

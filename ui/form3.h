@@ -13,6 +13,7 @@
 #include "run/run_settings.h"
 
 class QCheckBox;
+class QFormLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,7 @@ class Form3 : public QWidget {
     QLineEdit* Alpha_level;
     QLineEdit* Text1;
     QPushButton* Command1;
+    QLineEdit* Seed;  // "Random seed (blank: from the clock):"
 
     // The significance test run from the dendrogram window.
     std::array<QRadioButton*, 2> TestMethod;
@@ -54,6 +56,8 @@ class Form3 : public QWidget {
   private:
     QWidget* build_test_choice();
     void read_test_choice(RunSettings& settings) const;
+    // The bootstrap's seed box, below the bootstrap settings.
+    void add_seed_box(QFormLayout* numbers);
 
     Session& session_;
 };

@@ -1,12 +1,15 @@
 #include "ui/form5.h"
 
+#include <QBrush>
 #include <QCloseEvent>
+#include <QColor>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTableWidgetItem>
 #include <QVBoxLayout>
 
 #include "ui/key_relay.h"
@@ -58,6 +61,7 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     layout->addLayout(alpha);
     layout->addWidget(Line1);
     layout->addWidget(build_details_panel(), 1);
+    layout->addLayout(make_export_row());
     resize(820, 680);
 
     connect(Command1, &QPushButton::clicked, this, &FORM5::on_Command1_clicked);
@@ -66,6 +70,81 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
 }
 
 FORM5::~FORM5() = default;
+
+QLayout* FORM5::make_export_row() {
+    SeedUsed = new QLabel(this);
+    SeedUsed->setObjectName(QStringLiteral("SeedUsed"));
+    SeedUsed->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    UncertainNote = new QLabel(
+        QStringLiteral("Shaded rows: P is close to alpha, more bootstrap samples could change "
+                       "the verdict."),
+        this);
+    UncertainNote->setObjectName(QStringLiteral("UncertainNote"));
+    UncertainNote->setWordWrap(true);
+    UncertainNote->hide();
+    Export = new QPushButton(QStringLiteral("Export..."), this);
+    Export->setObjectName(QStringLiteral("Export"));
+    Export->setEnabled(false);
+    connect(Export, &QPushButton::clicked, this, &FORM5::on_Export_clicked);
+
+    auto* labels = new QVBoxLayout;
+    labels->addWidget(SeedUsed);
+    labels->addWidget(UncertainNote);
+    auto* row = new QHBoxLayout;
+    row->addLayout(labels, 1);
+    row->addWidget(Export, 0, Qt::AlignBottom);
+    return row;
+}
+
+void FORM5::show_results_complete(const QString& seed_used,
+                                  const std::vector<int>& uncertain_rows) {
+    SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
+    Export->setEnabled(true);
+    UncertainNote->setVisible(!uncertain_rows.empty());
+    // The grid's text colour belongs to the whole grid; an uncertain verdict
+    // is marked by its row's background instead.
+    const QBrush shade(QColor(255, 236, 179));
+    const QString tip = QStringLiteral(
+        "P lies within two standard errors of alpha: more bootstrap samples could change "
+        "this verdict.");
+    for (int row : uncertain_rows) {
+        const int r = row - 1;  // the heading row is the table's header
+        if (r < 0 || r >= Grid_out->rowCount()) continue;
+        for (int c = 0; c < Grid_out->columnCount(); ++c) {
+            QTableWidgetItem* item = Grid_out->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                Grid_out->setItem(r, c, item);
+            }
+            item->setBackground(shade);
+            item->setToolTip(tip);
+            item->setData(Qt::UserRole, QStringLiteral("uncertain"));
+        }
+    }
+}
+
+void FORM5::clear_results_complete() {
+    SeedUsed->clear();
+    Export->setEnabled(false);
+    clear_uncertain_rows();
+}
+
+void FORM5::clear_uncertain_rows() {
+    UncertainNote->hide();
+    for (int r = 0; r < Grid_out->rowCount(); ++r) {
+        for (int c = 0; c < Grid_out->columnCount(); ++c) {
+            if (QTableWidgetItem* item = Grid_out->item(r, c)) {
+                item->setBackground(QBrush());
+                item->setToolTip(QString());
+                item->setData(Qt::UserRole, QVariant());
+            }
+        }
+    }
+}
+
+void FORM5::on_Export_clicked() {
+    session_.export_results_chosen();
+}
 
 void FORM5::on_Command1_clicked() {
     session_.finish();

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -11,6 +12,7 @@ class QPushButton;
 class QSplitter;
 class QTableWidget;
 class QFrame;
+class QLayout;
 
 namespace tw {
 struct RunContext;
@@ -45,17 +47,27 @@ class FORM5 : public QWidget {
     QPushButton* ShowReport;  // "Report..."
     void show_linkage_details(const RunContext& ctx);
     void clear_linkage_details();
+    // The results out: the seed the test used, "Export..." once the results
+    // are complete, and the rows whose verdict more replicates could change.
+    QLabel* SeedUsed;
+    QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
+    QPushButton* Export;
+    void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
+    void clear_results_complete();
+    void clear_uncertain_rows();
 
   private slots:
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
     void on_ShowReport_clicked();
+    void on_Export_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QSplitter* build_details_panel();
+    QLayout* make_export_row();
 
     Session& session_;
     std::unique_ptr<GridAdapter> grid_;

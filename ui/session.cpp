@@ -2,20 +2,26 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <chrono>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
 #include "cluster/observed_run.h"
+#include "export/export_results.h"
+#include "export/results_csv.h"
 #include "figure/figure_source.h"
 #include "run/entry_point.h"
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"
+#include "ui/file_chooser.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -201,6 +207,8 @@ void Session::run_analysis() {
     form2().read_settings(settings);
     form3().read_settings(settings);
     settings.random_seed = random_seed_;
+    results_complete_ = false;
+    if (form5_) form5_->clear_results_complete();
     const Outcome outcome = guarded([&] {
         ctx_.settings = settings;
         return tw::run_analysis(ctx_, *host_);
@@ -217,7 +225,10 @@ void Session::test_linkages() {
     form2().PicBox1->setFocus();
     if (!bootstrap_confirmed()) return;
     const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
-    if (outcome == Outcome::Completed) show_publication_results(true);
+    if (outcome == Outcome::Completed) {
+        show_publication_results(true);
+        results_completed();
+    }
 }
 
 bool Session::bootstrap_confirmed() {
@@ -258,6 +269,31 @@ void Session::show_run_report() {
     run_report_window_->raise();
 }
 
+void Session::results_completed() {
+    results_complete_ = true;
+    std::vector<int> uncertain;
+    for (std::int32_t link = 1; link <= ctx_.NumGroups - 1; ++link)
+        if (linkage_uncertain(ctx_, link)) uncertain.push_back(link);
+    const QString seed =
+        ctx_.SeedUsed ? QString::number(static_cast<qulonglong>(*ctx_.SeedUsed)) : QString();
+    form5().show_results_complete(seed, uncertain);
+}
+
+void Session::export_results_chosen() {
+    if (!results_complete_) return;
+    // The exports start beside the run's other files (CLUSTER.LST, SIGLIST.TXT).
+    const QString chosen = choose_file(&form5(), QStringLiteral("Export results: file name prefix"),
+                                       FileUse::Save, QString(), QDir::currentPath());
+    if (chosen.isEmpty()) return;
+    export_results(export_prefix(chosen.toStdString()));
+}
+
+Outcome Session::export_results(const std::string& prefix) {
+    if (!results_complete_) return Outcome::Failed;
+    return guarded(
+        [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
+}
+
 void Session::finish() {
     const Outcome outcome = guarded([&] {
         finish_run(ctx_, *host_);
@@ -265,6 +301,7 @@ void Session::finish() {
     });
     if (outcome != Outcome::Completed) return;
     if (form5_) form5_->clear_linkage_details();
+    if (form5_) form5_->clear_uncertain_rows();  // the grid's rows are blank now
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
 }

@@ -78,6 +78,13 @@ class Session : public QObject {
     bool end_requested() const { return end_requested_ && !ended_; }
     bool ended() const { return ended_; }
 
+    // "Export..." on FORM5: asks for a file name prefix, then writes the
+    // results files; export_results writes them under `prefix` without
+    // asking. Both need complete results.
+    void export_results_chosen();
+    Outcome export_results(const std::string& prefix);
+    bool results_complete() const { return results_complete_; }
+
     // Fixed seed for the bootstrap (0: from the clock), for repeatable sessions.
     void set_random_seed(std::uint64_t seed) { random_seed_ = seed; }
 
@@ -100,6 +107,7 @@ class Session : public QObject {
     bool bootstrap_confirmed();
     void update_start_buttons();
     void show_publication_results(bool tested);
+    void results_completed();
     bool any_window_visible(const QWidget* except) const;
     QWidget* window_widget(Window window, bool create);
 
@@ -118,6 +126,7 @@ class Session : public QObject {
     bool end_requested_ = false;
     bool ended_ = false;
     std::uint64_t random_seed_ = 0;
+    bool results_complete_ = false;
 };
 
 }  // namespace tw::ui

@@ -262,4 +262,24 @@ TEST(BatchExit, SeedFromTheClockIsPrintedAndRepeatsTheRun) {
     EXPECT_EQ(file_in(again, "r.txt"), file_in(first, "r.txt"));
 }
 
+
+// --export writes the results files beside the run's own; a prefix that
+// cannot be written is named, with its own exit status.
+TEST(BatchExit, ExportWritesTheResultsFilesOrNamesTheOneThatFailed) {
+    const std::string folder = fresh_folder("export");
+    const Ran ran = run_batch(
+        folder, {"--quiet", "--seed", "5", "--report", "r.txt", "--export", "lake", lake()});
+    ASSERT_EQ(ran.status, kDone) << ran.err;
+    for (const char* name :
+         {"lake.nwk", "lake.members.csv", "lake.results.csv", "lake.linkage.csv", "lake.run.json"})
+        EXPECT_TRUE(exists_in(folder, name)) << name;
+    EXPECT_NE(file_in(folder, "lake.run.json").find("\"seed\": 5,"), std::string::npos);
+
+    const Ran failed = run_batch(
+        fresh_folder("export-failed"),
+        {"--quiet", "--seed", "5", "--report", "r.txt", "--export", "missing/lake", lake()});
+    EXPECT_EQ(failed.status, kOutputFailed);
+    EXPECT_NE(failed.err.find("missing/lake.nwk"), std::string::npos) << failed.err;
+}
+
 }  // namespace tw::test

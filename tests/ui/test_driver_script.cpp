@@ -65,6 +65,16 @@ TEST(DriverScript, EveryVerbIsRecognised) {
     EXPECT_FALSE(s.commands[9].is_user_action());
 }
 
+// A folder or file name with blanks is one prefix.
+TEST(DriverScript, ExportTakesTheRestOfTheLineAsItsPrefix) {
+    const Script s = parse_script("export results/lake run 2\n");
+    ASSERT_FALSE(s.error);
+    ASSERT_EQ(s.commands.size(), 1u);
+    EXPECT_EQ(s.commands[0].verb, Verb::Export);
+    EXPECT_EQ(s.commands[0].text, "results/lake run 2");
+    EXPECT_FALSE(s.commands[0].is_user_action());
+}
+
 struct BadLine {
     const char* name;
     const char* script;
@@ -96,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"unknown_answer", "answer maybe\n", 1, "unknown answer"},
         BadLine{"answer_all_without_cancel", "answer-all cancel\n", 1, "unknown answer"},
         BadLine{"grab_without_file", "grab Form4\n", 1, "missing file name"},
-        BadLine{"negative_seed", "seed -3\n", 1, "bad seed"}),
+        BadLine{"negative_seed", "seed -3\n", 1, "bad seed"},
+        BadLine{"export_without_prefix", "export\n", 1, "missing file name prefix"}),
     [](const ::testing::TestParamInfo<BadLine>& p) { return std::string(p.param.name); });
 
 }  // namespace

@@ -48,6 +48,7 @@ const std::map<std::string_view, Verb>& verbs() {
         {"dump-text", Verb::DumpText},
         {"seed", Verb::Seed},
         {"save-picture", Verb::SavePicture},
+        {"export", Verb::Export},
     };
     return v;
 }
@@ -166,6 +167,10 @@ std::string parse_line(std::string_view rest, Command& c) {
             }
             return "";
         }
+        case Verb::Export:
+            // The prefix is the rest of the line: folder names may hold blanks.
+            c.text = std::string(rest);
+            return c.text.empty() ? "missing file name prefix" : "";
     }
     return "unknown verb";
 }

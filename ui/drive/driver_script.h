@@ -19,6 +19,8 @@
 //   save-picture FILE               Form4's "Save picture..." without its dialogs:
 //                                   the view shown, SVG, PDF or PNG (300 dpi) by
 //                                   the file's extension
+//   export PREFIX                   FORM5's "Export..." without its dialog
+//                                   (the rest of the line is the prefix)
 
 #include <optional>
 #include <string>
@@ -45,6 +47,7 @@ enum class Verb {
     DumpText,
     Seed,
     SavePicture,
+    Export,
 };
 
 // WINDOW, WINDOW.CONTROL or WINDOW.CONTROL[INDEX].

@@ -221,6 +221,11 @@ void ScriptRunner::perform(const Command& c) {
         case Verb::Seed:
             session_.set_random_seed(c.seed);
             return;
+        case Verb::Export:
+            if (!session_.results_complete())
+                return fail(c, 3, QStringLiteral("the results are not complete"));
+            session_.export_results(c.text);
+            return;
         case Verb::DumpGrid: {
             QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
             if (!w) return fail(c, 3, QStringLiteral("window FORM5 is not open"));

@@ -1,0 +1,42 @@
+#include "export/members_csv.h"
+
+#include <algorithm>
+
+#include "export/csv_row.h"
+
+namespace tw {
+
+namespace {
+
+std::size_t at(std::int32_t i) {
+    return static_cast<std::size_t>(i);
+}
+
+// The identifier the report's station list prints for a group: that of the
+// first dendrogram position labelled like the group's first station (empty
+// when no cluster was formed, as with a single group).
+std::string cluster_of(const RunContext& ctx, const std::string& first_station) {
+    if (ctx.Label.empty()) return std::string();
+    const std::int32_t positions = std::min(ctx.NumGroups, ctx.Label.last_row());
+    for (std::int32_t p = 1; p <= positions; ++p)
+        if (ctx.Label(p, 1) == first_station) return ctx.Label(p, 2);
+    return std::string();
+}
+
+}  // namespace
+
+std::string members_csv(const RunContext& ctx) {
+    std::string out = csv_row({"station", "station_label", "group", "group_label", "cluster"});
+    std::int32_t station = 1;
+    for (std::int32_t g = 1; g <= ctx.NumGroups && station <= ctx.NumRows; ++g) {
+        const std::string cluster = cluster_of(ctx, ctx.StationLabel[at(station)]);
+        for (std::int32_t s = 0; s < ctx.RepCount[at(g)] && station <= ctx.NumRows; ++s) {
+            out += csv_row({std::to_string(station), ctx.StationLabel[at(station)],
+                            std::to_string(g), ctx.GroupLabel[at(g)], cluster});
+            ++station;
+        }
+    }
+    return out;
+}
+
+}  // namespace tw

@@ -1,0 +1,79 @@
+#include "export/methods_paragraph.h"
+
+#include <algorithm>
+#include <set>
+
+#include "export/method_names.h"
+#include "export/number_text.h"
+#include "run/transform.h"
+
+#ifndef TARNWICK_VERSION
+#define TARNWICK_VERSION "unknown"
+#endif
+
+namespace tw {
+
+namespace {
+
+std::string plural(std::int64_t count, const std::string& one, const std::string& many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string grouping(const RunContext& ctx) {
+    std::string text = ctx.NumGroups < ctx.NumRows
+                           ? "The " + plural(ctx.NumRows, "station", "stations") +
+                                 " were averaged within " +
+                                 plural(ctx.NumGroups, "replicate group", "replicate groups")
+                           : "Each of the " + plural(ctx.NumRows, "station", "stations") +
+                                 " formed a group of its own";
+    if (ctx.MultConstant != 1.0f)
+        text += ", after multiplying every abundance by " + shortest_text(ctx.MultConstant);
+    if (ctx.TransformCode == kLnTransform) text += "; the group means were transformed to ln(X+1)";
+    if (ctx.TransformCode == kBinaryTransform)
+        text += "; the group means were reduced to presence/absence";
+    return text;
+}
+
+std::string test(const RunContext& ctx) {
+    if (ctx.settings.test_method == TestMethod::Simprof) {
+        std::string text = "each linkage was tested with a similarity profile test of " +
+                           ctx.settings.permutations_text + " permutations";
+        if (ctx.SeedUsed) text += " (seed " + std::to_string(*ctx.SeedUsed) + ")";
+        return text + ", alpha " + ctx.settings.alpha_text;
+    }
+    std::string text = "each linkage was tested with " +
+                       plural(ctx.NumBoot, "bootstrap replicate", "bootstrap replicates") +
+                       " of its pooled stations";
+    if (ctx.SeedUsed) text += " (seed " + std::to_string(*ctx.SeedUsed) + ")";
+    text += ", alpha " + ctx.settings.alpha_text +
+            ": a linkage was significant when at most that proportion of its replicates "
+            "joined at or beyond the observed level, and linkages containing a significant "
+            "linkage were not tested";
+    return text;
+}
+
+}  // namespace
+
+std::int32_t cluster_count(const RunContext& ctx) {
+    if (ctx.Label.empty()) return 0;
+    std::set<std::string> identifiers;
+    const std::int32_t positions = std::min(ctx.NumGroups, ctx.Label.last_row());
+    for (std::int32_t p = 1; p <= positions; ++p)
+        if (!ctx.Label(p, 2).empty()) identifiers.insert(ctx.Label(p, 2));
+    return static_cast<std::int32_t>(identifiers.size());
+}
+
+std::string methods_paragraph(const RunContext& ctx) {
+    const MeasureOfRun measure = measure_of_run(ctx);
+    std::string text = "Analysed with TARNWICK " TARNWICK_VERSION ". " + grouping(ctx) + "; " +
+                       measure.name + " (" + measure.kind() +
+                       (ctx.SquaredFlag == 1 ? ", squared" : "") + "); " + linkage_name(ctx) +
+                       "; " + test(ctx) + ".";
+    const std::int32_t clusters = cluster_count(ctx);
+    if (clusters > 0)
+        text += " The significant linkages cut the hierarchy into " +
+                plural(clusters, "cluster", "clusters") + ".";
+    return text;
+}
+
+}  // namespace tw

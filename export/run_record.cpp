@@ -1,0 +1,149 @@
+#include "export/run_record.h"
+
+#include <ctime>
+#include <filesystem>
+
+#include "export/json_writer.h"
+#include "export/method_names.h"
+#include "export/methods_paragraph.h"
+#include "export/sha256.h"
+#include "run/seed_text.h"
+#include "run/text_number.h"
+
+#ifndef TARNWICK_VERSION
+#define TARNWICK_VERSION "unknown"
+#endif
+
+namespace tw {
+
+namespace {
+
+std::string output_mode_name(OutputMode mode) {
+    switch (mode) {
+        case OutputMode::Screen:
+            return "screen";
+        case OutputMode::Printer:
+            return "printer";
+        case OutputMode::File:
+            return "file";
+    }
+    return "file";
+}
+
+std::string full_path(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.lexically_normal().string();
+}
+
+// Form2, "I/O and Data Options", as the user left it.
+JsonObject options_window(const RunSettings& s) {
+    JsonObject o(2);
+    o.text("input_file", s.input_file)
+        .text("output_mode", output_mode_name(s.output_mode))
+        .text("output_file", s.output_file)
+        .boolean("multiply_by_constant", s.multiply)
+        .text("constant", s.constant_text)
+        .boolean("transform_ln_x_plus_1", s.transform_ln)
+        .boolean("transform_binary", s.transform_binary)
+        .boolean("print_average_matrix", s.print_average)
+        .text("average_matrix_file", s.average_file)
+        .boolean("bypass_format_check", s.bypass_check)
+        .boolean("output_similarity_matrix", s.sim_matrix)
+        .boolean("output_all_similarity_matrices", s.all_matrix)
+        .text("cluster_list_from_level", s.savelinks_text);
+    return o;
+}
+
+// Form3, "Similarity Index and Linkage Method", as the user left it.
+JsonObject linkage_window(const RunSettings& s) {
+    JsonObject o(2);
+    o.integer("measure_entry", s.resmx)
+        .integer("linkage_entry", s.link_meth)
+        .boolean("square_similarity_values", s.sqr_sim)
+        .text("alpha_level", s.alpha_text)
+        .text("bootstrap_samples", s.boot_text)
+        .text("random_seed", s.seed_text)
+        .text("test_method",
+              s.test_method == TestMethod::Simprof ? "similarity profile" : "bootstrap")
+        .text("permutations", s.permutations_text);
+    return o;
+}
+
+JsonObject settings(const RunContext& ctx) {
+    JsonObject o(1);
+    o.object("options_window", options_window(ctx.settings))
+        .object("linkage_window", linkage_window(ctx.settings));
+    return o;
+}
+
+JsonObject data_file(const RunContext& ctx) {
+    JsonObject o(1);
+    o.text("path", full_path(ctx.settings.input_file))
+        .text_or_null("sha256", file_sha256(ctx.settings.input_file))
+        .text("title", ctx.DataTitle);
+    return o;
+}
+
+JsonObject counts(const RunContext& ctx) {
+    JsonObject o(1);
+    o.integer("stations", ctx.NumRows)
+        .integer("species", ctx.NumCols)
+        .integer("groups", ctx.NumGroups)
+        .integer("clusters", cluster_count(ctx));
+    return o;
+}
+
+JsonObject bootstrap(const RunContext& ctx) {
+    JsonObject o(1);
+    o.integer("replicates_per_linkage", ctx.NumBoot)
+        .text("alpha_text", ctx.settings.alpha_text)
+        .number("alpha", static_cast<float>(leading_number(ctx.settings.alpha_text)));
+    if (ctx.SeedUsed)
+        o.unsigned_integer("seed", *ctx.SeedUsed);
+    else
+        o.text_or_null("seed", std::nullopt);
+    const bool from_clock = chosen_seed(ctx.settings).source != SeedSource::Typed;
+    o.boolean("seed_from_clock", from_clock).integer("threads", ctx.ThreadsUsed);
+    return o;
+}
+
+// The check leaves the replicate sequence it saw; a key pressed on the
+// options window's Continue skips the check without ticking the by-pass.
+bool format_check_ran(const RunContext& ctx) {
+    return !ctx.settings.bypass_check && !ctx.ReplicateSequenceText.empty();
+}
+
+}  // namespace
+
+std::string utc_timestamp(std::chrono::system_clock::time_point when) {
+    const std::time_t t = std::chrono::system_clock::to_time_t(when);
+    std::tm parts{};
+    gmtime_r(&t, &parts);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
+    return text;
+}
+
+std::string run_record_json(const RunContext& ctx, const LevelConversion& conversion,
+                            std::chrono::system_clock::time_point made) {
+    const MeasureOfRun measure = measure_of_run(ctx);
+    JsonObject record;
+    record.text("program", "TARNWICK")
+        .text("version", TARNWICK_VERSION)
+        .text("made", utc_timestamp(made))
+        .object("data_file", data_file(ctx))
+        .object("settings", settings(ctx))
+        .text("measure", measure.name)
+        .text("measure_kind", measure.kind())
+        .boolean("squared", ctx.SquaredFlag == 1)
+        .text("linkage", linkage_name(ctx))
+        .boolean("format_check_ran", format_check_ran(ctx))
+        .object("counts", counts(ctx))
+        .object("bootstrap", bootstrap(ctx))
+        .text("level_conversion", conversion.description())
+        .text("methods", methods_paragraph(ctx));
+    return record.str() + "\n";
+}
+
+}  // namespace tw

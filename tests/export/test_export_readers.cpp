@@ -1,0 +1,122 @@
+// The exports of whole runs, read back by scipy and Biopython as a user's
+// script would read them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "bootstrap/p_value.h"
+#include "export_fixture.h"
+
+namespace tw::test {
+namespace {
+
+// Eight stations in four pairs whose labels need Newick's quoting rules;
+// the first of each pair names its group.
+constexpr const char* kAwkwardLabels =
+    "\"Awkward labels\"\r\n"
+    "8, 3\r\n"
+    "\"STATION\",\"Sp1\",\"Sp2\",\"Sp3\"\r\n"
+    "\"St A\" 10 2 0\r\n"
+    "\"O'Brien\" 9 3 1\r\n"
+    "\"a,b (x)\" 1 8 4\r\n"
+    "\"c:d\" 2 7 5\r\n"
+    "\"semi;colon\" 0 1 9\r\n"
+    "\"[br]\" 1 0 8\r\n"
+    "\"under_score\" 5 5 5\r\n"
+    "\"plain\" 6 4 5\r\n"
+    "4\r\n"
+    "2 2 2 2\r\n";
+
+std::vector<std::int32_t> members_of(const RunContext& ctx, std::int32_t link) {
+    std::vector<std::int32_t> list;
+    ctx.LinkMembers.list(link, list);
+    list.erase(list.begin());  // entry 0 is unused
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+struct Combination {
+    const char* name;
+    int resmx;      // measure entry
+    int link_meth;  // linkage entry
+};
+
+class LinkageMatrix : public ::testing::TestWithParam<Combination> {};
+
+// Distances and similarities, and a centroid method whose levels need not
+// grow: scipy must take every one of them and find the right groups under
+// every row.
+TEST_P(LinkageMatrix, ScipyAcceptsItAndEachRowHoldsTheLinkagesGroups) {
+    const ExportedRun exported(example_path("estuary_transect.txt"), GetParam().resmx,
+                               GetParam().link_meth);
+    const RunContext& ctx = exported.ctx();
+    const auto lines = read_back("linkage", exported.prefix);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(ctx.NumGroups));
+    EXPECT_EQ(lines[0], (Fields{"drawn", std::to_string(ctx.NumGroups)}));
+    for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
+        std::string want;
+        for (std::int32_t g : members_of(ctx, link))
+            want += (want.empty() ? "" : " ") + std::to_string(g - 1);
+        EXPECT_EQ(lines[static_cast<std::size_t>(link)],
+                  (Fields{"row", std::to_string(link - 1), want}))
+            << "linkage " << link;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, LinkageMatrix,
+                         ::testing::Values(Combination{"EuclideanUPGMA", 0, 4},
+                                           Combination{"BrayCurtisSingle", 1, 0},
+                                           Combination{"CorrelationUPGMCentroid", 2, 5},
+                                           Combination{"JaccardComplete", 4, 1}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(NewickTree, BioPhyloReadsEveryAwkwardLabelOfABinaryTree) {
+    const ExportedRun exported(write_input_file("awkward.txt", kAwkwardLabels), 1, 4);
+    const auto lines = read_back("newick", exported.prefix);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], (Fields{"tips", "4"}));
+    EXPECT_EQ(lines[1], (Fields{"binary", "yes"}));
+
+    std::set<std::string> tips;
+    for (const Fields& line : lines)
+        if (line[0] == "tip") tips.insert(line.at(1));
+    EXPECT_EQ(tips, (std::set<std::string>{"St A", "a,b (x)", "semi;colon", "under_score"}));
+}
+
+// Every internal node names its tips and carries the P of the linkage that
+// joined exactly those groups, as the results show it.
+TEST(NewickTree, InternalNodesCarryTheTestedLinkagesP) {
+    const ExportedRun exported(write_input_file("awkward.txt", kAwkwardLabels), 1, 4);
+    const RunContext& ctx = exported.ctx();
+    std::vector<Fields> nodes;
+    for (Fields& line : read_back("newick", exported.prefix))
+        if (line[0] == "node") nodes.push_back(line);
+    ASSERT_EQ(nodes.size(), static_cast<std::size_t>(ctx.NumGroups - 1));
+
+    int labelled = 0;
+    for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
+        std::vector<std::string> labels;
+        for (std::int32_t g : members_of(ctx, link)) labels.push_back(ctx.GroupLabel[g]);
+        std::sort(labels.begin(), labels.end());
+        std::string tips;
+        for (const std::string& l : labels) tips += (tips.empty() ? "" : " ") + l;
+        const auto node = std::find_if(nodes.begin(), nodes.end(),
+                                       [&](const Fields& f) { return f.at(2) == tips; });
+        ASSERT_NE(node, nodes.end()) << "no node holds " << tips;
+        const float count = ctx.LinkStat[link];
+        if (count < 0.0f) {
+            EXPECT_EQ(node->at(1), "") << "untested linkage " << link;
+            continue;
+        }
+        ++labelled;
+        EXPECT_FLOAT_EQ(std::stof(node->at(1)), p_value(count, ctx.NumBoot)) << "linkage " << link;
+    }
+    EXPECT_GT(labelled, 0);
+}
+
+}  // namespace
+}  // namespace tw::test
