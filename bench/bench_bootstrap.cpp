@@ -24,6 +24,7 @@
 #include "bootstrap/parallel_replicates.h"
 #include "bootstrap/test_linkages.h"
 #include "cluster/routine.h"
+#include "resemblance/measure.h"
 #include "run/averaging.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
@@ -71,7 +72,7 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std:
     ctx.LinkLevel.assign(rows, 0.0f);
     ctx.SIG.assign(rows, "");
     ctx.LinkStat.assign(rows, 0.0f);
-    ctx.MeasureIndex = 2;
+    ctx.MeasureIndex = tw::Measure::BrayCurtis;
     ctx.LinkageIndex = 5;
     fill_data(ctx, same_community);
 

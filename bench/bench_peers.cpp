@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "cluster/agglomerate.h"
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     ctx.NumVars = s;
-    ctx.MeasureIndex = static_cast<std::int16_t>(std::atoi(argv[2]));
+    ctx.MeasureIndex = tw::Measure{static_cast<std::int16_t>(std::atoi(argv[2]))};
     tw::ClusterOptions options;
     options.method = tw::linkage_method(static_cast<std::int16_t>(std::atoi(argv[3])));
     options.sized_for = n;

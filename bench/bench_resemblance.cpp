@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
@@ -49,7 +50,8 @@ double best_seconds(tw::RunContext& ctx, const tw::Matrix<float>& x, std::int16_
             tw::compute_resemblance(ctx, host, w, x, x.last_row(), run_mode, flag);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         if (exit != tw::RoutineExit::Normal) {
-            std::fprintf(stderr, "measure %d did not end normally\n", ctx.MeasureIndex);
+            std::fprintf(stderr, "measure %d did not end normally\n",
+                         static_cast<int>(ctx.MeasureIndex));
             std::exit(1);
         }
         best = std::min(best, took.count());
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
         const double pairs = 0.5 * n * (n - 1.0);
         for (std::int16_t m = 1; m <= 8; ++m) {
             tw::RunContext ctx;
-            ctx.MeasureIndex = m;
+            ctx.MeasureIndex = tw::Measure{m};
             ctx.NumVars = kSpecies;
             const double observed = best_seconds(ctx, x, 1, repeats);
             const double replicate = best_seconds(ctx, x, 2, repeats);

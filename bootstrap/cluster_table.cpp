@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "run/code_page.h"
+
 namespace tw {
 
 std::int32_t ClusterTable::find(const std::string& label) const {
@@ -58,7 +60,10 @@ std::string cluster_identifier(std::int32_t k, std::int32_t cluster_count) {
     // Character codes stop at 255. Beyond that the cluster number itself
     // keeps the identifiers distinct and readable (B192, B193, ...).
     if (64 + k > 255) return "B" + std::to_string(k);
-    return std::string("B") + static_cast<char>(static_cast<unsigned char>(64 + k));
+    // Codes past 127 are characters of the Windows code page the program's
+    // older files come from, written in UTF-8 like every other text of the
+    // report, so that the report stays readable text.
+    return "B" + windows1252_char(static_cast<unsigned char>(64 + k));
 }
 
 }  // namespace tw

@@ -40,7 +40,9 @@ class ClusterTable {
 
 // The identifier of cluster k when there are `cluster_count` clusters: A..Z,
 // then AA..AZ; above 52 clusters every identifier is B followed by the
-// character 64 + k (BA for 1, and from 27 on characters that are not letters).
+// character 64 + k (BA for 1, and from 27 on characters that are not
+// letters): codes past 127 are those of the Windows code page, in UTF-8, and
+// past 255 the number k itself follows the B.
 std::string cluster_identifier(std::int32_t k, std::int32_t cluster_count);
 
 }  // namespace tw

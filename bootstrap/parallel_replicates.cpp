@@ -69,7 +69,7 @@ void ParallelAttempts::start_link(std::int32_t link, const SamplePool& pool,
     wake_at_ = 0;
     stop_ = false;
     for (Slot& slot : slots_) slot.ready = false;
-    poor_fit_warned_ = ctx_.PoorFitWarned == "T";
+    poor_fit_warned_ = ctx_.PoorFitWarned;
 
     // Small replicates take a few tens of microseconds, about what handing
     // one to another thread and back costs. The counts are the same either way.
@@ -106,7 +106,7 @@ ReplicateResult ParallelAttempts::attempt(std::int32_t number, std::int32_t atte
     // The workers left this attempt to the window thread: it asks a
     // question there, or reports the error it met.
     const ReplicateResult result = window_.attempt(number, attempt, flag);
-    poor_fit_warned_ = ctx_.PoorFitWarned == "T";
+    poor_fit_warned_ = ctx_.PoorFitWarned;
     return result;
 }
 
@@ -152,25 +152,27 @@ void ParallelAttempts::record(Worker& worker, std::int32_t number, Slot& slot) {
 }
 
 // Runs one attempt and records it; false when the window thread must run it.
+// Nothing may leave a worker thread: whatever fails here, an allocation for
+// the record included, the window thread runs the attempt again itself and
+// reports the failure there.
 bool ParallelAttempts::run_attempt(Worker& worker, std::int32_t number, std::int32_t attempt,
-                                   Slot& slot) {
-    worker.ctx.PoorFitWarned = poor_fit_warned_ ? "T" : "";
-    worker.ctx.ResampleRetries = kRetriesMeasureStart;
-    worker.host.capture_into(slot.messages, slot.link_table);
-    seed_replicate_stream(worker.stream, seed_, ReplicateId{link_, number, attempt});
-    std::string flag = "X";
-    ReplicateResult result;
+                                   Slot& slot) noexcept {
     try {
-        result = run_bootstrap_replicate(worker.ctx, worker.host, link_, *pool_, worker.stream,
-                                         worker.scratch, flag);
+        worker.ctx.PoorFitWarned = poor_fit_warned_;
+        worker.ctx.ResampleRetries = kRetriesMeasureStart;
+        worker.host.capture_into(slot.messages, slot.link_table);
+        seed_replicate_stream(worker.stream, seed_, ReplicateId{link_, number, attempt});
+        std::string flag = "X";
+        const ReplicateResult result = run_bootstrap_replicate(
+            worker.ctx, worker.host, link_, *pool_, worker.stream, worker.scratch, flag);
+        if (worker.host.asked() || result.exit == RoutineExit::Abandoned) return false;
+        RecordedAttempt done{result, flag == "R", RetryEffect::measured(worker.ctx.ResampleRetries),
+                             slot.messages.close_piece(), slot.link_table.close_piece()};
+        slot.attempts.push_back(std::move(done));
+        return true;
     } catch (...) {
-        return false;  // the window thread meets the same error and reports it
+        return false;
     }
-    if (worker.host.asked() || result.exit == RoutineExit::Abandoned) return false;
-    slot.attempts.push_back(
-        RecordedAttempt{result, flag == "R", RetryEffect::measured(worker.ctx.ResampleRetries),
-                        slot.messages.close_piece(), slot.link_table.close_piece()});
-    return true;
 }
 
 void ParallelAttempts::publish(Slot& slot, std::int32_t number) {

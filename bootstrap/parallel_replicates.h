@@ -65,7 +65,8 @@ class ParallelAttempts : public ReplicateAttempts {
     void work(Worker& worker);
     std::int32_t claim();
     void record(Worker& worker, std::int32_t number, Slot& slot);
-    bool run_attempt(Worker& worker, std::int32_t number, std::int32_t attempt, Slot& slot);
+    bool run_attempt(Worker& worker, std::int32_t number, std::int32_t attempt,
+                     Slot& slot) noexcept;
     void publish(Slot& slot, std::int32_t number);
     const Slot& take(std::int32_t number);
     ReplicateResult replay(const Slot& slot, std::int32_t attempt, std::string& flag);

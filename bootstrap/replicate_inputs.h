@@ -8,8 +8,8 @@
 
 namespace tw {
 
-// Copies the counts, the data, the groups, the observed linkages' members
-// and levels and the analysis options of `from` into `to`. No channel is
+// Copies everything a replicate reads (ReplicateInputs, run_context.h) of
+// `from` into `to`. No channel is
 // open in `to`, and its average-matrix flag is off: the observed run has
 // written that file already.
 void copy_replicate_inputs(const RunContext& from, RunContext& to);

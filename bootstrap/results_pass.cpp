@@ -1,5 +1,6 @@
 #include "bootstrap/results_pass.h"
 
+#include "bootstrap/significance.h"
 #include "bootstrap/test_loop.h"
 #include "run/number_format.h"
 #include "run/outcome.h"
@@ -10,10 +11,6 @@ namespace {
 
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
-}
-
-bool significant(float p, float alpha) {
-    return 0.0f <= p && p <= alpha;
 }
 
 void write_headings(RunContext& ctx, Host& host, const TestSettings& settings) {
@@ -75,7 +72,7 @@ void write_report_row(RunContext& ctx, Host& host, std::int32_t link, float p) {
     }
     report.tab(47).text(ctx.SIG[at(link)]);
 
-    if (ctx.LinkRedrawn[at(link)] == "Y") {
+    if (ctx.LinkRedrawn[at(link)] == Redrawn::Yes) {
         host.link_table().tab(50).text("Resampled to avoid error").end();
         report.tab(50).text("Resampled to avoid error").end();
     } else {
@@ -105,7 +102,7 @@ void write_results(RunContext& ctx, Host& host, const TestSettings& settings) {
     host.grid().set_text_colour(GridColour::WindowText);
 
     for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
-        const float p = ctx.LinkStat[at(link)] / static_cast<float>(settings.num_boot);
+        const float p = bootstrap_p(ctx.LinkStat[at(link)], settings.num_boot);
         write_grid_row(ctx, host, link, p, settings.alpha);
         write_report_row(ctx, host, link, p);
     }

@@ -35,6 +35,7 @@ Outcome run_test(RunContext& ctx, Host& host) {
     // results, so the button stays hidden until a new run draws its
     // dendrogram.
     host.show(Control::Form4Continue, false);
+    ctx.Stage = RunStage::BootstrapTest;
     prepare_link_records(ctx);
     // The window shows the alpha text of the run's settings as its level.
     host.show(Window::FORM5, true);
@@ -48,8 +49,10 @@ Outcome run_test(RunContext& ctx, Host& host) {
         return Outcome::Abandoned;
     }
 
+    ctx.Stage = RunStage::Results;
     write_results(ctx, host, settings);
     assign_cluster_identifiers(ctx, host);
+    ctx.Stage = RunStage::Complete;
     host.show(Control::FORM5Finish, true);
     return Outcome::Completed;
 }

@@ -1,6 +1,7 @@
 #include "bootstrap/test_loop.h"
 
 #include "bootstrap/siglist.h"
+#include "bootstrap/significance.h"
 
 namespace tw {
 
@@ -67,7 +68,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
     Printer& messages = host.messages();
     const float observed = ctx.LinkLevel[at(link)];
     std::string flag = "X";
-    ctx.LinkRedrawn[at(link)] = "N";
+    ctx.LinkRedrawn[at(link)] = Redrawn::No;
     messages.clear();
     LinkAttempts replicates(attempts, link, pool, settings.num_boot);
     std::int32_t attempt = 1;
@@ -85,7 +86,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
                 return LinkEnd::NotTested;
             }
             flag = "X";
-            ctx.LinkRedrawn[at(link)] = "Y";
+            ctx.LinkRedrawn[at(link)] = Redrawn::Yes;
             host.yield();
             ++attempt;
             continue;
@@ -133,7 +134,7 @@ void prepare_link_records(RunContext& ctx) {
         if (at(i) < left.size()) ctx.LinkPair(i, 1) = left[at(i)];
         if (at(i) < right.size()) ctx.LinkPair(i, 2) = right[at(i)];
     }
-    ctx.LinkRedrawn.assign(at(links) + 1, std::string());
+    ctx.LinkRedrawn.assign(at(links) + 1, Redrawn::NotTested);
 }
 
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link) {
@@ -151,8 +152,7 @@ bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t l
 }
 
 std::string verdict(float count, std::int32_t num_boot, float alpha) {
-    const float p = count / static_cast<float>(num_boot);
-    return alpha >= p ? "S" : "NS";
+    return significant(bootstrap_p(count, num_boot), alpha) ? "S" : "NS";
 }
 
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,

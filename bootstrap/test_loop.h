@@ -60,7 +60,8 @@ LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settin
 // linkage shows as its representative among the members of `link`.
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link);
 
-// "S" when alpha >= P = count / NumBoot (in single precision), else "NS".
+// "S" when P = count / NumBoot is significant at alpha (significance.h),
+// else "NS".
 std::string verdict(float count, std::int32_t num_boot, float alpha);
 
 }  // namespace tw

@@ -18,7 +18,6 @@ constexpr std::int32_t kLeafNumberLine = 24;  // leaf numbers stand on the 24th 
 constexpr float kTickLength = 4;
 constexpr float kDashLength = 5;
 constexpr float kDashPeriod = 10;
-constexpr std::int16_t kHeterogeneityRatio = 4;
 
 float single(double v) {
     return static_cast<float>(v);
@@ -233,7 +232,7 @@ DendrogramGeometry dendrogram_geometry(const DendrogramSource& src) {
             {f.leaf_x(p) - f.char_width, kLeafNumberLine * f.line_height, printed_number(k)});
     }
     g.links = link_shapes(src, f, g.axis);
-    if (src.MeasureIndex == kHeterogeneityRatio)
+    if (traits_of(src.MeasureIndex).reference_line)
         g.reference_dashes = reference_dashes(f, g.axis, src.n);
     return g;
 }

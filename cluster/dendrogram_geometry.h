@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "resemblance/measure.h"
+
 namespace tw {
 
 // Drawing constants derived from the height of the drawing area.
@@ -114,7 +116,7 @@ struct DendrogramSource {
     std::span<const std::int16_t> LinkJ;  // 1..n-1
     std::span<const float> JoinLevel;     // 1..n-1
     std::int16_t DistanceFlag = 0;
-    std::int16_t MeasureIndex = 1;
+    Measure MeasureIndex = Measure::Euclidean;
     double savelinks = 100;  // links are drawn while n - L is at most this
     std::string DataTitle;
     std::string caption;  // "<method name>, <measure name>"

@@ -53,10 +53,11 @@ RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, cons
                                  const std::vector<std::string>& labels,
                                  std::string& resample_flag) {
     check_object_count(n);
+    const bool observed = run_mode == kObservedRun;
+    if (observed) ctx.Stage = RunStage::Resemblance;
     const RoutineExit exit = compute_resemblance(ctx, host, w, x, n, run_mode, resample_flag);
     if (exit != RoutineExit::Normal) return exit;
 
-    const bool observed = run_mode == kObservedRun;
     if (observed) read_linkage_options(ctx);
     const ClusterOptions options = cluster_options(ctx, w, n, observed);
     w.MethodName = method_name(options.method);
@@ -68,12 +69,14 @@ RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, cons
         return RoutineExit::Normal;
     }
 
+    ctx.Stage = RunStage::Clustering;
     ClusteringReport report(ctx, host, n, labels);
     report.start(w, options.method);
     agglomerate(w, n, options, links, host, &report);
     report.finish(w);
     dendrogram_order(w, n);
     ctx.DistanceFlag = w.DistanceFlag;
+    ctx.Stage = RunStage::Dendrogram;
     draw_dendrogram(ctx, host, w, n);
     return RoutineExit::Normal;
 }

@@ -5,9 +5,16 @@
 // classificatory sorting strategies").
 //
 // Every rule reads and returns single-precision values; the arithmetic in
-// between is done in extended precision (long double) and rounded once when
-// the result is stored, so ties and levels come out the same as in the
-// program's earlier releases. The weight r is itself a single-precision
+// between is done in double precision, named so on every processor and
+// compiler, and rounded once to single precision when the result is stored.
+// Double is what the rules need: a level times a cluster size below 2^15 is
+// exact in it (24 + 15 of its 53 bits), and so is the sum of two such
+// products within 2^14 of each other in magnitude. Otherwise the one double
+// rounding is 2^-29 of a single-precision step, and the stored level could
+// differ from an exact one only by falling that close to halfway between two
+// single-precision values. Levels and ties come out as the program has
+// always given them (tests/cluster/test_tied_linkages.cpp pins
+// them on data full of ties). The weight r is itself a single-precision
 // value, rounded before it is used.
 //
 // Methods 3 to 7 apply the same formula to similarities and distances: the
@@ -38,10 +45,10 @@ UpdateRule make_update_rule(LinkageMethod method, bool distance, float s, std::i
 
 namespace update_detail {
 
-using Wide = long double;  // the extended precision of the intermediate arithmetic
+using Wide = double;  // the precision of the intermediate arithmetic
 
 inline float reciprocal(std::int64_t count) {
-    return static_cast<float>(1.0L / static_cast<Wide>(count));
+    return static_cast<float>(1.0 / static_cast<Wide>(count));
 }
 
 }  // namespace update_detail
@@ -60,9 +67,9 @@ float apply_rule(const UpdateRule& rule, float a, float b, std::int32_t nk) {
         if (rule.distance) return a > b ? a : b;
         return a < b ? a : b;
     } else if constexpr (M == LinkageMethod::WPGMA) {
-        return static_cast<float>((wa + wb) * 0.5L);
+        return static_cast<float>((wa + wb) * 0.5);
     } else if constexpr (M == LinkageMethod::WPGMCentroid) {
-        return static_cast<float>((wa + wb) * 0.5L - ws * 0.25L);
+        return static_cast<float>((wa + wb) * 0.5 - ws * 0.25);
     } else if constexpr (M == LinkageMethod::UPGMA) {
         return static_cast<float>((wni * wa + wnj * wb) * Wide{rule.r});
     } else if constexpr (M == LinkageMethod::UPGMCentroid) {

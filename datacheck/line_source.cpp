@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "run/code_page.h"
+
 namespace tw {
 
 std::unique_ptr<LineSource> LineSource::open(const std::string& path) {
@@ -27,7 +29,9 @@ std::optional<std::string> LineSource::next_line() {
         }
         line.push_back(Traits::to_char_type(c));
     }
-    return line;
+    // A line saved in the Windows code page shows its accented letters as
+    // the run will read them.
+    return as_utf8(std::move(line));
 }
 
 bool LineSource::at_end() {

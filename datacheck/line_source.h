@@ -17,6 +17,7 @@ class LineSource {
     // The next line without its line end, or nothing when the file is at its
     // end. A line ends at CR LF, at LF or at a lone CR, so files written on
     // any system read alike; a last line without a line end is still a line.
+    // A line that is not valid UTF-8 comes back read as Windows-1252.
     std::optional<std::string> next_line();
 
     // Nothing is left to read.

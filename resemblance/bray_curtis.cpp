@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "resemblance/measure.h"
 #include "resemblance/partner_blocks.h"
 #include "resemblance/row_threads.h"
 
@@ -147,12 +148,13 @@ void observed_on_threads(const MeasureInput& in, const SpeciesColumns& columns, 
 
 RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries,
                         std::string& resample_flag) {
+    const MeasureTraits& traits = traits_of(Measure::BrayCurtis);
     Printer& m = in.messages();
     if (in.observed()) {
         m.clear();
-        m.text("BRAY-CURTIS COEFFICIENT").end();
+        m.text(traits.heading).end();
     }
-    w.MeasureName = "Bray-Curtis";
+    w.MeasureName = traits.name;
     if (in.observed()) m.text("Distances ...").end();
 
     std::optional<SpeciesColumns> columns;
@@ -184,13 +186,13 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
                 w.SimMatrix(j, k) = coefficient(s);
                 resample_retries = 0;
             }
-            w.DistanceFlag = 0;
+            w.DistanceFlag = distance_flag(Measure::BrayCurtis);
             if (in.observed()) progress_mark(m, std::int64_t{j} * k, 50, "B");
         }
         if (in.observed()) m.text(" ");
     }
     // Also set here so that a single object (no pair) still reports a similarity.
-    w.DistanceFlag = 0;
+    w.DistanceFlag = distance_flag(Measure::BrayCurtis);
     if (in.observed()) {
         m.line();
         m.line();

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "resemblance/measure.h"
+
 namespace tw {
 
 namespace {
@@ -78,12 +80,13 @@ float correlation_pair(const Matrix<float>& deviations, std::int32_t j, std::int
 }
 
 void correlation(const MeasureInput& in, Workspace& w) {
+    const MeasureTraits& traits = traits_of(Measure::Correlation);
     Printer& m = in.messages();
     if (in.observed()) {
         m.clear();
-        m.text("CORRELATION COEFFICIENT").end();
+        m.text(traits.heading).end();
     }
-    w.MeasureName = "Correlation coeff.";
+    w.MeasureName = traits.name;
     if (in.observed()) m.line();
 
     w.StationMean.assign(static_cast<std::size_t>(in.n) + 1, 0.0f);
@@ -114,7 +117,7 @@ void correlation(const MeasureInput& in, Workspace& w) {
             if (in.observed()) m.num(r).text("  ");
         }
     }
-    w.DistanceFlag = 0;
+    w.DistanceFlag = distance_flag(Measure::Correlation);
     if (in.observed()) m.line().line();
 }
 

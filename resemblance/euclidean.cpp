@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "resemblance/measure.h"
 #include "resemblance/partner_blocks.h"
 #include "resemblance/row_threads.h"
 
@@ -66,13 +67,14 @@ float euclidean_pair(const Matrix<float>& x, std::int32_t j, std::int32_t k, std
 }
 
 void euclidean_distance(const MeasureInput& in, Workspace& w) {
+    const MeasureTraits& traits = traits_of(Measure::Euclidean);
     Printer& m = in.messages();
     if (in.observed()) {
-        m.text("EUCLIDEAN DISTANCE").end();
+        m.text(traits.heading).end();
         m.clear();
         m.text("Distances ...").end();
     }
-    w.MeasureName = "Euclidean Dist.";
+    w.MeasureName = traits.name;
     std::optional<SpeciesColumns> columns;
     if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, w.SpeciesColumns);
     if (columns && in.threads > 1) {
@@ -94,7 +96,7 @@ void euclidean_distance(const MeasureInput& in, Workspace& w) {
             if (in.observed()) row_marks(m, j, in.n);
         }
     }
-    w.DistanceFlag = 1;
+    w.DistanceFlag = distance_flag(Measure::Euclidean);
     m.line();
     m.line();
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "resemblance/log_series.h"
+#include "resemblance/measure.h"
 #include "run/questions.h"
 
 namespace tw {
@@ -44,8 +45,8 @@ std::int32_t pooled_species(const MeasureInput& in, std::int32_t j, std::int32_t
 
 // True when the pair may go on with an adjusted geometric mean.
 bool poor_fit_accepted(const MeasureInput& in, RunContext& ctx, std::int32_t j, std::int32_t k) {
-    if (ctx.PoorFitWarned == "T") return true;
-    ctx.PoorFitWarned = "T";
+    if (ctx.PoorFitWarned) return true;
+    ctx.PoorFitWarned = true;
     const std::string title = continue_title("Poor Fit to Log-series Warning");
     return in.host.ask(title, poor_fit_message(j, k), Buttons::YesNo) == Answer::Yes;
 }
@@ -62,9 +63,10 @@ std::string poor_fit_message(std::int32_t j, std::int32_t k) {
 }
 
 RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, RunContext& ctx) {
+    const MeasureTraits& traits = traits_of(Measure::HeterogeneityRatio);
     Printer& m = in.messages();
-    if (in.observed()) m.text("*** Heterogeneity Ratio (H/R) ***").end();
-    w.MeasureName = "H/R";
+    if (in.observed()) m.text(traits.heading).end();
+    w.MeasureName = traits.name;
     if (in.observed()) m.text("----- Calculation of HR -----").end();
     object_totals(in, w);
 
@@ -91,7 +93,7 @@ RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, RunContext
             w.SimMatrix(j, k) = static_cast<float>(u) / expected;
         }
     }
-    w.DistanceFlag = 1;
+    w.DistanceFlag = distance_flag(Measure::HeterogeneityRatio);
     return RoutineExit::Normal;
 }
 

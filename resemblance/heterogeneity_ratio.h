@@ -20,7 +20,7 @@ std::string poor_fit_message(std::int32_t j, std::int32_t k);
 // Re-creates and fills w.StationTotal and w.SpeciesCount (entries 1..n per
 // object, n+1 overall), fills the upper triangle of w.SimMatrix with the
 // ratios and sets DistanceFlag 1.
-// The first poor fit of a run (ctx.PoorFitWarned not "T") is asked about;
+// The first poor fit of a run (ctx.PoorFitWarned not set) is asked about;
 // "Yes" adjusts that pair and every later one silently, "No" closes every
 // open channel and returns Abandoned with only the pairs before it stored.
 RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, RunContext& ctx);

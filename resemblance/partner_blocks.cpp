@@ -8,7 +8,7 @@ SpeciesColumns::SpeciesColumns(const Matrix<float>& x, std::int32_t n, std::int1
     storage.assign(static_cast<std::size_t>(species < 0 ? 0 : species) * stride_, 0.0f);
     for (std::int32_t k = 1; k <= n; ++k) {
         const float* row = x.row(k);
-        for (std::int16_t s = 1; s <= species; ++s)
+        for (std::int32_t s = 1; s <= species; ++s)
             storage[static_cast<std::size_t>(s - 1) * stride_ + static_cast<std::size_t>(k - 1)] =
                 row[s];
     }

@@ -2,27 +2,11 @@
 
 #include <cmath>
 
+#include "resemblance/measure.h"
+
 namespace tw {
 
 namespace {
-
-struct Names {
-    const char* measure_name;
-    const char* heading;
-};
-
-Names names_of(std::int16_t measure) {
-    switch (measure) {
-        case 5:
-            return {"JACCARD'S INDEX", "JACCARD'S INDEX"};
-        case 6:
-            return {"SIMPLE MATCHING COEFFICIENT", "Simple Matching Coefficient"};
-        case 7:
-            return {"DICE INDEX", "Dice INDEX"};
-        default:
-            return {"FAGER COEFFICIENT", "Fager INDEX"};
-    }
-}
 
 float ratio_or_one(float numerator, float denominator) {
     return denominator == 0.0f ? 1.0f : numerator / denominator;
@@ -37,13 +21,13 @@ float fager(const MatchTable& t) {
 
 }  // namespace
 
-float presence_absence_index(std::int16_t measure, const MatchTable& t) {
+float presence_absence_index(Measure measure, const MatchTable& t) {
     switch (measure) {
-        case 5:
+        case Measure::Jaccard:
             return ratio_or_one(t.a, t.a + t.b + t.c);
-        case 6:
+        case Measure::SimpleMatching:
             return ratio_or_one(t.a + t.d, t.a + t.b + t.c + t.d);
-        case 7:
+        case Measure::Dice:
             if (t.a + t.b + t.c == 0.0f) return 1.0f;
             return 2.0f * t.a / (2.0f * t.a + t.b + t.c);
         default:
@@ -51,13 +35,13 @@ float presence_absence_index(std::int16_t measure, const MatchTable& t) {
     }
 }
 
-void presence_absence(const MeasureInput& in, Workspace& w, std::int16_t measure) {
+void presence_absence(const MeasureInput& in, Workspace& w, Measure measure) {
     Printer& m = in.messages();
     if (in.observed()) m.clear();
-    const Names names = names_of(measure);
-    w.MeasureName = names.measure_name;
+    const MeasureTraits& traits = traits_of(measure);
+    w.MeasureName = traits.name;
     if (in.observed()) {
-        m.text(names.heading).end();
+        m.text(traits.heading).end();
         m.text("Distances ...").end();
     }
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
@@ -71,7 +55,7 @@ void presence_absence(const MeasureInput& in, Workspace& w, std::int16_t measure
     }
     m.line();
     m.line();
-    w.DistanceFlag = 0;
+    w.DistanceFlag = distance_flag(measure);
 }
 
 }  // namespace tw

@@ -10,16 +10,17 @@
 #include <cstdint>
 
 #include "resemblance/count_matches.h"
+#include "resemblance/measure.h"
 #include "resemblance/measure_input.h"
 #include "run/run_context.h"
 
 namespace tw {
 
-// The index `measure` (5..8) of one table.
-float presence_absence_index(std::int16_t measure, const MatchTable& t);
+// The index `measure` (Jaccard, simple matching, Dice or Fager) of one table.
+float presence_absence_index(Measure measure, const MatchTable& t);
 
-// Fills the upper triangle of w.SimMatrix with index `measure` (5..8);
+// Fills the upper triangle of w.SimMatrix with index `measure`;
 // DistanceFlag 0.
-void presence_absence(const MeasureInput& in, Workspace& w, std::int16_t measure);
+void presence_absence(const MeasureInput& in, Workspace& w, Measure measure);
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 #include "resemblance/correlation.h"
 #include "resemblance/euclidean.h"
 #include "resemblance/heterogeneity_ratio.h"
+#include "resemblance/measure.h"
 #include "resemblance/measure_input.h"
 #include "resemblance/presence_absence.h"
 #include "resemblance/row_threads.h"
@@ -43,7 +44,7 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
     if (run_mode == 1) {
         host.show(Window::Form2, true);
         host.messages().clear();
-        ctx.PoorFitWarned.clear();
+        ctx.PoorFitWarned = false;
     }
     MeasureInput in{host, x, n, species, run_mode};
     // Replicates are small and already run side by side on every core.
@@ -51,23 +52,25 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
         in.threads = resemblance_threads(ctx.settings.resemblance_threads, n,
                                          ctx.settings.resemblance_thread_min_objects);
     switch (ctx.MeasureIndex) {
-        case 2:
+        case Measure::BrayCurtis:
             return bray_curtis(in, w, ctx.ResampleRetries, resample_flag);
-        case 3:
+        case Measure::Correlation:
             correlation(in, w);
             return RoutineExit::Normal;
-        case 4:
+        case Measure::HeterogeneityRatio:
             return heterogeneity_ratio(in, w, ctx);
-        case 5:
-        case 6:
-        case 7:
-        case 8:
+        case Measure::Jaccard:
+        case Measure::SimpleMatching:
+        case Measure::Dice:
+        case Measure::Fager:
             presence_absence(in, w, ctx.MeasureIndex);
             return RoutineExit::Normal;
-        default:  // 1, and any index outside 1..8
-            euclidean_distance(in, w);
-            return RoutineExit::Normal;
+        case Measure::Euclidean:
+            break;
     }
+    // Euclidean distance, and any number outside the table.
+    euclidean_distance(in, w);
+    return RoutineExit::Normal;
 }
 
 }  // namespace tw

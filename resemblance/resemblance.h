@@ -1,7 +1,7 @@
 #pragma once
 // The resemblance stage: first half of the resemblance-and-clustering
 // routine. Fills the upper triangle of w.SimMatrix (0..n by 0..n)
-// with the measure ctx.MeasureIndex over ctx.NumVars species of the rows
+// with the measure ctx.MeasureIndex (resemblance/measure.h) over ctx.NumVars species of the rows
 // 1..n of x, and sets w.DistanceFlag and w.MeasureName.
 
 #include <cstdint>

@@ -114,11 +114,11 @@ void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix
         if (total == 0.0f) host.messages().text("NO LIFE ...").end();
         data_cursor += sizes[at(g)];
     }
-    if (ctx.PrintAvgFlag == "Y" || ctx.PrintAvgFlag == "y") {
+    if (ctx.PrintAvgFlag) {
         write_average_matrix_file(ctx, host, num_groups, out, group_label);
         // Later calls of the same run (the bootstrap replicates) leave the
         // file as the observed run wrote it.
-        ctx.PrintAvgFlag = "N";
+        ctx.PrintAvgFlag = false;
     }
 }
 

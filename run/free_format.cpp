@@ -129,6 +129,23 @@ void FreeFormat::ended(std::string_view what) const {
                        " before all items were read: " + std::string(what) + " is missing.");
 }
 
+int FreeFormat::next_item_line() {
+    skip_separators();  // what the next item would skip anyway
+    return at_end() ? 0 : line_;
+}
+
+std::string FreeFormat::line_text(int line) const {
+    std::size_t start = 0;
+    for (int at = 1; at < line && start < text_.size(); ++at) {
+        const std::size_t end = text_.find_first_of("\r\n", start);
+        if (end == std::string::npos) return {};
+        start = end + 1;
+        if (text_[end] == '\r' && start < text_.size() && text_[start] == '\n') ++start;
+    }
+    const std::size_t end = text_.find_first_of("\r\n", start);
+    return text_.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 void FreeFormat::begin_item(std::string_view what) {
     skip_separators();
     if (at_end()) ended(what);

@@ -36,6 +36,10 @@ class FreeFormat {
 
     // Line (from 1) on which the last item began.
     int item_line() const { return item_line_; }
+    // Line (from 1) on which the next item would begin; 0 when none is left.
+    int next_item_line();
+    // The text of line `line` (from 1) without its line end.
+    std::string line_text(int line) const;
     const std::string& file_name() const { return file_name_; }
 
   private:

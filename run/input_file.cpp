@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "run/code_page.h"
+#include "run/crowded_line.h"
 #include "run/free_format.h"
 #include "run/number_format.h"
 #include "run/outcome.h"
@@ -17,6 +19,11 @@ const char* const kTitle = "Data File Error";
 
 [[noreturn]] void refuse(const FreeFormat& in, const std::string& problem) {
     throw RunError(kTitle, "Line " + std::to_string(in.item_line()) + " of the data file \"" +
+                               in.file_name() + "\": " + problem);
+}
+
+[[noreturn]] void refuse_at(const FreeFormat& in, int line, const std::string& problem) {
+    throw RunError(kTitle, "Line " + std::to_string(line) + " of the data file \"" +
                                in.file_name() + "\": " + problem);
 }
 
@@ -64,6 +71,16 @@ void read_labels(FreeFormat& in, InputFile& f) {
     }
 }
 
+// A station whose label line still holds items once its values are read
+// means the line was taken apart differently from what the file meant:
+// going on would shift every later label and value. Values that go on over
+// the next lines are fine.
+void refuse_crowded_line(FreeFormat& in, int label_line, std::int16_t species) {
+    if (in.next_item_line() != label_line) return;
+    const std::string line = in.line_text(label_line);
+    refuse_at(in, label_line, crowded_line_problem(line, line_item_count(line), species));
+}
+
 void read_stations(FreeFormat& in, InputFile& f) {
     f.stations.assign(static_cast<std::size_t>(f.rows) + 1, std::string());
     f.station_line.assign(static_cast<std::size_t>(f.rows) + 1, 0);
@@ -80,6 +97,7 @@ void read_stations(FreeFormat& in, InputFile& f) {
             }
             f.values(i, j) = v;
         }
+        refuse_crowded_line(in, f.station_line[i], f.cols);
     }
 }
 
@@ -133,7 +151,8 @@ std::string read_data_file(const std::string& path) {
     if (in.bad() || bytes.bad()) {
         throw RunError(kTitle, "The data file \"" + path + "\" cannot be read.");
     }
-    return std::move(bytes).str();
+    // A file saved in the Windows code page keeps its accented letters.
+    return as_utf8(std::move(bytes).str());
 }
 
 InputFile parse_input_file(std::string text, const std::string& file_name) {

@@ -42,7 +42,8 @@ struct InputFile {
     std::vector<std::int32_t> group_sizes;  // 1..k
 };
 
-// The whole file as bytes. Throws RunError when it cannot be opened or read.
+// The whole file as UTF-8 text (a file that is not valid UTF-8 is read as
+// Windows-1252). Throws RunError when it cannot be opened or read.
 std::string read_data_file(const std::string& path);
 
 // Parses and checks the file's text. Throws RunError naming the file and the

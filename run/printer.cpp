@@ -4,9 +4,21 @@
 
 namespace tw {
 
+namespace {
+
+// Print positions count characters: a letter such as "é" takes two bytes of
+// UTF-8 but one column, so zones and tabs line up after it.
+int character_count(std::string_view s) {
+    int count = 0;
+    for (const char c : s) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+}  // namespace
+
 Printer& Printer::text(std::string_view s) {
     if (target_ && !s.empty()) target_->write(s);
-    column_ += static_cast<int>(s.size());
+    column_ += character_count(s);
     return *this;
 }
 

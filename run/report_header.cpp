@@ -1,6 +1,5 @@
 #include "run/report_header.h"
 
-#include <array>
 #include <cstdint>
 
 #include "run/text_number.h"
@@ -15,25 +14,18 @@ constexpr int kBoxLeft = 11;
 constexpr int kBoxText = 20;
 constexpr int kBoxRight = 60;
 
-// The blanks after "Bray-Curtis" and "Jaccard's Index" are part of the texts.
-constexpr std::array<const char*, 8> kMeasureTexts = {
-    "1) Euclidean Dist.",          "2) Bray-Curtis ",        "3) Correlation coeff.",
-    "4) Heterogeneity ratio",      "5) Jaccard's Index    ", "6) Simple Matching Coefficient",
-    "7) Dice (Czekanowski) Index", "8) Fager Coefficient",
-};
-
 void blank_line(Printer& report) {
     report.text(" ").end();
 }
 
-void write_measure_box(RunContext& ctx, Printer& report) {
+void write_measure_box(RunContext& ctx, Printer& report, const MeasureChoice& chosen) {
     const std::string stars(static_cast<std::size_t>(kBoxRight - kBoxLeft + 1), '*');
     report.text("* * RESEMBLANCE MEASURE * *").end();
     report.tab(kBoxLeft).text(stars).end();
-    const std::string measure = measure_box_text(ctx.settings.resmx);
-    if (!measure.empty()) {
-        report.tab(kBoxLeft).text("*").tab(kBoxText).text(measure).tab(kBoxRight).text("*").end();
-        ctx.MeasureIndex = static_cast<std::int16_t>(ctx.settings.resmx + 1);
+    if (chosen.measure) {
+        report.tab(kBoxLeft).text("*").tab(kBoxText).text(chosen.box_text).tab(kBoxRight);
+        report.text("*").end();
+        ctx.MeasureIndex = *chosen.measure;
     }
     report.tab(kBoxLeft).text(stars).end();
     blank_line(report);
@@ -52,12 +44,7 @@ std::string report_target(const RunSettings& settings) {
     }
 }
 
-std::string measure_box_text(int resmx) {
-    if (resmx < 0 || resmx >= static_cast<int>(kMeasureTexts.size())) return {};
-    return kMeasureTexts[static_cast<std::size_t>(resmx)];
-}
-
-void write_report_header(RunContext& ctx, Printer& report) {
+void write_report_header(RunContext& ctx, Printer& report, const MeasureChoice& chosen) {
     report.text(ctx.DataTitle).end();
     blank_line(report);
     report.text("Input data file: ").text(ctx.settings.input_file).end();
@@ -66,7 +53,7 @@ void write_report_header(RunContext& ctx, Printer& report) {
         report.text("Replicate Sequence String: ").text(ctx.ReplicateSequenceText).end();
     }
     write_transform_lines(report, ctx.MultConstant, ctx.TransformCode);
-    write_measure_box(ctx, report);
+    write_measure_box(ctx, report, chosen);
     if (ctx.settings.sqr_sim) {
         report.text("     Resemblance Measure was Squared").end();
         report.line();

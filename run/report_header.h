@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "run/measure_index.h"
 #include "run/printer.h"
 #include "run/run_context.h"
 #include "run/run_settings.h"
@@ -13,13 +14,9 @@ namespace tw {
 // the output file named on the options window.
 std::string report_target(const RunSettings& settings);
 
-// The measure's text inside the report's measure box, for RESMX entry 0..7;
-// empty for any other entry.
-std::string measure_box_text(int resmx);
-
 // Writes the report header to `report` and sets ctx.MeasureIndex from the
 // chosen measure (kept when none is chosen) and ctx.NumBoot from the
 // bootstrap-count box.
-void write_report_header(RunContext& ctx, Printer& report);
+void write_report_header(RunContext& ctx, Printer& report, const MeasureChoice& chosen);
 
 }  // namespace tw

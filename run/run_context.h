@@ -12,7 +12,10 @@
 #include "run/channels.h"
 #include "run/link_members.h"
 #include "run/matrix.h"
+#include "run/measure_index.h"
 #include "run/run_settings.h"
+#include "run/run_stage.h"
+#include "run/simprof_record.h"
 
 namespace tw {
 
@@ -48,7 +51,18 @@ struct Workspace {
     std::vector<std::int32_t> ClusterSize;
 };
 
-struct RunContext {
+// Whether a tested linkage had replicates drawn again (the "R" column).
+enum class Redrawn : std::int8_t {
+    NotTested,  // the test has not reached the linkage, or gave it up
+    No,
+    Yes,
+};
+
+// What a bootstrap replicate reads of the run. A thread that runs
+// replicates beside the window thread takes a copy of all of it
+// (copy_replicate_inputs), so an item added here reaches the threads with no
+// further step.
+struct ReplicateInputs {
     RunSettings settings;  // copied from the windows when the run starts
 
     // Counts
@@ -63,39 +77,50 @@ struct RunContext {
     std::vector<std::string> StationLabel;  // 1..NumRows
     std::vector<std::string> SpeciesLabel;  // 1..NumCols
     std::vector<std::int32_t> RepCount;     // 1..NumGroups
-    Matrix<float> AvgMatrix;                // (group, species), averaged then transformed
     std::vector<std::string> GroupLabel;    // 1..NumGroups
 
-    // Per-linkage results, sized from NumRows.
+    // The observed linkages, sized from NumRows.
     MemberLists LinkMembers;
     std::vector<std::int32_t> LinkSize;
     std::vector<float> LinkLevel;
-    std::vector<std::string> SIG;
-    std::vector<float> LinkStat;
 
     // Run settings and flags
     std::string DataTitle;
     float MultConstant = 1.0f;
     std::int16_t TransformCode = 0;  // 0 none, 1 ln(X+1), 2 binary
-    std::string PrintAvgFlag = "N";
-    std::int16_t MeasureIndex = 1;  // 1..8
-    std::int16_t LinkageIndex = 5;  // 1..7
+    bool PrintAvgFlag = false;       // the average-matrix file is still to be written
+    Measure MeasureIndex{1};         // Euclidean distance until a run chooses
+    std::int16_t LinkageIndex = 5;   // 1..7
     std::int16_t SquaredFlag = 0;
     std::int16_t ClusterState = 0;
     std::int16_t DistanceFlag = 0;  // the observed run's, copied from work
     std::string AnalysisMode = "R";
+
+    // Program-wide: these survive recreate_for_run. A replicate writes them;
+    // in a thread's copy the writes stay away from the window thread's run.
+    std::int16_t ResampleRetries = 0;  // consecutive replicate attempts abandoned
+    bool PoorFitWarned = false;        // the poor-fit question was asked this run
+};
+
+struct RunContext : ReplicateInputs {
+    Matrix<float> AvgMatrix;  // (group, species), averaged then transformed
+
+    // Per-linkage results of the test, sized from NumRows.
+    std::vector<std::string> SIG;
+    std::vector<float> LinkStat;
 
     // Items of later stages that other stages read.
     Workspace work;                         // the observed run's routine state
     std::vector<std::int16_t> DendroOrder;  // 1..NumGroups: group at each dendrogram position
     Matrix<std::string> Label;              // (position, 1) group label, (position, 2) cluster id
     Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
-    std::vector<std::string> LinkRedrawn;   // "Y", "N" or empty per linkage
+    std::vector<Redrawn> LinkRedrawn;       // per linkage
+    RunStage Stage = RunStage::Idle;        // how far the run, and its report, have got
+    // 1..NumGroups-1 after a similarity profile test; empty otherwise.
+    std::vector<ProfileLinkRecord> ProfileLinks;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed
-    std::int16_t ResampleRetries = 0;   // consecutive replicate attempts abandoned
-    std::string PoorFitWarned;          // "T" once the poor-fit question was asked this run
     Channels channels;                  // open output channels (report sink = 2)
 
     // Start a new run: every run item back to its initial state, the

@@ -4,10 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "cluster/routine.h"
 #include "run/averaging.h"
 #include "run/data_reader.h"
-#include "run/entry_point.h"
 #include "run/input_file.h"
 #include "run/questions.h"
 #include "run/report_header.h"
@@ -19,7 +17,6 @@ namespace tw {
 namespace {
 
 constexpr std::int16_t kObservedRun = 1;
-constexpr int kHeterogeneityRatioEntry = 3;
 
 bool blank(const std::string& s) {
     return s.find_first_not_of(" \t") == std::string::npos;
@@ -81,9 +78,10 @@ InputFile read_checked_input(RunContext& ctx) {
 // The message area is cleared after reading in every run. The heterogeneity
 // ratio cannot be computed for an empty or negative row: "Yes" goes back to the options with the
 // report of a former run closed.
-bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const SoundnessFlags& seen) {
+bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const MeasureChoice& chosen,
+                                   const SoundnessFlags& seen) {
     host.messages().clear();
-    if (ctx.settings.resmx != kHeterogeneityRatioEntry || !seen.row_unsound()) return false;
+    if (!chosen.needs_positive_rows || !seen.row_unsound()) return false;
     ask_to_continue(host, "H/R Computation Failure",
                     "If any data rows total to zero or a negative number, computations for the "
                     "H/R will fail. Choose another similarity measure if you wish to continue.");
@@ -94,39 +92,24 @@ bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const SoundnessF
 void average_observed_groups(RunContext& ctx, Host& host) {
     ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
     ctx.GroupLabel.assign(static_cast<std::size_t>(ctx.NumGroups) + 1, std::string());
-    ctx.PrintAvgFlag = ctx.settings.print_average ? "Y" : "N";
+    ctx.PrintAvgFlag = ctx.settings.print_average;
     host.messages().text("Calling routine to generate average abundance matrix").end();
     // The group map is not consulted in the observed run.
     average_groups(ctx, host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel,
                    ctx.NumRows, ctx.LinkMembers, kObservedRun);
 }
 
-void open_report(RunContext& ctx, Host& host) {
+void open_report(RunContext& ctx, Host& host, const MeasureChoice& chosen) {
     Printer& report =
         ctx.channels.open(host, Channels::kReport, report_target(ctx.settings), OpenMode::Write);
-    write_report_header(ctx, report);
-}
-
-// The routine's abandon exit (a poor log-series fit answered No) has closed
-// every file; the options window comes back so that the data can be re-run,
-// for instance with a multiplying constant. The resample exit belongs to
-// bootstrap replicates only.
-Outcome hand_over(RunContext& ctx, Host& host) {
-    std::string resample_flag;  // set only by the routine; the driver never reads it
-    const RoutineExit exit = resemble_and_cluster(
-        ctx, host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
-        LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel, resample_flag);
-    if (exit == RoutineExit::Abandoned) {
-        host.show(Window::Form2, true);
-        return Outcome::Abandoned;
-    }
-    return Outcome::Completed;
+    write_report_header(ctx, report, chosen);
 }
 
 }  // namespace
 
-Outcome prepare_observed_run(RunContext& ctx, Host& host) {
+Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& chosen) {
     ctx.recreate_for_run();
+    ctx.Stage = RunStage::ReadingData;
     // A sequence line seen by the check of an earlier run must not appear in
     // the header of a run whose file was not checked.
     if (ctx.settings.bypass_check) ctx.ReplicateSequenceText.clear();
@@ -134,23 +117,15 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host) {
     InputFile file = read_checked_input(ctx);
     SoundnessFlags seen;
     load_data_rows(ctx, host, file, seen);
-    if (heterogeneity_ratio_abandoned(ctx, host, seen)) return Outcome::Abandoned;
+    if (heterogeneity_ratio_abandoned(ctx, host, chosen, seen)) return Outcome::Abandoned;
     check_columns(ctx, host, seen);
     load_groups(ctx, host, file);
     average_observed_groups(ctx, host);
-    open_report(ctx, host);
+    open_report(ctx, host, chosen);
     host.show(Window::Form3, false);
     host.show(Window::Form2, false);
     host.show(Window::Form1, false);
     return Outcome::Completed;
-}
-
-Outcome run_analysis(RunContext& ctx, Host& host) {
-    return run_guarded(ctx, host, [&] {
-        const Outcome prepared = prepare_observed_run(ctx, host);
-        if (prepared != Outcome::Completed) return prepared;
-        return hand_over(ctx, host);
-    });
 }
 
 }  // namespace tw

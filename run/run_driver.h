@@ -1,27 +1,23 @@
 #pragma once
-// One observed analysis, from the confirmed resemblance-and-linkage window
-// to the drawn dendrogram.
+// The first stage of an observed analysis: the settings taken, the input
+// read and averaged, the report header written. The hand-over to the
+// resemblance-and-clustering routine is above this folder
+// (cluster/observed_run.h).
 
 #include "run/host.h"
+#include "run/measure_index.h"
 #include "run/outcome.h"
 #include "run/run_context.h"
 
 namespace tw {
 
-// Reads ctx.settings (filled from the windows), re-creates the run's data,
-// reads the input file, averages and transforms, writes the report header
-// and runs the resemblance-and-clustering routine with run mode 1.
-//
-// Never throws: a "No" ends the program (Outcome::Ended), a file that cannot
-// be read or written is shown as one message (Outcome::Failed, nothing of the
-// run written when the input is at fault), and going back to choose another
-// measure returns Outcome::Abandoned with Form2 shown.
-Outcome run_analysis(RunContext& ctx, Host& host);
-
 // Everything before the hand-over to the resemblance-and-clustering routine:
 // returns Completed with the report header written and the windows hidden,
 // or Abandoned when the heterogeneity-ratio question was answered Yes.
-// Throws ProgramEnd and RunError; run_analysis is the guarded form.
-Outcome prepare_observed_run(RunContext& ctx, Host& host);
+// Throws ProgramEnd and RunError; run_analysis (cluster/observed_run.h) is
+// the guarded form.
+// `chosen` is the measure of the linkage window (measure_choice in
+// resemblance/measure.h).
+Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& chosen);
 
 }  // namespace tw

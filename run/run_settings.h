@@ -10,6 +10,12 @@ namespace tw {
 
 enum class OutputMode { Screen, Printer, File };
 
+// The significance test that the dendrogram window's Continue runs.
+enum class TestMethod {
+    Bootstrap,  // bootstrap of replicate groups
+    Simprof,    // similarity profile of the objects under each linkage
+};
+
 struct RunSettings {
     // Form2, "I/O and Data Options"
     std::string input_file;                     // Text1
@@ -53,6 +59,10 @@ struct RunSettings {
     // the window thread alone: the whole matrix takes less time than starting
     // the threads. Tests set 16 to use threads on small data.
     std::int32_t resemblance_thread_min_objects = 400;
+
+    // Form3, the choice of test: TestMethod entry and the Permutations box.
+    TestMethod test_method = TestMethod::Bootstrap;
+    std::string permutations_text = "1000";
 };
 
 }  // namespace tw

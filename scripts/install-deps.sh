@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev
-          xvfb xauth clang libclang-rt-14-dev valgrind)
+          xvfb xauth clang clang-format libclang-rt-14-dev valgrind)
 optional=(python3-scipy python3-fastcluster)
 
 missing=()

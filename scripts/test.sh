@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the program, the driver and the
-# benchmarks into build/; the test suite with AddressSanitizer and
-# UndefinedBehaviorSanitizer into build/sanitize/; the fuzz targets with clang
-# into build/fuzz/. Then one end-to-end session under valgrind, each fuzz
-# target for FUZZ_SECONDS (default 30), and the whole suite through CTest.
+# Checks the formatting of every source file, then builds everything and
+# runs every test: the program, the driver and the benchmarks into build/;
+# the test suite with AddressSanitizer and UndefinedBehaviorSanitizer, every
+# warning an error, into build/sanitize/; the fuzz targets with clang into
+# build/fuzz/. Then one end-to-end session under valgrind, each fuzz target
+# for FUZZ_SECONDS (default 30), and the whole suite through CTest.
 # Exits non-zero when any of it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs="$(nproc)"
 
+echo "== formatting (clang-format, .clang-format)"
+scripts/check-format.sh
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
-      -DTARNWICK_WITH_BENCH=OFF >/dev/null
+      -DTARNWICK_WITH_BENCH=OFF -DTARNWICK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
 
 export QT_QPA_PLATFORM=offscreen

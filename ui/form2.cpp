@@ -277,6 +277,7 @@ void Form2::on_Command1_keyPressed(int) {
 }
 
 void Form2::show_form3_unchecked() {
+    if (session_.busy()) return;
     // The report header names the replicate sequence only when this run's
     // file was checked; one left over from an earlier check must not show.
     session_.context().ReplicateSequenceText.clear();

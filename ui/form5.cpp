@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,17 +48,21 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     alpha->addWidget(Label2);
     alpha->addWidget(Sig_level);
     alpha->addStretch();
+    ShowReport = new QPushButton(QStringLiteral("Report..."), this);
+    ShowReport->setObjectName(QStringLiteral("ShowReport"));
+    alpha->addWidget(ShowReport);
     alpha->addWidget(Command1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(link_table);
     layout->addLayout(alpha);
     layout->addWidget(Line1);
-    layout->addWidget(Grid_out, 1);
-    resize(560, 520);
+    layout->addWidget(build_details_panel(), 1);
+    resize(820, 680);
 
     connect(Command1, &QPushButton::clicked, this, &FORM5::on_Command1_clicked);
     connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &FORM5::on_Command1_keyPressed);
+    connect(ShowReport, &QPushButton::clicked, this, &FORM5::on_ShowReport_clicked);
 }
 
 FORM5::~FORM5() = default;

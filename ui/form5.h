@@ -6,9 +6,15 @@
 #include <memory>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 class QFrame;
+
+namespace tw {
+struct RunContext;
+}
 
 namespace tw::ui {
 
@@ -32,14 +38,25 @@ class FORM5 : public QWidget {
     QFrame* Line1;
     QPushButton* Command1;  // "Finish", hidden until the test is complete
 
+    // Details for a reader, beside the design's grid columns: member labels,
+    // the standard error of P, why a linkage was not tested, every cluster
+    // with its members, and the run's report text.
+    QPlainTextEdit* ClusterList;
+    QPushButton* ShowReport;  // "Report..."
+    void show_linkage_details(const RunContext& ctx);
+    void clear_linkage_details();
+
   private slots:
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
+    void on_ShowReport_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QSplitter* build_details_panel();
+
     Session& session_;
     std::unique_ptr<GridAdapter> grid_;
 };

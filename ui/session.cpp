@@ -5,11 +5,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
+#include <utility>
 
 #include "bootstrap/test_linkages.h"
+#include "bootstrap/unreplicated_groups.h"
+#include "cluster/observed_run.h"
+#include "figure/figure_source.h"
 #include "run/entry_point.h"
-#include "run/run_driver.h"
+#include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
+#include "ui/dendrogram_view.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -30,11 +36,37 @@ W& loaded(std::unique_ptr<W>& slot, Session& session) {
     return *slot;
 }
 
+// Marks a stage as running for exactly as long as it is in scope, so that
+// the windows never go on believing a stage runs once it has stopped.
+class BusyScope {
+  public:
+    BusyScope(bool& busy, std::function<void()> changed)
+        : busy_(busy), changed_(std::move(changed)) {
+        busy_ = true;
+        changed_();
+    }
+    ~BusyScope() {
+        busy_ = false;
+        changed_();
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    bool& busy_;
+    std::function<void()> changed_;
+};
+
 }  // namespace
 
 Session::Session() : host_(std::make_unique<QtHost>(*this)) {}
 
 Session::~Session() {
+    try {
+        mark_report_stopped(ctx_);  // the program goes with a report still incomplete
+    } catch (...) {
+        // Closed below all the same.
+    }
     ctx_.channels.close_all();
     // The data-check window is owned by Qt (it deletes itself); make sure it
     // does not outlive the run data it refers to.
@@ -71,7 +103,10 @@ Form4& Session::form4() {
 }
 
 FORM5& Session::form5() {
-    return loaded(form5_, *this);
+    const bool fresh = !form5_;
+    FORM5& f = loaded(form5_, *this);
+    if (fresh) update_start_buttons();
+    return f;
 }
 
 ReportWindow& Session::report_window() {
@@ -87,6 +122,7 @@ QWidget* Session::loaded_window(const QString& name) const {
     if (name == QLatin1String("FORM5")) return form5_.get();
     if (name == QLatin1String("DataCheck")) return data_check_.data();
     if (name == QLatin1String("Report")) return report_.get();
+    if (name == QLatin1String("RunReport")) return run_report_window_.get();
     return nullptr;
 }
 
@@ -125,6 +161,7 @@ void Session::show_control(Control control, bool visible) {
 }
 
 void Session::open_data_check() {
+    if (busy_) return;  // a check is a stage of its own
     if (!data_check_) data_check_ = new DataCheckWindow(*this);
     data_check_->show();
     data_check_->raise();
@@ -141,12 +178,14 @@ DataCheckWindow* Session::data_check() const {
 
 Outcome Session::guarded(const std::function<Outcome()>& stage) {
     if (busy_ || ended_) return Outcome::Failed;  // one stage at a time
-    busy_ = true;
-    update_start_buttons();
-    host_->stage_started();
-    const Outcome outcome = run_guarded(ctx_, *host_, stage);
-    busy_ = false;
-    update_start_buttons();
+    Outcome outcome = Outcome::Failed;
+    {
+        const BusyScope running(busy_, [this] { update_start_buttons(); });
+        outcome = run_guarded(ctx_, *host_, [&] {
+            host_->stage_started();
+            return stage();
+        });
+    }
     // An exit asked for after the stage's last yield.
     if (end_requested_ && !ended_) tw::end_program(ctx_, *host_);
     // A run that failed after hiding the option windows must not leave the
@@ -162,19 +201,61 @@ void Session::run_analysis() {
     form2().read_settings(settings);
     form3().read_settings(settings);
     settings.random_seed = random_seed_;
-    guarded([&] {
+    const Outcome outcome = guarded([&] {
         ctx_.settings = settings;
         return tw::run_analysis(ctx_, *host_);
     });
+    if (outcome == Outcome::Completed) show_publication_results(false);
 }
 
 void Session::test_linkages() {
+    if (busy_) return;  // the running stage reads the settings this changes
     // The test reads the alpha level as the window shows it now.
     const QString alpha = form3().Alpha_level->text();
     ctx_.settings.alpha_text = alpha.toStdString();
     form5().Sig_level->setText(alpha);
     form2().PicBox1->setFocus();
-    guarded([&] { return tw::test_linkages(ctx_, *host_); });
+    if (!bootstrap_confirmed()) return;
+    const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
+    if (outcome == Outcome::Completed) show_publication_results(true);
+}
+
+bool Session::bootstrap_confirmed() {
+    if (busy_ || ended_ || ctx_.settings.test_method != TestMethod::Bootstrap) return true;
+    const auto warning = unreplicated_warning(ctx_);
+    if (!warning) return true;
+    const std::string question =
+        *warning +
+        "\n\nRun the bootstrap test anyway? No takes you back to the method window, where "
+        "the similarity profile test can be chosen.";
+    if (host_->ask(kUnreplicatedTitle, question, Buttons::YesNo) == Answer::Yes) return true;
+    show_window(Window::Form3, true);
+    return false;
+}
+
+// The views to publish from, beside what the stages themselves show: the
+// named dendrogram in Form4 and, once tested, the details in FORM5.
+void Session::show_publication_results(bool tested) {
+    if (ended_ || !form4_ || form4_->Dendrogram->drawing().empty()) return;
+    form4_->show_figure(figure_source(ctx_, tested));
+    if (tested) form5().show_linkage_details(ctx_);
+}
+
+void Session::show_run_report() {
+    if (ctx_.settings.output_mode == OutputMode::Screen && report_) {
+        report_->show();
+        report_->raise();
+        return;
+    }
+    if (!run_report_window_) {
+        run_report_window_ = std::make_unique<ReportWindow>();
+        run_report_window_->setObjectName(QStringLiteral("RunReport"));
+        run_report_window_->setWindowTitle(QStringLiteral("Report of the run"));
+    }
+    run_report_window_->begin();
+    run_report_window_->append(run_report_);
+    run_report_window_->show();
+    run_report_window_->raise();
 }
 
 void Session::finish() {
@@ -183,12 +264,19 @@ void Session::finish() {
         return Outcome::Completed;
     });
     if (outcome != Outcome::Completed) return;
+    if (form5_) form5_->clear_linkage_details();
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
 }
 
 void Session::finish_key() {
-    ctx_.channels.close_all();
+    // The running stage still writes to the channels this would close.
+    if (busy_ || ended_) return;
+    const Outcome outcome = guarded([&] {
+        ctx_.channels.close_all();
+        return Outcome::Completed;
+    });
+    if (outcome != Outcome::Completed) return;
     // The focus goes to the options window's Continue, which the user could
     // not see while that window is hidden: show it first.
     show_window(Window::Form2, true);
@@ -228,6 +316,7 @@ void Session::close_everything() {
     for (QWidget* w : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
                        static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
                        static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
+                       static_cast<QWidget*>(run_report_window_.get()),
                        static_cast<QWidget*>(data_check_.data())}) {
         if (w) w->hide();
     }
@@ -240,6 +329,8 @@ void Session::update_start_buttons() {
     if (form2_) form2_->Command1->setEnabled(enabled);
     if (form3_) form3_->Command1->setEnabled(enabled);
     if (form4_) form4_->Command1->setEnabled(enabled);
+    // "Finish" closes the files a running stage writes to.
+    if (form5_) form5_->Command1->setEnabled(enabled);
 }
 
 }  // namespace tw::ui

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "run/host.h"
 #include "run/outcome.h"
@@ -80,6 +81,13 @@ class Session : public QObject {
     // Fixed seed for the bootstrap (0: from the clock), for repeatable sessions.
     void set_random_seed(std::uint64_t seed) { random_seed_ = seed; }
 
+    // The report text of the current run as it was written, whatever the
+    // output mode; the report sink copies into it.
+    std::string& run_report() { return run_report_; }
+    // FORM5 "Report...": the report window in screen mode, else a window of
+    // its own holding the copy.
+    void show_run_report();
+
     // The host's end of the program: every window closed, the event loop left.
     void close_everything();
 
@@ -87,7 +95,11 @@ class Session : public QObject {
     void programEnded();
 
   private:
+    // Before a bootstrap of single-station groups: tells the user what the
+    // test can and cannot find there; false when they go back instead.
+    bool bootstrap_confirmed();
     void update_start_buttons();
+    void show_publication_results(bool tested);
     bool any_window_visible(const QWidget* except) const;
     QWidget* window_widget(Window window, bool create);
 
@@ -99,6 +111,8 @@ class Session : public QObject {
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<FORM5> form5_;
     std::unique_ptr<ReportWindow> report_;
+    std::unique_ptr<ReportWindow> run_report_window_;
+    std::string run_report_;
     QPointer<DataCheckWindow> data_check_;
     bool busy_ = false;
     bool end_requested_ = false;

@@ -19,8 +19,8 @@
 #include <utility>
 
 #include "bootstrap/test_linkages.h"
+#include "cluster/observed_run.h"
 #include "run/null_host.h"
-#include "run/run_driver.h"
 #include "ui/output_targets.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"

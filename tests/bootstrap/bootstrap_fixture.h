@@ -10,6 +10,7 @@
 
 #include "cluster/member_lists.h"
 #include "cluster/routine.h"
+#include "resemblance/measure.h"
 #include "run/averaging.h"
 #include "run/run_context.h"
 #include "support/scripted_host.h"
@@ -101,7 +102,7 @@ constexpr std::int16_t kEuclidean = 1, kBrayCurtis = 2, kHeterogeneityRatio = 4,
 // computes it but without its report, files and drawing.
 inline void observe(BootstrapRun& r, std::int16_t measure) {
     RunContext& ctx = r.ctx;
-    ctx.MeasureIndex = measure;
+    ctx.MeasureIndex = Measure{measure};
     ctx.LinkageIndex = kUpgma;
     ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
     average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,

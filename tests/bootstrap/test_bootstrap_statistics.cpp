@@ -5,6 +5,7 @@
 
 #include "bootstrap/test_linkages.h"
 #include "bootstrap_fixture.h"
+#include "resemblance/measure.h"
 
 namespace tw::test {
 namespace {
@@ -67,7 +68,7 @@ TEST(BootstrapTest, IdenticalGroupsCountEveryReplicateAndEveryRunAppendsItsLines
 
 TEST(BootstrapTest, EmptyGroupsUnderBrayCurtisAreGivenUpAfterOneHundredRedraws) {
     BootstrapRun r({2, 2});  // every abundance 0
-    r.ctx.MeasureIndex = kBrayCurtis;
+    r.ctx.MeasureIndex = Measure{kBrayCurtis};
     r.ctx.LinkageIndex = kUpgma;
     r.link(1, 1, 2, {1, 2}, 1.0f);  // the observed run sets two empty groups to 1
     EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
@@ -122,7 +123,7 @@ TEST(BootstrapTest, PoorFitAnsweredNoInAReplicateEndsTheTestWithoutResults) {
     BootstrapRun r({2, 2}, 4);
     r.group_values(1, {1, 1, 0, 0});
     r.group_values(2, {0, 0, 1, 1});
-    r.ctx.MeasureIndex = kHeterogeneityRatio;
+    r.ctx.MeasureIndex = Measure{kHeterogeneityRatio};
     r.link(1, 1, 2, {1, 2}, 1.5f);
     r.host.answer(Answer::No);
     EXPECT_EQ(test_linkages(r.ctx, r.host), Outcome::Abandoned);

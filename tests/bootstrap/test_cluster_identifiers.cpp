@@ -87,6 +87,11 @@ TEST(ClusterIdentifiers, ManyClustersTakeLongerIdentifiers) {
     }
     EXPECT_EQ(cluster_identifier(52, 52), "AZ");
     EXPECT_EQ(cluster_identifier(192, 200), "B192");  // past the last character code
+    // Past "B~" the characters of the Windows code page, as UTF-8.
+    EXPECT_EQ(cluster_identifier(62, 100), "B~");
+    EXPECT_EQ(cluster_identifier(64, 100), "B\xE2\x82\xAC");  // code 128, the euro sign
+    EXPECT_EQ(cluster_identifier(169, 191), "B\xC3\xA9");     // code 233, e acute
+    EXPECT_EQ(cluster_identifier(191, 191), "B\xC3\xBF");
 }
 
 TEST(ClusterIdentifiers, InconsistentRecordsStopTheProgram) {

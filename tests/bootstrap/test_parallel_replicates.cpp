@@ -9,6 +9,7 @@
 #include "bootstrap/replicate_streams.h"
 #include "bootstrap/test_linkages.h"
 #include "bootstrap_fixture.h"
+#include "resemblance/measure.h"
 
 namespace tw::test {
 namespace {
@@ -23,7 +24,8 @@ void station_values(BootstrapRun& r, std::int32_t station, const std::vector<flo
 // Everything a test leaves behind that the user sees or the results read.
 struct TestRecord {
     std::vector<float> link_stat;
-    std::vector<std::string> sig, redrawn;
+    std::vector<std::string> sig;
+    std::vector<Redrawn> redrawn;
     std::int16_t retries = 0;
     std::string messages, link_table, siglist;
     bool operator==(const TestRecord&) const = default;
@@ -79,7 +81,7 @@ TEST(ParallelReplicates, SameSeedGivesTheSameTestWhateverTheThreadCount) {
             r.ctx.settings.bootstrap_threads = threads;
             r.ctx.settings.bootstrap_thread_min_work = 0;
             c.prepare(r);
-            r.ctx.MeasureIndex = c.measure;
+            r.ctx.MeasureIndex = Measure{c.measure};
             r.ctx.LinkageIndex = kUpgma;
             if (c.observed) observe(r, c.measure);
             r.host.message_area.history.clear();
@@ -100,7 +102,7 @@ TEST(ParallelReplicates, SameSeedGivesTheSameTestWhateverTheThreadCount) {
         if (std::string(c.name) == "resample exits") {
             // The case does exercise both the give-up and the redraws.
             EXPECT_EQ(records[0].link_stat[1], -999.0f);
-            EXPECT_EQ(records[0].redrawn[2], "Y");
+            EXPECT_EQ(records[0].redrawn[2], Redrawn::Yes);
             EXPECT_GE(records[0].link_stat[2], 0.0f);
         }
     }

@@ -16,7 +16,8 @@ namespace {
 struct Row {
     std::int32_t left, right;
     float stat;
-    std::string sig, redrawn;  // as the test loop left them
+    std::string sig;
+    std::string redrawn;  // "Y", "N" or "" for the three Redrawn states
 };
 
 // One-station groups, one linkage per row, 100 replicates, alpha .05.
@@ -31,7 +32,10 @@ struct ResultsRun : BootstrapRun {
             ctx.LinkPair(l, 2) = row.right;
             ctx.LinkStat[static_cast<std::size_t>(l)] = row.stat;
             ctx.SIG[static_cast<std::size_t>(l)] = row.sig;
-            ctx.LinkRedrawn[static_cast<std::size_t>(l)] = row.redrawn;
+            ctx.LinkRedrawn[static_cast<std::size_t>(l)] = row.redrawn == "Y" ? Redrawn::Yes
+                                                           : row.redrawn == "N"
+                                                               ? Redrawn::No
+                                                               : Redrawn::NotTested;
         }
         write_results(ctx, host, TestSettings{100, "0.05", 0.05f});
     }

@@ -120,7 +120,7 @@ TEST(TestLoop, ResampleExitDrawsTheSameReplicateAgain) {
     fake.exits = 3;
     fake.run(r, 4);
     EXPECT_EQ(fake.replicates_of(1), 7);
-    EXPECT_EQ(r.ctx.LinkRedrawn[1], "Y");
+    EXPECT_EQ(r.ctx.LinkRedrawn[1], Redrawn::Yes);
     EXPECT_EQ(r.ctx.LinkStat[1], 0.0f);  // the exits are not counted
     EXPECT_EQ(r.host.message_area.history,
               "<CLEAR>\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n");

@@ -10,6 +10,7 @@
 
 #include "cluster/agglomerate.h"
 #include "cluster/routine.h"
+#include "resemblance/measure.h"
 #include "run/run_context.h"
 #include "support/scripted_host.h"
 
@@ -78,7 +79,7 @@ struct RoutineRun {
 
     RoutineRun() {
         ctx.DataTitle = "Test data";
-        ctx.MeasureIndex = 1;  // Euclidean distance
+        ctx.MeasureIndex = Measure::Euclidean;
         ctx.NumVars = 1;
         ctx.settings.link_meth = 0;  // single linkage
         ctx.channels.open(host, 2, "REPORT", OpenMode::Write);

@@ -7,6 +7,7 @@
 
 #include "cluster/dendrogram.h"
 #include "cluster/dendrogram_geometry.h"
+#include "resemblance/measure.h"
 #include "run/run_context.h"
 
 namespace tw::test {
@@ -34,7 +35,7 @@ inline Workspace workspace_with(const std::vector<Join>& joins, std::int16_t dis
 inline DendrogramSource source_of(const Workspace& w, std::int32_t n, double savelinks = 100,
                                   std::int16_t measure_index = 1) {
     DendrogramSource src = linkage_source(w, n);
-    src.MeasureIndex = measure_index;
+    src.MeasureIndex = Measure{measure_index};
     src.savelinks = savelinks;
     return src;
 }

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "bootstrap/test_linkages.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "support/scripted_host.h"
 #include "support/test_files.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bootstrap/test_linkages.h"
+#include "cluster/observed_run.h"
 #include "fuzz_files.h"
-#include "run/run_driver.h"
 
 namespace {
 

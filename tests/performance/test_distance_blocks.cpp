@@ -15,6 +15,7 @@
 
 #include "resemblance/bray_curtis.h"
 #include "resemblance/euclidean.h"
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "support/scripted_host.h"
 
@@ -32,7 +33,7 @@ Matrix<float> random_objects(std::int32_t n, std::int16_t species, std::mt19937&
     std::uniform_int_distribution<int> exponent(-20, 20);
     Matrix<float> x(n, species);
     for (std::int32_t j = 1; j <= n; ++j)
-        for (std::int16_t s = 1; s <= species; ++s)
+        for (std::int32_t s = 1; s <= species; ++s)
             x(j, s) = kind(rng) < 3 ? static_cast<float>(count(rng))
                                     : std::ldexp(mantissa(rng), exponent(rng));
     return x;
@@ -44,7 +45,7 @@ std::uint32_t bits(float v) {
 
 RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w,
                      const Matrix<float>& x, std::int16_t measure) {
-    ctx.MeasureIndex = measure;
+    ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
     std::string flag;
     return compute_resemblance(ctx, host, w, x, x.last_row(), kReplicate, flag);
@@ -79,13 +80,13 @@ TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
             std::mt19937 rng(static_cast<unsigned>(n * 100 + species));
             Matrix<float> x = random_objects(n, species, rng);
             for (std::int32_t j = 1; j <= n; ++j)
-                for (std::int16_t s = 1; s <= species; ++s) x(j, s) = std::fabs(x(j, s));
-            for (std::int16_t s = 1; s <= species; ++s) x(n, s) = 0.0f;  // an empty object
+                for (std::int32_t s = 1; s <= species; ++s) x(j, s) = std::fabs(x(j, s));
+            for (std::int32_t s = 1; s <= species; ++s) x(n, s) = 0.0f;  // an empty object
             if (n > 2) x(1, 1) = std::numeric_limits<float>::quiet_NaN();
             RunContext ctx;
             test::ScriptedHost host;
             Workspace w;
-            ctx.MeasureIndex = 2;
+            ctx.MeasureIndex = Measure{2};
             ctx.NumVars = species;
             std::string flag;
             ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1, flag), RoutineExit::Normal);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bootstrap/test_linkages.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "support/scripted_host.h"
 #include "support/test_files.h"
 

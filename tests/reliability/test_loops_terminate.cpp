@@ -10,6 +10,7 @@
 #include "cluster/routine.h"
 #include "reliability_fixture.h"
 #include "resemblance/log_series.h"
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 
 namespace tw {
@@ -47,10 +48,10 @@ TEST(LoopsTerminate, EveryPoorFitOfALargeRunIsAdjustedWithoutAnotherQuestion) {
     const std::int16_t species = 200;
     Matrix<float> x(n, species);
     for (std::int32_t j = 1; j <= n; ++j)
-        for (std::int16_t i = 1; i <= species; ++i) x(j, i) = (i + j) % 3 == 0 ? 0.0f : 1.0f;
+        for (std::int32_t i = 1; i <= species; ++i) x(j, i) = (i + j) % 3 == 0 ? 0.0f : 1.0f;
     test::PressOnHost host;
     RunContext ctx;
-    ctx.MeasureIndex = 4;
+    ctx.MeasureIndex = Measure{4};
     ctx.NumVars = species;
     Workspace w;
     std::string flag;
@@ -69,7 +70,7 @@ TEST(LoopsTerminate, ClusteringResemblancesThatAreAllNaNMakesEveryLinkage) {
         for (int method = 1; method <= 7; ++method) {
             test::PressOnHost host;
             RunContext ctx;
-            ctx.MeasureIndex = measure;
+            ctx.MeasureIndex = Measure{measure};
             ctx.NumVars = 3;
             ctx.LinkageIndex = static_cast<std::int16_t>(method);
             Workspace w;

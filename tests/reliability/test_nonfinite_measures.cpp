@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reliability_fixture.h"
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 
 namespace tw {
@@ -29,7 +30,7 @@ Workspace resemblance_of(const Matrix<float>& x, std::int16_t measure, std::int1
                          RoutineExit& exit) {
     test::PressOnHost host;
     RunContext ctx;
-    ctx.MeasureIndex = measure;
+    ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
     Workspace w;
     std::string flag;

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "bootstrap/test_linkages.h"
+#include "cluster/observed_run.h"
 #include "run/null_host.h"
-#include "run/run_driver.h"
 #include "support/test_files.h"
 
 namespace tw {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "run/run_context.h"
 #include "support/scripted_host.h"
@@ -39,7 +40,7 @@ struct ResemblanceRun {
     }
     RoutineExit run(std::int16_t measure, const Matrix<float>& x,
                     std::int16_t run_mode = kObserved) {
-        ctx.MeasureIndex = measure;
+        ctx.MeasureIndex = Measure{measure};
         ctx.NumVars = static_cast<std::int16_t>(x.last_col());
         return compute_resemblance(ctx, host, w, x, x.last_row(), run_mode, flag);
     }

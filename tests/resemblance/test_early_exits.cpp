@@ -8,6 +8,7 @@
 
 #include "cluster/routine.h"
 #include "resemblance/heterogeneity_ratio.h"
+#include "resemblance/measure.h"
 #include "resemblance_fixture.h"
 
 namespace tw {
@@ -64,7 +65,7 @@ TEST(BrayCurtisZeroPair, AReplicateStopsAtThePairAndAsksToBeDrawnAgain) {
 
 TEST(BrayCurtisZeroPair, AResampledReplicateProducesNoLinkages) {
     ResemblanceRun r;
-    r.ctx.MeasureIndex = kBrayCurtis;
+    r.ctx.MeasureIndex = Measure{kBrayCurtis};
     r.ctx.NumVars = 2;
     const Matrix<float> x = test::objects({{0, 0}, {0, 0}, {1, 1}});
     MemberLists members;
@@ -91,7 +92,7 @@ TEST(PoorFit, AskedOnceWithItsOwnTitleAndYesAdjustsEveryPoorPair) {
     EXPECT_EQ(r.host.questions[0].title, kPoorFitTitle);
     EXPECT_EQ(r.host.questions[0].text, poor_fit_message(1, 2));
     EXPECT_EQ(r.host.questions[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(r.ctx.PoorFitWarned, "T");
+    EXPECT_TRUE(r.ctx.PoorFitWarned);
     // Pair (1,2): N = 2 each, S = 2 each, G raised to Sbar + 1 = 3, pooled
     // N = 4 and 3 species in either object.
     double lo = 1e-6, hi = 1e6;
@@ -137,7 +138,7 @@ TEST(PoorFit, NoClosesEveryOpenFileAndSkipsTheRestOfTheRoutine) {
 
 TEST(PoorFit, AbandoningProducesNoLinkagesAndNoReport) {
     ResemblanceRun r;
-    r.ctx.MeasureIndex = kHR;
+    r.ctx.MeasureIndex = Measure{kHR};
     r.ctx.NumVars = 3;
     r.ctx.channels.open(r.host, Channels::kReport, "report.txt", OpenMode::Write);
     r.host.answer(Answer::No);

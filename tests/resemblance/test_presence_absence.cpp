@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "resemblance/count_matches.h"
+#include "resemblance/measure.h"
 #include "resemblance/presence_absence.h"
 #include "resemblance_fixture.h"
 
@@ -85,11 +86,11 @@ TEST(PresenceAbsence, EveryGuardStoresAPerfectMatchInsteadOfDividingByZero) {
     // Tables no pair of real objects gives (no species at all) still hit each guard.
     const MatchTable empty{};
     for (std::int16_t m = kJaccard; m <= kFager; ++m)
-        EXPECT_EQ(presence_absence_index(m, empty), 1.0f) << m;
-    EXPECT_EQ(presence_absence_index(kFager, MatchTable{0, 0, 3, 1}), 1.0f);  // a + b = 0
-    EXPECT_EQ(presence_absence_index(kFager, MatchTable{2, 1, 0, 0}), 1.0f);  // c + d = 0
-    EXPECT_EQ(presence_absence_index(kDice, MatchTable{0, 0, 0, 4}), 1.0f);
-    EXPECT_EQ(presence_absence_index(kMatching, MatchTable{0, 0, 0, 4}), 1.0f);
+        EXPECT_EQ(presence_absence_index(Measure{m}, empty), 1.0f) << m;
+    EXPECT_EQ(presence_absence_index(Measure::Fager, MatchTable{0, 0, 3, 1}), 1.0f);  // a + b = 0
+    EXPECT_EQ(presence_absence_index(Measure::Fager, MatchTable{2, 1, 0, 0}), 1.0f);  // c + d = 0
+    EXPECT_EQ(presence_absence_index(Measure::Dice, MatchTable{0, 0, 0, 4}), 1.0f);
+    EXPECT_EQ(presence_absence_index(Measure::SimpleMatching, MatchTable{0, 0, 0, 4}), 1.0f);
 }
 
 TEST(PresenceAbsence, NamesTheMeasureAndPrintsItsOwnHeading) {

@@ -73,11 +73,11 @@ TEST(ProgressMessages, TheObservedRunShowsEachMeasuresHeadingAndMarks) {
 TEST(ProgressMessages, AReplicatePrintsOnlyTheLinesBothModesShare) {
     for (const ProgressCase& c : kCases) {
         ResemblanceRun r;
-        r.ctx.PoorFitWarned = "T";
+        r.ctx.PoorFitWarned = true;
         r.run(c.measure, c.rows, kReplicate);
         EXPECT_EQ(r.messages(), c.replicate) << "measure " << c.measure;
         EXPECT_TRUE(r.host.window_visible.empty());  // no window is shown or hidden
-        EXPECT_EQ(r.ctx.PoorFitWarned, "T");         // only an observed run resets it
+        EXPECT_TRUE(r.ctx.PoorFitWarned);            // only an observed run resets it
     }
 }
 

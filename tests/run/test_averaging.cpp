@@ -82,7 +82,7 @@ TEST_F(Averaging, AGroupWithoutAnySpeciesIsReportedAndKept) {
 TEST_F(Averaging, FileHoldsTitleCountsLabelsAndValuesAndIsWrittenOnce) {
     set_data({{1, 4}, {2, 6}, {0, 3}, {5, 0}, {7, 1.0625f}}, {2, 2, 1});
     ctx.StationLabel[3] = "LONGLABEL";  // closing quote beyond column 9
-    ctx.PrintAvgFlag = "y";
+    ctx.PrintAvgFlag = true;
     average();
     EXPECT_EQ(host.file("avg.txt"),
               "\"Test data\"\r\n"
@@ -94,7 +94,7 @@ TEST_F(Averaging, FileHoldsTitleCountsLabelsAndValuesAndIsWrittenOnce) {
                   "\"LONGLABEL\"\r\n"
                   "         2.500 1.500  \r\n"
                   "\"S5\"     7.000 1.063  \r\n");
-    EXPECT_EQ(ctx.PrintAvgFlag, "N");
+    EXPECT_FALSE(ctx.PrintAvgFlag);
     EXPECT_FALSE(ctx.channels.is_open(3));
     EXPECT_EQ(host.message_area.history.substr(0, 8), "<CLEAR>\n");
     EXPECT_NE(host.message_area.history.find(
@@ -118,7 +118,7 @@ TEST_F(Averaging, ReplicateTakesEachPositionsSizeFromTheGroupMap) {
     for (int r = 1; r <= 4; ++r) drawn(r, 1) = rows[r - 1];
     Matrix<float> out(2, 1);
     std::vector<std::string> labels(3);
-    ctx.PrintAvgFlag = "N";
+    ctx.PrintAvgFlag = false;
     average_groups(ctx, host, 2, out, drawn, labels, 2, map, 2);
     EXPECT_EQ(out(1, 1), 20.0f);
     EXPECT_EQ(out(2, 1), 40.0f);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "run_fixture.h"
 
 namespace tw {
@@ -88,6 +88,14 @@ TEST(BadInput, FileIsRefusedWithOneMessageNamingItAndTheLine) {
          "Line 4 of the data file \"%F\": value 1 of station 1 is too large for the program's "
          "numbers."},
         {"empty file", " \r\n\r\n", "The data file \"%F\" is empty."},
+        {"decimal commas", file_with("3 2", "0", "\"A\" 0,5 1,25"),
+         "Line 4 of the data file \"%F\": the values look like numbers written with decimal "
+         "commas (such as 0,55), which the program reads as two numbers each; the line holds 5 "
+         "items, but a station label and 2 values were expected. Save the file with decimal "
+         "points."},
+        {"two stations on a line", file_with("3 2", "0", "\"A\" 1 2 \"B\" 0 0"),
+         "Line 4 of the data file \"%F\": the line holds 6 items, but a station label and 2 "
+         "values were expected. Each station must start a line of its own."},
     };
     for (const auto& c : cases) {
         test::RunFixture run;
@@ -95,6 +103,17 @@ TEST(BadInput, FileIsRefusedWithOneMessageNamingItAndTheLine) {
         run.ctx.settings.print_average = true;
         expect_refused(run, "Data File Error", c.message, c.contents, c.name);
     }
+}
+
+TEST(BadInput, ValuesGoingOnOverTheNextLinesStillRead) {
+    test::RunFixture run;
+    run.use_file(
+        "\"Split\"\r\n2 3\r\n\"S\",\"a\",\"b\",\"c\"\r\n\"A\" 1\r\n2, 3\r\n"
+        "\"B\"\r\n4 5\r\n6\r\n0\r\n");
+    ASSERT_EQ(run_analysis(run.ctx, run.host), Outcome::Completed);
+    EXPECT_EQ(run.ctx.DataMatrix(1, 3), 3.0f);
+    EXPECT_EQ(run.ctx.DataMatrix(2, 1), 4.0f);
+    EXPECT_EQ(run.ctx.StationLabel[2], "B");
 }
 
 TEST(BadInput, MissingFileIsNamed) {

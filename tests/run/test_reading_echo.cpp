@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "resemblance/measure.h"
 #include "run/run_driver.h"
 #include "run_fixture.h"
 
@@ -28,7 +29,8 @@ TEST(ReadingEcho, MessageAreaShowsClearingRowsGroupsInOrder) {
     test::RunFixture run;
     run.use_file(crlf_lines({"\"T\"", "2 2", "\"S\" \"a\" \"b\"", "\"X\" 1 2.5", "\"Y\" 3 -1", "0",
                              "nothing after the group count is read"}));
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host), Outcome::Completed);
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+              Outcome::Completed);
     EXPECT_EQ(run.host.message_area.history,
               zeros(4) +
                   "<CLEAR>\n"
@@ -52,7 +54,8 @@ TEST(ReadingEcho, ClearingBreaksAfterEveryThirtiethSpecies) {
     file += "\r\n\"X\"";
     for (int j = 1; j <= 31; ++j) file += " 1";
     run.use_file(file + "\r\n0\r\n");
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host), Outcome::Completed);
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+              Outcome::Completed);
     const std::string expected = zeros(30) + "\r\n<CLEAR>\n" + zeros(1) + "<CLEAR>\nX  1 ";
     EXPECT_EQ(run.host.message_area.history.substr(0, expected.size()), expected);
 }
@@ -62,7 +65,8 @@ TEST(ReadingEcho, EveryHundredthStationBreaksAfterEachCell) {
     std::string file = "\"T\"\r\n100 2\r\n\"S\" \"a\" \"b\"\r\n";
     for (int i = 1; i <= 100; ++i) file += "\"S\" 1 1\r\n";
     run.use_file(file + "0\r\n");
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host), Outcome::Completed);
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+              Outcome::Completed);
     const std::string expected =
         zeros(198) + " 0 \r\n<CLEAR>\n 0 \r\n<CLEAR>\n<CLEAR>\nS  1  1 \r\n";
     EXPECT_EQ(run.host.message_area.history.substr(0, expected.size()), expected);
@@ -71,7 +75,8 @@ TEST(ReadingEcho, EveryHundredthStationBreaksAfterEachCell) {
 TEST(ReadingEcho, ValuesOfTheFirstTenStationsAndALineEndAfterEveryTwentiethLabel) {
     test::RunFixture run;
     run.use_file(one_species_file(21));
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host), Outcome::Completed);
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+              Outcome::Completed);
     const std::string& h = run.host.message_area.history;
     EXPECT_NE(h.find("S9  9 \r\nS10  10 \r\nS11 S12 S13 "), std::string::npos);
     EXPECT_NE(h.find("S19 S20 \r\nS21 <CLEAR>\n"), std::string::npos);
@@ -136,7 +141,9 @@ TEST(ReadingQuestions, RowsAndColumnsTotallingZeroOrLessAreAskedAbout) {
         run.ctx.settings.multiply = c.multiply;
         run.ctx.settings.constant_text = c.constant;
         for (std::size_t k = 0; k < c.asked.size(); ++k) run.host.answer(Answer::Yes);
-        EXPECT_EQ(prepare_observed_run(run.ctx, run.host), Outcome::Completed) << c.name;
+        EXPECT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+                  Outcome::Completed)
+            << c.name;
         ASSERT_EQ(run.host.questions.size(), c.asked.size()) << c.name;
         for (std::size_t k = 0; k < c.asked.size(); ++k) {
             EXPECT_EQ(run.host.questions[k].title, c.asked[k].first) << c.name;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "resemblance/measure.h"
 #include "run/printer.h"
 #include "run/report_header.h"
 #include "run/run_context.h"
@@ -20,7 +21,7 @@ struct Header : ::testing::Test {
     std::string header() {
         test::RecordingTarget target;
         Printer report(&target);
-        write_report_header(ctx, report);
+        write_report_header(ctx, report, measure_choice(ctx.settings.resmx));
         return target.shown;
     }
     RunContext ctx;
@@ -38,7 +39,7 @@ TEST_F(Header, PlainRunGoesFromTheBlankLinesStraightToTheMeasureBox) {
                   " \r\n"
                   "**   10   bootstrap samples were used **\r\n"
                   " \r\n");
-    EXPECT_EQ(ctx.MeasureIndex, 1);
+    EXPECT_EQ(ctx.MeasureIndex, Measure::Euclidean);
     EXPECT_EQ(ctx.NumBoot, 10);
 }
 
@@ -76,20 +77,20 @@ TEST_F(Header, MeasureBoxKeepsTheTextsTrailingBlanks) {
     ctx.settings.resmx = 1;
     EXPECT_NE(header().find("          *        2) Bray-Curtis " + std::string(25, ' ') + "*\r\n"),
               std::string::npos);
-    EXPECT_EQ(ctx.MeasureIndex, 2);
+    EXPECT_EQ(ctx.MeasureIndex, Measure::BrayCurtis);
     ctx.settings.resmx = 4;
     EXPECT_NE(header().find("*        5) Jaccard's Index    " + std::string(18, ' ') + "*\r\n"),
               std::string::npos);
-    EXPECT_EQ(ctx.MeasureIndex, 5);
+    EXPECT_EQ(ctx.MeasureIndex, Measure::Jaccard);
 }
 
 TEST_F(Header, NoMeasureChosenLeavesTheBoxEmptyAndTheIndexAsItWas) {
     ctx.settings.resmx = -1;
-    ctx.MeasureIndex = 6;
+    ctx.MeasureIndex = Measure::SimpleMatching;
     const std::string text = header();
     EXPECT_NE(text.find("* * RESEMBLANCE MEASURE * *\r\n" + kStars + kStars + " \r\n"),
               std::string::npos);
-    EXPECT_EQ(ctx.MeasureIndex, 6);
+    EXPECT_EQ(ctx.MeasureIndex, Measure::SimpleMatching);
 }
 
 TEST_F(Header, SquaredLineIsFollowedByAnEmptyLine) {

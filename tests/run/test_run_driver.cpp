@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cluster/observed_run.h"
+#include "resemblance/measure.h"
 #include "run/entry_point.h"
 #include "run/run_driver.h"
 #include "run_fixture.h"
@@ -15,7 +17,9 @@ const std::string kZeroRowFile =
     crlf_lines({"\"T\"", "3 2", "\"S\" \"a\" \"b\"", "\"X\" 1 2", "\"Y\" 0 0", "\"Z\" 3 1", "0"});
 
 Outcome prepare_guarded(test::RunFixture& run) {
-    return run_guarded(run.ctx, run.host, [&] { return prepare_observed_run(run.ctx, run.host); });
+    return run_guarded(run.ctx, run.host, [&] {
+        return prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx));
+    });
 }
 
 TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
@@ -34,8 +38,8 @@ TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
     EXPECT_EQ(ctx.AvgMatrix(2, 1), 2.5f);
     EXPECT_EQ(ctx.AvgMatrix(3, 1), 7.0f);
     EXPECT_EQ(ctx.GroupLabel, (std::vector<std::string>{"", "A1", "B1", "C1"}));
-    EXPECT_EQ(ctx.PrintAvgFlag, "N");
-    EXPECT_EQ(ctx.MeasureIndex, 2);
+    EXPECT_FALSE(ctx.PrintAvgFlag);
+    EXPECT_EQ(ctx.MeasureIndex, Measure::BrayCurtis);
     EXPECT_EQ(ctx.NumBoot, 25);
     EXPECT_EQ(ctx.LinkMembers.last_link(), 5);
     EXPECT_EQ(ctx.LinkLevel.size(), 5u);

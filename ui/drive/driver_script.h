@@ -16,6 +16,9 @@
 //   dump-grid FILE                  FORM5.Grid_out as tab-separated text
 //   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
 //   seed N                          fix the bootstrap's random seed (0: clock)
+//   save-picture FILE               Form4's "Save picture..." without its dialogs:
+//                                   the view shown, SVG, PDF or PNG (300 dpi) by
+//                                   the file's extension
 
 #include <optional>
 #include <string>
@@ -41,6 +44,7 @@ enum class Verb {
     DumpGrid,
     DumpText,
     Seed,
+    SavePicture,
 };
 
 // WINDOW, WINDOW.CONTROL or WINDOW.CONTROL[INDEX].

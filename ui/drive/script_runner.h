@@ -47,6 +47,7 @@ class ScriptRunner : public QObject {
     void perform(const Command& c);
     void act(const Command& c, QWidget* w);
     void check_visible(const Command& c, bool want_visible);
+    void save_picture(const Command& c);
     void fail(const Command& c, int code, const QString& message);
     void stop();
     tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons);

@@ -1,0 +1,64 @@
+#include "resemblance/measure.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tw {
+
+namespace {
+
+using enum Measure;
+constexpr Resemblance kSim = Resemblance::Similarity;
+constexpr Resemblance kDist = Resemblance::Distance;
+
+// The blanks after "Bray-Curtis" and "Jaccard's Index" in the box texts, and
+// the mixed capitals of the headings, are what the report and the message
+// area have always shown.
+constexpr std::array<MeasureTraits, 8> kMeasures = {{
+    {Euclidean, "Euclidean Dist.", "1) Euclidean Dist.", "EUCLIDEAN DISTANCE", "Euclidean Distance",
+     kDist},
+    {BrayCurtis, "Bray-Curtis", "2) Bray-Curtis ", "BRAY-CURTIS COEFFICIENT",
+     "Bray-Curtis Coefficient", kSim},
+    {Correlation, "Correlation coeff.", "3) Correlation coeff.", "CORRELATION COEFFICIENT",
+     "Correlation Coefficient", kSim},
+    {HeterogeneityRatio, "H/R", "4) Heterogeneity ratio", "*** Heterogeneity Ratio (H/R) ***",
+     "Heterogeneity Ratio", kDist, true, true},
+    {Jaccard, "JACCARD'S INDEX", "5) Jaccard's Index    ", "JACCARD'S INDEX", "Jaccard's Index",
+     kSim},
+    {SimpleMatching, "SIMPLE MATCHING COEFFICIENT", "6) Simple Matching Coefficient",
+     "Simple Matching Coefficient", "Simple Matching Coefficient", kSim},
+    {Dice, "DICE INDEX", "7) Dice (Czekanowski) Index", "Dice INDEX", "Dice Index", kSim},
+    {Fager, "FAGER COEFFICIENT", "8) Fager Coefficient", "Fager INDEX", "Fager's Index", kSim},
+}};
+
+}  // namespace
+
+std::span<const MeasureTraits> measure_table() {
+    return kMeasures;
+}
+
+const MeasureTraits& traits_of(Measure m) {
+    for (const MeasureTraits& t : kMeasures) {
+        if (t.index == m) return t;
+    }
+    // A number outside the table is computed as Euclidean distance, as the
+    // resemblance stage has always done.
+    return kMeasures[0];
+}
+
+std::optional<Measure> measure_of_entry(int entry) {
+    if (entry < 0 || entry >= static_cast<int>(kMeasures.size())) return std::nullopt;
+    return kMeasures[static_cast<std::size_t>(entry)].index;
+}
+
+MeasureChoice measure_choice(int entry) {
+    MeasureChoice choice;
+    choice.measure = measure_of_entry(entry);
+    if (!choice.measure) return choice;
+    const MeasureTraits& t = traits_of(*choice.measure);
+    choice.box_text = t.box_text;
+    choice.needs_positive_rows = t.needs_positive_rows;
+    return choice;
+}
+
+}  // namespace tw

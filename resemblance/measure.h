@@ -1,0 +1,64 @@
+#pragma once
+// The resemblance measures and the one table of what the rest of the program
+// shows of each: the linkage window's caption, the report's measure box, the
+// message-area heading, the name in the dendrogram caption, and whether a
+// smaller value means closer (a distance) or farther (a similarity).
+// Adding a measure is an entry here, its function in its own file and a case
+// in compute_resemblance (resemblance.cpp).
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "run/measure_index.h"
+
+namespace tw {
+
+// Numbered as the report's measure box numbers them.
+enum class Measure : std::int16_t {
+    Euclidean = 1,
+    BrayCurtis = 2,
+    Correlation = 3,
+    HeterogeneityRatio = 4,
+    Jaccard = 5,
+    SimpleMatching = 6,
+    Dice = 7,
+    Fager = 8,
+};
+
+// DistanceFlag: how the clustering and the dendrogram read the matrix.
+enum class Resemblance : std::int16_t {
+    Similarity = 0,  // larger is closer
+    Distance = 1,    // smaller is closer
+};
+
+struct MeasureTraits {
+    Measure index;
+    const char* name;      // MeasureName, in the dendrogram caption
+    const char* box_text;  // inside the report's measure box
+    const char* heading;   // first line in the message area of the observed run
+    const char* caption;   // the linkage window's option button
+    Resemblance kind;
+    // The heterogeneity ratio cannot be computed for a station whose
+    // abundances total zero or less, and its dendrogram marks the level 1.
+    bool needs_positive_rows = false;
+    bool reference_line = false;
+};
+
+// Every measure, in the order of the linkage window's option buttons.
+std::span<const MeasureTraits> measure_table();
+
+const MeasureTraits& traits_of(Measure m);
+
+// The measure of the linkage window's option button `entry` (0..7), none
+// for any other entry.
+std::optional<Measure> measure_of_entry(int entry);
+
+// The run's first stage's view of the linkage window's option button `entry`.
+MeasureChoice measure_choice(int entry);
+
+inline std::int16_t distance_flag(Measure m) {
+    return static_cast<std::int16_t>(traits_of(m).kind);
+}
+
+}  // namespace tw

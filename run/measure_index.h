@@ -1,0 +1,22 @@
+#pragma once
+// The resemblance measure a run uses. The run's data model only carries it;
+// its values and everything known about each measure are in the measure
+// table, resemblance/measure.h, which also fills a MeasureChoice.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tw {
+
+enum class Measure : std::int16_t;
+
+// What the run's first stage needs to know of the measure chosen on the
+// linkage window.
+struct MeasureChoice {
+    std::optional<Measure> measure;  // none when no button is set: the previous run's stays
+    std::string box_text;            // inside the report's measure box; empty for none
+    bool needs_positive_rows = false;
+};
+
+}  // namespace tw
