@@ -17,6 +17,7 @@
 #include <string>
 #include <thread>
 
+#include "resemblance/measure.h"
 #include "resemblance/measure_input.h"
 #include "resemblance/resemblance.h"
 #include "resemblance/row_threads.h"
@@ -50,7 +51,7 @@ struct Observed {
 
 Observed observe(const Matrix<float>& x, std::int16_t measure, unsigned threads) {
     RunContext ctx;
-    ctx.MeasureIndex = measure;
+    ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
     ctx.ResampleRetries = 7;
     ctx.settings.resemblance_threads = threads;
