@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "resemblance/measure.h"
 #include "resemblance/partner_blocks.h"
+#include "resemblance/row_threads.h"
 
 namespace tw {
 
@@ -82,6 +84,66 @@ void start_own_line(Printer& m) {
     if (m.column() > 1) m.end();
 }
 
+constexpr const char* kZeroPairNote = "All abundances 0 -- similarity set to 1";
+
+// Row j of the observed run's matrix, a block of partners at a time; the
+// pairs of two empty objects get similarity 1 and are listed in `zero_pairs`
+// for the note the message area shows for them. Touches nothing but row j of
+// `sim` and its own list, so rows can be computed on several threads at once.
+void similarity_row(const MeasureInput& in, const SpeciesColumns& columns, std::int32_t j,
+                    Matrix<float>& sim, std::vector<std::int32_t>& zero_pairs) {
+    PartnerSums block;
+    for (std::int32_t first = j + 1; first <= in.n; first += kPartners) {
+        partner_sums(in.x.row(j), columns, first, in.species, block);
+        const std::int32_t last = std::min(first + kPartners - 1, in.n);
+        for (std::int32_t k = first; k <= last; ++k) {
+            const BrayCurtisSums s{block.shared[k - first], block.total[k - first]};
+            if (s.shared == 0.0f && s.total == 0.0f) {
+                sim(j, k) = 1.0f;
+                zero_pairs.push_back(k);
+            } else {
+                sim(j, k) = coefficient(s);
+            }
+        }
+    }
+}
+
+// What the message area shows for row j once its pairs are computed: the
+// progress marks, with the note of each empty pair where that pair stands.
+void row_messages(Printer& m, std::int32_t j, std::int32_t n,
+                  const std::vector<std::int32_t>& zero_pairs) {
+    std::int32_t from = j + 1;
+    for (const std::int32_t k : zero_pairs) {
+        row_progress_marks(m, j, from, k - 1, 50, 'B');
+        start_own_line(m);
+        m.text(kZeroPairNote).end();
+        progress_mark(m, std::int64_t{j} * k, 50, "B");
+        from = k + 1;
+    }
+    row_progress_marks(m, j, from, n, 50, 'B');
+    m.text(" ");
+}
+
+// The observed run on several threads: every row first, then the messages
+// the rows would have printed one by one. Every pair computed normally sets
+// the run of abandoned replicates back to 0, as on one thread.
+void observed_on_threads(const MeasureInput& in, const SpeciesColumns& columns, Workspace& w,
+                         std::int16_t& resample_retries) {
+    std::vector<std::vector<std::int32_t>> zero_pairs(static_cast<std::size_t>(in.n) + 1);
+    each_row_on_threads(in.host, in.n, in.threads, in.species, [&](std::int32_t j) {
+        similarity_row(in, columns, j, w.SimMatrix, zero_pairs[static_cast<std::size_t>(j)]);
+    });
+    std::int64_t empty_pairs = 0;
+    for (std::int32_t j = 1; j <= in.n - 1; ++j) {
+        const auto& zeros = zero_pairs[static_cast<std::size_t>(j)];
+        row_messages(in.messages(), j, in.n, zeros);
+        empty_pairs += static_cast<std::int64_t>(zeros.size());
+    }
+    const std::int64_t pairs = std::int64_t{in.n} * (in.n - 1) / 2;
+    if (empty_pairs < pairs) resample_retries = 0;
+    w.DistanceFlag = 0;
+}
+
 }  // namespace
 
 RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries,
@@ -97,6 +159,14 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
 
     std::optional<SpeciesColumns> columns;
     if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, w.SpeciesColumns);
+    // A replicate stops at its first empty pair, which only the pairs in
+    // their order can find; replicates run side by side instead.
+    if (columns && in.observed() && in.threads > 1) {
+        observed_on_threads(in, *columns, w, resample_retries);
+        m.line();
+        m.line();
+        return RoutineExit::Normal;
+    }
     PartnerSums block;
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
         for (std::int32_t k = j + 1; k <= in.n; ++k) {
@@ -111,7 +181,7 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
                 }
                 w.SimMatrix(j, k) = 1.0f;
                 start_own_line(m);
-                m.text("All abundances 0 -- similarity set to 1").end();
+                m.text(kZeroPairNote).end();
             } else {
                 w.SimMatrix(j, k) = coefficient(s);
                 resample_retries = 0;

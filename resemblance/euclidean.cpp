@@ -6,6 +6,7 @@
 
 #include "resemblance/measure.h"
 #include "resemblance/partner_blocks.h"
+#include "resemblance/row_threads.h"
 
 namespace tw {
 
@@ -26,18 +27,28 @@ constexpr std::int32_t kPartners = 32;
     for (std::int32_t t = 0; t < kPartners; ++t) d[t] = std::sqrt(d[t]);
 }
 
-// Distances from object j to the objects first..last (at most kPartners),
-// into d: a block at once when the objects have been copied species by
-// species, else pair by pair.
-void distances_from(const MeasureInput& in, const SpeciesColumns* columns, std::int32_t j,
-                    std::int32_t first, std::int32_t last, float* d) {
-    if (columns == nullptr) {
-        for (std::int32_t k = first; k <= last; ++k)
-            d[k - first] = euclidean_pair(in.x, j, k, in.species, in.host);
-        return;
+// Row j of the matrix, the distances from object j to every later object,
+// a block of partners at a time. Touches nothing but row j of `sim`, so rows
+// can be computed on several threads at once.
+void distance_row(const Matrix<float>& x, const SpeciesColumns& columns, std::int32_t j,
+                  std::int32_t n, std::int16_t species, Matrix<float>& sim) {
+    float d[kPartners];
+    for (std::int32_t first = j + 1; first <= n; first += kPartners) {
+        partner_distances(x.row(j), columns, first, species, d);
+        const std::int32_t last = std::min(first + kPartners - 1, n);
+        for (std::int32_t k = first; k <= last; ++k) sim(j, k) = d[k - first];
     }
-    partner_distances(in.x.row(j), *columns, first, in.species, d);
-    in.host.yield_for(std::int64_t{last - first + 1} * in.species);
+}
+
+// Row j pair by pair, for the few objects of most bootstrap replicates.
+void distance_row_by_pairs(const MeasureInput& in, std::int32_t j, Matrix<float>& sim) {
+    for (std::int32_t k = j + 1; k <= in.n; ++k)
+        sim(j, k) = euclidean_pair(in.x, j, k, in.species, in.host);
+}
+
+void row_marks(Printer& m, std::int32_t j, std::int32_t n) {
+    row_progress_marks(m, j, j + 1, n, 20, 'E');
+    m.text(" ").end();
 }
 
 }  // namespace
@@ -66,18 +77,24 @@ void euclidean_distance(const MeasureInput& in, Workspace& w) {
     w.MeasureName = traits.name;
     std::optional<SpeciesColumns> columns;
     if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, w.SpeciesColumns);
-    const SpeciesColumns* blocks = columns ? &*columns : nullptr;
-    float d[kPartners];
-    for (std::int32_t j = 1; j <= in.n - 1; ++j) {
-        for (std::int32_t first = j + 1; first <= in.n; first += kPartners) {
-            const std::int32_t last = std::min(first + kPartners - 1, in.n);
-            distances_from(in, blocks, j, first, last, d);
-            for (std::int32_t k = first; k <= last; ++k) {
-                w.SimMatrix(j, k) = d[k - first];
-                if (in.observed()) progress_mark(m, std::int64_t{j} * k, 20, "E");
+    if (columns && in.threads > 1) {
+        // Every row first, on every core; then the marks the rows would have
+        // printed one by one.
+        each_row_on_threads(in.host, in.n, in.threads, in.species, [&](std::int32_t j) {
+            distance_row(in.x, *columns, j, in.n, in.species, w.SimMatrix);
+        });
+        if (in.observed())
+            for (std::int32_t j = 1; j <= in.n - 1; ++j) row_marks(m, j, in.n);
+    } else {
+        for (std::int32_t j = 1; j <= in.n - 1; ++j) {
+            if (columns) {
+                distance_row(in.x, *columns, j, in.n, in.species, w.SimMatrix);
+                in.host.yield_for(std::int64_t{in.n - j} * in.species);
+            } else {
+                distance_row_by_pairs(in, j, w.SimMatrix);
             }
+            if (in.observed()) row_marks(m, j, in.n);
         }
-        if (in.observed()) m.text(" ").end();
     }
     w.DistanceFlag = distance_flag(Measure::Euclidean);
     m.line();

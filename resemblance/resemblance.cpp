@@ -7,6 +7,7 @@
 #include "resemblance/measure.h"
 #include "resemblance/measure_input.h"
 #include "resemblance/presence_absence.h"
+#include "resemblance/row_threads.h"
 #include "run/outcome.h"
 
 namespace tw {
@@ -45,7 +46,11 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
         host.messages().clear();
         ctx.PoorFitWarned = false;
     }
-    const MeasureInput in{host, x, n, species, run_mode};
+    MeasureInput in{host, x, n, species, run_mode};
+    // Replicates are small and already run side by side on every core.
+    if (run_mode == 1)
+        in.threads = resemblance_threads(ctx.settings.resemblance_threads, n,
+                                         ctx.settings.resemblance_thread_min_objects);
     switch (ctx.MeasureIndex) {
         case Measure::BrayCurtis:
             return bray_curtis(in, w, ctx.ResampleRetries, resample_flag);

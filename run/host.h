@@ -5,6 +5,7 @@
 // scripted host that records what was printed and answers questions from a
 // queue. The core never blocks on anything but Host::ask.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -75,15 +76,18 @@ class Host {
     // yield_stride() calls the host's process_events() runs, and a window
     // host decides there, by elapsed time, whether to let the windows in.
     void yield() {
-        if (--yield_countdown_ > 0) return;
-        yield_countdown_ = yield_stride_;
-        process_events();
+        if (--yield_countdown_ > 0 && !turn_due_.load(std::memory_order_relaxed)) return;
+        take_turn();
     }
     // The pause points of `count` yield() calls at once, for loops that work
     // on a block of values and reach their pause points together:
     // process_events() runs as many times as those calls would have run it.
     void yield_for(std::int64_t count) {
         yield_countdown_ -= count;
+        if (turn_due_.load(std::memory_order_relaxed)) {
+            turn_due_.store(false, std::memory_order_relaxed);
+            process_events();
+        }
         while (yield_countdown_ <= 0) {
             yield_countdown_ += yield_stride_;
             process_events();
@@ -117,10 +121,22 @@ class Host {
     // The next yield() runs process_events(), e.g. once the user has asked
     // to end the program while a stage is running.
     void yield_soon() { yield_countdown_ = 1; }
+    // The next yield() runs process_events() whatever its countdown says.
+    // Safe from any thread: a window host's clock thread calls it, so that a
+    // stage whose pause points lie far apart still lets the windows in on
+    // time.
+    void request_turn() { turn_due_.store(true, std::memory_order_relaxed); }
 
   private:
+    void take_turn() {
+        yield_countdown_ = yield_stride_;
+        turn_due_.store(false, std::memory_order_relaxed);
+        process_events();
+    }
+
     int yield_stride_;
     std::int64_t yield_countdown_ = 1;
+    std::atomic<bool> turn_due_{false};
 };
 
 }  // namespace tw

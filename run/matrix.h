@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "run/zeroed_allocator.h"
+
 namespace tw {
 
 template <class T>
@@ -15,12 +17,15 @@ class Matrix {
     Matrix() = default;
     Matrix(std::int32_t last_row, std::int32_t last_col) { recreate(last_row, last_col); }
 
-    // Re-creating discards the old contents; every entry starts at T{}.
+    // Re-creating discards the old contents; every entry starts at T{} (zero
+    // for numbers). The old storage is released first, so that the new one
+    // comes zeroed from the allocator.
     void recreate(std::int32_t last_row, std::int32_t last_col) {
         last_row_ = last_row < 0 ? 0 : last_row;
         last_col_ = last_col < 0 ? 0 : last_col;
-        cells_.assign(
-            static_cast<std::size_t>(last_row_ + 1) * static_cast<std::size_t>(last_col_ + 1), T{});
+        Cells().swap(cells_);
+        cells_.resize(static_cast<std::size_t>(last_row_ + 1) *
+                      static_cast<std::size_t>(last_col_ + 1));
     }
 
     // Re-creates the matrix only when its shape changes: a working matrix
@@ -53,7 +58,8 @@ class Matrix {
 
     std::int32_t last_row_ = 0;
     std::int32_t last_col_ = 0;
-    std::vector<T> cells_;
+    using Cells = std::vector<T, ZeroedAllocator<T>>;
+    Cells cells_;
 };
 
 }  // namespace tw

@@ -54,6 +54,14 @@ struct RunSettings {
     // saves. Tests set 0 to spread even the smallest over the threads.
     std::int64_t bootstrap_thread_min_work = 50'000;
 
+    // Threads that compute the observed run's resemblance matrix; 0 uses
+    // every core. The matrix and the message area do not depend on it.
+    unsigned resemblance_threads = 0;
+    // Below this many objects the observed run computes its resemblances on
+    // the window thread alone: the whole matrix takes less time than starting
+    // the threads. Tests set 16 to use threads on small data.
+    std::int32_t resemblance_thread_min_objects = 400;
+
     // Form3, the choice of test: TestMethod entry and the Permutations box.
     TestMethod test_method = TestMethod::Bootstrap;
     std::string permutations_text = "1000";

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "run/host.h"
+#include "ui/turn_clock.h"
 
 namespace tw::ui {
 
@@ -63,6 +64,8 @@ class QtHost : public Host {
     Printer messages_;
     Printer link_table_;
     QElapsedTimer since_yield_;
+    // Last, so that it stops before anything it could reach goes away.
+    TurnClock clock_;
 };
 
 }  // namespace tw::ui
