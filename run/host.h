@@ -49,6 +49,14 @@ class ResultsGrid {
 
 enum class OpenMode { Write, Append };
 
+// How far the bootstrap test has come, for a progress display.
+struct TestProgress {
+    std::int32_t linkage = 0;           // the linkage under test, 1..linkages
+    std::int32_t linkages = 0;          // linkages in the hierarchy (NumGroups - 1)
+    std::int64_t replicates_done = 0;   // replicates finished in the whole test so far
+    std::int64_t replicates_total = 0;  // linkages x replicates per linkage
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -94,6 +102,13 @@ class Host {
 
     // Every channel has been closed; leave the event loop.
     virtual void end_program() = 0;
+
+    // The bootstrap test reports its progress at the start of every linkage
+    // and after every replicate; the windows show it in a progress bar, the
+    // batch command on standard error.
+    virtual void test_progress(const TestProgress& /*progress*/) {}
+    // True once the user has asked to stop the bootstrap test.
+    virtual bool stop_requested() const { return false; }
 
   protected:
     // How many yield() calls make one process_events(); 1 runs it every time.
