@@ -51,10 +51,10 @@ enum class OpenMode { Write, Append };
 
 // How far the bootstrap test has come, for a progress display.
 struct TestProgress {
-    std::int32_t linkage = 0;           // the linkage under test, 1..linkages
-    std::int32_t linkages = 0;          // linkages in the hierarchy (NumGroups - 1)
-    std::int64_t replicates_done = 0;   // replicates finished in the whole test so far
-    std::int64_t replicates_total = 0;  // linkages x replicates per linkage
+    std::int32_t linkage = 0;            // the linkage under test, 1..linkages
+    std::int32_t linkages = 0;           // linkages in the hierarchy (NumGroups - 1)
+    std::int64_t replicates_done = 0;    // replicates finished in the whole test so far
+    std::int64_t replicates_total = 0;   // linkages x replicates per linkage
 };
 
 class Host {
