@@ -12,6 +12,7 @@
 #include "run/run_settings.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,10 @@ class Form3 : public QWidget {
     QLineEdit* Text1;
     QPushButton* Command1;
 
+    // What the format check of this run's data file found; empty when the
+    // check was by-passed.
+    QLabel* CheckStatus;
+
     static constexpr int kEuclidean = 0;        // RESMX entry "Euclidean Distance"
     static constexpr int kMinimumVariance = 6;  // LINK_METH entry "Minimum Variance"
 
@@ -46,6 +51,8 @@ class Form3 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLabel* build_check_status();
+
     Session& session_;
 };
 

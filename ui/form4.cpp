@@ -57,8 +57,7 @@ void Form4::on_Command1_clicked() {
 
 void Form4::on_SavePicture_clicked() {
     const QString path = choose_file(this, QStringLiteral("Save the dendrogram"), FileUse::Save,
-                                     QStringLiteral("SVG picture (*.svg);;PNG image (*.png);;"
-                                                    "PDF document (*.pdf)"));
+                                     QString::fromLatin1(file_filter::kPicture));
     if (path.isEmpty()) return;
     if (!save_drawing(Dendrogram->drawing(), path)) {
         ask_box(this, QStringLiteral("File Error"),
@@ -92,6 +91,10 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form4::closeEvent(QCloseEvent* event) {
+    if (!session_.may_close(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     session_.window_closed(this);
 }

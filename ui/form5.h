@@ -2,10 +2,14 @@
 // "Messages & Linkage Table": the bootstrap test's progress (link_table), the
 // alpha level it tests at, the results grid, and "Finish", which ends the run.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 
+#include "run/host.h"
+
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QFrame;
@@ -32,15 +36,35 @@ class FORM5 : public QWidget {
     QFrame* Line1;
     QPushButton* Command1;  // "Finish", hidden until the test is complete
 
+    // The bootstrap test's progress, and the button that stops it.
+    QProgressBar* BootProgress;
+    QLabel* ProgressText;
+    QPushButton* StopTest;  // "Stop test"
+    void test_started();
+    void show_progress(const TestProgress& progress);
+    void test_ended(bool stopped);
+    // After "Finish", or once the run is closed otherwise: nothing here can
+    // act on the run any more.
+    void run_closed();
+
+  signals:
+    // The progress bar moved: `done` replicates of the whole test.
+    void progressShown(qint64 done);
+
   private slots:
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
+    void on_StopTest_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLayout* build_progress_row();
+
     Session& session_;
+    QElapsedTimer test_clock_;
+    QElapsedTimer since_text_;
     std::unique_ptr<GridAdapter> grid_;
 };
 

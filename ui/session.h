@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "run/host.h"
 #include "run/outcome.h"
@@ -70,6 +71,16 @@ class Session : public QObject {
     // A window was closed from its title bar.
     void window_closed(QWidget* closing);
 
+    // FORM5 "Stop test": the test ends before its next replicate.
+    void stop_test();
+    bool test_stop_requested() const { return stop_requested_; }
+    // Whether the window may close from its title bar now: not while a
+    // stage runs, and only after a Yes while it holds an unfinished run.
+    bool may_close(QWidget* closing);
+    // A run whose observed hierarchy is drawn and that "Finish" has not
+    // yet closed.
+    bool run_open() const { return run_open_; }
+
     void show_window(Window window, bool visible);
     void show_control(Control control, bool visible);
 
@@ -88,6 +99,10 @@ class Session : public QObject {
 
   private:
     void update_start_buttons();
+    // The windows once a run is over: nothing can act on it any more.
+    void show_run_closed();
+    void close_run();
+    void place_on_first_show(Window window, QWidget* w);
     bool any_window_visible(const QWidget* except) const;
     QWidget* window_widget(Window window, bool create);
 
@@ -104,6 +119,10 @@ class Session : public QObject {
     bool end_requested_ = false;
     bool ended_ = false;
     std::uint64_t random_seed_ = 0;
+    bool stop_requested_ = false;
+    bool testing_ = false;
+    bool run_open_ = false;
+    std::set<Window> placed_;
 };
 
 }  // namespace tw::ui
