@@ -107,6 +107,7 @@ void FORM5::test_started() {
 }
 
 void FORM5::show_progress(const TestProgress& progress) {
+    last_ = progress;
     const BarSteps steps = bar_steps(progress);
     if (BootProgress->maximum() != steps.maximum) BootProgress->setRange(0, steps.maximum);
     BootProgress->setValue(steps.value);
@@ -120,7 +121,10 @@ void FORM5::show_progress(const TestProgress& progress) {
 
 void FORM5::test_ended(bool stopped) {
     StopTest->setEnabled(false);
-    if (stopped) ProgressText->setText(QStringLiteral("The test was stopped."));
+    if (stopped)
+        ProgressText->setText(QStringLiteral("The test was stopped at linkage %1 of %2.")
+                                  .arg(last_.linkage)
+                                  .arg(last_.linkages));
 }
 
 void FORM5::run_closed() {

@@ -65,6 +65,7 @@ class FORM5 : public QWidget {
     Session& session_;
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
+    TestProgress last_;
     std::unique_ptr<GridAdapter> grid_;
 };
 

@@ -33,7 +33,9 @@ QPoint first_position(Window window, const QRect& screen, const QSize& size, con
     const int top = screen.top() + kMargin;
     switch (window) {
         case Window::Form1:
-            return inside(screen, size, screen.center() - QPoint(size.width(), size.height()) / 2);
+            return inside(screen, size,
+                          QPoint(screen.left() + (screen.width() - size.width()) / 2,
+                                 screen.top() + (screen.height() - size.height()) / 2));
         case Window::Form2:
             return inside(screen, size, QPoint(screen.left() + kMargin, top));
         case Window::Form3:
