@@ -13,6 +13,7 @@
 #include "run/link_members.h"
 #include "run/matrix.h"
 #include "run/run_settings.h"
+#include "run/simprof_record.h"
 
 namespace tw {
 
@@ -91,6 +92,8 @@ struct RunContext {
     Matrix<std::string> Label;              // (position, 1) group label, (position, 2) cluster id
     Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
     std::vector<std::string> LinkRedrawn;   // "Y", "N" or empty per linkage
+    // 1..NumGroups-1 after a similarity profile test; empty otherwise.
+    std::vector<ProfileLinkRecord> ProfileLinks;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed

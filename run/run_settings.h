@@ -10,6 +10,12 @@ namespace tw {
 
 enum class OutputMode { Screen, Printer, File };
 
+// The significance test that the dendrogram window's Continue runs.
+enum class TestMethod {
+    Bootstrap,  // bootstrap of replicate groups
+    Simprof,    // similarity profile of the objects under each linkage
+};
+
 struct RunSettings {
     // Form2, "I/O and Data Options"
     std::string input_file;                     // Text1
@@ -45,6 +51,10 @@ struct RunSettings {
     // thread: handing tiny replicates to other threads costs more than it
     // saves. Tests set 0 to spread even the smallest over the threads.
     std::int64_t bootstrap_thread_min_work = 50'000;
+
+    // Form3, the choice of test: TestMethod entry and the Permutations box.
+    TestMethod test_method = TestMethod::Bootstrap;
+    std::string permutations_text = "1000";
 };
 
 }  // namespace tw

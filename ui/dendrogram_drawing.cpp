@@ -92,4 +92,48 @@ bool save_drawing(const DendrogramDrawing& drawing, const QString& path) {
     return image.save(path, "PNG");
 }
 
+bool save_drawing(const DendrogramDrawing& drawing, const QString& path, int dpi) {
+    constexpr double kPageWidthPt = 174 * 72.0 / 25.4;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const double units = std::ceil(drawing.extent());
+    const double pt = kPageWidthPt / units;  // points per drawing unit
+    const double w = kPageWidthPt;
+    const double h = drawing.height * pt;
+    const auto paint_on = [&](QPaintDevice& device) {
+        QPainter p;
+        if (!p.begin(&device)) return false;
+        p.scale(pt, pt);
+        paint_drawing(p, drawing);
+        return p.end();
+    };
+    if (suffix == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(QSize(static_cast<int>(std::ceil(w)), static_cast<int>(std::ceil(h))));
+        svg.setViewBox(QRectF(0, 0, w, h));
+        svg.setResolution(72);
+        svg.setTitle(QStringLiteral("Dendrogram"));
+        return paint_on(svg);
+    }
+    if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QSizeF(w, h), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(72);
+        return paint_on(pdf);
+    }
+    const double px = pt * std::max(dpi, 72) / 72.0;  // pixels per drawing unit
+    QImage image(static_cast<int>(std::ceil(units * px)),
+                 static_cast<int>(std::ceil(drawing.height * px)), QImage::Format_RGB32);
+    if (image.isNull()) return false;
+    image.setDotsPerMeterX(static_cast<int>(std::lround(std::max(dpi, 72) / 0.0254)));
+    image.setDotsPerMeterY(image.dotsPerMeterX());
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(px, px);
+    paint_drawing(p, drawing);
+    p.end();
+    return image.save(path, "PNG");
+}
+
 }  // namespace tw::ui

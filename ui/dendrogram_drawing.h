@@ -44,4 +44,9 @@ void paint_drawing(QPainter& painter, const DendrogramDrawing& drawing);
 // (anything else is written as PNG). Returns false when it cannot be written.
 bool save_drawing(const DendrogramDrawing& drawing, const QString& path);
 
+// The same, sized for a journal page: the drawing's whole width fills the
+// 174 mm of a two-column figure (SVG and PDF in points), and a PNG has `dpi`
+// pixels per inch.
+bool save_drawing(const DendrogramDrawing& drawing, const QString& path, int dpi);
+
 }  // namespace tw::ui

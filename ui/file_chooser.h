@@ -22,7 +22,7 @@ inline constexpr const char* kData = "Data files (*.txt *.dat *.csv);;All files 
 inline constexpr const char* kTable = "Tables (*.csv *.tsv *.txt *.xlsx *.ods);;All files (*)";
 inline constexpr const char* kReport = "Reports (*.txt *.lst *.rpt);;All files (*)";
 inline constexpr const char* kPicture =
-    "SVG picture (*.svg);;PNG image (*.png);;PDF document (*.pdf);;All files (*)";
+    "SVG picture (*.svg);;PDF document (*.pdf);;PNG image (*.png);;All files (*)";
 inline constexpr const char* kPdf = "PDF files (*.pdf);;All files (*)";
 }  // namespace file_filter
 

@@ -101,6 +101,7 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     layout->addWidget(Sqr_sim);
     layout->addLayout(numbers);
     layout->addWidget(build_check_status());
+    layout->addWidget(build_test_choice());
     layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::on_Command1_clicked);
@@ -120,6 +121,42 @@ void Form3::read_settings(RunSettings& s) const {
     s.sqr_sim = Sqr_sim->isChecked();
     s.alpha_text = Alpha_level->text().toStdString();
     s.boot_text = Text1->text().toStdString();
+    read_test_choice(s);
+}
+
+QWidget* Form3::build_test_choice() {
+    auto* frame = new QGroupBox(QStringLiteral("Significance Test"), this);
+    frame->setObjectName(QStringLiteral("Frame3"));
+    const char* const captions[] = {"Bootstrap of replicate groups",
+                                    "Similarity profile (SIMPROF)"};
+    auto* frame_layout = new QVBoxLayout(frame);
+    for (int i = 0; i < 2; ++i) {
+        TestMethod[static_cast<std::size_t>(i)] = entry("TestMethod", i, captions[i], frame);
+        frame_layout->addWidget(TestMethod[static_cast<std::size_t>(i)]);
+    }
+    TestMethod[0]->setChecked(true);
+
+    Permutations = new QLineEdit(QStringLiteral("1000"), frame);
+    Permutations->setObjectName(QStringLiteral("Permutations"));
+    Permutations->setMaximumWidth(100);
+    auto* permutations = new QFormLayout;
+    permutations->addRow(QStringLiteral("Permutations:"), Permutations);
+    frame_layout->addLayout(permutations);
+    on_TestMethod_toggled();
+    connect(TestMethod[1], &QRadioButton::toggled, this, &Form3::on_TestMethod_toggled);
+    return frame;
+}
+
+void Form3::read_test_choice(RunSettings& s) const {
+    s.test_method =
+        TestMethod[1]->isChecked() ? tw::TestMethod::Simprof : tw::TestMethod::Bootstrap;
+    s.permutations_text = Permutations->text().toStdString();
+}
+
+void Form3::on_TestMethod_toggled() {
+    // Only the similarity profile test permutes; the bootstrap's number of
+    // samples stays where the design puts it.
+    Permutations->setEnabled(TestMethod[1]->isChecked());
 }
 
 void Form3::on_LINK_METH_clicked(int) {

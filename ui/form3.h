@@ -4,7 +4,8 @@
 //
 // The option-button arrays RESMX (0..7) and LINK_METH (0..6) are one button
 // per entry, named "RESMX_3", "LINK_METH_6" and so on, each also carrying its
-// entry number in the dynamic property "index".
+// entry number in the dynamic property "index". The choice of significance
+// test, TestMethod (0..1) with its Permutations box, is built the same way.
 
 #include <QWidget>
 #include <array>
@@ -38,6 +39,9 @@ class Form3 : public QWidget {
     // What the format check of this run's data file found; empty when the
     // check was by-passed.
     QLabel* CheckStatus;
+    // The significance test run from the dendrogram window.
+    std::array<QRadioButton*, 2> TestMethod;
+    QLineEdit* Permutations;
 
     static constexpr int kEuclidean = 0;        // RESMX entry "Euclidean Distance"
     static constexpr int kMinimumVariance = 6;  // LINK_METH entry "Minimum Variance"
@@ -46,12 +50,15 @@ class Form3 : public QWidget {
     void on_LINK_METH_clicked(int index);
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
+    void on_TestMethod_toggled();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QLabel* build_check_status();
+    QWidget* build_test_choice();
+    void read_test_choice(RunSettings& settings) const;
 
     Session& session_;
 };

@@ -1,17 +1,24 @@
 #include "ui/form4.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/dendrogram_drawing.h"
 #include "ui/dendrogram_view.h"
+#include "ui/figure_painting.h"
+#include "ui/figure_view.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"
+#include "ui/picture_resolution.h"
 #include "ui/session.h"
 
 namespace tw::ui {
@@ -21,7 +28,7 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     setWindowTitle(QStringLiteral("Dendrogram"));
 
     Dendrogram = new DendrogramView;
-    scroll_ = new QScrollArea(this);
+    scroll_ = new QScrollArea;
     scroll_->setObjectName(QStringLiteral("DendrogramScroll"));
     scroll_->setWidget(Dendrogram);
     scroll_->setWidgetResizable(false);
@@ -29,26 +36,50 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->viewport()->installEventFilter(this);
 
+    PublicationFigure = new FigureView;
+    figure_scroll_ = new QScrollArea;
+    figure_scroll_->setObjectName(QStringLiteral("PublicationScroll"));
+    figure_scroll_->setWidget(PublicationFigure);
+    figure_scroll_->setWidgetResizable(false);
+    figure_scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    figure_scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    figure_scroll_->viewport()->installEventFilter(this);
+
+    views_ = new QStackedWidget(this);
+    views_->addWidget(scroll_);
+    views_->addWidget(figure_scroll_);
+
+    HiddenLinksNote = new QLabel(this);
+    HiddenLinksNote->setObjectName(QStringLiteral("HiddenLinksNote"));
+    HiddenLinksNote->setWordWrap(true);
+    HiddenLinksNote->hide();
+
     Command1 = new QPushButton(QStringLiteral("Continue"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->hide();
     SavePicture = new QPushButton(QStringLiteral("Save picture..."), this);
     SavePicture->setObjectName(QStringLiteral("SavePicture"));
+    SavePicture->setEnabled(false);
+    PublicationView = new QCheckBox(QStringLiteral("Names and clusters"), this);
+    PublicationView->setObjectName(QStringLiteral("PublicationView"));
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(PublicationView);
     buttons->addWidget(SavePicture);
     buttons->addStretch();
     buttons->addWidget(Command1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll_, 1);
+    layout->addWidget(HiddenLinksNote);
+    layout->addWidget(views_, 1);
     layout->addLayout(buttons);
     // Room for the 640 x 320 drawing area at its own size.
-    resize(680, 400);
+    resize(680, 420);
 
     connect(Command1, &QPushButton::clicked, this, &Form4::on_Command1_clicked);
     connect(SavePicture, &QPushButton::clicked, this, &Form4::on_SavePicture_clicked);
     connect(Dendrogram, &DendrogramView::drawingChanged, this,
             &Form4::on_Dendrogram_drawingChanged);
+    connect(PublicationView, &QCheckBox::toggled, this, &Form4::on_PublicationView_toggled);
 }
 
 void Form4::on_Command1_clicked() {
@@ -59,18 +90,63 @@ void Form4::on_SavePicture_clicked() {
     const QString path = choose_file(this, QStringLiteral("Save the dendrogram"), FileUse::Save,
                                      QString::fromLatin1(file_filter::kPicture));
     if (path.isEmpty()) return;
-    if (!save_drawing(Dendrogram->drawing(), path)) {
+    int dpi = kPrintResolution;
+    if (!path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) &&
+        !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        dpi = choose_resolution(this);
+        if (dpi == 0) return;
+    }
+    if (!save_picture(path, dpi)) {
         ask_box(this, QStringLiteral("File Error"),
                 QStringLiteral("The picture could not be written to \"%1\".").arg(path),
                 Buttons::Ok);
     }
 }
 
+bool Form4::save_picture(const QString& path, int dpi) {
+    if (!SavePicture->isEnabled()) return false;
+    if (publication_shown()) return save_figure(PublicationFigure->page_figure(), path, dpi);
+    return save_drawing(Dendrogram->drawing(), path, dpi);
+}
+
 void Form4::on_Dendrogram_drawingChanged() {
+    // Finish blanks the drawing: the figure of that run goes with it.
+    if (Dendrogram->drawing().empty() && PublicationFigure->has_figure()) {
+        PublicationFigure->clear();
+    }
+    update_note_and_saving();
     // The tree arrives a line at a time; size the box once the burst is over.
     if (refit_pending_) return;
     refit_pending_ = true;
     QTimer::singleShot(0, this, [this] { refit(); });
+}
+
+void Form4::show_figure(FigureSource source) {
+    PublicationFigure->set_source(std::move(source));
+    refit_figure();
+    update_note_and_saving();
+}
+
+void Form4::on_PublicationView_toggled(bool checked) {
+    views_->setCurrentWidget(checked ? figure_scroll_ : scroll_);
+    if (checked) refit_figure();
+    update_note_and_saving();
+}
+
+bool Form4::publication_shown() const {
+    return views_->currentWidget() == figure_scroll_;
+}
+
+void Form4::update_note_and_saving() {
+    const FigureSource& src = PublicationFigure->source();
+    const std::string note = PublicationFigure->has_figure()
+                                 ? hidden_links_note(src.leaves(), src.savelinks)
+                                 : std::string();
+    HiddenLinksNote->setText(QString::fromStdString(note));
+    HiddenLinksNote->setVisible(!note.empty());
+    const bool something =
+        publication_shown() ? PublicationFigure->has_figure() : !Dendrogram->drawing().empty();
+    SavePicture->setEnabled(something);
 }
 
 void Form4::refit() {
@@ -83,9 +159,22 @@ void Form4::refit() {
     Dendrogram->fit_to(room);
 }
 
+void Form4::refit_figure() {
+    QSize room = figure_scroll_->maximumViewportSize();
+    PublicationFigure->fit_to(room);
+    // A figure taller than the window gets a scroll bar, which takes width.
+    if (PublicationFigure->height() > room.height()) {
+        room.setWidth(room.width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        PublicationFigure->fit_to(room);
+    }
+}
+
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == scroll_->viewport() && event->type() == QEvent::Resize) {
-        on_Dendrogram_drawingChanged();
+    if (event->type() == QEvent::Resize) {
+        if (watched == scroll_->viewport()) on_Dendrogram_drawingChanged();
+        if (watched == figure_scroll_->viewport() && publication_shown()) {
+            QTimer::singleShot(0, this, [this] { refit_figure(); });
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,15 +1,23 @@
 #pragma once
 // The dendrogram window: the observed tree, drawn by the clustering stage,
 // and "Continue", which starts the bootstrap test once the drawing is done.
+// Beside the drawing, a view to publish from ("Names and clusters") and
+// "Save picture...", which keeps whichever view is shown as a file.
 
 #include <QWidget>
 
+#include "figure/figure_source.h"
+
+class QCheckBox;
+class QLabel;
 class QPushButton;
 class QScrollArea;
+class QStackedWidget;
 
 namespace tw::ui {
 
 class DendrogramView;
+class FigureView;
 class Session;
 
 class Form4 : public QWidget {
@@ -21,10 +29,22 @@ class Form4 : public QWidget {
     QPushButton* Command1;  // "Continue", hidden until the tree is drawn
     QPushButton* SavePicture;
 
+    // Publication view: the figure, its switch and the hidden-links note.
+    FigureView* PublicationFigure;
+    QCheckBox* PublicationView;
+    QLabel* HiddenLinksNote;
+
+    // The hierarchy of the run just drawn, and later its verdicts.
+    void show_figure(FigureSource source);
+    // Saves the view shown; false when there is nothing to save or the
+    // file cannot be written. A PNG has `dpi` pixels per inch.
+    bool save_picture(const QString& path, int dpi);
+
   private slots:
     void on_Command1_clicked();
     void on_SavePicture_clicked();
     void on_Dendrogram_drawingChanged();
+    void on_PublicationView_toggled(bool checked);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,9 +52,14 @@ class Form4 : public QWidget {
 
   private:
     void refit();
+    void refit_figure();
+    void update_note_and_saving();
+    bool publication_shown() const;
 
     Session& session_;
     QScrollArea* scroll_;
+    QScrollArea* figure_scroll_;
+    QStackedWidget* views_;
     bool refit_pending_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -49,6 +50,9 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     alpha->addWidget(Label2);
     alpha->addWidget(Sig_level);
     alpha->addStretch();
+    ShowReport = new QPushButton(QStringLiteral("Report..."), this);
+    ShowReport->setObjectName(QStringLiteral("ShowReport"));
+    alpha->addWidget(ShowReport);
     alpha->addWidget(Command1);
 
     auto* layout = new QVBoxLayout(this);
@@ -56,11 +60,12 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     layout->addLayout(build_progress_row());
     layout->addLayout(alpha);
     layout->addWidget(Line1);
-    layout->addWidget(Grid_out, 1);
-    resize(560, 520);
+    layout->addWidget(build_details_panel(), 1);
+    resize(820, 680);
 
     connect(Command1, &QPushButton::clicked, this, &FORM5::on_Command1_clicked);
     connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &FORM5::on_Command1_keyPressed);
+    connect(ShowReport, &QPushButton::clicked, this, &FORM5::on_ShowReport_clicked);
 }
 
 FORM5::~FORM5() = default;

@@ -10,9 +10,15 @@
 
 class QLabel;
 class QProgressBar;
+class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 class QFrame;
+
+namespace tw {
+struct RunContext;
+}
 
 namespace tw::ui {
 
@@ -47,6 +53,14 @@ class FORM5 : public QWidget {
     // act on the run any more.
     void run_closed();
 
+    // Details for a reader, beside the design's grid columns: member labels,
+    // the standard error of P, why a linkage was not tested, every cluster
+    // with its members, and the run's report text.
+    QPlainTextEdit* ClusterList;
+    QPushButton* ShowReport;  // "Report..."
+    void show_linkage_details(const RunContext& ctx);
+    void clear_linkage_details();
+
   signals:
     // The progress bar moved: `done` replicates of the whole test.
     void progressShown(qint64 done);
@@ -55,12 +69,14 @@ class FORM5 : public QWidget {
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
     void on_StopTest_clicked();
+    void on_ShowReport_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QLayout* build_progress_row();
+    QSplitter* build_details_panel();
 
     Session& session_;
     QElapsedTimer test_clock_;

@@ -51,6 +51,24 @@ class PrinterTarget : public TextTarget {
     std::string collected_;
 };
 
+class CopyingTarget : public TextTarget {
+  public:
+    CopyingTarget(std::unique_ptr<TextTarget> target, std::string& copy)
+        : target_(std::move(target)), copy_(copy) {
+        copy_.clear();
+    }
+    void write(std::string_view text) override {
+        target_->write(text);
+        copy_.append(text);
+    }
+    void clear() override { target_->clear(); }
+    void flush() override { target_->flush(); }
+
+  private:
+    std::unique_ptr<TextTarget> target_;
+    std::string& copy_;
+};
+
 bool same_name(const std::string& name, const char* device) {
     const std::string d(device);
     return name.size() == d.size() &&
@@ -82,6 +100,11 @@ std::unique_ptr<TextTarget> open_screen_target(ReportWindow* window, OpenMode mo
     window->show();
     window->raise();
     return std::make_unique<ScreenTarget>(window);
+}
+
+std::unique_ptr<TextTarget> copying_target(std::unique_ptr<TextTarget> target, std::string& copy) {
+    if (!target) return nullptr;
+    return std::make_unique<CopyingTarget>(std::move(target), copy);
 }
 
 std::unique_ptr<TextTarget> open_printer_target(QWidget* dialog_parent) {

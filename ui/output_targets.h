@@ -24,6 +24,10 @@ std::unique_ptr<TextTarget> open_screen_target(ReportWindow* window, OpenMode mo
 // Collects everything and prints it when the channel closes.
 std::unique_ptr<TextTarget> open_printer_target(QWidget* dialog_parent);
 
+// Passes everything on to `target` and keeps a copy in `copy` (emptied
+// first), so the report can be shown again whatever device it went to.
+std::unique_ptr<TextTarget> copying_target(std::unique_ptr<TextTarget> target, std::string& copy);
+
 // "SCRN:" and "LPT1:" are device names whatever their case, as a user typing
 // them into the output-file box would expect.
 bool is_screen_device(const std::string& name);

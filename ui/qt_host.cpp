@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "run/outcome.h"
+#include "run/report_header.h"
 #include "ui/dendrogram_view.h"
 #include "ui/form2.h"
 #include "ui/form4.h"
@@ -73,9 +74,19 @@ void QtHost::process_events() {
 }
 
 std::unique_ptr<TextTarget> QtHost::open_output(const std::string& name, OpenMode mode) {
-    if (is_screen_device(name)) return open_screen_target(&session_.report_window(), mode);
-    if (is_printer_device(name)) return open_printer_target(QApplication::activeWindow());
-    return open_file_target(name, mode);
+    std::unique_ptr<TextTarget> target;
+    if (is_screen_device(name)) {
+        target = open_screen_target(&session_.report_window(), mode);
+    } else if (is_printer_device(name)) {
+        target = open_printer_target(QApplication::activeWindow());
+    } else {
+        target = open_file_target(name, mode);
+    }
+    // The report sink keeps a copy for FORM5's "Report...".
+    if (mode == OpenMode::Write && name == report_target(session_.context().settings)) {
+        return copying_target(std::move(target), session_.run_report());
+    }
+    return target;
 }
 
 Canvas& QtHost::dendrogram() {

@@ -7,9 +7,13 @@
 #include <QPushButton>
 
 #include "bootstrap/test_linkages.h"
+#include "bootstrap/unreplicated_groups.h"
+#include "figure/figure_source.h"
 #include "run/entry_point.h"
 #include "run/run_driver.h"
+#include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
+#include "ui/dendrogram_view.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -90,6 +94,7 @@ QWidget* Session::loaded_window(const QString& name) const {
     if (name == QLatin1String("FORM5")) return form5_.get();
     if (name == QLatin1String("DataCheck")) return data_check_.data();
     if (name == QLatin1String("Report")) return report_.get();
+    if (name == QLatin1String("RunReport")) return run_report_window_.get();
     return nullptr;
 }
 
@@ -177,7 +182,7 @@ void Session::run_analysis() {
         return tw::run_analysis(ctx_, *host_);
     });
     run_open_ = outcome == Outcome::Completed;
-    if (run_open_) form4().SavePicture->setEnabled(true);
+    if (outcome == Outcome::Completed) show_publication_results(false);
 }
 
 void Session::test_linkages() {
@@ -187,19 +192,59 @@ void Session::test_linkages() {
     form5().Sig_level->setText(alpha);
     form2().PicBox1->setFocus();
     if (busy_ || ended_) return;
+    if (!bootstrap_confirmed()) return;
     stop_requested_ = false;
     testing_ = true;
     form5().test_started();
-    const Outcome outcome = guarded([&] { return tw::test_linkages(ctx_, *host_); });
+    const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
     testing_ = false;
     if (ended_) return;
     form5().test_ended(stop_requested_);
     // An abandoned test has closed every file: the run is over.
     if (outcome == Outcome::Abandoned) close_run();
+    if (outcome == Outcome::Completed) show_publication_results(true);
 }
 
 void Session::stop_test() {
     if (testing_) stop_requested_ = true;
+}
+
+bool Session::bootstrap_confirmed() {
+    if (busy_ || ended_ || ctx_.settings.test_method != TestMethod::Bootstrap) return true;
+    const auto warning = unreplicated_warning(ctx_);
+    if (!warning) return true;
+    const std::string question =
+        *warning +
+        "\n\nRun the bootstrap test anyway? No takes you back to the method window, where "
+        "the similarity profile test can be chosen.";
+    if (host_->ask(kUnreplicatedTitle, question, Buttons::YesNo) == Answer::Yes) return true;
+    show_window(Window::Form3, true);
+    return false;
+}
+
+// The views to publish from, beside what the stages themselves show: the
+// named dendrogram in Form4 and, once tested, the details in FORM5.
+void Session::show_publication_results(bool tested) {
+    if (ended_ || !form4_ || form4_->Dendrogram->drawing().empty()) return;
+    form4_->show_figure(figure_source(ctx_, tested));
+    if (tested) form5().show_linkage_details(ctx_);
+}
+
+void Session::show_run_report() {
+    if (ctx_.settings.output_mode == OutputMode::Screen && report_) {
+        report_->show();
+        report_->raise();
+        return;
+    }
+    if (!run_report_window_) {
+        run_report_window_ = std::make_unique<ReportWindow>();
+        run_report_window_->setObjectName(QStringLiteral("RunReport"));
+        run_report_window_->setWindowTitle(QStringLiteral("Report of the run"));
+    }
+    run_report_window_->begin();
+    run_report_window_->append(run_report_);
+    run_report_window_->show();
+    run_report_window_->raise();
 }
 
 void Session::finish() {
@@ -208,6 +253,7 @@ void Session::finish() {
         return Outcome::Completed;
     });
     if (outcome != Outcome::Completed) return;
+    if (form5_) form5_->clear_linkage_details();
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
     run_open_ = false;
@@ -296,6 +342,7 @@ void Session::close_everything() {
     for (QWidget* w : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
                        static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
                        static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
+                       static_cast<QWidget*>(run_report_window_.get()),
                        static_cast<QWidget*>(data_check_.data())}) {
         if (w) w->hide();
     }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <string>
 
 #include "run/host.h"
 #include "run/outcome.h"
@@ -91,6 +92,13 @@ class Session : public QObject {
     // Fixed seed for the bootstrap (0: from the clock), for repeatable sessions.
     void set_random_seed(std::uint64_t seed) { random_seed_ = seed; }
 
+    // The report text of the current run as it was written, whatever the
+    // output mode; the report sink copies into it.
+    std::string& run_report() { return run_report_; }
+    // FORM5 "Report...": the report window in screen mode, else a window of
+    // its own holding the copy.
+    void show_run_report();
+
     // The host's end of the program: every window closed, the event loop left.
     void close_everything();
 
@@ -98,11 +106,15 @@ class Session : public QObject {
     void programEnded();
 
   private:
+    // Before a bootstrap of single-station groups: tells the user what the
+    // test can and cannot find there; false when they go back instead.
+    bool bootstrap_confirmed();
     void update_start_buttons();
     // The windows once a run is over: nothing can act on it any more.
     void show_run_closed();
     void close_run();
     void place_on_first_show(Window window, QWidget* w);
+    void show_publication_results(bool tested);
     bool any_window_visible(const QWidget* except) const;
     QWidget* window_widget(Window window, bool create);
 
@@ -114,6 +126,8 @@ class Session : public QObject {
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<FORM5> form5_;
     std::unique_ptr<ReportWindow> report_;
+    std::unique_ptr<ReportWindow> run_report_window_;
+    std::string run_report_;
     QPointer<DataCheckWindow> data_check_;
     bool busy_ = false;
     bool end_requested_ = false;

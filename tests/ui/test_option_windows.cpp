@@ -208,5 +208,23 @@ TEST_F(OptionWindows, MinimumVarianceWarningRepeatsForEveryLinkageClick) {
     EXPECT_EQ(boxes.size(), 2u);
 }
 
+TEST_F(OptionWindows, TestChoiceStartsWithTheBootstrapAndPermutationsServeOnlyTheProfileTest) {
+    Form3& f = session->form3();
+    EXPECT_TRUE(f.TestMethod[0]->isChecked());
+    EXPECT_EQ(f.findChild<QRadioButton*>("TestMethod_1")->text(), "Similarity profile (SIMPROF)");
+    EXPECT_EQ(f.Permutations->text(), "1000");
+    EXPECT_FALSE(f.Permutations->isEnabled());
+    RunSettings s;
+    f.read_settings(s);
+    EXPECT_EQ(s.test_method, TestMethod::Bootstrap);
+
+    f.TestMethod[1]->click();
+    EXPECT_TRUE(f.Permutations->isEnabled());
+    f.Permutations->setText("500");
+    f.read_settings(s);
+    EXPECT_EQ(s.test_method, TestMethod::Simprof);
+    EXPECT_EQ(s.permutations_text, "500");
+}
+
 }  // namespace
 }  // namespace tw::ui::test

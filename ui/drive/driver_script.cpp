@@ -53,6 +53,7 @@ const std::map<std::string_view, Verb>& verbs() {
         {"expect-disabled", Verb::ExpectDisabled},
         {"close", Verb::Close},
         {"stop-test-after", Verb::StopTestAfter},
+        {"save-picture", Verb::SavePicture},
     };
     return v;
 }
@@ -159,6 +160,7 @@ std::string parse_line(std::string_view rest, Command& c) {
         case Verb::Grab:
             return need_ref(false) && need_word("file name") ? "" : error;
         case Verb::DumpGrid:
+        case Verb::SavePicture:
             return need_word("file name") ? "" : error;
         case Verb::DumpText:
             return need_ref(true) && need_word("file name") ? "" : error;
@@ -220,8 +222,8 @@ bool Command::is_user_action() const {
 }
 
 bool is_known_window(std::string_view name) {
-    static constexpr std::array<std::string_view, 7> kWindows{
-        "Form1", "Form2", "Form3", "Form4", "FORM5", "DataCheck", "Report"};
+    static constexpr std::array<std::string_view, 8> kWindows{
+        "Form1", "Form2", "Form3", "Form4", "FORM5", "DataCheck", "Report", "RunReport"};
     for (std::string_view w : kWindows) {
         if (w == name) return true;
     }

@@ -24,6 +24,9 @@
 //   close WINDOW                    close a window from its title bar
 //   stop-test-after N               press FORM5.StopTest once the running test
 //                                   shows N replicates done
+//   save-picture FILE               Form4's "Save picture..." without its dialogs:
+//                                   the view shown, SVG, PDF or PNG (300 dpi) by
+//                                   the file's extension
 
 #include <optional>
 #include <string>
@@ -55,6 +58,7 @@ enum class Verb {
     ExpectDisabled,
     Close,
     StopTestAfter,
+    SavePicture,
 };
 
 // WINDOW, WINDOW.CONTROL or WINDOW.CONTROL[INDEX].

@@ -16,8 +16,10 @@
 
 #include "ui/drive/widget_lookup.h"
 #include "ui/file_chooser.h"
+#include "ui/form4.h"
 #include "ui/form5.h"
 #include "ui/message_box.h"
+#include "ui/picture_resolution.h"
 #include "ui/report_printing.h"
 #include "ui/results_grid.h"
 #include "ui/session.h"
@@ -114,6 +116,7 @@ ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> comman
         const bool ok = tw::ui::print_report_to_pdf(report, path);
         out_ << "PRINT LPT1: -> " << (ok ? "LPT1.pdf" : "(failed)") << std::endl;
     });
+    tw::ui::set_resolution_provider([] { return tw::ui::kPrintResolution; });
     connect(&session_, &tw::ui::Session::programEnded, this, &ScriptRunner::on_program_ended);
 }
 
@@ -121,6 +124,7 @@ ScriptRunner::~ScriptRunner() {
     tw::ui::set_answer_provider({});
     tw::ui::set_file_provider({});
     tw::ui::set_print_handler({});
+    tw::ui::set_resolution_provider({});
 }
 
 tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text,
@@ -272,6 +276,8 @@ void ScriptRunner::perform(const Command& c) {
         case Verb::ExpectVisible:
         case Verb::ExpectHidden:
             return check_visible(c, c.verb == Verb::ExpectVisible);
+        case Verb::SavePicture:
+            return save_picture(c);
         default:
             break;
     }
@@ -346,6 +352,20 @@ void ScriptRunner::check_enabled(const Command& c, bool want_enabled) {
              QStringLiteral("expected %1 to be %2")
                  .arg(QString::fromStdString(c.target.spelled()),
                       want_enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")));
+    }
+}
+
+void ScriptRunner::save_picture(const Command& c) {
+    if (!session_.loaded_window(QStringLiteral("Form4"))) {
+        return fail(c, 3, QStringLiteral("window Form4 is not open"));
+    }
+    tw::ui::Form4& form = session_.form4();
+    if (!form.SavePicture->isEnabled()) {
+        return fail(c, 3, QStringLiteral("Form4.SavePicture is disabled"));
+    }
+    const QString path = QString::fromStdString(c.text);
+    if (!form.save_picture(path, tw::ui::kPrintResolution)) {
+        fail(c, 1, QStringLiteral("cannot write %1").arg(path));
     }
 }
 

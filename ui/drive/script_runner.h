@@ -52,6 +52,7 @@ class ScriptRunner : public QObject {
     void check_enabled(const Command& c, bool want_enabled);
     QString pick_file(const QString& caption);
     void on_progress_shown(qint64 done);
+    void save_picture(const Command& c);
     void fail(const Command& c, int code, const QString& message);
     void stop();
     tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons);

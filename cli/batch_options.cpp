@@ -1,0 +1,229 @@
+#include "cli/batch_options.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+
+namespace tw::batch {
+
+namespace {
+
+// Thrown inside the parser only; parse_batch_options turns it into the error text.
+struct UsageError {
+    std::string message;
+};
+
+using Setter = std::function<void(BatchOptions&, const std::string&)>;
+
+struct OptionSpec {
+    const char* name;
+    bool takes_value;
+    Setter set;
+};
+
+std::int64_t whole_number(const std::string& option, const std::string& value, std::int64_t low) {
+    std::int64_t n = 0;
+    const char* end = value.data() + value.size();
+    const auto [ptr, ec] = std::from_chars(value.data(), end, n);
+    if (value.empty() || ec != std::errc() || ptr != end || n < low) {
+        throw UsageError{"--" + option + " needs a whole number of " + std::to_string(low) +
+                         " or more, not '" + value + "'"};
+    }
+    return n;
+}
+
+double real_number(const std::string& option, const std::string& value) {
+    char* end = nullptr;
+    const double x = std::strtod(value.c_str(), &end);
+    if (value.empty() || end != value.c_str() + value.size() || !std::isfinite(x)) {
+        throw UsageError{"--" + option + " needs a number, not '" + value + "'"};
+    }
+    return x;
+}
+
+int index_of(const std::string& option, const std::string& value,
+             const std::vector<std::string>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == value) return static_cast<int>(i);
+    std::string known;
+    for (const std::string& n : names) known += (known.empty() ? "" : ", ") + n;
+    throw UsageError{"unknown " + option + " '" + value + "' (choose one of: " + known + ")"};
+}
+
+void set_transform(RunSettings& s, const std::string& value) {
+    if (value != "ln" && value != "binary" && value != "none") {
+        throw UsageError{"unknown --transform '" + value + "' (choose ln, binary or none)"};
+    }
+    s.transform_ln = value == "ln";
+    s.transform_binary = value == "binary";
+}
+
+void set_alpha(RunSettings& s, const std::string& value) {
+    const double a = real_number("alpha", value);
+    if (a <= 0 || a >= 1) throw UsageError{"--alpha must lie between 0 and 1, not " + value};
+    s.alpha_text = value;
+}
+
+void set_seed(BatchOptions& o, const std::string& value) {
+    std::uint64_t seed = 0;
+    const char* end = value.data() + value.size();
+    const auto [ptr, ec] = std::from_chars(value.data(), end, seed);
+    if (value.empty() || ec != std::errc() || ptr != end) {
+        throw UsageError{"--seed needs a whole number of 0 or more, not '" + value + "'"};
+    }
+    o.settings.random_seed = seed;
+    o.seed_given = seed != 0;  // 0 asks for a seed from the clock, as the default does
+}
+
+const std::vector<OptionSpec>& option_specs() {
+    static const std::vector<OptionSpec> specs = {
+        {"measure", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.resmx = index_of("measure", v, measure_names());
+         }},
+        {"linkage", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.link_meth = index_of("linkage", v, linkage_names());
+         }},
+        {"squared", false, [](BatchOptions& o, const std::string&) { o.settings.sqr_sim = true; }},
+        {"constant", true,
+         [](BatchOptions& o, const std::string& v) {
+             real_number("constant", v);
+             o.settings.multiply = true;
+             o.settings.constant_text = v;
+         }},
+        {"transform", true,
+         [](BatchOptions& o, const std::string& v) { set_transform(o.settings, v); }},
+        {"average-matrix", true,
+         [](BatchOptions& o, const std::string& v) {
+             if (v.empty()) throw UsageError{"--average-matrix needs a file name"};
+             o.settings.print_average = true;
+             o.settings.average_file = v;
+         }},
+        {"savelinks", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.savelinks_text = std::to_string(whole_number("savelinks", v, 0));
+         }},
+        {"sim-matrix", false,
+         [](BatchOptions& o, const std::string&) { o.settings.sim_matrix = true; }},
+        {"all-matrices", false,
+         [](BatchOptions& o, const std::string&) { o.settings.all_matrix = true; }},
+        {"replicates", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.boot_text = std::to_string(whole_number("replicates", v, 1));
+         }},
+        {"alpha", true, [](BatchOptions& o, const std::string& v) { set_alpha(o.settings, v); }},
+        {"seed", true, set_seed},
+        {"threads", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.bootstrap_threads = static_cast<unsigned>(whole_number("threads", v, 0));
+         }},
+        {"no-bootstrap", false,
+         [](BatchOptions& o, const std::string&) { o.run_bootstrap = false; }},
+        {"report", true,
+         [](BatchOptions& o, const std::string& v) {
+             if (v.empty()) throw UsageError{"--report needs a file name, or - for the screen"};
+             o.settings.output_file = v;
+         }},
+        {"check", false, [](BatchOptions& o, const std::string&) { o.check = true; }},
+        {"yes", false, [](BatchOptions& o, const std::string&) { o.answer_yes = true; }},
+        {"quiet", false, [](BatchOptions& o, const std::string&) { o.quiet = true; }},
+        {"help", false, [](BatchOptions& o, const std::string&) { o.help = true; }},
+        {"version", false, [](BatchOptions& o, const std::string&) { o.version = true; }},
+    };
+    return specs;
+}
+
+const OptionSpec& find_option(const std::string& name) {
+    for (const OptionSpec& spec : option_specs())
+        if (name == spec.name) return spec;
+    throw UsageError{"unknown option '--" + name + "'"};
+}
+
+// The settings of a batch run before any option: the windows' defaults
+// (Euclidean distance, UPGMA), with the report on standard output and no
+// format check.
+BatchOptions defaults() {
+    BatchOptions o;
+    o.settings.output_mode = OutputMode::File;
+    o.settings.output_file = kStandardOutput;
+    o.settings.bypass_check = true;
+    return o;
+}
+
+// Consumes args[i] (and its value when the option takes one); returns the
+// index of the next argument.
+std::size_t take_option(BatchOptions& o, const std::vector<std::string>& args, std::size_t i) {
+    const std::string word = args[i].substr(2);
+    const std::size_t eq = word.find('=');
+    const std::string name = word.substr(0, eq);
+    const OptionSpec& spec = find_option(name);
+    if (!spec.takes_value) {
+        if (eq != std::string::npos) throw UsageError{"--" + name + " takes no value"};
+        spec.set(o, {});
+        return i + 1;
+    }
+    if (eq != std::string::npos) {
+        spec.set(o, word.substr(eq + 1));
+        return i + 1;
+    }
+    if (i + 1 >= args.size()) throw UsageError{"--" + name + " needs a value"};
+    spec.set(o, args[i + 1]);
+    return i + 2;
+}
+
+BatchOptions parse(const std::vector<std::string>& args) {
+    BatchOptions o = defaults();
+    std::vector<std::string> data;
+    bool options_ended = false;
+    for (std::size_t i = 0; i < args.size();) {
+        const std::string& a = args[i];
+        if (!options_ended && a == "--") {
+            options_ended = true;
+            ++i;
+        } else if (!options_ended && a.size() > 2 && a.rfind("--", 0) == 0) {
+            i = take_option(o, args, i);
+        } else if (!options_ended && a.size() > 1 && a[0] == '-') {
+            throw UsageError{"unknown option '" + a + "' (options are written --name)"};
+        } else {
+            data.push_back(a);
+            ++i;
+        }
+    }
+    if (o.help || o.version) return o;
+    if (data.empty()) throw UsageError{"no data file named"};
+    if (data.size() > 1) {
+        throw UsageError{"one data file per run, but " + std::to_string(data.size()) +
+                         " were named (run once per file, for instance in a shell loop)"};
+    }
+    o.settings.input_file = data.front();
+    o.settings.bypass_check = !o.check;
+    return o;
+}
+
+}  // namespace
+
+const std::vector<std::string>& measure_names() {
+    static const std::vector<std::string> names = {
+        "euclidean", "bray-curtis",     "correlation", "heterogeneity-ratio",
+        "jaccard",   "simple-matching", "dice",        "fager"};
+    return names;
+}
+
+const std::vector<std::string>& linkage_names() {
+    static const std::vector<std::string> names = {"single", "complete", "wpgma",           "wpgmc",
+                                                   "upgma",  "upgmc",    "minimum-variance"};
+    return names;
+}
+
+ParsedOptions parse_batch_options(const std::vector<std::string>& args) {
+    try {
+        return {parse(args), {}};
+    } catch (const UsageError& e) {
+        return {std::nullopt, e.message};
+    }
+}
+
+}  // namespace tw::batch

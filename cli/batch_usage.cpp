@@ -1,0 +1,86 @@
+#include "cli/batch_usage.h"
+
+#include "cli/batch_options.h"
+
+#ifndef TARNWICK_VERSION
+#define TARNWICK_VERSION "unknown"
+#endif
+
+namespace tw::batch {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string s;
+    for (const std::string& n : names) s += (s.empty() ? "" : " | ") + n;
+    return s;
+}
+
+}  // namespace
+
+std::string usage_text() {
+    return "Usage: tarnwick-batch [OPTIONS] DATA\n"
+           "\n"
+           "Runs one whole TARNWICK analysis of the data file DATA without windows: reading,\n"
+           "averaging of replicate groups, transformation, resemblance, clustering, dendrogram\n"
+           "listing, bootstrap test of every linkage and cluster identifiers. It writes the\n"
+           "same report, CLUSTER.LST (in the current folder), SIGLIST.TXT (appended, in the\n"
+           "current folder) and average-matrix file as the windows given the same settings\n"
+           "and seed. Outputs are put in place only when the whole run has succeeded.\n"
+           "Options take their value as --name VALUE or --name=VALUE.\n"
+           "\n"
+           "Resemblance and linkage:\n"
+           "  --measure NAME       " +
+           joined(measure_names()) +
+           "\n"
+           "                       (default euclidean)\n"
+           "  --linkage NAME       " +
+           joined(linkage_names()) +
+           "\n"
+           "                       (default upgma)\n"
+           "  --squared            square the resemblance values\n"
+           "\n"
+           "Data:\n"
+           "  --constant X         multiply the data by X (default: not multiplied)\n"
+           "  --transform NAME     ln (ln(X+1)) | binary | none (default none)\n"
+           "  --average-matrix FILE  write the average abundance matrix to FILE\n"
+           "  --check              check the data file's format first; list every fault with\n"
+           "                       its line and stop when there is any\n"
+           "  --yes                answer Yes to every data warning question (rows or columns\n"
+           "                       totalling zero or less, poor log-series fit); without it\n"
+           "                       the first such question stops the run\n"
+           "\n"
+           "Report:\n"
+           "  --report FILE        the report file; - for standard output (default -)\n"
+           "  --savelinks K        list in CLUSTER.LST every level with K or fewer clusters\n"
+           "                       (default 100; 0 writes no CLUSTER.LST)\n"
+           "  --sim-matrix         list the resemblance matrix in the report\n"
+           "  --all-matrices       list the matrix again after every linkage\n"
+           "\n"
+           "Bootstrap test:\n"
+           "  --replicates N       bootstrap samples per linkage (default 10)\n"
+           "  --alpha A            significance level, between 0 and 1 (default 0.05)\n"
+           "  --seed S             random seed for repeatable counts (default: from the\n"
+           "                       clock; the seed used is printed on standard error)\n"
+           "  --threads T          threads drawing replicates (default 0: every core);\n"
+           "                       the counts do not depend on it\n"
+           "  --no-bootstrap       stop after the clustering (no test, no SIGLIST.TXT lines)\n"
+           "  --quiet              no progress display on standard error\n"
+           "\n"
+           "  --help               show this text and stop\n"
+           "  --version            show the version and stop\n"
+           "\n"
+           "Exit status:\n"
+           "  0  done\n"
+           "  1  the program stopped on an inconsistency of its own\n"
+           "  2  the command line cannot be used\n"
+           "  3  the data file cannot be read or analysed, or --check found faults\n"
+           "  4  the run stopped at a data warning question (see --yes)\n"
+           "  5  an output file cannot be created or written\n";
+}
+
+std::string version_text() {
+    return std::string("tarnwick-batch (TARNWICK) ") + TARNWICK_VERSION + "\n";
+}
+
+}  // namespace tw::batch

@@ -1,0 +1,177 @@
+#include "figure/layout_frame.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tw {
+
+namespace {
+
+constexpr double kLabelGap = 4;   // between a leaf and its label
+constexpr double kTickRoom = 10;  // tick marks and the gap to their labels
+constexpr double kMinTreeShare = 0.35;
+constexpr double kMinTreeLength = 120;
+
+double widest(const std::vector<std::string>& texts, double size, const TextWidth& width_of) {
+    double w = 0;
+    for (const std::string& t : texts) w = std::max(w, width_of(t, size));
+    return w;
+}
+
+// Font sizes to try, largest first, in steps of half a unit.
+std::vector<double> font_steps(const FigurePage& page) {
+    std::vector<double> sizes;
+    for (double s = page.largest_font; s >= page.smallest_font - 1e-9; s -= 0.5) {
+        sizes.push_back(s);
+    }
+    if (sizes.empty()) sizes.push_back(page.smallest_font);
+    return sizes;
+}
+
+double id_band(const TextMeasures& m, double id_w, double font) {
+    return m.cluster_ids.empty() ? 0 : 6 + std::max(line_height(font), id_w) + 2;
+}
+
+bool try_upright(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
+                 const TextMeasures& m, bool vertical, LayoutFrame& f) {
+    const double axis_x = page.margin + line_height(m.small) + 4 + m.tick_w + kTickRoom;
+    const double right = page.width - page.margin;
+    const double pitch = (right - axis_x) / std::max(src.leaves(), 1);
+    const double top = m.header_h + line_height(m.small);
+    for (double s : font_steps(page)) {
+        const double label_w = widest(src.leaf_labels, s, width_of);
+        const bool fits = vertical ? line_height(s) <= pitch : label_w + kLabelGap <= pitch;
+        if (!fits) continue;
+        const double id_w = widest(m.cluster_ids, s, width_of);
+        const double label_band = vertical ? label_w : line_height(s);
+        const double bottom =
+            page.height - page.margin - m.legend_h - id_band(m, id_w, s) - label_band - kLabelGap;
+        const double length = bottom - top;
+        // Smaller turned labels take less height: try them before giving up.
+        if (length < std::max(kMinTreeLength, kMinTreeShare * page.height)) continue;
+        f = LayoutFrame{Orientation::Upright,
+                        s,
+                        vertical,
+                        page.width,
+                        page.height,
+                        axis_x,
+                        pitch,
+                        bottom,
+                        top,
+                        label_w,
+                        id_w,
+                        axis_x - 6};
+        return true;
+    }
+    return false;
+}
+
+LayoutFrame sideways(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
+                     const TextMeasures& m) {
+    const double n = std::max(src.leaves(), 1);
+    const double axis_band = 4 + 2 * line_height(m.small) + 8;
+    const double top = m.header_h;
+    const double room = page.height - top - axis_band - m.legend_h - page.margin;
+    double s = page.smallest_font;
+    for (double candidate : font_steps(page)) {
+        if (line_height(candidate) * n <= room) {
+            s = candidate;
+            break;
+        }
+    }
+    const double pitch = std::max(room / n, line_height(s));
+    const double label_w = widest(src.leaf_labels, s, width_of);
+    const double id_w = widest(m.cluster_ids, s, width_of);
+    const double left = page.margin + m.tick_w / 2;
+    const double right_parts = kLabelGap + label_w + id_band(m, id_w, s) + page.margin;
+    const double leaf_x = std::max(page.width - right_parts, left + kMinTreeLength);
+    const double tree_bottom = top + pitch * n;
+    LayoutFrame f{Orientation::Sideways,
+                  s,
+                  false,
+                  leaf_x + right_parts,
+                  tree_bottom + axis_band + m.legend_h + page.margin,
+                  top,
+                  pitch,
+                  leaf_x,
+                  left,
+                  label_w,
+                  id_w,
+                  tree_bottom + 4};
+    f.width = std::max(f.width, page.width);
+    f.height = std::max(f.height, page.height);
+    return f;
+}
+
+}  // namespace
+
+std::vector<LegendEntry> legend_entries(const FigureSource& src) {
+    return {
+        {MarkerKind::Significant, "significant (P \u2264 " + src.alpha_text + ")"},
+        {MarkerKind::NotSignificant, "not significant"},
+        {MarkerKind::ContainsSignificant, "not tested: contains a significant linkage"},
+        {MarkerKind::Untested, "not tested: too few stations, or replicates given up"},
+    };
+}
+
+double place_legend(const std::vector<LegendEntry>& entries, double left, double top, double width,
+                    double size, const TextWidth& width_of, Figure* out) {
+    const double lh = line_height(size);
+    const double mark = size * 0.7;
+    double x = left;
+    double y = top;
+    for (const LegendEntry& e : entries) {
+        const double w = mark + 4 + width_of(e.text, size);
+        if (x > left && x + w > left + width) {
+            x = left;
+            y += lh;
+        }
+        if (out) {
+            out->markers.push_back({x + mark / 2, y + lh / 2, mark, e.kind});
+            out->texts.push_back({{x + mark + 4, y, x + w, y + lh},
+                                  e.text,
+                                  TextRole::Legend,
+                                  size,
+                                  kInk,
+                                  false,
+                                  false});
+        }
+        x += w + 14;
+    }
+    return y + lh - top;
+}
+
+TextMeasures text_measures(const FigureSource& src, const FigurePage& page,
+                           const TextWidth& width_of, const AxisTicks& ticks) {
+    TextMeasures m;
+    m.small = std::max(page.smallest_font, page.largest_font - 2);
+    const double big = page.largest_font;
+    m.header_h = page.margin + line_height(big + 2) + line_height(big);
+    if (page.show_note && !hidden_links_note(src.leaves(), src.savelinks).empty()) {
+        m.header_h += line_height(m.small);
+    }
+    m.header_h += 6;
+    if (src.tested) {
+        m.legend_h = 6 + place_legend(legend_entries(src), 0, 0, page.width - 2 * page.margin,
+                                      m.small, width_of, nullptr);
+    }
+    for (double v : ticks.values) m.tick_w = std::max(m.tick_w, width_of(ticks.label(v), m.small));
+    if (src.tested) {
+        for (std::size_t p = 0; p < src.leaf_clusters.size(); ++p) {
+            const std::string& id = src.leaf_clusters[p];
+            if (id.empty()) continue;
+            if (p == 0 || src.leaf_clusters[p - 1] != id) m.cluster_ids.push_back(id);
+        }
+    }
+    return m;
+}
+
+LayoutFrame layout_frame(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
+                         const TextMeasures& m) {
+    LayoutFrame f;
+    if (try_upright(src, page, width_of, m, false, f)) return f;
+    if (try_upright(src, page, width_of, m, true, f)) return f;
+    return sideways(src, page, width_of, m);
+}
+
+}  // namespace tw

@@ -1,0 +1,362 @@
+#include "figure/publication_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <limits>
+#include <map>
+
+#include "figure/cluster_palette.h"
+#include "figure/layout_frame.h"
+
+namespace tw {
+
+namespace {
+
+std::size_t at(std::int32_t i) {
+    return static_cast<std::size_t>(i);
+}
+
+constexpr double kTreeLine = 1.2;
+constexpr double kClusterLine = 2.0;
+
+// Linkages that put their two sides into one cluster.
+bool joins(LinkageVerdict v) {
+    return v == LinkageVerdict::NotSignificant || v == LinkageVerdict::PoolOfTwo ||
+           v == LinkageVerdict::GivenUp;
+}
+
+MarkerKind marker_kind(LinkageVerdict v) {
+    switch (v) {
+        case LinkageVerdict::Significant:
+            return MarkerKind::Significant;
+        case LinkageVerdict::NotSignificant:
+            return MarkerKind::NotSignificant;
+        case LinkageVerdict::ContainsSignificant:
+            return MarkerKind::ContainsSignificant;
+        default:
+            return MarkerKind::Untested;
+    }
+}
+
+// As many decimals as the replicates can tell apart: 10 or 100 replicates
+// give P in hundredths, 1000 in thousandths.
+std::string p_text(float p, std::int32_t replicates) {
+    const int decimals = replicates <= 100 ? 2 : replicates <= 1000 ? 3 : 4;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(p));
+    return buf;
+}
+
+// Places figure parts in the frame's leaf (u) and level (v) coordinates.
+class Builder {
+  public:
+    Builder(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
+            const AxisTicks& ticks, const TextMeasures& m, const LayoutFrame& f)
+        : src_(src), page_(page), width_of_(width_of), ticks_(ticks), m_(m), f_(f) {
+        fig_.width = f.width;
+        fig_.height = f.height;
+        fig_.orientation = f.orientation;
+        fig_.font_size = f.font;
+        for (std::size_t k = 0; k < m.cluster_ids.size(); ++k) {
+            colour_of_.emplace(m.cluster_ids[k], cluster_colour(static_cast<std::int32_t>(k)));
+        }
+    }
+
+    Figure build() {
+        header();
+        axis();
+        tree();
+        leaf_labels();
+        cluster_brackets();
+        if (src_.tested) {
+            place_legend(legend_entries(src_), page_.margin,
+                         f_.height - page_.margin - m_.legend_h + 6, f_.width - 2 * page_.margin,
+                         m_.small, width_of_, &fig_);
+        }
+        return std::move(fig_);
+    }
+
+  private:
+    bool upright() const { return f_.orientation == Orientation::Upright; }
+
+    double level_v(double value) const {
+        const double leaf_value = src_.distance ? ticks_.low : ticks_.high;
+        const double root_value = src_.distance ? ticks_.high : ticks_.low;
+        return f_.leaf_v +
+               (value - leaf_value) / (root_value - leaf_value) * (f_.root_v - f_.leaf_v);
+    }
+
+    void line(double u1, double v1, double u2, double v2, Rgb colour, double width) {
+        if (upright()) {
+            fig_.lines.push_back({u1, v1, u2, v2, colour, width});
+        } else {
+            fig_.lines.push_back({v1, u1, v2, u2, colour, width});
+        }
+    }
+
+    void text(Box box, std::string s, TextRole role, double size, Rgb colour = kInk,
+              bool vertical = false, bool bold = false) {
+        fig_.texts.push_back({box, std::move(s), role, size, colour, vertical, bold});
+    }
+
+    // A horizontal text of `size` whose box starts at x and is centred on y.
+    Box across(const std::string& s, double size, double x, double y) const {
+        const double lh = line_height(size);
+        return {x, y - lh / 2, x + width_of_(s, size), y + lh / 2};
+    }
+
+    void header() {
+        const double big = page_.largest_font;
+        double y = page_.margin;
+        const double x = page_.margin;
+        text({x, y, x + width_of_(src_.title, big + 2), y + line_height(big + 2)}, src_.title,
+             TextRole::Title, big + 2, kInk, false, true);
+        y += line_height(big + 2);
+        std::string method = src_.method_line;
+        if (src_.tested) {
+            method += "; " + std::to_string(src_.replicates) +
+                      " bootstrap replicates per linkage, alpha " + src_.alpha_text;
+        }
+        text({x, y, x + width_of_(method, big), y + line_height(big)}, method, TextRole::MethodLine,
+             big);
+        y += line_height(big);
+        fig_.hidden_note = hidden_links_note(src_.leaves(), src_.savelinks);
+        if (!fig_.hidden_note.empty() && page_.show_note) {
+            text({x, y, x + width_of_(fig_.hidden_note, m_.small), y + line_height(m_.small)},
+                 fig_.hidden_note, TextRole::Note, m_.small, kMutedInk);
+        }
+    }
+
+    void axis() {
+        const double s = m_.small;
+        const double lh = line_height(s);
+        const double from = level_v(ticks_.low), to = level_v(ticks_.high);
+        const double e = f_.tree_edge;
+        if (upright()) {
+            fig_.lines.push_back({e, from, e, to, kInk, 1});
+            for (double t : ticks_.values) {
+                const double y = level_v(t);
+                fig_.lines.push_back({e - 4, y, e, y, kInk, 1});
+                const std::string label = ticks_.label(t);
+                const double w = width_of_(label, s);
+                text({e - 6 - w, y - lh / 2, e - 6, y + lh / 2}, label, TextRole::TickLabel, s);
+            }
+            const double w = width_of_(src_.axis_title, s);
+            const double mid = (from + to) / 2;
+            text({page_.margin, mid - w / 2, page_.margin + lh, mid + w / 2}, src_.axis_title,
+                 TextRole::AxisTitle, s, kInk, true);
+            return;
+        }
+        fig_.lines.push_back({from, e, to, e, kInk, 1});
+        for (double t : ticks_.values) {
+            const double x = level_v(t);
+            fig_.lines.push_back({x, e, x, e + 4, kInk, 1});
+            const std::string label = ticks_.label(t);
+            const double w = width_of_(label, s);
+            text({x - w / 2, e + 6, x + w / 2, e + 6 + lh}, label, TextRole::TickLabel, s);
+        }
+        const double w = width_of_(src_.axis_title, s);
+        const double mid = (from + to) / 2;
+        text({mid - w / 2, e + 8 + lh, mid + w / 2, e + 8 + 2 * lh}, src_.axis_title,
+             TextRole::AxisTitle, s);
+    }
+
+    struct Node {
+        double u = 0, v = 0;
+        std::string cluster;  // the one cluster all its leaves are in, or empty
+    };
+
+    void tree() {
+        const std::int32_t n = src_.leaves();
+        std::int32_t groups = 0;
+        for (std::int32_t g : src_.order) groups = std::max(groups, g);
+        std::vector<Node> node(at(groups) + 1);
+        for (std::int32_t p = 0; p < n; ++p) {
+            const std::int32_t g = src_.order[at(p)];
+            if (g < 1) continue;
+            node[at(g)] = {f_.leaf(p), f_.leaf_v,
+                           src_.tested && at(p) < src_.leaf_clusters.size()
+                               ? src_.leaf_clusters[at(p)]
+                               : std::string()};
+        }
+        const std::int32_t first = first_drawn_linkage(n, src_.savelinks);
+        for (std::int32_t L = 1; L <= static_cast<std::int32_t>(src_.linkages.size()); ++L) {
+            const FigureLinkage& k = src_.linkages[at(L - 1)];
+            if (k.left < 1 || k.right < 1 || k.left > groups || k.right > groups) continue;
+            Node& a = node[at(k.left)];
+            const Node& b = node[at(k.right)];
+            const LinkageVerdict verdict =
+                src_.tested ? src_.verdicts[at(L - 1)] : LinkageVerdict::NotTestedYet;
+            const bool together = joins(verdict) && !a.cluster.empty() && a.cluster == b.cluster;
+            const bool finite = std::isfinite(k.level);
+            const double v = finite ? level_v(k.level) : a.v;
+            if (finite && L >= first) link(L, a, b, v, verdict, together);
+            a.u = (a.u + b.u) / 2;
+            a.v = v;
+            if (!together) a.cluster.clear();
+        }
+    }
+
+    void link(std::int32_t L, const Node& a, const Node& b, double v, LinkageVerdict verdict,
+              bool together) {
+        const Rgb colour = together ? colour_of_.at(a.cluster) : kInk;
+        const double width = together ? kClusterLine : kTreeLine;
+        line(a.u, a.v, a.u, v, colour, width);
+        line(b.u, b.v, b.u, v, colour, width);
+        line(a.u, v, b.u, v, colour, width);
+        if (verdict == LinkageVerdict::NotTestedYet) return;
+        const double mid = (a.u + b.u) / 2;
+        const double mark = m_.small * 0.7;
+        const double x = upright() ? mid : v;
+        const double y = upright() ? v : mid;
+        fig_.markers.push_back({x, y, mark, marker_kind(verdict)});
+        const std::optional<float> p = src_.p[at(L - 1)];
+        if (!p) return;
+        const std::string s = p_text(*p, src_.replicates);
+        const double w = width_of_(s, m_.small);
+        const double lh = line_height(m_.small);
+        text(p_box(x, y, w, lh, mark), s, TextRole::PValue, m_.small);
+    }
+
+    // Beside the node, on the first side where it stays clear of the P
+    // values already placed; where none is clear (a crowded tree), the first.
+    Box p_box(double x, double y, double w, double lh, double mark) {
+        const double gap = mark / 2 + 1;
+        const std::array<Box, 3> sides =
+            upright() ? std::array<Box, 3>{Box{x + gap, y - lh, x + gap + w, y},
+                                           Box{x - gap - w, y - lh, x - gap, y},
+                                           Box{x + gap, y, x + gap + w, y + lh}}
+                      : std::array<Box, 3>{Box{x - gap - w, y - lh, x - gap, y},
+                                           Box{x - gap - w, y, x - gap, y + lh},
+                                           Box{x + gap, y - lh, x + gap + w, y}};
+        for (const Box& b : sides) {
+            const bool clear = std::none_of(p_boxes_.begin(), p_boxes_.end(),
+                                            [&](const Box& o) { return o.overlaps(b); });
+            if (clear) {
+                p_boxes_.push_back(b);
+                return b;
+            }
+        }
+        p_boxes_.push_back(sides[0]);
+        return sides[0];
+    }
+
+    Rgb leaf_colour(std::int32_t p) const {
+        if (!src_.tested || at(p) >= src_.leaf_clusters.size()) return kInk;
+        const auto it = colour_of_.find(src_.leaf_clusters[at(p)]);
+        return it == colour_of_.end() ? kInk : it->second;
+    }
+
+    void leaf_labels() {
+        const double s = f_.font;
+        const double lh = line_height(s);
+        for (std::int32_t p = 0; p < src_.leaves(); ++p) {
+            const std::string& label = src_.leaf_labels[at(p)];
+            const double w = width_of_(label, s);
+            const double u = f_.leaf(p);
+            Box box;
+            if (!upright()) {
+                box = across(label, s, f_.leaf_v + 4, u);
+            } else if (f_.vertical_labels) {
+                box = {u - lh / 2, f_.leaf_v + 4, u + lh / 2, f_.leaf_v + 4 + w};
+            } else {
+                box = {u - w / 2, f_.leaf_v + 4, u + w / 2, f_.leaf_v + 4 + lh};
+            }
+            text(box, label, TextRole::LeafLabel, s, leaf_colour(p),
+                 upright() && f_.vertical_labels);
+        }
+    }
+
+    // A bracket beside each cluster's labels, with its identifier.
+    void cluster_brackets() {
+        if (m_.cluster_ids.empty()) return;
+        const double s = f_.font;
+        const double lh = line_height(s);
+        const double band = upright() ? f_.leaf_v + 4 + (f_.vertical_labels ? f_.label_w : lh) + 3
+                                      : f_.leaf_v + 4 + f_.label_w + 4;
+        const std::int32_t n = src_.leaves();
+        for (std::int32_t a = 0; a < n;) {
+            std::int32_t b = a;
+            const std::string& id = src_.leaf_clusters[at(a)];
+            while (b + 1 < n && src_.leaf_clusters[at(b + 1)] == id) ++b;
+            if (!id.empty())
+                bracket(id, f_.leaf(a) - f_.pitch * 0.45, f_.leaf(b) + f_.pitch * 0.45, band, s,
+                        lh);
+            a = b + 1;
+        }
+    }
+
+    void bracket(const std::string& id, double u1, double u2, double band, double s, double lh) {
+        const Rgb colour = colour_of_.at(id);
+        line(u1, band, u2, band, colour, kClusterLine);
+        const double w = width_of_(id, s);
+        const double mid = (u1 + u2) / 2;
+        if (!upright()) {
+            text(across(id, s, band + 4, mid), id, TextRole::ClusterId, s, colour, false, true);
+        } else if (w <= u2 - u1) {
+            text({mid - w / 2, band + 2, mid + w / 2, band + 2 + lh}, id, TextRole::ClusterId, s,
+                 colour, false, true);
+        } else {
+            text({mid - lh / 2, band + 2, mid + lh / 2, band + 2 + w}, id, TextRole::ClusterId, s,
+                 colour, true, true);
+        }
+    }
+
+    const FigureSource& src_;
+    const FigurePage& page_;
+    const TextWidth& width_of_;
+    const AxisTicks& ticks_;
+    const TextMeasures& m_;
+    const LayoutFrame& f_;
+    std::map<std::string, Rgb> colour_of_;
+    std::vector<Box> p_boxes_;
+    Figure fig_;
+};
+
+AxisTicks source_ticks(const FigureSource& src) {
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -lo;
+    for (const FigureLinkage& k : src.linkages) {
+        if (!std::isfinite(k.level)) continue;
+        lo = std::min(lo, static_cast<double>(k.level));
+        hi = std::max(hi, static_cast<double>(k.level));
+    }
+    if (lo > hi) lo = hi = 0;
+    return axis_ticks(lo, hi, src.distance);
+}
+
+}  // namespace
+
+FigurePage journal_page() {
+    constexpr double kPointsPerMm = 72.0 / 25.4;
+    FigurePage page;
+    page.width = 174 * kPointsPerMm;
+    page.height = 120 * kPointsPerMm;
+    page.largest_font = 9;
+    page.smallest_font = 5;
+    page.margin = 6;
+    return page;
+}
+
+double line_height(double size) {
+    return size * 1.25;
+}
+
+Figure publication_layout(const FigureSource& src, const FigurePage& page,
+                          const TextWidth& width_of) {
+    if (src.leaves() == 0) {
+        Figure empty;
+        empty.width = page.width;
+        empty.height = page.height;
+        return empty;
+    }
+    const AxisTicks ticks = source_ticks(src);
+    const TextMeasures m = text_measures(src, page, width_of, ticks);
+    const LayoutFrame f = layout_frame(src, page, width_of, m);
+    return Builder(src, page, width_of, ticks, m, f).build();
+}
+
+}  // namespace tw

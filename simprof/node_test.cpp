@@ -1,0 +1,116 @@
+#include "simprof/node_test.h"
+
+#include <memory>
+#include <vector>
+
+#include "bootstrap/replicate_streams.h"
+#include "simprof/permutation_lanes.h"
+#include "simprof/permute_species.h"
+#include "simprof/profile.h"
+#include "simprof/profile_statistics.h"
+
+namespace tw {
+
+namespace {
+
+// What one thread needs to measure permuted sets.
+struct PermutationWorker {
+    explicit PermutationWorker(const RunContext& run) : measure(run) {}
+    ProfileMeasure measure;
+    Matrix<float> permuted;
+    std::vector<float> profile;
+    RandomSource stream;
+};
+
+class NodePermutations {
+  public:
+    NodePermutations(const RunContext& run, Host& host, const ProfileSettings& settings,
+                     const Matrix<float>& objects, std::int32_t m, std::int32_t link)
+        : run_(run), host_(host), settings_(settings), objects_(objects), m_(m), link_(link) {
+        const unsigned threads = settings.threads < 1 ? 1 : settings.threads;
+        for (unsigned i = 0; i < threads; ++i)
+            workers_.push_back(std::make_unique<PermutationWorker>(run));
+    }
+
+    std::vector<float> real_profile() {
+        std::vector<float> real;
+        workers_[0]->measure.profile(objects_, m_, real);
+        return real;
+    }
+
+    // Mean of the sorted profiles of permuted sets 1..count.
+    std::vector<double> mean(std::int32_t count, std::size_t pairs) {
+        std::vector<std::vector<double>> lane_sums(kPermutationLanes,
+                                                   std::vector<double>(pairs, 0.0));
+        run_lanes(kPermutationLanes, threads(), [&](std::int32_t lane, unsigned w) {
+            const LaneRange r = lane_range(count, kPermutationLanes, lane);
+            for (std::int32_t i = r.first; i < r.last; ++i)
+                add_profile(permuted_profile(*workers_[w], PermutationUse::Mean, i + 1, w),
+                            lane_sums[static_cast<std::size_t>(lane)]);
+        });
+        std::vector<double> sums(pairs, 0.0);
+        for (const std::vector<double>& lane : lane_sums)
+            for (std::size_t i = 0; i < pairs; ++i) sums[i] += lane[i];
+        return mean_profile(sums, count);
+    }
+
+    // pi of permuted sets 1..count against `mean`, by set number.
+    std::vector<double> null_pis(std::int32_t count, const std::vector<double>& mean) {
+        std::vector<double> pis(static_cast<std::size_t>(count), 0.0);
+        run_lanes(kPermutationLanes, threads(), [&](std::int32_t lane, unsigned w) {
+            const LaneRange r = lane_range(count, kPermutationLanes, lane);
+            for (std::int32_t i = r.first; i < r.last; ++i)
+                pis[static_cast<std::size_t>(i)] = profile_pi(
+                    permuted_profile(*workers_[w], PermutationUse::Null, i + 1, w), mean);
+        });
+        return pis;
+    }
+
+  private:
+    unsigned threads() const { return static_cast<unsigned>(workers_.size()); }
+
+    const std::vector<float>& permuted_profile(PermutationWorker& w, PermutationUse use,
+                                               std::int32_t number, unsigned index) {
+        w.permuted = objects_;
+        seed_permutation_stream(w.stream, settings_.seed, link_, use, number);
+        permute_species(w.permuted, m_, run_.NumVars, w.stream);
+        w.measure.profile(w.permuted, m_, w.profile);
+        if (index == 0) host_.yield();  // only the calling thread may let the windows in
+        return w.profile;
+    }
+
+    const RunContext& run_;
+    Host& host_;
+    const ProfileSettings& settings_;
+    const Matrix<float>& objects_;
+    std::int32_t m_;
+    std::int32_t link_;
+    std::vector<std::unique_ptr<PermutationWorker>> workers_;
+};
+
+}  // namespace
+
+void seed_permutation_stream(RandomSource& stream, std::uint64_t test_seed, std::int32_t link,
+                             PermutationUse use, std::int32_t number) {
+    // The bootstrap's stream ids, with the set's use in the place of the
+    // attempt: a node's two sets, and any two nodes, never share a stream.
+    seed_replicate_stream(stream, test_seed,
+                          ReplicateId{link, number, static_cast<std::int32_t>(use)});
+}
+
+NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& settings,
+                     const Matrix<float>& objects, std::int32_t m, std::int32_t link) {
+    NodePermutations permutations(run, host, settings, objects, m, link);
+    const std::vector<float> real = permutations.real_profile();
+    const std::vector<double> mean = permutations.mean(settings.permutations, real.size());
+
+    NodeResult result;
+    result.pi = profile_pi(real, mean);
+    const std::int32_t null_count = settings.permutations - 1;
+    for (double pi : permutations.null_pis(null_count, mean))
+        if (pi >= result.pi) ++result.as_large;
+    result.p = profile_p(result.as_large, null_count);
+    return result;
+}
+
+}  // namespace tw

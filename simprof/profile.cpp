@@ -1,0 +1,41 @@
+#include "simprof/profile.h"
+
+#include <algorithm>
+#include <string>
+
+#include "resemblance/resemblance.h"
+
+namespace tw {
+
+namespace {
+
+constexpr std::int16_t kObservedRule = 1;
+constexpr std::int16_t kQuietRule = 2;
+
+}  // namespace
+
+ProfileMeasure::ProfileMeasure(const RunContext& run) {
+    ctx_.MeasureIndex = run.MeasureIndex;
+    ctx_.NumVars = run.NumVars;
+    ctx_.NumCols = run.NumCols;
+    // A permutation can give an object fewer individuals than species; it is
+    // fitted as the user's Yes to that question fits it, without asking.
+    ctx_.PoorFitWarned = "T";
+}
+
+void ProfileMeasure::profile(const Matrix<float>& x, std::int32_t m, std::vector<float>& out) {
+    std::string flag = "X";
+    if (compute_resemblance(ctx_, host_, work_, x, m, kQuietRule, flag) != RoutineExit::Normal) {
+        // Two empty objects under Bray-Curtis: the observed run's rule counts
+        // them as identical, and a permuted set is measured as the data are.
+        compute_resemblance(ctx_, host_, work_, x, m, kObservedRule, flag);
+        ctx_.PoorFitWarned = "T";
+    }
+    out.clear();
+    out.reserve(static_cast<std::size_t>(m) * static_cast<std::size_t>(m - 1) / 2);
+    for (std::int32_t j = 1; j < m; ++j)
+        for (std::int32_t k = j + 1; k <= m; ++k) out.push_back(work_.SimMatrix(j, k));
+    std::sort(out.begin(), out.end());
+}
+
+}  // namespace tw

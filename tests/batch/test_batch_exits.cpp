@@ -1,0 +1,265 @@
+// How a batch run ends: the exit status a script tests, the one message on
+// standard error, and which files are left behind.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "batch_process.h"
+#include "support/test_files.h"
+
+namespace tw::test {
+
+namespace {
+
+enum Status { kDone = 0, kUsage = 2, kDataRefused = 3, kWarning = 4, kOutputFailed = 5 };
+
+// A data file of one station per group, values as given.
+std::string table(const std::vector<std::vector<std::string>>& rows) {
+    const std::size_t species = rows.front().size();
+    std::string s = "\"Batch test\"\r\n" + std::to_string(rows.size()) + ", " +
+                    std::to_string(species) + "\r\n\"STATION\"";
+    for (std::size_t j = 1; j <= species; ++j) s += ",\"S" + std::to_string(j) + "\"";
+    s += "\r\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        s += "\"R" + std::to_string(i + 1) + "\"";
+        for (const std::string& v : rows[i]) s += " " + v;
+        s += "\r\n";
+    }
+    return s + "0\r\n\r\n";
+}
+
+std::string lake() {
+    return examples_dir() + "/lake_stations.txt";
+}
+
+// Outputs of an earlier run, which a run that stops must leave as they were.
+void leave_earlier_outputs(const std::string& folder) {
+    std::ofstream(folder + "/CLUSTER.LST") << "earlier";
+    std::ofstream(folder + "/SIGLIST.TXT") << "earlier\r\n";
+}
+
+void expect_earlier_outputs_kept(const std::string& folder) {
+    EXPECT_EQ(file_in(folder, "CLUSTER.LST"), "earlier");
+    EXPECT_EQ(file_in(folder, "SIGLIST.TXT"), "earlier\r\n");
+    EXPECT_FALSE(exists_in(folder, "report.txt"));
+}
+
+}  // namespace
+
+TEST(BatchExit, CommandLinesThatCannotBeUsedStopBeforeAnything) {
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"--measure", "bray", "d.txt"}, "unknown measure 'bray'"},
+        {{"--linkage=ward", "d.txt"}, "unknown linkage 'ward'"},
+        {{"--colour", "d.txt"}, "unknown option '--colour'"},
+        {{"-y", "d.txt"}, "unknown option '-y'"},
+        {{"d.txt", "--replicates"}, "--replicates needs a value"},
+        {{"--replicates", "0", "d.txt"}, "--replicates needs a whole number of 1 or more"},
+        {{"--alpha", "1.5", "d.txt"}, "--alpha must lie between 0 and 1"},
+        {{"--constant", "two", "d.txt"}, "--constant needs a number"},
+        {{"--yes=1", "d.txt"}, "--yes takes no value"},
+        {{}, "no data file named"},
+        {{"a.txt", "b.txt"}, "one data file per run"},
+    };
+    const std::string folder = fresh_folder("usage");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const Ran ran = run_batch(folder, c.args);
+        EXPECT_EQ(ran.status, kUsage);
+        EXPECT_NE(ran.err.find("tarnwick-batch: " + c.message), std::string::npos) << ran.err;
+        EXPECT_NE(ran.err.find("--help"), std::string::npos);
+        EXPECT_EQ(ran.out, "");
+    }
+    EXPECT_FALSE(exists_in(folder, "CLUSTER.LST"));
+}
+
+TEST(BatchExit, HelpNamesEveryChoiceAndExitStatus) {
+    const Ran help = run_batch(fresh_folder("help"), {"--help"});
+    EXPECT_EQ(help.status, kDone);
+    for (const char* word : {"--measure",
+                             "heterogeneity-ratio",
+                             "simple-matching",
+                             "fager",
+                             "--linkage",
+                             "minimum-variance",
+                             "wpgmc",
+                             "--squared",
+                             "--constant",
+                             "--transform",
+                             "--average-matrix",
+                             "--savelinks",
+                             "--sim-matrix",
+                             "--all-matrices",
+                             "--replicates",
+                             "--alpha",
+                             "--seed",
+                             "--threads",
+                             "--no-bootstrap",
+                             "--report",
+                             "--check",
+                             "--yes",
+                             "--quiet",
+                             "--version",
+                             "  5  an output file"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+    const Ran version = run_batch(fresh_folder("version"), {"--version"});
+    EXPECT_EQ(version.status, kDone);
+    EXPECT_EQ(version.out.rfind("tarnwick-batch (TARNWICK) ", 0), 0u) << version.out;
+}
+
+TEST(BatchExit, RefusedDataFileIsNamedWithItsLine) {
+    const std::string folder = fresh_folder("refused");
+    const Ran missing = run_batch(folder, {"--seed", "1", "nowhere.txt"});
+    EXPECT_EQ(missing.status, kDataRefused);
+    EXPECT_NE(missing.err.find("\"nowhere.txt\" cannot be opened"), std::string::npos)
+        << missing.err;
+
+    const std::string short_file =
+        write_input_file("short.txt", "\"Short\"\r\n2, 2\r\n\"S\",\"a\",\"b\"\r\n\"x\" 1 2\r\n");
+    const Ran ended = run_batch(folder, {"--seed", "1", short_file});
+    EXPECT_EQ(ended.status, kDataRefused);
+    EXPECT_NE(ended.err.find("line 4"), std::string::npos) << ended.err;
+    EXPECT_NE(ended.err.find(short_file), std::string::npos) << ended.err;
+    EXPECT_FALSE(exists_in(folder, "CLUSTER.LST"));
+}
+
+TEST(BatchExit, OutputThatCannotBeWrittenIsNamedAndNothingIsLeft) {
+    for (const std::vector<std::string>& where :
+         {std::vector<std::string>{"--report", "missing/report.txt"},
+          std::vector<std::string>{"--report", "report.txt", "--average-matrix",
+                                   "missing/a.txt"}}) {
+        const std::string folder = fresh_folder("output");
+        std::vector<std::string> args = where;
+        args.insert(args.end(), {"--seed", "1", lake()});
+        const Ran ran = run_batch(folder, args);
+        EXPECT_EQ(ran.status, kOutputFailed);
+        EXPECT_NE(ran.err.find("missing/"), std::string::npos) << ran.err;
+        EXPECT_FALSE(exists_in(folder, "CLUSTER.LST"));
+        EXPECT_FALSE(exists_in(folder, "report.txt"));
+    }
+}
+
+// Each question the data can raise: without --yes the first stops the run
+// with its text and leaves every earlier output alone; with --yes it is
+// answered Yes, noted, and the run completes.
+TEST(BatchExit, EveryWarningQuestionStopsWithoutYesAndIsAnsweredWithIt) {
+    const struct {
+        std::string name;
+        std::vector<std::vector<std::string>> rows;
+        std::string measure;
+        std::string text;
+    } cases[] = {
+        {"empty-row",
+         {{"1", "2"}, {"0", "0"}, {"3", "1"}},
+         "euclidean",
+         "Empty Data Row Warning: Values in Row 2 (R2) total to zero"},
+        {"negative-row",
+         {{"1", "2"}, {"-4", "1"}, {"3", "1"}},
+         "euclidean",
+         "Negative Data Row Warning: Values in Row 2 (R2) sum to a negative number"},
+        {"empty-column",
+         {{"1", "0"}, {"2", "0"}, {"3", "0"}},
+         "bray-curtis",
+         "Empty Data Column Warning: Values in column 2 (S2) total to zero"},
+        {"negative-column",
+         {{"5", "-1"}, {"4", "-1"}, {"3", "1"}},
+         "euclidean",
+         "Empty Data Column Warning: Values in column 2 (S2) sum to a negative number"},
+        {"poor-fit",
+         {{"1", "1", "0"}, {"0", "1", "1"}, {"1", "0", "1"}},
+         "heterogeneity-ratio",
+         "Poor Fit to Log-series Warning: Replicate group"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string data = write_input_file(c.name + ".txt", table(c.rows));
+        const std::vector<std::string> args = {"--measure", c.measure,    "--seed", "9",
+                                               "--report",  "report.txt", data};
+        const std::string stopped = fresh_folder(c.name + "-no");
+        leave_earlier_outputs(stopped);
+        const Ran no = run_batch(stopped, args);
+        EXPECT_EQ(no.status, kWarning);
+        EXPECT_NE(no.err.find(data + ": " + c.text), std::string::npos) << no.err;
+        EXPECT_NE(no.err.find("--yes"), std::string::npos);
+        expect_earlier_outputs_kept(stopped);
+
+        std::vector<std::string> with_yes = args;
+        with_yes.insert(with_yes.begin(), "--yes");
+        const std::string answered = fresh_folder(c.name + "-yes");
+        const Ran yes = run_batch(answered, with_yes);
+        EXPECT_EQ(yes.status, kDone) << yes.err;
+        EXPECT_NE(yes.err.find(c.text), std::string::npos) << yes.err;
+        EXPECT_NE(yes.err.find("answered Yes"), std::string::npos);
+        EXPECT_TRUE(exists_in(answered, "report.txt"));
+        EXPECT_TRUE(exists_in(answered, "SIGLIST.TXT"));
+    }
+}
+
+TEST(BatchExit, HeterogeneityRatioOfAnEmptyRowStopsEvenWithYes) {
+    const std::string data =
+        write_input_file("hr.txt", table({{"1", "2"}, {"0", "0"}, {"3", "1"}}));
+    const std::string folder = fresh_folder("hr");
+    const Ran yes = run_batch(folder, {"--yes", "--measure", "heterogeneity-ratio", "--report",
+                                       "report.txt", "--seed", "2", data});
+    EXPECT_EQ(yes.status, kWarning);
+    EXPECT_NE(yes.err.find("choose another --measure"), std::string::npos) << yes.err;
+    EXPECT_FALSE(exists_in(folder, "report.txt"));
+}
+
+TEST(BatchExit, FormatCheckListsEveryFaultWithItsLineAndRefusesTheFile) {
+    // A title in single quotes, a tab among the values, one value missing.
+    const std::string data = write_input_file(
+        "faulty.txt",
+        "'Faulty'\r\n3, 2\r\n\"S\",\"a\",\"b\"\r\n\"x\" 1 2\r\n\"y\" 1\t1\r\n\"z\" "
+        "3\r\n3\r\n1 1 1\r\n");
+    const std::string folder = fresh_folder("check");
+    const Ran ran = run_batch(folder, {"--check", "--seed", "1", "--report", "report.txt", data});
+    EXPECT_EQ(ran.status, kDataRefused);
+    for (const std::string& fault :
+         {data + ":1: Title Line Error: missing quote at beginning of line",
+          data + ":1: Title Line Error: missing quote at end of line",
+          data + ":5: error on data line: TAB character in position 6",
+          data + ":6: error in data line: too few data values"}) {
+        EXPECT_NE(ran.err.find("tarnwick-batch: " + fault), std::string::npos) << ran.err;
+    }
+    EXPECT_NE(ran.err.find("found 4 faults"), std::string::npos) << ran.err;
+    EXPECT_FALSE(exists_in(folder, "report.txt"));
+}
+
+TEST(BatchExit, ReportGoesToStandardOutputByDefault) {
+    const std::string folder = fresh_folder("stdout");
+    const Ran ran = run_batch(folder, {"--no-bootstrap", lake()});
+    EXPECT_EQ(ran.status, kDone) << ran.err;
+    EXPECT_EQ(ran.out.rfind("Lake littoral benthos, spring survey\r\n", 0), 0u);
+    EXPECT_TRUE(exists_in(folder, "CLUSTER.LST"));
+    // Without the test: no SIGLIST.TXT lines, no seed.
+    EXPECT_FALSE(exists_in(folder, "SIGLIST.TXT"));
+    EXPECT_EQ(ran.err, "");
+}
+
+TEST(BatchExit, SeedFromTheClockIsPrintedAndRepeatsTheRun) {
+    const std::string first = fresh_folder("clock");
+    const Ran ran =
+        run_batch(first, {"--quiet", "--replicates", "30", "--report", "r.txt", lake()});
+    ASSERT_EQ(ran.status, kDone) << ran.err;
+    const std::string marker = "bootstrap seed ";
+    const std::size_t at = ran.err.find(marker);
+    ASSERT_NE(at, std::string::npos) << ran.err;
+    const std::string seed = ran.err.substr(
+        at + marker.size(), ran.err.find(' ', at + marker.size()) - at - marker.size());
+
+    const std::string again = fresh_folder("again");
+    ASSERT_EQ(run_batch(again, {"--seed", seed, "--replicates", "30", "--report", "r.txt", lake()})
+                  .status,
+              kDone);
+    EXPECT_EQ(file_in(again, "SIGLIST.TXT"), file_in(first, "SIGLIST.TXT"));
+    EXPECT_EQ(file_in(again, "r.txt"), file_in(first, "r.txt"));
+}
+
+}  // namespace tw::test

@@ -1,0 +1,120 @@
+// The dendrogram to publish from and the results details, after a real run
+// of the windows on the lake survey.
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "figure/publication_layout.h"
+#include "ui/examples_dir.h"
+#include "ui/figure_painting.h"
+#include "ui/figure_view.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui_fixture.h"
+
+namespace tw::ui::test {
+namespace {
+
+class PublicationWindows : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        QDir::setCurrent(dir.path());
+        session->set_random_seed(7);
+        Form2& f2 = session->form2();
+        f2.Text1->setText(QDir(examples_dir()).filePath(QStringLiteral("lake_stations.txt")));
+        f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
+        f2.CheckData->setChecked(true);
+        session->run_analysis();
+        ASSERT_TRUE(session->form4().isVisible());
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(PublicationWindows, TheNamedViewShowsLabelsAndRedrawsToFitTheWindow) {
+    Form4& f4 = session->form4();
+    f4.resize(700, 450);
+    f4.PublicationView->click();
+    QCoreApplication::processEvents();
+    const Figure small = f4.PublicationFigure->figure();
+    ASSERT_FALSE(small.empty());
+    int labels = 0;
+    for (const FigureText& t : small.texts) labels += t.role == TextRole::LeafLabel;
+    EXPECT_EQ(labels, 4);
+
+    f4.resize(1100, 700);
+    QTest::qWait(50);
+    EXPECT_GT(f4.PublicationFigure->figure().width, small.width + 300);
+    EXPECT_GT(f4.PublicationFigure->figure().height, small.height + 200);
+}
+
+TEST_F(PublicationWindows, ResultsNameTheMembersExplainUntestedLinkagesAndListClusters) {
+    session->test_linkages();
+    FORM5& f5 = session->form5();
+    QTableWidget* grid = f5.Grid_out;
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "P(0.05)") << "the design's headings stay";
+    EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), "Member labels");
+    for (int r = 0; r < 3; ++r) {
+        const QString p = grid->item(r, 3)->text();
+        const QString why = grid->item(r, 3)->toolTip();
+        if (p == QLatin1String("N/A") || p == QLatin1String("*")) {
+            EXPECT_TRUE(why.startsWith(QLatin1String("Not tested"))) << r;
+            EXPECT_TRUE(grid->item(r, 5)->text().isEmpty());
+        } else {
+            EXPECT_TRUE(why.isEmpty()) << r;
+            EXPECT_FALSE(grid->item(r, 5)->text().isEmpty()) << "SE of a tested linkage";
+        }
+        EXPECT_TRUE(grid->item(r, 4)->text().contains(QLatin1String("L"))) << r;
+    }
+    EXPECT_TRUE(f5.ClusterList->toPlainText().startsWith(QLatin1String("A  (")));
+    EXPECT_GE(grid->viewport()->height() / grid->rowHeight(0), 20) << "twenty rows in view";
+
+    session->finish();
+    EXPECT_TRUE(f5.ClusterList->toPlainText().isEmpty());
+    EXPECT_FALSE(session->form4().SavePicture->isEnabled()) << "nothing left to save";
+    EXPECT_FALSE(session->form4().PublicationFigure->has_figure());
+}
+
+TEST_F(PublicationWindows, TheReportOpensFromTheResultsWindowInFileMode) {
+    session->test_linkages();
+    session->form5().ShowReport->click();
+    QWidget* shown = session->loaded_window(QStringLiteral("RunReport"));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_NE(session->run_report().find("Bootstrap testing results"), std::string::npos);
+}
+
+TEST(FigurePictures, PngHasTheChosenResolutionAndSvgKeepsTextAsText) {
+    FigureSource src;
+    src.title = "Two lakes";
+    src.method_line = "UPGMA, Bray-Curtis";
+    src.axis_title = "Bray-Curtis similarity (larger is closer)";
+    src.order = {1, 2};
+    src.leaf_labels = {"North basin", "South basin"};
+    src.linkages = {{1, 2, 0.4f}};
+    const Figure f = publication_layout(src, journal_page(), figure_text_width);
+    QTemporaryDir dir;
+    ASSERT_TRUE(save_figure(f, dir.filePath("f.png"), 600));
+    const QImage png(dir.filePath("f.png"));
+    EXPECT_NEAR(png.width(), 174 / 25.4 * 600, 3);
+    EXPECT_NEAR(png.dotsPerMeterX() * 0.0254, 600, 1);
+    ASSERT_TRUE(save_figure(f, dir.filePath("f.svg"), 300));
+    QFile svg(dir.filePath("f.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    EXPECT_TRUE(text.contains(">South basin<")) << text.toStdString().substr(0, 3000);
+}
+
+}  // namespace
+}  // namespace tw::ui::test
