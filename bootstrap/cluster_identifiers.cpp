@@ -1,5 +1,7 @@
 #include "bootstrap/cluster_identifiers.h"
 
+#include "bootstrap/stopped_test.h"
+#include "bootstrap/test_loop.h"
 #include "run/number_format.h"
 #include "run/outcome.h"
 
@@ -35,7 +37,11 @@ ClusterTable build_table(const RunContext& ctx, Host& host) {
     ClusterTable table;
     for (std::int32_t j = 1; j <= ctx.NumGroups - 1; ++j) {
         const std::string& sig = ctx.SIG[at(j)];
-        const bool joins = sig == "NS" || sig == "N/A";
+        // A linkage the stopped test did not reach joins its members, unless
+        // it holds a significant one, which keeps its cluster apart as "*"
+        // would have.
+        const bool joins = sig == "NS" || sig == "N/A" ||
+                           (sig == kStoppedSymbol && !contains_significant_link(ctx, host, j));
         const std::string left = label_of_group(ctx, ctx.LinkPair(j, 1));
         const std::string right = label_of_group(ctx, ctx.LinkPair(j, 2));
         switch (table.apply(left, right, joins)) {

@@ -1,6 +1,7 @@
 #include "bootstrap/results_pass.h"
 
 #include "bootstrap/significance.h"
+#include "bootstrap/stopped_test.h"
 #include "bootstrap/test_loop.h"
 #include "run/number_format.h"
 #include "run/outcome.h"
@@ -44,7 +45,7 @@ void mark_untested(RunContext& ctx, Host& host, std::int32_t link, const std::st
 void write_grid_row(RunContext& ctx, Host& host, std::int32_t link, float p, float alpha) {
     ResultsGrid& grid = host.grid();
     const float stat = ctx.LinkStat[at(link)];
-    const bool untested = stat == kUntestableLink || stat == kNestedLink;
+    const bool untested = stat == kUntestableLink || stat == kNestedLink || stat == kStoppedLink;
     grid.set_cell(link, 0, integer_text(link));
     grid.set_cell(
         link, 1, integer_text(ctx.LinkPair(link, 1)) + " + " + integer_text(ctx.LinkPair(link, 2)));
@@ -59,11 +60,12 @@ void write_report_row(RunContext& ctx, Host& host, std::int32_t link, float p) {
     const float stat = ctx.LinkStat[at(link)];
     if (stat == kNestedLink) mark_untested(ctx, host, link, "*");
     if (stat == kUntestableLink) mark_untested(ctx, host, link, "N/A");
+    if (stat == kStoppedLink) mark_untested(ctx, host, link, kStoppedSymbol);
 
     Printer& report = ctx.channels.report();
     report.tab(4).num(link).tab(11).num(ctx.LinkPair(link, 1)).tab(16).num(ctx.LinkPair(link, 2));
     report.tab(30);
-    if (stat == kNestedLink) {
+    if (stat == kNestedLink || stat == kStoppedLink) {
         report.text("-").tab(40).text("-");
     } else if (stat == kUntestableLink) {
         report.text("-").tab(40).text("N/A");
@@ -84,6 +86,7 @@ void write_report_row(RunContext& ctx, Host& host, std::int32_t link, float p) {
 }  // namespace
 
 std::string p_cell_text(float link_stat, float p, float alpha) {
+    if (link_stat == kStoppedLink) return "Stopped";
     if (significant(p, alpha)) {
         std::string value = printed_number(p);
         value.pop_back();  // the print form's trailing blank

@@ -20,7 +20,8 @@ namespace tw {
 void write_results(RunContext& ctx, Host& host, const TestSettings& settings);
 
 // Grid text of the P column for one linkage: "0 .03 *" when significant,
-// "N/A", "*" for a nested linkage, otherwise P to three decimals ("0.300").
+// "N/A", "*" for a nested linkage, "Stopped" for one the test did not reach
+// because the user stopped it, otherwise P to three decimals ("0.300").
 std::string p_cell_text(float link_stat, float p, float alpha);
 
 }  // namespace tw

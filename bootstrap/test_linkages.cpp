@@ -3,6 +3,7 @@
 #include "bootstrap/cluster_identifiers.h"
 #include "bootstrap/parallel_replicates.h"
 #include "bootstrap/results_pass.h"
+#include "bootstrap/stopped_test.h"
 #include "bootstrap/test_loop.h"
 #include "bootstrap/test_settings.h"
 #include "run/entry_point.h"
@@ -49,9 +50,12 @@ Outcome run_test(RunContext& ctx, Host& host) {
         return Outcome::Abandoned;
     }
 
+    if (loop.stopped) mark_stopped_links(ctx, host, loop.stopped_link);
     ctx.Stage = RunStage::Results;
     write_results(ctx, host, settings);
+    if (loop.stopped) write_stopped_note(ctx, host, loop.stopped_link);
     assign_cluster_identifiers(ctx, host);
+    if (loop.stopped) write_stopped_identifiers_note(ctx);
     ctx.Stage = RunStage::Complete;
     host.show(Control::FORM5Finish, true);
     return Outcome::Completed;

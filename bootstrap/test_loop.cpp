@@ -7,7 +7,7 @@ namespace tw {
 
 namespace {
 
-enum class LinkEnd { Tested, NotTested, Abandoned };
+enum class LinkEnd { Tested, NotTested, Abandoned, Stopped };
 
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
@@ -64,7 +64,8 @@ class LinkAttempts {
 // same number after a resample exit, until kResampleLimit exits in a row, or
 // redraw_limit exits in all, give the linkage up.
 LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings,
-                       ReplicateAttempts& attempts, std::int32_t link, const SamplePool& pool) {
+                       ReplicateAttempts& attempts, std::int32_t link, const SamplePool& pool,
+                       TestProgress& progress) {
     Printer& messages = host.messages();
     const float observed = ctx.LinkLevel[at(link)];
     std::string flag = "X";
@@ -74,6 +75,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
     std::int32_t attempt = 1;
     std::int64_t redraws = 0;
     for (std::int32_t b = 1; b <= settings.num_boot;) {
+        if (host.stop_requested()) return LinkEnd::Stopped;
         messages.num(b).end();
         if (b % 15 == 0) messages.clear();
         const ReplicateResult result = replicates.attempt(b, attempt, flag);
@@ -94,6 +96,8 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
         if (result.exit == RoutineExit::Abandoned) return LinkEnd::Abandoned;
         if (at_or_beyond(result.final_level, observed, result.distance_flag))
             ctx.LinkStat[at(link)] += 1.0f;
+        ++progress.replicates_done;
+        host.test_progress(progress);
         host.yield();
         ++b;
         attempt = 1;
@@ -102,7 +106,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
 }
 
 LinkEnd test_one_link(RunContext& ctx, Host& host, const TestSettings& settings,
-                      ReplicateAttempts& attempts, std::int32_t link) {
+                      ReplicateAttempts& attempts, std::int32_t link, TestProgress& progress) {
     host.link_table().clear();
     host.link_table().text("Linkage: ").num(link).end();
     if (contains_significant_link(ctx, host, link)) {
@@ -116,7 +120,7 @@ LinkEnd test_one_link(RunContext& ctx, Host& host, const TestSettings& settings,
         return LinkEnd::NotTested;
     }
     const SamplePool pool = fill_sample_pool(ctx, host, link);
-    const LinkEnd end = run_replicates(ctx, host, settings, attempts, link, pool);
+    const LinkEnd end = run_replicates(ctx, host, settings, attempts, link, pool, progress);
     if (end != LinkEnd::Tested) return end;
     ctx.SIG[at(link)] = verdict(ctx.LinkStat[at(link)], settings.num_boot, settings.alpha);
     append_siglist_line(ctx, host, link, ctx.SIG[at(link)]);
@@ -157,9 +161,28 @@ std::string verdict(float count, std::int32_t num_boot, float alpha) {
 
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
                          ReplicateAttempts& attempts) {
-    for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
-        if (test_one_link(ctx, host, settings, attempts, link) == LinkEnd::Abandoned)
-            return LoopResult{true, link};
+    // A linkage that needs no replicates, or is given up, still counts as
+    // its share of the work, so the progress reaches its total at the end.
+    const std::int32_t links = ctx.NumGroups - 1 < 0 ? 0 : ctx.NumGroups - 1;
+    const std::int64_t per_link = settings.num_boot < 0 ? 0 : settings.num_boot;
+    TestProgress progress{0, links, 0, per_link * links};
+    for (std::int32_t link = 1; link <= links; ++link) {
+        if (host.stop_requested()) return LoopResult{false, 0, true, link};
+        progress.linkage = link;
+        progress.replicates_done = per_link * (link - 1);
+        host.test_progress(progress);
+        switch (test_one_link(ctx, host, settings, attempts, link, progress)) {
+            case LinkEnd::Abandoned:
+                return LoopResult{true, link};
+            case LinkEnd::Stopped:
+                return LoopResult{false, 0, true, link};
+            default:
+                break;
+        }
+    }
+    if (links > 0) {
+        progress.replicates_done = progress.replicates_total;
+        host.test_progress(progress);
     }
     return LoopResult{};
 }

@@ -18,6 +18,7 @@ namespace tw {
 // Reason codes in LinkStat for linkages that are not tested.
 inline constexpr float kNestedLink = -100.0f;      // contains a linkage already "S"
 inline constexpr float kUntestableLink = -999.0f;  // a pool of two, or given up after redraws
+inline constexpr float kStoppedLink = -300.0f;     // the user stopped the test before it
 
 // Consecutive resample exits after which a linkage is given up.
 inline constexpr std::int16_t kResampleLimit = 100;
@@ -38,6 +39,8 @@ using ReplicateRunner =
 struct LoopResult {
     bool abandoned = false;  // the resemblance stage abandoned a replicate
     std::int32_t abandoned_link = 0;
+    bool stopped = false;           // the user stopped the test
+    std::int32_t stopped_link = 0;  // the first linkage left without a verdict
 };
 
 // Before the first replicate: keep the observed LinkI/LinkJ in LinkPair (the
@@ -47,7 +50,9 @@ void prepare_link_records(RunContext& ctx);
 
 // Tests linkages 1..NumGroups-1, writing LinkStat, SIG ("S"/"NS" for tested
 // linkages only), LinkRedrawn and the SIGLIST.TXT lines. Stops at once when
-// a replicate is abandoned.
+// a replicate is abandoned, and before the next replicate once the host
+// says the user asked to stop; the host hears of the progress at the start
+// of every linkage and after every replicate.
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
                          ReplicateAttempts& attempts);
 

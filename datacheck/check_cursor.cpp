@@ -36,6 +36,8 @@ const std::string& CheckCursor::at(std::int32_t position) const {
 
 void CheckCursor::show_char(std::int32_t position) {
     state_.CharPosition = position;
+    shown_line_ = state_.LineNumber;
+    shown_length_ = state_.LineLength;
     state_.CurrentChar = at(position);
     view_.show_text(DataCheckField::CharNum, plain_number(position));
     view_.show_text(DataCheckField::CharOut, state_.CurrentChar);
@@ -54,6 +56,7 @@ void CheckCursor::yield() {
 
 void CheckCursor::fault(const std::string& line_title, const std::string& message) {
     ask_to_continue(host_, line_title, message);
+    ++state_.FaultsAnswered;
 }
 
 }  // namespace tw

@@ -46,6 +46,9 @@ class CheckCursor {
     // A format fault: Yes goes on, No ends the program.
     void fault(const std::string& line_title, const std::string& message);
     Host& host() { return host_; }
+    // The line (and its length) of the character shown last; 0 before any.
+    std::int32_t shown_line() const { return shown_line_; }
+    std::int32_t shown_length() const { return shown_length_; }
     DataCheckView& view() { return view_; }
     DataCheckState& state() { return state_; }
 
@@ -56,6 +59,8 @@ class CheckCursor {
     DataCheckView& view_;
     const bool& exit_requested_;
     std::vector<std::string> chars_;
+    std::int32_t shown_line_ = 0;
+    std::int32_t shown_length_ = 0;
 };
 
 // A position or line number as the messages and the display write it.

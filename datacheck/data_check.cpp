@@ -106,7 +106,10 @@ void DataCheck::first_press(const std::string& input_file) {
 
 void DataCheck::examine_current_line() {
     CheckCursor cursor(state_, *file_, host_, view_, exit_requested_);
+    const std::int32_t examined = state_.LineNumber;
+    const std::int32_t examined_length = state_.LineLength;
     view_.show_text(DataCheckField::LineNum, plain_number(state_.LineNumber));
+    view_.show_text(DataCheckField::TotChar, plain_number(state_.LineLength));
     const LineState line_state = state_for_line(state_.LineNumber, state_.DeclaredRows);
     view_.show_text(DataCheckField::Status, status_text(line_state));
     switch (line_state) {
@@ -130,7 +133,28 @@ void DataCheck::examine_current_line() {
             break;
         case LineState::ExtraLines:
             skip_extra_lines(cursor);
+            return;
     }
+    show_examined_line(cursor, examined, examined_length);
+}
+
+// A state ends by reading the next line; until the next press examines it,
+// the display stays on the line and character this press looked at last.
+void DataCheck::show_examined_line(const CheckCursor& cursor, std::int32_t line,
+                                   std::int32_t length) {
+    if (cursor.shown_line() > 0) {
+        line = cursor.shown_line();
+        length = cursor.shown_length();
+    }
+    view_.show_text(DataCheckField::LineNum, plain_number(line));
+    view_.show_text(DataCheckField::TotChar, plain_number(length));
+}
+
+std::string check_result_text(std::int32_t faults) {
+    if (faults <= 0) return "The format check found no faults";
+    if (faults == 1) return "The format check found 1 fault; you answered Yes to go on";
+    return "The format check found " + plain_number(faults) +
+           " faults; you answered Yes to go on after each";
 }
 
 void DataCheck::end_check() {

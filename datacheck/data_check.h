@@ -21,6 +21,7 @@
 
 namespace tw {
 
+class CheckCursor;
 class LineSource;
 
 // The checker's state between presses.
@@ -36,7 +37,12 @@ struct DataCheckState {
     std::int32_t ReplicateGroupCount = 0;
     bool SignMessagesSilenced = false;  // Cancel to the sign/exponent message
     bool Finished = false;              // the check has ended (or the file could not be opened)
+    std::int32_t FaultsAnswered = 0;    // faults the user chose to go on from
 };
+
+// What the resemblance-and-linkage window says once a check has ended:
+// "The format check found no faults", or how many the user went on from.
+std::string check_result_text(std::int32_t faults_answered);
 
 class DataCheck {
   public:
@@ -61,6 +67,7 @@ class DataCheck {
     void step(const std::string& input_file);
     void first_press(const std::string& input_file);
     void examine_current_line();
+    void show_examined_line(const CheckCursor& cursor, std::int32_t line, std::int32_t length);
     void end_check();
     void close_file();
 

@@ -34,6 +34,7 @@ void ask_about_sign(CheckCursor& cursor) {
         "errors, click YES. If you wish to skip messages about these symbols, click CANCEL.",
         Buttons::YesNoCancel);
     if (answer == Answer::No) throw ProgramEnd{};
+    ++s.FaultsAnswered;
     if (answer == Answer::Cancel) s.SignMessagesSilenced = true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "datacheck/data_check.h"
 #include "ui/form2.h"
+#include "ui/form3.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -155,7 +156,13 @@ void DataCheckWindow::unload() {
 
 void DataCheckWindow::on_Command1_clicked() {
     const std::string input = session_.form2().Text1->text().toStdString();
-    session_.guarded([this, &input] { return check_->read_pressed(input); });
+    const Outcome outcome =
+        session_.guarded([this, &input] { return check_->read_pressed(input); });
+    // The check has run to its end: the method window says what it found.
+    if (outcome == Outcome::Completed && check_->state().Finished && !session_.ended()) {
+        session_.form3().CheckStatus->setText(
+            QString::fromStdString(check_result_text(check_->state().FaultsAnswered)));
+    }
 }
 
 void DataCheckWindow::on_Command2_clicked() {

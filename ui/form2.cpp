@@ -15,6 +15,7 @@
 #include "import/table_files.h"
 #include "ui/file_chooser.h"
 #include "ui/import_dialog.h"
+#include "ui/form3.h"
 #include "ui/key_relay.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -169,6 +170,9 @@ void Form2::connect_events() {
     connect(ClickRelay::watch(Text2), &ClickRelay::clicked, this, &Form2::on_Text2_clicked);
     connect(ClickRelay::watch(Text3), &ClickRelay::clicked, this, &Form2::on_Text3_clicked);
     connect(Text1, &QLineEdit::returnPressed, this, &Form2::on_Text1_returnPressed);
+    // The file dialogs start in the data file's folder until the user has
+    // chosen a file elsewhere.
+    connect(Text1, &QLineEdit::textChanged, this, &Form2::on_Text1_textChanged);
     connect(Text2, &QLineEdit::returnPressed, this, &Form2::on_Text2_returnPressed);
     connect(Text3, &QLineEdit::returnPressed, this, &Form2::on_Text3_returnPressed);
     connect(Option1, &QRadioButton::clicked, this, &Form2::on_Option1_clicked);
@@ -204,8 +208,8 @@ void Form2::read_settings(RunSettings& s) const {
     s.savelinks_text = to_core(savelinks->text());
 }
 
-void Form2::choose_into(QLineEdit* box, const QString& caption, bool for_input) {
-    const QString name = choose_file(this, caption, for_input ? FileUse::Open : FileUse::Save);
+void Form2::choose_into(QLineEdit* box, const QString& caption, FileUse use, const char* filter) {
+    const QString name = choose_file(this, caption, use, QString::fromLatin1(filter));
     if (!name.isEmpty()) box->setText(name);
 }
 
@@ -223,10 +227,14 @@ void Form2::on_Text1_clicked() {
     if (!data_file.isEmpty()) Text1->setText(data_file);
 }
 void Form2::on_Text2_clicked() {
-    choose_into(Text2, QStringLiteral("Output file"), false);
+    choose_into(Text2, QStringLiteral("Output file"), FileUse::Save, file_filter::kReport);
 }
 void Form2::on_Text3_clicked() {
-    choose_into(Text3, QStringLiteral("Average Matrix file"), false);
+    choose_into(Text3, QStringLiteral("Average Matrix file"), FileUse::Save, file_filter::kTable);
+}
+
+void Form2::on_Text1_textChanged(const QString& text) {
+    remember_data_file(text);
 }
 
 void Form2::on_Text1_returnPressed() {
@@ -308,6 +316,7 @@ void Form2::show_form3_unchecked() {
     // The report header names the replicate sequence only when this run's
     // file was checked; one left over from an earlier check must not show.
     session_.context().ReplicateSequenceText.clear();
+    session_.form3().CheckStatus->clear();
     session_.show_window(Window::Form3, true);
 }
 

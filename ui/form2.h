@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "run/run_settings.h"
+#include "ui/file_chooser.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -57,6 +58,7 @@ class Form2 : public QWidget {
     void on_Text1_clicked();
     void on_Text2_clicked();
     void on_Text3_clicked();
+    void on_Text1_textChanged(const QString& text);
     void on_Text1_returnPressed();
     void on_Text2_returnPressed();
     void on_Text3_returnPressed();
@@ -78,7 +80,7 @@ class Form2 : public QWidget {
   private:
     void build();
     void connect_events();
-    void choose_into(QLineEdit* box, const QString& caption, bool for_input);
+    void choose_into(QLineEdit* box, const QString& caption, FileUse use, const char* filter);
     void show_output_file(bool visible);
     void show_form3_unchecked();
 

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,11 +97,19 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     layout->addLayout(frames);
     layout->addWidget(Sqr_sim);
     layout->addLayout(numbers);
+    layout->addWidget(build_check_status());
     layout->addWidget(build_test_choice());
     layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::on_Command1_clicked);
     connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form3::on_Command1_keyPressed);
+}
+
+QLabel* Form3::build_check_status() {
+    CheckStatus = new QLabel(this);
+    CheckStatus->setObjectName(QStringLiteral("CheckStatus"));
+    CheckStatus->setWordWrap(true);
+    return CheckStatus;
 }
 
 void Form3::read_settings(RunSettings& s) const {

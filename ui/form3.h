@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -37,6 +38,9 @@ class Form3 : public QWidget {
     QPushButton* Command1;
     QLineEdit* Seed;  // "Random seed (blank: from the clock):"
 
+    // What the format check of this run's data file found; empty when the
+    // check was by-passed.
+    QLabel* CheckStatus;
     // The significance test run from the dendrogram window.
     std::array<QRadioButton*, 2> TestMethod;
     QLineEdit* Permutations;
@@ -54,6 +58,7 @@ class Form3 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLabel* build_check_status();
     QWidget* build_test_choice();
     void read_test_choice(RunSettings& settings) const;
     // The bootstrap's seed box, below the bootstrap settings.

@@ -88,8 +88,7 @@ void Form4::on_Command1_clicked() {
 
 void Form4::on_SavePicture_clicked() {
     const QString path = choose_file(this, QStringLiteral("Save the dendrogram"), FileUse::Save,
-                                     QStringLiteral("SVG picture (*.svg);;PDF document (*.pdf);;"
-                                                    "PNG image (*.png)"));
+                                     QString::fromLatin1(file_filter::kPicture));
     if (path.isEmpty()) return;
     int dpi = kPrintResolution;
     if (!path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) &&
@@ -181,6 +180,10 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form4::closeEvent(QCloseEvent* event) {
+    if (!session_.may_close(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     session_.window_closed(this);
 }

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/key_relay.h"
+#include "ui/progress_text.h"
 #include "ui/results_grid.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -58,6 +60,7 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(link_table);
+    layout->addLayout(build_progress_row());
     layout->addLayout(alpha);
     layout->addWidget(Line1);
     layout->addWidget(build_details_panel(), 1);
@@ -146,6 +149,79 @@ void FORM5::on_Export_clicked() {
     session_.export_results_chosen();
 }
 
+// ---- progress and stop -------------------------------------------------
+
+namespace {
+
+// The line under the bar is rewritten at most this often: the bar itself
+// moves with every replicate, the times need not.
+constexpr qint64 kProgressTextEveryMs = 250;
+
+}  // namespace
+
+QLayout* FORM5::build_progress_row() {
+    BootProgress = new QProgressBar(this);
+    BootProgress->setObjectName(QStringLiteral("BootProgress"));
+    BootProgress->setRange(0, 1);
+    BootProgress->setValue(0);
+    ProgressText = new QLabel(this);
+    ProgressText->setObjectName(QStringLiteral("ProgressText"));
+    StopTest = new QPushButton(QStringLiteral("Stop test"), this);
+    StopTest->setObjectName(QStringLiteral("StopTest"));
+    StopTest->setEnabled(false);
+    connect(StopTest, &QPushButton::clicked, this, &FORM5::on_StopTest_clicked);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(BootProgress, 1);
+    bar->addWidget(StopTest);
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(bar);
+    rows->addWidget(ProgressText);
+    return rows;
+}
+
+void FORM5::test_started() {
+    BootProgress->setRange(0, 1);
+    BootProgress->setValue(0);
+    ProgressText->clear();
+    StopTest->setEnabled(true);
+    Command1->setEnabled(true);
+    test_clock_.start();
+    since_text_.invalidate();
+}
+
+void FORM5::show_progress(const TestProgress& progress) {
+    last_ = progress;
+    const BarSteps steps = bar_steps(progress);
+    if (BootProgress->maximum() != steps.maximum) BootProgress->setRange(0, steps.maximum);
+    BootProgress->setValue(steps.value);
+    emit progressShown(progress.replicates_done);
+    const bool at_end = progress.replicates_done >= progress.replicates_total;
+    if (!at_end && since_text_.isValid() && since_text_.elapsed() < kProgressTextEveryMs) return;
+    since_text_.start();
+    ProgressText->setText(
+        progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0));
+}
+
+void FORM5::test_ended(bool stopped) {
+    StopTest->setEnabled(false);
+    if (stopped)
+        ProgressText->setText(QStringLiteral("The test was stopped at linkage %1 of %2.")
+                                  .arg(last_.linkage)
+                                  .arg(last_.linkages));
+}
+
+void FORM5::run_closed() {
+    StopTest->setEnabled(false);
+    Command1->setEnabled(false);
+}
+
+void FORM5::on_StopTest_clicked() {
+    StopTest->setEnabled(false);
+    ProgressText->setText(QStringLiteral("Stopping the test after this replicate..."));
+    session_.stop_test();
+}
+
 void FORM5::on_Command1_clicked() {
     session_.finish();
 }
@@ -155,6 +231,10 @@ void FORM5::on_Command1_keyPressed(int) {
 }
 
 void FORM5::closeEvent(QCloseEvent* event) {
+    if (!session_.may_close(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     session_.window_closed(this);
 }

@@ -2,11 +2,15 @@
 // "Messages & Linkage Table": the bootstrap test's progress (link_table), the
 // alpha level it tests at, the results grid, and "Finish", which ends the run.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
+#include "run/host.h"
+
 class QLabel;
+class QProgressBar;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
@@ -40,6 +44,17 @@ class FORM5 : public QWidget {
     QFrame* Line1;
     QPushButton* Command1;  // "Finish", hidden until the test is complete
 
+    // The bootstrap test's progress, and the button that stops it.
+    QProgressBar* BootProgress;
+    QLabel* ProgressText;
+    QPushButton* StopTest;  // "Stop test"
+    void test_started();
+    void show_progress(const TestProgress& progress);
+    void test_ended(bool stopped);
+    // After "Finish", or once the run is closed otherwise: nothing here can
+    // act on the run any more.
+    void run_closed();
+
     // Details for a reader, beside the design's grid columns: member labels,
     // the standard error of P, why a linkage was not tested, every cluster
     // with its members, and the run's report text.
@@ -56,9 +71,14 @@ class FORM5 : public QWidget {
     void clear_results_complete();
     void clear_uncertain_rows();
 
+  signals:
+    // The progress bar moved: `done` replicates of the whole test.
+    void progressShown(qint64 done);
+
   private slots:
     void on_Command1_clicked();
     void on_Command1_keyPressed(int key);
+    void on_StopTest_clicked();
     void on_ShowReport_clicked();
     void on_Export_clicked();
 
@@ -66,10 +86,14 @@ class FORM5 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLayout* build_progress_row();
     QSplitter* build_details_panel();
     QLayout* make_export_row();
 
     Session& session_;
+    QElapsedTimer test_clock_;
+    QElapsedTimer since_text_;
+    TestProgress last_;
     std::unique_ptr<GridAdapter> grid_;
 };
 

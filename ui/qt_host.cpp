@@ -114,4 +114,12 @@ void QtHost::end_program() {
     session_.close_everything();
 }
 
+void QtHost::test_progress(const TestProgress& progress) {
+    session_.form5().show_progress(progress);
+}
+
+bool QtHost::stop_requested() const {
+    return session_.test_stop_requested();
+}
+
 }  // namespace tw::ui

@@ -28,6 +28,9 @@ class QtHost : public Host {
     void show(Window window, bool visible) override;
     void show(Control control, bool visible) override;
     void end_program() override;
+    // FORM5's progress bar and "Stop test".
+    void test_progress(const TestProgress& progress) override;
+    bool stop_requested() const override;
 
     // The user asked to end the program while a stage runs: the stage's next
     // yield ends it.

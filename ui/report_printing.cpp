@@ -79,7 +79,7 @@ void print_report(QWidget* parent, const QString& report) {
     doc.print(&printer);
 #else
     const QString path = choose_file(parent, QStringLiteral("Print the report to a PDF file"),
-                                     FileUse::Save, QStringLiteral("PDF files (*.pdf)"));
+                                     FileUse::Save, QString::fromLatin1(file_filter::kPdf));
     if (!path.isEmpty()) print_report_to_pdf(report, path);
 #endif
 }

@@ -47,7 +47,7 @@ bool ReportWindow::save_to(const QString& path) const {
 
 void ReportWindow::on_Save_clicked() {
     const QString path = choose_file(this, QStringLiteral("Save the report"), FileUse::Save,
-                                     QStringLiteral("Text files (*.txt *.lst);;All files (*)"));
+                                     QString::fromLatin1(file_filter::kReport));
     if (path.isEmpty()) return;
     if (!save_to(path)) {
         ask_box(this, QStringLiteral("File Error"),

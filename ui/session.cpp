@@ -27,9 +27,11 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/message_box.h"
 #include "ui/qt_host.h"
 #include "ui/report_window.h"
 #include "ui/text_panel.h"
+#include "ui/window_placement.h"
 
 namespace tw::ui {
 
@@ -80,6 +82,7 @@ Session::~Session() {
 }
 
 void Session::start() {
+    place_on_first_show(Window::Form1, &form1());
     form1().show();
 }
 
@@ -154,6 +157,7 @@ void Session::show_window(Window window, bool visible) {
     if (ended_) return;
     QWidget* w = window_widget(window, visible);
     if (!w) return;
+    if (visible) place_on_first_show(window, w);
     w->setVisible(visible);
     if (visible) {
         w->raise();
@@ -168,7 +172,11 @@ void Session::show_control(Control control, bool visible) {
 
 void Session::open_data_check() {
     if (busy_) return;  // a check is a stage of its own
+    if (form3_) form3_->CheckStatus->clear();  // until this check has ended
     if (!data_check_) data_check_ = new DataCheckWindow(*this);
+    // Every check gets a new window, placed afresh beside the options.
+    placed_.erase(Window::DataCheck);
+    place_on_first_show(Window::DataCheck, data_check_.data());
     data_check_->show();
     data_check_->raise();
     data_check_->activateWindow();
@@ -209,10 +217,13 @@ void Session::run_analysis() {
     settings.random_seed = random_seed_;
     results_complete_ = false;
     if (form5_) form5_->clear_results_complete();
+    // Each run's notes start in an empty message area.
+    if (!busy_ && !ended_) form2().PicBox1->clear();
     const Outcome outcome = guarded([&] {
         ctx_.settings = settings;
         return tw::run_analysis(ctx_, *host_);
     });
+    run_open_ = outcome == Outcome::Completed;
     if (outcome == Outcome::Completed) show_publication_results(false);
 }
 
@@ -223,12 +234,25 @@ void Session::test_linkages() {
     ctx_.settings.alpha_text = alpha.toStdString();
     form5().Sig_level->setText(alpha);
     form2().PicBox1->setFocus();
+    if (busy_ || ended_) return;
     if (!bootstrap_confirmed()) return;
+    stop_requested_ = false;
+    testing_ = true;
+    form5().test_started();
     const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
+    testing_ = false;
+    if (ended_) return;
+    form5().test_ended(stop_requested_);
+    // An abandoned test has closed every file: the run is over.
+    if (outcome == Outcome::Abandoned) close_run();
     if (outcome == Outcome::Completed) {
         show_publication_results(true);
         results_completed();
     }
+}
+
+void Session::stop_test() {
+    if (testing_) stop_requested_ = true;
 }
 
 bool Session::bootstrap_confirmed() {
@@ -304,6 +328,8 @@ void Session::finish() {
     if (form5_) form5_->clear_uncertain_rows();  // the grid's rows are blank now
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
+    run_open_ = false;
+    show_run_closed();
 }
 
 void Session::finish_key() {
@@ -345,6 +371,47 @@ void Session::window_closed(QWidget* closing) {
     // Nothing of the program is left on screen: end it rather than leave it
     // running out of sight.
     request_end();
+}
+
+bool Session::may_close(QWidget* closing) {
+    if (ended_) return true;
+    if (busy_) return false;  // the stage still draws or prints there
+    if (!run_open_) return true;
+    const Answer answer = ask_box(
+        closing, QStringLiteral("Run not finished"),
+        QStringLiteral("This window holds a run that is not finished. Close it and end the run? "
+                       "The report and the files written so far are kept."),
+        Buttons::YesNo);
+    if (answer != Answer::Yes) return false;
+    ctx_.channels.close_all();
+    close_run();
+    show_window(Window::Form2, true);
+    return true;
+}
+
+void Session::close_run() {
+    run_open_ = false;
+    show_run_closed();
+}
+
+void Session::show_run_closed() {
+    if (form4_) {
+        form4_->SavePicture->setEnabled(false);
+        form4_->Command1->hide();
+    }
+    if (form5_) form5_->run_closed();
+}
+
+void Session::place_on_first_show(Window window, QWidget* w) {
+    if (!w || placed_.count(window) != 0) return;
+    placed_.insert(window);
+    const QWidget* options = form2_.get();
+    const QWidget* dendrogram = form4_.get();
+    const QRect none;
+    w->move(
+        first_position(window, available_screen(w), w->frameGeometry().size(),
+                       options && options->isVisible() ? options->frameGeometry() : none,
+                       dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none));
 }
 
 void Session::close_everything() {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "run/host.h"
@@ -71,6 +72,16 @@ class Session : public QObject {
     // A window was closed from its title bar.
     void window_closed(QWidget* closing);
 
+    // FORM5 "Stop test": the test ends before its next replicate.
+    void stop_test();
+    bool test_stop_requested() const { return stop_requested_; }
+    // Whether the window may close from its title bar now: not while a
+    // stage runs, and only after a Yes while it holds an unfinished run.
+    bool may_close(QWidget* closing);
+    // A run whose observed hierarchy is drawn and that "Finish" has not
+    // yet closed.
+    bool run_open() const { return run_open_; }
+
     void show_window(Window window, bool visible);
     void show_control(Control control, bool visible);
 
@@ -106,6 +117,10 @@ class Session : public QObject {
     // test can and cannot find there; false when they go back instead.
     bool bootstrap_confirmed();
     void update_start_buttons();
+    // The windows once a run is over: nothing can act on it any more.
+    void show_run_closed();
+    void close_run();
+    void place_on_first_show(Window window, QWidget* w);
     void show_publication_results(bool tested);
     void results_completed();
     bool any_window_visible(const QWidget* except) const;
@@ -127,6 +142,10 @@ class Session : public QObject {
     bool ended_ = false;
     std::uint64_t random_seed_ = 0;
     bool results_complete_ = false;
+    bool stop_requested_ = false;
+    bool testing_ = false;
+    bool run_open_ = false;
+    std::set<Window> placed_;
 };
 
 }  // namespace tw::ui

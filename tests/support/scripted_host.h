@@ -97,6 +97,12 @@ class ScriptedHost : public Host {
     void end_program() override { ended = true; }
     // Every yield of the core is counted: tests check the pause points.
     void process_events() override { ++yields; }
+    void test_progress(const TestProgress& p) override { progress.push_back(p); }
+    // The user presses "Stop test" once stop_after replicates are done.
+    bool stop_requested() const override {
+        return stop_after >= 0 && !progress.empty() &&
+               progress.back().replicates_done >= stop_after;
+    }
 
     // Contents of an output written through open_output ("" if never opened).
     std::string file(const std::string& name) const;
@@ -115,6 +121,8 @@ class ScriptedHost : public Host {
     std::map<Control, bool> control_visible;
     long long yields = 0;
     bool ended = false;
+    std::vector<TestProgress> progress;  // every report of the bootstrap test
+    std::int64_t stop_after = -1;        // -1: the test is never stopped
 
   private:
     Printer message_printer_;

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"unknown_answer", "answer maybe\n", 1, "unknown answer"},
         BadLine{"answer_all_without_cancel", "answer-all cancel\n", 1, "unknown answer"},
         BadLine{"grab_without_file", "grab Form4\n", 1, "missing file name"},
-        BadLine{"negative_seed", "seed -3\n", 1, "bad seed"},
+        BadLine{"negative_seed", "seed -3\n", 1, "bad number"},
         BadLine{"export_without_prefix", "export\n", 1, "missing file name prefix"}),
     [](const ::testing::TestParamInfo<BadLine>& p) { return std::string(p.param.name); });
 

@@ -47,6 +47,12 @@ const std::map<std::string_view, Verb>& verbs() {
         {"dump-grid", Verb::DumpGrid},
         {"dump-text", Verb::DumpText},
         {"seed", Verb::Seed},
+        {"pick", Verb::Pick},
+        {"dump-folder", Verb::DumpFolder},
+        {"expect-enabled", Verb::ExpectEnabled},
+        {"expect-disabled", Verb::ExpectDisabled},
+        {"close", Verb::Close},
+        {"stop-test-after", Verb::StopTestAfter},
         {"save-picture", Verb::SavePicture},
         {"export", Verb::Export},
     };
@@ -159,11 +165,27 @@ std::string parse_line(std::string_view rest, Command& c) {
             return need_word("file name") ? "" : error;
         case Verb::DumpText:
             return need_ref(true) && need_word("file name") ? "" : error;
+        case Verb::Pick:
+            c.text = std::string(rest);
+            return c.text.empty() ? "missing file name" : "";
+        case Verb::DumpFolder: {
+            const std::string_view use = next_word(rest);
+            if (use != "open" && use != "save")
+                return "expected open or save, found \"" + std::string(use) + "\"";
+            c.for_saving = use == "save";
+            return need_word("file name") ? "" : error;
+        }
+        case Verb::ExpectEnabled:
+        case Verb::ExpectDisabled:
+            return need_ref(true) ? "" : error;
+        case Verb::Close:
+            return need_ref(false) ? "" : error;
+        case Verb::StopTestAfter:
         case Verb::Seed: {
             const std::string_view word = next_word(rest);
             auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), c.seed);
             if (word.empty() || ec != std::errc() || end != word.data() + word.size()) {
-                return "bad seed \"" + std::string(word) + "\"";
+                return "bad number \"" + std::string(word) + "\"";
             }
             return "";
         }
@@ -197,6 +219,7 @@ bool Command::is_user_action() const {
         case Verb::Choose:
         case Verb::Click:
         case Verb::Press:
+        case Verb::Close:
             return true;
         default:
             return false;

@@ -16,6 +16,14 @@
 //   dump-grid FILE                  FORM5.Grid_out as tab-separated text
 //   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
 //   seed N                          fix the bootstrap's random seed (0: clock)
+//   pick FILE                       the next file dialog chooses FILE
+//   dump-folder open|save FILE      the folder the next dialog to open or save a
+//                                   file starts in
+//   expect-enabled WINDOW.CONTROL   stop with status 4 unless it is enabled
+//   expect-disabled WINDOW.CONTROL  stop with status 4 unless it is disabled
+//   close WINDOW                    close a window from its title bar
+//   stop-test-after N               press FORM5.StopTest once the running test
+//                                   shows N replicates done
 //   save-picture FILE               Form4's "Save picture..." without its dialogs:
 //                                   the view shown, SVG, PDF or PNG (300 dpi) by
 //                                   the file's extension
@@ -46,6 +54,12 @@ enum class Verb {
     DumpGrid,
     DumpText,
     Seed,
+    Pick,
+    DumpFolder,
+    ExpectEnabled,
+    ExpectDisabled,
+    Close,
+    StopTestAfter,
     SavePicture,
     Export,
 };
@@ -68,6 +82,7 @@ struct Command {
     std::string text;  // set: the text; press: the key; grab/dump: the file
     tw::Answer answer = tw::Answer::Yes;
     unsigned long long seed = 0;
+    bool for_saving = false;  // dump-folder: the dialog saves a file
 
     // Changes what the windows hold (as opposed to checking or saving them).
     bool is_user_action() const;

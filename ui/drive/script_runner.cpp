@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -108,10 +109,8 @@ ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> comman
         [this](const QString& title, const QString& text, tw::Buttons buttons) {
             return answer_box(title, text, buttons);
         });
-    tw::ui::set_file_provider([this](const QString& caption, tw::ui::FileUse) {
-        out_ << "FILE " << caption.toStdString() << " -> (cancelled)" << std::endl;
-        return QString();
-    });
+    tw::ui::set_file_provider(
+        [this](const QString& caption, tw::ui::FileUse) { return pick_file(caption); });
     tw::ui::set_print_handler([this](const QString& report) {
         const QString path = QStringLiteral("LPT1.pdf");
         const bool ok = tw::ui::print_report_to_pdf(report, path);
@@ -151,6 +150,28 @@ tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text,
     // program; an OK box has nothing else) and stop once the line returns.
     box_failed_ = true;
     return buttons == tw::Buttons::Ok ? tw::Answer::Ok : tw::Answer::No;
+}
+
+// The user watches the progress bar and presses Stop once it has come far
+// enough; the test ends before its next replicate.
+void ScriptRunner::on_progress_shown(qint64 done) {
+    if (stop_test_after_ < 0 || done < stop_test_after_) return;
+    QPushButton* stop = session_.form5().StopTest;
+    if (!stop->isEnabled()) return;
+    stop_test_after_ = -1;
+    out_ << "STOP TEST after " << done << " replicates" << std::endl;
+    stop->click();
+}
+
+QString ScriptRunner::pick_file(const QString& caption) {
+    if (picks_.empty()) {
+        out_ << "FILE " << caption.toStdString() << " -> (cancelled)" << std::endl;
+        return QString();
+    }
+    const QString chosen = QFileInfo(picks_.front()).absoluteFilePath();
+    picks_.pop_front();
+    out_ << "FILE " << caption.toStdString() << " -> " << chosen.toStdString() << std::endl;
+    return chosen;
 }
 
 void ScriptRunner::on_program_ended() {
@@ -226,6 +247,28 @@ void ScriptRunner::perform(const Command& c) {
                 return fail(c, 3, QStringLiteral("the results are not complete"));
             session_.export_results(c.text);
             return;
+        case Verb::StopTestAfter:
+            stop_test_after_ = static_cast<qint64>(c.seed);
+            if (!watching_progress_) {
+                watching_progress_ = true;
+                connect(&session_.form5(), &tw::ui::FORM5::progressShown, this,
+                        &ScriptRunner::on_progress_shown);
+            }
+            return;
+        case Verb::Pick:
+            picks_.push_back(QString::fromStdString(c.text));
+            return;
+        case Verb::DumpFolder: {
+            const QString folder =
+                tw::ui::start_folder(c.for_saving ? tw::ui::FileUse::Save : tw::ui::FileUse::Open);
+            if (!write_file(c.text, (folder + QLatin1Char('\n')).toUtf8())) {
+                fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+            }
+            return;
+        }
+        case Verb::ExpectEnabled:
+        case Verb::ExpectDisabled:
+            return check_enabled(c, c.verb == Verb::ExpectEnabled);
         case Verb::DumpGrid: {
             QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
             if (!w) return fail(c, 3, QStringLiteral("window FORM5 is not open"));
@@ -288,6 +331,9 @@ void ScriptRunner::act(const Command& c, QWidget* w) {
             option->click();
             return;
         }
+        case Verb::Close:
+            w->close();
+            return;
         case Verb::Click:
             if (auto* button = qobject_cast<QAbstractButton*>(w)) {
                 button->click();
@@ -300,6 +346,17 @@ void ScriptRunner::act(const Command& c, QWidget* w) {
             return;
         default:
             return;
+    }
+}
+
+void ScriptRunner::check_enabled(const Command& c, bool want_enabled) {
+    const Found found = find_target(session_, c.target);
+    if (!found.widget) return fail(c, found.window_not_loaded ? 3 : 1, found.error);
+    if (found.widget->isEnabled() != want_enabled) {
+        fail(c, 4,
+             QStringLiteral("expected %1 to be %2")
+                 .arg(QString::fromStdString(c.target.spelled()),
+                      want_enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")));
     }
 }
 

@@ -4,8 +4,10 @@
 // they would for a user. Message boxes, file dialogs and printing are
 // answered by the runner instead of blocking:
 //   BOX <title> | <text> -> <answer>     every message box
-//   FILE <caption> -> (cancelled)         every file dialog
+//   FILE <caption> -> (cancelled)         every file dialog (or -> the file
+//                                         a pick line chose)
 //   PRINT LPT1: -> LPT1.pdf               the printed report
+//   STOP TEST after <n> replicates        a stop-test-after line pressed Stop
 //   END                                   the end of the program
 // are written to `out` as they happen.
 //
@@ -47,6 +49,9 @@ class ScriptRunner : public QObject {
     void perform(const Command& c);
     void act(const Command& c, QWidget* w);
     void check_visible(const Command& c, bool want_visible);
+    void check_enabled(const Command& c, bool want_enabled);
+    QString pick_file(const QString& caption);
+    void on_progress_shown(qint64 done);
     void save_picture(const Command& c);
     void fail(const Command& c, int code, const QString& message);
     void stop();
@@ -59,6 +64,9 @@ class ScriptRunner : public QObject {
     std::ostream& out_;
     std::ostream& err_;
     std::deque<tw::Answer> answers_;
+    std::deque<QString> picks_;    // files the next dialogs choose
+    qint64 stop_test_after_ = -1;  // replicates after which to press "Stop test"
+    bool watching_progress_ = false;
     std::optional<tw::Answer> answer_all_;
     int exit_code_ = 0;
     bool stopped_ = false;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QTableWidget>
 
 #include "ui/dendrogram_view.h"
@@ -41,6 +42,8 @@ QString shown_text(const QWidget* w) {
     if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
     if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
     if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (auto* p = qobject_cast<const QProgressBar*>(w))
+        return QStringLiteral("%1 of %2").arg(p->value()).arg(p->maximum());
     return w->windowTitle();
 }
 

@@ -1,0 +1,88 @@
+// The pieces of the run's flow that need no window: the progress line under
+// the bar, where a file dialog starts, and where a window first opens.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "ui/file_chooser.h"
+#include "ui/progress_text.h"
+#include "ui/window_placement.h"
+
+namespace tw::ui {
+namespace {
+
+TEST(ProgressText, GivesTheTimeLeftOnlyOnceThereIsARateToScale) {
+    const TestProgress start{1, 9, 0, 900};
+    EXPECT_EQ(progress_text(start, 0), "Linkage 1 of 9 - 0 of 900 replicates - 0:00 elapsed");
+    const TestProgress early{2, 9, 150, 900};
+    EXPECT_EQ(progress_text(early, 400), "Linkage 2 of 9 - 150 of 900 replicates - 0:00 elapsed");
+    const TestProgress third{4, 9, 300, 900};
+    EXPECT_EQ(progress_text(third, 30000),
+              "Linkage 4 of 9 - 300 of 900 replicates - 0:30 elapsed, about 1:00 left");
+    const TestProgress done{9, 9, 900, 900};
+    EXPECT_EQ(progress_text(done, 90000), "Linkage 9 of 9 - 900 of 900 replicates - 1:30 elapsed");
+}
+
+TEST(ProgressText, DurationsRoundToTheSecondAndShowHoursWhenNeeded) {
+    EXPECT_EQ(duration_text(-5), "0:00");
+    EXPECT_EQ(duration_text(59499), "0:59");
+    EXPECT_EQ(duration_text(59500), "1:00");
+    EXPECT_EQ(duration_text(3600000 + 62000), "1:01:02");
+}
+
+TEST(ProgressText, BarStepsFitAnIntAndNeverPassTheEnd) {
+    const BarSteps small = bar_steps(TestProgress{1, 2, 30, 20});
+    EXPECT_EQ(small.maximum, 20);
+    EXPECT_EQ(small.value, 20);
+    const std::int64_t huge = std::int64_t{1} << 40;
+    const BarSteps big = bar_steps(TestProgress{1, 2, huge / 2, huge});
+    EXPECT_GT(big.maximum, 0);
+    EXPECT_EQ(big.value, big.maximum / 2);
+}
+
+TEST(StartFolder, LastChoiceThenDataFolderThenCurrentSkippingTheAvoidedOne) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString base = QDir(root.path()).canonicalPath();
+    QDir(base).mkpath(QStringLiteral("data"));
+    QDir(base).mkpath(QStringLiteral("chosen"));
+    QDir(base).mkpath(QStringLiteral("here"));
+    const QString data = base + QStringLiteral("/data");
+    const QString chosen = base + QStringLiteral("/chosen");
+    const QString here = base + QStringLiteral("/here");
+    const QString data_file = data + QStringLiteral("/lake.txt");
+
+    EXPECT_EQ(pick_start_folder(chosen, data_file, here, QString()), chosen);
+    EXPECT_EQ(pick_start_folder(QString(), data_file, here, QString()), data);
+    EXPECT_EQ(pick_start_folder(QString(), QString(), here, QString()), here);
+    // A folder that has gone since is passed over.
+    EXPECT_EQ(pick_start_folder(base + QStringLiteral("/gone"), data_file, here, QString()), data);
+    // Saving never starts among the examples, chosen or not.
+    EXPECT_EQ(pick_start_folder(QString(), data_file, here, data), here);
+    EXPECT_EQ(pick_start_folder(data + QStringLiteral("/"), data_file, here, data), here);
+}
+
+TEST(WindowPlacement, NextWindowOpensBesideTheOptionsAndStaysOnScreen) {
+    const QRect screen(0, 0, 1600, 1000);
+    const QRect options(16, 16, 720, 560);
+    const QPoint form2 = first_position(Window::Form2, screen, QSize(720, 560), QRect(), QRect());
+    EXPECT_EQ(form2, QPoint(16, 16));
+    const QPoint form3 = first_position(Window::Form3, screen, QSize(500, 400), options, QRect());
+    EXPECT_GT(form3.x(), options.right());
+    const QRect dendrogram(QPoint(744, 16), QSize(680, 400));
+    const QPoint form5 =
+        first_position(Window::FORM5, screen, QSize(560, 520), options, dendrogram);
+    EXPECT_GT(form5.y(), dendrogram.bottom());
+    EXPECT_LE(form5.y() + 520, 1000);
+    // A narrow screen: the window keeps to its right edge.
+    const QPoint narrow =
+        first_position(Window::Form4, QRect(0, 0, 900, 700), QSize(680, 400), options, QRect());
+    EXPECT_EQ(narrow.x(), 900 - 680);
+    const QPoint centred = first_position(Window::Form1, screen, QSize(400, 200), QRect(), QRect());
+    EXPECT_EQ(centred, QPoint(600, 400));
+}
+
+}  // namespace
+}  // namespace tw::ui
