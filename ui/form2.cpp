@@ -14,8 +14,8 @@
 
 #include "import/table_files.h"
 #include "ui/file_chooser.h"
-#include "ui/import_dialog.h"
 #include "ui/form3.h"
+#include "ui/import_dialog.h"
 #include "ui/key_relay.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"

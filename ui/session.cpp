@@ -171,7 +171,7 @@ void Session::show_control(Control control, bool visible) {
 }
 
 void Session::open_data_check() {
-    if (busy_) return;  // a check is a stage of its own
+    if (busy_) return;                         // a check is a stage of its own
     if (form3_) form3_->CheckStatus->clear();  // until this check has ended
     if (!data_check_) data_check_ = new DataCheckWindow(*this);
     // Every check gets a new window, placed afresh beside the options.

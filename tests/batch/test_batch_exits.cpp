@@ -262,7 +262,6 @@ TEST(BatchExit, SeedFromTheClockIsPrintedAndRepeatsTheRun) {
     EXPECT_EQ(file_in(again, "r.txt"), file_in(first, "r.txt"));
 }
 
-
 // --export writes the results files beside the run's own; a prefix that
 // cannot be written is named, with its own exit status.
 TEST(BatchExit, ExportWritesTheResultsFilesOrNamesTheOneThatFailed) {

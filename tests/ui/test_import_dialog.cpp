@@ -116,7 +116,8 @@ TEST_F(ImportDialogTest, CancelLeavesTheInputBoxAndWritesNothing) {
 TEST_F(ImportDialogTest, ABadCellBlocksOkUntilTheUserChoosesWhatToDo) {
     ImportDialog d(table_with("Station,Zone,A,B\nS1,x,1,NA\nS2,y,2,3\nS3,x,0,1\n"));
     EXPECT_FALSE(d.OkButton->isEnabled());
-    EXPECT_TRUE(d.Problem->text().startsWith("Line 2, column 4")) << d.Problem->text().toStdString();
+    EXPECT_TRUE(d.Problem->text().startsWith("Line 2, column 4"))
+        << d.Problem->text().toStdString();
     d.MissingZeroCheck->click();
     EXPECT_TRUE(d.OkButton->isEnabled());
     EXPECT_TRUE(d.Detected->text().contains("1 missing value was read as 0."));
