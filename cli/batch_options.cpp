@@ -77,6 +77,16 @@ void set_seed(BatchOptions& o, const std::string& value) {
     o.seed_given = seed != 0;  // 0 asks for a seed from the clock, as the default does
 }
 
+// --long STATION,SPECIES,VALUE: the three columns of a long table.
+void set_long_columns(BatchOptions& o, const std::string& v) {
+    const std::size_t a = v.find(',');
+    const std::size_t b = a == std::string::npos ? a : v.find(',', a + 1);
+    if (b == std::string::npos || v.find(',', b + 1) != std::string::npos)
+        throw UsageError{"--long needs three column names, STATION,SPECIES,VALUE, not '" + v + "'"};
+    o.table.long_columns =
+        import::LongColumns{v.substr(0, a), v.substr(a + 1, b - a - 1), v.substr(b + 1)};
+}
+
 const std::vector<OptionSpec>& option_specs() {
     static const std::vector<OptionSpec> specs = {
         {"measure", true,
@@ -115,6 +125,15 @@ const std::vector<OptionSpec>& option_specs() {
              o.settings.boot_text = std::to_string(whole_number("replicates", v, 1));
          }},
         {"alpha", true, [](BatchOptions& o, const std::string& v) { set_alpha(o.settings, v); }},
+        {"test", true,
+         [](BatchOptions& o, const std::string& v) {
+             const int chosen = index_of("test", v, {"bootstrap", "simprof"});
+             o.settings.test_method = chosen == 0 ? TestMethod::Bootstrap : TestMethod::Simprof;
+         }},
+        {"permutations", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.permutations_text = std::to_string(whole_number("permutations", v, 1));
+         }},
         {"seed", true, set_seed},
         {"threads", true,
          [](BatchOptions& o, const std::string& v) {
@@ -125,6 +144,35 @@ const std::vector<OptionSpec>& option_specs() {
              if (v.empty()) throw UsageError{"--export needs a file name prefix"};
              o.export_prefix = v;
          }},
+        {"stations-as-rows", false,
+         [](BatchOptions& o, const std::string&) {
+             o.table.orientation = import::Orientation::StationsAsRows;
+         }},
+        {"stations-as-columns", false,
+         [](BatchOptions& o, const std::string&) {
+             o.table.orientation = import::Orientation::StationsAsColumns;
+         }},
+        {"label-column", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.table.label_column = import::ColumnChoice::named(v);
+         }},
+        {"group-column", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.table.group_column = import::ColumnChoice::named(v);
+         }},
+        {"no-group-column", false,
+         [](BatchOptions& o, const std::string&) {
+             o.table.group_column = import::ColumnChoice::none();
+         }},
+        {"long", true, set_long_columns},
+        {"sheet", true, [](BatchOptions& o, const std::string& v) { o.table.sheet = v; }},
+        {"title", true, [](BatchOptions& o, const std::string& v) { o.table.title = v; }},
+        {"decimal-comma", false,
+         [](BatchOptions& o, const std::string&) {
+             o.table.decimal_mark = import::DecimalMark::Comma;
+         }},
+        {"missing-as-zero", false,
+         [](BatchOptions& o, const std::string&) { o.table.missing_as_zero = true; }},
         {"no-bootstrap", false,
          [](BatchOptions& o, const std::string&) { o.run_bootstrap = false; }},
         {"report", true,

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "import/import_options.h"
 #include "run/run_settings.h"
 
 namespace tw::batch {
@@ -18,6 +19,8 @@ struct BatchOptions {
     bool quiet = false;         // no progress on standard error
     bool run_bootstrap = true;  // false: stop after the observed run
     std::string export_prefix;  // --export: the results files' prefix; empty: none
+    // How a table given as DATA is read (the options of tarnwick-import).
+    import::ImportOptions table;
     bool help = false;
     bool version = false;
 };

@@ -4,10 +4,15 @@
 
 #include "bootstrap/random_source.h"
 #include "bootstrap/test_linkages.h"
+#include "bootstrap/unreplicated_groups.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
+#include "cli/table_input.h"
 #include "cluster/observed_run.h"
 #include "export/export_results.h"
+#include "import/data_file_text.h"
+#include "import/table_files.h"
+#include "simprof/test_profiles.h"
 
 namespace tw::batch {
 
@@ -66,6 +71,41 @@ bool format_check_passed(RunContext& ctx, QuietHost& host, const BatchOptions& o
     return false;
 }
 
+// A table or workbook given as DATA becomes a data file next to it, named
+// as tarnwick-import and the import dialog name it, which the run then
+// reads (and its report names). Returns the data file, or "" when the
+// table is refused.
+std::string data_file_from_table(const std::string& table, const import::ImportOptions& options,
+                                 std::ostream& err) {
+    try {
+        const import::ImportedTable imported = cli::read_table(table, options);
+        if (!imported.summary.orientation_known) {
+            err << kName << table
+                << ": the table does not show whether its stations are the rows or the "
+                   "columns; say which with --stations-as-rows or --stations-as-columns\n";
+            return {};
+        }
+        const std::string data = import::default_data_file_path(table);
+        import::save_data_file(data, import::data_file_text(imported), table);
+        err << kName << "read the table " << table << " into " << data << ": "
+            << import::counts_text(imported.summary) << '\n';
+        for (const std::string& note : import::import_notes(imported.summary))
+            err << kName << note << '\n';
+        return data;
+    } catch (const std::exception& e) {  // a table refused or unreadable: its own message
+        err << kName << e.what() << '\n';
+        return {};
+    }
+}
+
+// The windows ask before a bootstrap of single stations; a batch run goes on,
+// and says why its verdicts may all come out "not significant".
+void warn_unreplicated(const RunContext& ctx, std::ostream& err) {
+    if (ctx.settings.test_method != TestMethod::Bootstrap) return;
+    if (const auto warning = unreplicated_warning(ctx))
+        err << kName << kUnreplicatedTitle << ": " << *warning << '\n';
+}
+
 }  // namespace
 
 ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
@@ -79,12 +119,16 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
                    options.quiet ? nullptr : &progress);
     RunContext ctx;
 
-    if (options.check && !format_check_passed(ctx, host, options, err)) {
+    BatchOptions run_options = options;
+    if (!cli::is_program_data_file(settings.input_file)) {
+        const std::string data = data_file_from_table(settings.input_file, options.table, err);
+        if (data.empty()) return ExitCode::DataRefused;
+        settings.input_file = run_options.settings.input_file = data;
+    }
+    if (options.check && !format_check_passed(ctx, host, run_options, err)) {
         if (host.last_message()) stopped(host, Outcome::Failed, options, err);
         return ExitCode::DataRefused;
     }
-    // A table in another format would be converted to a data file here, and
-    // the settings pointed at it, before the run reads it.
     ctx.settings = settings;
     Outcome outcome = run_analysis(ctx, host);
     if (outcome == Outcome::Completed && options.run_bootstrap) {
@@ -92,7 +136,8 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
             err << kName << "bootstrap seed " << settings.random_seed << " (give --seed "
                 << settings.random_seed << " to repeat this run)\n";
         }
-        outcome = test_linkages(ctx, host);
+        warn_unreplicated(ctx, err);
+        outcome = test_significance(ctx, host);
         progress.finish(outcome == Outcome::Completed);
     }
     if (outcome != Outcome::Completed) {

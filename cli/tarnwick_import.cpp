@@ -8,36 +8,19 @@
 #include <stdexcept>
 
 #include "cli/import_arguments.h"
+#include "cli/table_input.h"
 #include "import/data_file_text.h"
 #include "import/import_error.h"
 #include "import/table_import.h"
-#include "import/workbook/workbook.h"
 
 namespace {
 
 enum Exit { kWritten = 0, kRefused = 1, kUsage = 2, kFileError = 3 };
 
-struct FileError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-std::string read_table_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in) bytes << in.rdbuf();
-    if (!in) throw FileError("The table \"" + path + "\" could not be read.");
-    return bytes.str();
-}
+using FileError = tw::cli::TableFileError;
 
 tw::import::ImportedTable import_table(const tw::cli::ImportCommand& cmd) {
-    namespace fs = std::filesystem;
-    if (!fs::is_regular_file(cmd.table))
-        throw FileError("There is no table \"" + cmd.table + "\".");
-    const std::string title = fs::path(cmd.table).filename().string();
-    if (tw::import::is_workbook_path(cmd.table)) {
-        return tw::import::import_workbook(cmd.table, cmd.options, title);
-    }
-    return tw::import::import_text(read_table_bytes(cmd.table), cmd.options, title);
+    return tw::cli::read_table(cmd.table, cmd.options);
 }
 
 int run(const tw::cli::ImportCommand& cmd) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -127,6 +128,45 @@ TEST(BatchExit, RefusedDataFileIsNamedWithItsLine) {
     EXPECT_NE(ended.err.find("line 4"), std::string::npos) << ended.err;
     EXPECT_NE(ended.err.find(short_file), std::string::npos) << ended.err;
     EXPECT_FALSE(exists_in(folder, "CLUSTER.LST"));
+}
+
+TEST(BatchExit, UnreplicatedBootstrapIsExplainedAndTheProfileTestCanBeChosen) {
+    const std::string folder = fresh_folder("tests");
+    // river_presence has no replicate groups: every group is one station.
+    const std::string river = examples_dir() + "/river_presence.txt";
+    const Ran bootstrap =
+        run_batch(folder, {"--seed", "4", "--measure", "jaccard", "--report", "boot.txt", river});
+    EXPECT_EQ(bootstrap.status, kDone) << bootstrap.err;
+    EXPECT_NE(bootstrap.err.find("Bootstrap Without Replicate Groups"), std::string::npos)
+        << bootstrap.err;
+
+    const Ran profile =
+        run_batch(folder, {"--seed", "4", "--measure", "jaccard", "--test", "simprof",
+                           "--permutations=99", "--report", "profile.txt", river});
+    EXPECT_EQ(profile.status, kDone) << profile.err;
+    EXPECT_EQ(profile.err.find("Bootstrap Without Replicate Groups"), std::string::npos);
+    EXPECT_NE(file_in(folder, "profile.txt").find("99"), std::string::npos);
+
+    const Ran wrong = run_batch(folder, {"--test", "anova", river});
+    EXPECT_EQ(wrong.status, kUsage);
+}
+
+TEST(BatchExit, ATableIsReadIntoADataFileBesideItAndRun) {
+    const std::string folder = fresh_folder("table");
+    std::filesystem::copy_file(TARNWICK_IMPORT_FIXTURES "/r_write_csv.csv", folder + "/ponds.csv");
+    const Ran table = run_batch(
+        folder, {"--seed", "2", "--title", "Pond survey", "--report", "report.txt", "ponds.csv"});
+    EXPECT_EQ(table.status, kDone) << table.err;
+    EXPECT_NE(table.err.find("read the table ponds.csv into ponds.txt"), std::string::npos)
+        << table.err;
+    EXPECT_EQ(file_in(folder, "ponds.txt"),
+              file_in(TARNWICK_IMPORT_FIXTURES, "ponds_expected.txt"));
+    EXPECT_NE(file_in(folder, "report.txt").find("Input data file: ponds.txt"), std::string::npos);
+
+    std::ofstream(folder + "/ragged.csv") << "site,a,b\nx,1,2\ny,3\n";
+    const Ran ragged = run_batch(folder, {"ragged.csv"});
+    EXPECT_EQ(ragged.status, kDataRefused);
+    EXPECT_FALSE(exists_in(folder, "ragged.txt"));
 }
 
 TEST(BatchExit, OutputThatCannotBeWrittenIsNamedAndNothingIsLeft) {
