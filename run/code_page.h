@@ -3,12 +3,16 @@
 // hold their accented letters as single bytes of Windows-1252; everything
 // the program shows and writes is UTF-8.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tw {
 
 bool is_valid_utf8(std::string_view text);
+
+// Appends the UTF-8 of the Unicode code point `cp`.
+void append_utf8(std::string& out, std::uint32_t cp);
 
 // The UTF-8 of the Windows-1252 character with code `code`. The five codes
 // that code page leaves unassigned (129, 141, 143, 144, 157) stand for the
