@@ -41,12 +41,10 @@ inline constexpr double kCharWidth = 8.0;
 void paint_drawing(QPainter& painter, const DendrogramDrawing& drawing);
 
 // Writes the drawing to `path`: SVG, PNG or PDF by the file's suffix
-// (anything else is written as PNG). Returns false when it cannot be written.
-bool save_drawing(const DendrogramDrawing& drawing, const QString& path);
-
-// The same, sized for a journal page: the drawing's whole width fills the
-// 174 mm of a two-column figure (SVG and PDF in points), and a PNG has `dpi`
-// pixels per inch.
+// (anything else is written as PNG), sized for a journal page: the drawing's
+// whole width fills the 174 mm of a two-column figure (SVG and PDF in
+// points), and a PNG has `dpi` pixels per inch. Returns false when it cannot
+// be written.
 bool save_drawing(const DendrogramDrawing& drawing, const QString& path, int dpi);
 
 }  // namespace tw::ui

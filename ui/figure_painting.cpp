@@ -1,15 +1,12 @@
 #include "ui/figure_painting.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
-#include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <cmath>
+
+#include "ui/picture_file.h"
 
 namespace tw::ui {
 
@@ -110,43 +107,8 @@ void paint_figure(QPainter& painter, const Figure& figure) {
 }
 
 bool save_figure(const Figure& figure, const QString& path, int dpi) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const double w = std::ceil(figure.width);
-    const double h = std::ceil(figure.height);
-    if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(QSize(static_cast<int>(w), static_cast<int>(h)));
-        svg.setViewBox(QRectF(0, 0, w, h));
-        svg.setResolution(72);
-        svg.setTitle(QStringLiteral("Dendrogram"));
-        QPainter p;
-        if (!p.begin(&svg)) return false;
-        paint_figure(p, figure);
-        return p.end();
-    }
-    if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(path);
-        pdf.setPageSize(QPageSize(QSizeF(w, h), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(72);
-        QPainter p;
-        if (!p.begin(&pdf)) return false;
-        paint_figure(p, figure);
-        return p.end();
-    }
-    const double scale = std::max(dpi, 72) / 72.0;
-    QImage image(static_cast<int>(std::ceil(figure.width * scale)),
-                 static_cast<int>(std::ceil(figure.height * scale)), QImage::Format_RGB32);
-    if (image.isNull()) return false;  // too large to hold
-    image.setDotsPerMeterX(static_cast<int>(std::lround(std::max(dpi, 72) / 0.0254)));
-    image.setDotsPerMeterY(image.dotsPerMeterX());
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.scale(scale, scale);
-    paint_figure(p, figure);
-    p.end();
-    return image.save(path, "PNG");
+    return save_picture(path, QSizeF(std::ceil(figure.width), std::ceil(figure.height)), dpi,
+                        [&figure](QPainter& p) { paint_figure(p, figure); });
 }
 
 }  // namespace tw::ui
