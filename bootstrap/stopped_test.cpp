@@ -18,7 +18,7 @@ void mark_stopped_links(RunContext& ctx, Host& host, std::int32_t first) {
     for (std::int32_t link = first; link <= link_count(ctx); ++link) {
         const auto l = static_cast<std::size_t>(link);
         ctx.LinkStat[l] = kStoppedLink;
-        if (l < ctx.LinkRedrawn.size()) ctx.LinkRedrawn[l] = "N";
+        if (l < ctx.LinkRedrawn.size()) ctx.LinkRedrawn[l] = Redrawn::No;
         append_siglist_line(ctx, host, link, kStoppedSymbol);
     }
 }

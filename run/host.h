@@ -136,7 +136,13 @@ class Host {
 
     int yield_stride_;
     std::int64_t yield_countdown_ = 1;
-    std::atomic<bool> turn_due_{false};
+    // Raised from another thread; a copy of a host starts with it lowered.
+    struct TurnFlag : std::atomic<bool> {
+        TurnFlag() : std::atomic<bool>(false) {}
+        TurnFlag(const TurnFlag&) : std::atomic<bool>(false) {}
+        TurnFlag& operator=(const TurnFlag&) { return *this; }
+    };
+    TurnFlag turn_due_;
 };
 
 }  // namespace tw

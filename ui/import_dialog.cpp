@@ -389,8 +389,7 @@ void ImportDialog::on_MissingZeroCheck_toggled() {
 
 void ImportDialog::on_DataFileButton_clicked() {
     const QString name = choose_file(this, tr("Data file to write"), FileUse::Save,
-                                     tr("Data files (*.txt *.dat);;All files (*)"),
-                                     QFileInfo(DataFileEdit->text()).absolutePath());
+                                     QString::fromLatin1(file_filter::kData));
     if (!name.isEmpty()) DataFileEdit->setText(name);
 }
 

@@ -305,9 +305,8 @@ void Session::results_completed() {
 
 void Session::export_results_chosen() {
     if (!results_complete_) return;
-    // The exports start beside the run's other files (CLUSTER.LST, SIGLIST.TXT).
-    const QString chosen = choose_file(&form5(), QStringLiteral("Export results: file name prefix"),
-                                       FileUse::Save, QString(), QDir::currentPath());
+    const QString chosen =
+        choose_file(&form5(), QStringLiteral("Export results: file name prefix"), FileUse::Save);
     if (chosen.isEmpty()) return;
     export_results(export_prefix(chosen.toStdString()));
 }

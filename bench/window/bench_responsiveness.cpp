@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "bootstrap/test_linkages.h"
-#include "run/run_driver.h"
+#include "cluster/observed_run.h"
 #include "ui/form2.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
