@@ -107,7 +107,7 @@ void paint_figure(QPainter& painter, const Figure& figure) {
 }
 
 bool save_figure(const Figure& figure, const QString& path, int dpi) {
-    return save_picture(path, QSizeF(std::ceil(figure.width), std::ceil(figure.height)), dpi,
+    return save_picture(path, QSizeF(figure.width, figure.height), dpi,
                         [&figure](QPainter& p) { paint_figure(p, figure); });
 }
 
