@@ -153,8 +153,9 @@ void FORM5::on_Export_clicked() {
 
 namespace {
 
-// The line under the bar is rewritten at most this often: the bar itself
-// moves with every replicate, the times need not.
+// The bar and the line under it follow the test at most this often: a
+// progress bar repaints itself at once when its value changes, which costs
+// more than a small replicate, and nobody reads faster than this anyway.
 constexpr qint64 kProgressTextEveryMs = 250;
 
 }  // namespace
@@ -190,21 +191,27 @@ void FORM5::test_started() {
     since_text_.invalidate();
 }
 
-void FORM5::show_progress(const TestProgress& progress) {
+void FORM5::show_progress(const TestProgress& progress, bool repaint) {
     last_ = progress;
-    const BarSteps steps = bar_steps(progress);
-    if (BootProgress->maximum() != steps.maximum) BootProgress->setRange(0, steps.maximum);
-    BootProgress->setValue(steps.value);
     emit progressShown(progress.replicates_done);
     const bool at_end = progress.replicates_done >= progress.replicates_total;
+    if (!repaint && !at_end) return;
     if (!at_end && since_text_.isValid() && since_text_.elapsed() < kProgressTextEveryMs) return;
     since_text_.start();
+    show_bar(progress);
     ProgressText->setText(
         progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0));
 }
 
+void FORM5::show_bar(const TestProgress& progress) {
+    const BarSteps steps = bar_steps(progress);
+    if (BootProgress->maximum() != steps.maximum) BootProgress->setRange(0, steps.maximum);
+    BootProgress->setValue(steps.value);
+}
+
 void FORM5::test_ended(bool stopped) {
     StopTest->setEnabled(false);
+    show_bar(last_);
     if (stopped)
         ProgressText->setText(QStringLiteral("The test was stopped at linkage %1 of %2.")
                                   .arg(last_.linkage)

@@ -49,7 +49,9 @@ class FORM5 : public QWidget {
     QLabel* ProgressText;
     QPushButton* StopTest;  // "Stop test"
     void test_started();
-    void show_progress(const TestProgress& progress);
+    // `repaint`: the windows have had a turn since the last repaint, so the
+    // bar and its line may be brought up to date (the end always is).
+    void show_progress(const TestProgress& progress, bool repaint);
     void test_ended(bool stopped);
     // After "Finish", or once the run is closed otherwise: nothing here can
     // act on the run any more.
@@ -86,6 +88,7 @@ class FORM5 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void show_bar(const TestProgress& progress);
     QLayout* build_progress_row();
     QSplitter* build_details_panel();
     QLayout* make_export_row();

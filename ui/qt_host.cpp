@@ -74,6 +74,7 @@ void QtHost::process_events() {
     if (!since_yield_.isValid() || since_yield_.elapsed() >= kYieldEveryMs) {
         QCoreApplication::processEvents();
         since_yield_.restart();
+        progress_due_ = true;
     }
     if (session_.end_requested()) throw ProgramEnd{};
 }
@@ -114,8 +115,12 @@ void QtHost::end_program() {
     session_.close_everything();
 }
 
+// The bar is brought up to date once per turn of the windows, when it can be
+// seen to move: reading the clock or repainting after every replicate would
+// cost more than a small replicate itself.
 void QtHost::test_progress(const TestProgress& progress) {
-    session_.form5().show_progress(progress);
+    session_.form5().show_progress(progress, progress_due_);
+    progress_due_ = false;
 }
 
 bool QtHost::stop_requested() const {

@@ -67,6 +67,7 @@ class QtHost : public Host {
     Printer messages_;
     Printer link_table_;
     QElapsedTimer since_yield_;
+    bool progress_due_ = true;  // the windows had a turn since the bar was last repainted
     // Last, so that it stops before anything it could reach goes away.
     TurnClock clock_;
 };
