@@ -33,12 +33,14 @@ std::optional<std::string> settings_problem(const TestSettings& s) {
                ". Each linkage needs at least 1 bootstrap sample: enter a whole number of 1 or "
                "more in \"Number of bootstrap samples to use:\" and run the analysis again.";
     }
-    if (!has_leading_number(s.alpha_text)) {
-        return "The alpha rejection level \"" + s.alpha_text +
-               "\" is not a number. Enter a level such as 0.05 in \"Alpha Rejection Level:\" and "
-               "run the analysis again.";
-    }
-    return std::nullopt;
+    return alpha_problem(s.alpha_text);
+}
+
+std::optional<std::string> alpha_problem(const std::string& alpha_text) {
+    if (has_leading_number(alpha_text)) return std::nullopt;
+    return "The alpha rejection level \"" + alpha_text +
+           "\" is not a number. Enter a level such as 0.05 in \"Alpha Rejection Level:\" and run "
+           "the analysis again.";
 }
 
 }  // namespace tw

@@ -28,4 +28,8 @@ std::optional<std::string> settings_problem(const TestSettings& s);
 // decimal number (so that reading it as a number does not fall back to 0).
 bool has_leading_number(const std::string& text);
 
+// Why an alpha text cannot be used (it holds no number), or nothing; every
+// significance test refuses such a level the same way.
+std::optional<std::string> alpha_problem(const std::string& alpha_text);
+
 }  // namespace tw

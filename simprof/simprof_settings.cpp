@@ -28,12 +28,7 @@ std::optional<std::string> profile_settings_problem(const ProfileSettings& s) {
                ". The similarity profile test needs at least 2: enter a whole number such as "
                "1000 in \"Permutations\" and run the analysis again.";
     }
-    if (!has_leading_number(s.alpha_text)) {
-        return "The alpha rejection level \"" + s.alpha_text +
-               "\" is not a number. Enter a level such as 0.05 in \"Alpha Rejection Level:\" and "
-               "run the analysis again.";
-    }
-    return std::nullopt;
+    return alpha_problem(s.alpha_text);
 }
 
 }  // namespace tw
