@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "cluster/observed_run.h"
 #include "fuzz_files.h"
 #include "run/input_file.h"
 #include "run/outcome.h"
-#include "run/run_driver.h"
 
 namespace {
 
