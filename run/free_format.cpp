@@ -146,6 +146,11 @@ std::string FreeFormat::line_text(int line) const {
     return text_.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
+bool FreeFormat::has_item() {
+    skip_separators();
+    return !at_end();
+}
+
 void FreeFormat::begin_item(std::string_view what) {
     skip_separators();
     if (at_end()) ended(what);

@@ -34,6 +34,11 @@ class FreeFormat {
     // it to the integer type it is stored in.
     double number_item(std::string_view what);
 
+    // True when another item follows (separators skipped): a caller reading
+    // millions of values builds the message that names a missing one only
+    // when it is needed.
+    bool has_item();
+
     // Line (from 1) on which the last item began.
     int item_line() const { return item_line_; }
     // Line (from 1) on which the next item would begin; 0 when none is left.

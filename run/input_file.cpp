@@ -89,8 +89,10 @@ void read_stations(FreeFormat& in, InputFile& f) {
         f.stations[i] = in.text_item("the label of station " + std::to_string(i));
         f.station_line[i] = in.item_line();
         for (int j = 1; j <= f.cols; ++j) {
-            const float v = in.single_item("value " + std::to_string(j) + " of station " +
-                                           std::to_string(i) + " (" + f.stations[i] + ")");
+            const float v = in.has_item()
+                                ? in.single_item("a value")
+                                : in.single_item("value " + std::to_string(j) + " of station " +
+                                                 std::to_string(i) + " (" + f.stations[i] + ")");
             if (std::isinf(v)) {
                 refuse(in, "value " + std::to_string(j) + " of station " + std::to_string(i) +
                                " is too large for the program's numbers.");

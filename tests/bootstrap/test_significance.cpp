@@ -30,8 +30,9 @@ TEST(Significance, PAtAlphaIsSignificantAndUntestedLinkagesNeverAre) {
         const float p = bootstrap_p(c.link_stat, 100);
         EXPECT_EQ(significant(p, c.alpha), c.significant) << c.link_stat << " at " << c.alpha;
         // The test loop's verdict of a tested linkage follows the same rule.
-        if (c.link_stat >= 0)
+        if (c.link_stat >= 0) {
             EXPECT_EQ(verdict(c.link_stat, 100, c.alpha), c.significant ? "S" : "NS");
+        }
     }
 }
 
