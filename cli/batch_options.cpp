@@ -17,7 +17,7 @@ struct UsageError {
 
 using Setter = std::function<void(BatchOptions&, const std::string&)>;
 
-struct OptionSpec {
+struct BatchOption {
     const char* name;
     bool takes_value;
     Setter set;
@@ -87,8 +87,8 @@ void set_long_columns(BatchOptions& o, const std::string& v) {
         import::LongColumns{v.substr(0, a), v.substr(a + 1, b - a - 1), v.substr(b + 1)};
 }
 
-const std::vector<OptionSpec>& option_specs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<BatchOption>& batch_option_table() {
+    static const std::vector<BatchOption> known = {
         {"measure", true,
          [](BatchOptions& o, const std::string& v) {
              o.settings.resmx = index_of("measure", v, measure_names());
@@ -186,12 +186,12 @@ const std::vector<OptionSpec>& option_specs() {
         {"help", false, [](BatchOptions& o, const std::string&) { o.help = true; }},
         {"version", false, [](BatchOptions& o, const std::string&) { o.version = true; }},
     };
-    return specs;
+    return known;
 }
 
-const OptionSpec& find_option(const std::string& name) {
-    for (const OptionSpec& spec : option_specs())
-        if (name == spec.name) return spec;
+const BatchOption& find_option(const std::string& name) {
+    for (const BatchOption& option : batch_option_table())
+        if (name == option.name) return option;
     throw UsageError{"unknown option '--" + name + "'"};
 }
 
@@ -212,18 +212,18 @@ std::size_t take_option(BatchOptions& o, const std::vector<std::string>& args, s
     const std::string word = args[i].substr(2);
     const std::size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    const OptionSpec& spec = find_option(name);
-    if (!spec.takes_value) {
+    const BatchOption& option = find_option(name);
+    if (!option.takes_value) {
         if (eq != std::string::npos) throw UsageError{"--" + name + " takes no value"};
-        spec.set(o, {});
+        option.set(o, {});
         return i + 1;
     }
     if (eq != std::string::npos) {
-        spec.set(o, word.substr(eq + 1));
+        option.set(o, word.substr(eq + 1));
         return i + 1;
     }
     if (i + 1 >= args.size()) throw UsageError{"--" + name + " needs a value"};
-    spec.set(o, args[i + 1]);
+    option.set(o, args[i + 1]);
     return i + 2;
 }
 

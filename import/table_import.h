@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "import/abundance_table.h"
 #include "import/cell_grid.h"
 #include "import/import_options.h"
-#include "import/species_table.h"
 
 namespace tw::import {
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "import/abundance_table.h"
 #include "import/cell_checks.h"
 #include "import/cell_grid.h"
 #include "import/import_options.h"
-#include "import/species_table.h"
 
 namespace tw::import {
 

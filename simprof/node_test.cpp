@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "bootstrap/replicate_streams.h"
+#include "simprof/column_permutation.h"
 #include "simprof/permutation_lanes.h"
-#include "simprof/permute_species.h"
 #include "simprof/profile.h"
 #include "simprof/profile_statistics.h"
 
@@ -73,7 +73,7 @@ class NodePermutations {
                                                std::int32_t number, unsigned index) {
         w.permuted = objects_;
         seed_permutation_stream(w.stream, settings_.seed, link_, use, number);
-        permute_species(w.permuted, m_, run_.NumVars, w.stream);
+        permute_within_columns(w.permuted, m_, run_.NumVars, w.stream);
         w.measure.profile(w.permuted, m_, w.profile);
         if (index == 0) host_.yield();  // only the calling thread may let the windows in
         return w.profile;

@@ -16,8 +16,8 @@
 
 #include <algorithm>
 
+#include "simprof/column_permutation.h"
 #include "simprof/node_test.h"
-#include "simprof/permute_species.h"
 #include "simprof/profile.h"
 #include "simprof/profile_statistics.h"
 #include "support/scripted_host.h"
@@ -102,7 +102,7 @@ TEST(ProfileValues, PermutationShufflesEachSpeciesOnItsOwn) {
     RandomSource stream(5);
     bool species_apart = false;
     for (int draw = 0; draw < 50; ++draw) {
-        permute_species(x, 4, 2, stream);
+        permute_within_columns(x, 4, 2, stream);
         std::vector<float> first, second;
         for (std::int32_t i = 1; i <= 4; ++i) {
             first.push_back(x(i, 1));

@@ -1,4 +1,4 @@
-#include "import/species_table.h"
+#include "import/abundance_table.h"
 
 #include <map>
 

@@ -14,7 +14,8 @@ namespace tw {
 
 // Shuffles rows 1..m of each column 1..species of `x` independently, every
 // order equally likely (Fisher-Yates, last row first), drawing from `stream`.
-void permute_species(Matrix<float>& x, std::int32_t m, std::int16_t species, RandomSource& stream);
+void permute_within_columns(Matrix<float>& x, std::int32_t m, std::int16_t species,
+                            RandomSource& stream);
 
 // A uniform whole number in 0..bound-1 from a draw r in [0, 1).
 inline std::int32_t uniform_below(double r, std::int32_t bound) {
