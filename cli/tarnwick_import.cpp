@@ -1,10 +1,7 @@
 // tarnwick-import: reads a species table or workbook and writes the
 // program's data file. Messages go to standard error; see --help.
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 
 #include "cli/import_arguments.h"
@@ -19,12 +16,8 @@ enum Exit { kWritten = 0, kRefused = 1, kUsage = 2, kFileError = 3 };
 
 using FileError = tw::cli::TableFileError;
 
-tw::import::ImportedTable import_table(const tw::cli::ImportCommand& cmd) {
-    return tw::cli::read_table(cmd.table, cmd.options);
-}
-
 int run(const tw::cli::ImportCommand& cmd) {
-    const auto imported = import_table(cmd);
+    const auto imported = tw::cli::read_table(cmd.table, cmd.options);
     if (!imported.summary.orientation_known) {
         std::cerr << "tarnwick-import: the table does not show whether its stations are the rows "
                      "or the columns; say which with --stations-as-rows or "
