@@ -1,26 +1,16 @@
 #include "export/method_names.h"
 
-#include <array>
+#include <optional>
 
 #include "cluster/linkage_method.h"
+#include "resemblance/measure.h"
 
 namespace tw {
 
 MeasureOfRun measure_of_run(const RunContext& ctx) {
-    static const std::array<const char*, 8> names = {
-        "Euclidean distance",
-        "Bray-Curtis coefficient",
-        "correlation coefficient",
-        "heterogeneity ratio (H/R)",
-        "Jaccard's index",
-        "simple matching coefficient",
-        "Dice index",
-        "Fager's index",
-    };
     MeasureOfRun m;
-    const int entry = ctx.settings.resmx;
-    m.name =
-        entry >= 0 && entry < 8 ? names[static_cast<std::size_t>(entry)] : ctx.work.MeasureName;
+    const std::optional<Measure> chosen = measure_of_entry(ctx.settings.resmx);
+    m.name = chosen ? traits_of(*chosen).prose : ctx.work.MeasureName;
     m.distance = ctx.DistanceFlag == 1;
     return m;
 }

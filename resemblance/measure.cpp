@@ -16,19 +16,22 @@ constexpr Resemblance kDist = Resemblance::Distance;
 // area have always shown.
 constexpr std::array<MeasureTraits, 8> kMeasures = {{
     {Euclidean, "Euclidean Dist.", "1) Euclidean Dist.", "EUCLIDEAN DISTANCE", "Euclidean Distance",
-     kDist},
+     "Euclidean distance", kDist},
     {BrayCurtis, "Bray-Curtis", "2) Bray-Curtis ", "BRAY-CURTIS COEFFICIENT",
-     "Bray-Curtis Coefficient", kSim},
+     "Bray-Curtis Coefficient", "Bray-Curtis coefficient", kSim},
     {Correlation, "Correlation coeff.", "3) Correlation coeff.", "CORRELATION COEFFICIENT",
-     "Correlation Coefficient", kSim},
+     "Correlation Coefficient", "correlation coefficient", kSim},
     {HeterogeneityRatio, "H/R", "4) Heterogeneity ratio", "*** Heterogeneity Ratio (H/R) ***",
-     "Heterogeneity Ratio", kDist, true, true},
+     "Heterogeneity Ratio", "heterogeneity ratio (H/R)", kDist, true, true},
     {Jaccard, "JACCARD'S INDEX", "5) Jaccard's Index    ", "JACCARD'S INDEX", "Jaccard's Index",
-     kSim},
+     "Jaccard's index", kSim},
     {SimpleMatching, "SIMPLE MATCHING COEFFICIENT", "6) Simple Matching Coefficient",
-     "Simple Matching Coefficient", "Simple Matching Coefficient", kSim},
-    {Dice, "DICE INDEX", "7) Dice (Czekanowski) Index", "Dice INDEX", "Dice Index", kSim},
-    {Fager, "FAGER COEFFICIENT", "8) Fager Coefficient", "Fager INDEX", "Fager's Index", kSim},
+     "Simple Matching Coefficient", "Simple Matching Coefficient", "simple matching coefficient",
+     kSim},
+    {Dice, "DICE INDEX", "7) Dice (Czekanowski) Index", "Dice INDEX", "Dice Index", "Dice index",
+     kSim},
+    {Fager, "FAGER COEFFICIENT", "8) Fager Coefficient", "Fager INDEX", "Fager's Index",
+     "Fager's index", kSim},
 }};
 
 }  // namespace

@@ -38,6 +38,7 @@ struct MeasureTraits {
     const char* box_text;  // inside the report's measure box
     const char* heading;   // first line in the message area of the observed run
     const char* caption;   // the linkage window's option button
+    const char* prose;     // in running text, as the run record's methods paragraph has it
     Resemblance kind;
     // The heterogeneity ratio cannot be computed for a station whose
     // abundances total zero or less, and its dendrogram marks the level 1.
