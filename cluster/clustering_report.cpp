@@ -45,12 +45,12 @@ void ClusteringReport::finish(const Workspace& w) {
     // The list stays open, but is complete: let it reach the disk now so the
     // user can read it while the bootstrap test runs.
     if (cluster_list_) cluster_list_->flush();
-    write_linkage_table(ctx_.channels.report(), w, n_, labels_);
+    write_linkage_table(ctx_.channels.report(), host_, w, n_, labels_);
     // The update's progress dots leave the message area mid-line; the table
     // starts on a line of its own there so that it reads as in the report.
     Printer& messages = host_.messages();
     if (messages.column() != 1) messages.end();
-    write_linkage_table(messages, w, n_, labels_);
+    write_linkage_table(messages, host_, w, n_, labels_);
 }
 
 }  // namespace tw

@@ -21,13 +21,14 @@ void write_linkage_method_box(Printer& out, LinkageMethod method) {
     out.text(" ").end();
 }
 
-void write_linkage_table(Printer& out, const Workspace& w, std::int32_t n,
+void write_linkage_table(Printer& out, Host& host, const Workspace& w, std::int32_t n,
                          const std::vector<std::string>& labels) {
     for (std::int32_t link = 1; link < n; ++link) {
         const auto slot = static_cast<std::size_t>(link);
         out.num(link).tab(6).num(w.JoinLevel[slot]);
         out.tab(23).text(label_of(labels, w.LinkI[slot]));
         out.tab(33).text(label_of(labels, w.LinkJ[slot])).end();
+        host.yield();
     }
 }
 

@@ -137,6 +137,7 @@ void observed_on_threads(const MeasureInput& in, const SpeciesColumns& columns, 
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
         const auto& zeros = zero_pairs[static_cast<std::size_t>(j)];
         row_messages(in.messages(), j, in.n, zeros);
+        in.host.yield_for(in.n - j);  // on 10,000 objects the marks take a fifth of a second
         empty_pairs += static_cast<std::int64_t>(zeros.size());
     }
     const std::int64_t pairs = std::int64_t{in.n} * (in.n - 1) / 2;
