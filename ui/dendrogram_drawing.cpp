@@ -25,6 +25,19 @@ QFont drawing_font() {
     return f;
 }
 
+// Text is drawn below its top-left corner, about one font height deep.
+constexpr double kTextHeight = 12.0;
+
+bool line_in(const DrawnLine& l, const QRectF& r) {
+    return std::max(l.x1, l.x2) >= r.left() && std::min(l.x1, l.x2) <= r.right() &&
+           std::max(l.y1, l.y2) >= r.top() && std::min(l.y1, l.y2) <= r.bottom();
+}
+
+bool text_in(const DrawnText& t, const QRectF& r) {
+    return t.x + kCharWidth * static_cast<double>(t.text.size()) >= r.left() && t.x <= r.right() &&
+           t.y + kTextHeight >= r.top() && t.y <= r.bottom();
+}
+
 }  // namespace
 
 double DendrogramDrawing::extent() const {
@@ -34,21 +47,25 @@ double DendrogramDrawing::extent() const {
     return right;
 }
 
-void paint_drawing(QPainter& painter, const DendrogramDrawing& drawing) {
+void paint_drawing(QPainter& painter, const DendrogramDrawing& drawing, const QRectF& visible) {
+    // A pen's width and antialiasing reach a unit past a line's ends.
+    const QRectF area = visible.isNull() ? QRectF() : visible.adjusted(-1, -1, 1, 1);
     painter.save();
-    painter.fillRect(QRectF(0, 0, drawing.extent(), drawing.height), Qt::white);
+    painter.fillRect(area.isNull() ? QRectF(0, 0, drawing.extent(), drawing.height) : area,
+                     Qt::white);
     painter.setRenderHint(QPainter::Antialiasing, true);
     QPen pen(Qt::black);
     pen.setWidthF(1.0);
     painter.setPen(pen);
     for (const DrawnLine& l : drawing.lines) {
-        painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+        if (area.isNull() || line_in(l, area))
+            painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
     }
     const QFont font = drawing_font();
     painter.setFont(font);
     const double ascent = QFontMetricsF(font).ascent();
     for (const DrawnText& t : drawing.texts) {
-        painter.drawText(QPointF(t.x, t.y + ascent), t.text);
+        if (area.isNull() || text_in(t, area)) painter.drawText(QPointF(t.x, t.y + ascent), t.text);
     }
     painter.restore();
 }

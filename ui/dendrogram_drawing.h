@@ -3,6 +3,7 @@
 // (x to the right, y down), painted at any scale onto a widget, an image, an
 // SVG or a PDF page.
 
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -37,8 +38,11 @@ inline constexpr double kCharWidth = 8.0;
 
 // Paints the drawing with its top-left at the painter's origin, one drawing
 // unit per painter unit: white background over the whole extent, black lines
-// and text.
-void paint_drawing(QPainter& painter, const DendrogramDrawing& drawing);
+// and text. Given `visible` (in drawing units), only what falls in it is
+// painted: a window shows a few hundred of a large tree's tens of thousands
+// of items, and painting them all kept the windows from their next turn.
+void paint_drawing(QPainter& painter, const DendrogramDrawing& drawing,
+                   const QRectF& visible = QRectF());
 
 // Writes the drawing to `path`: SVG, PNG or PDF by the file's suffix
 // (anything else is written as PNG), sized for a journal page: the drawing's

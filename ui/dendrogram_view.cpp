@@ -1,5 +1,6 @@
 #include "ui/dendrogram_view.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -38,8 +39,13 @@ void DendrogramView::text(float x, float y, const std::string& s) {
 }
 
 void DendrogramView::changed() {
-    // Many items arrive in a burst: repaint once the burst is over.
-    update();
+    // Many items arrive in a burst: ask for one repaint, which comes once the
+    // burst is over; asking again for every item of a large tree costs more
+    // than drawing it.
+    if (!repaint_asked_) {
+        repaint_asked_ = true;
+        update();
+    }
     emit drawingChanged();
 }
 
@@ -64,11 +70,15 @@ QString DendrogramView::listing() const {
     return out;
 }
 
-void DendrogramView::paintEvent(QPaintEvent*) {
+void DendrogramView::paintEvent(QPaintEvent* event) {
+    repaint_asked_ = false;
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    const QRect exposed = event->rect();
+    p.fillRect(exposed, Qt::white);
     p.scale(scale_, scale_);
-    paint_drawing(p, drawing_);
+    const QRectF visible(exposed.x() / scale_, exposed.y() / scale_, exposed.width() / scale_,
+                         exposed.height() / scale_);
+    paint_drawing(p, drawing_, visible);
 }
 
 }  // namespace tw::ui

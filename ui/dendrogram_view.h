@@ -43,6 +43,7 @@ class DendrogramView : public QWidget, public Canvas {
 
     DendrogramDrawing drawing_;
     double scale_ = 1.0;
+    bool repaint_asked_ = false;  // an update() since the last paint
 };
 
 }  // namespace tw::ui

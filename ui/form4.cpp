@@ -111,11 +111,12 @@ bool Form4::save_picture(const QString& path, int dpi) {
 
 void Form4::on_Dendrogram_drawingChanged() {
     // Finish blanks the drawing: the figure of that run goes with it.
-    if (Dendrogram->drawing().empty() && PublicationFigure->has_figure()) {
-        PublicationFigure->clear();
+    if (Dendrogram->drawing().empty()) {
+        if (PublicationFigure->has_figure()) PublicationFigure->clear();
+        update_note_and_saving();
     }
-    update_note_and_saving();
-    // The tree arrives a line at a time; size the box once the burst is over.
+    // The tree arrives a line at a time; size the box and bring the note and
+    // "Save picture..." up to date once the burst is over.
     if (refit_pending_) return;
     refit_pending_ = true;
     QTimer::singleShot(0, this, [this] { refit(); });
@@ -151,6 +152,7 @@ void Form4::update_note_and_saving() {
 
 void Form4::refit() {
     refit_pending_ = false;
+    update_note_and_saving();
     QSize room = scroll_->maximumViewportSize();
     const double wide = Dendrogram->drawing().extent() / Dendrogram->drawing().width;
     if (wide > 1.0) {
