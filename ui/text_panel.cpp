@@ -28,6 +28,21 @@ QString screen_text(const std::string& printed) {
     return s;
 }
 
+// Laying out a line costs a few microseconds; a stage can print a table of
+// 10,000 lines between two turns of the windows, which would make that turn
+// alone longer than a user should wait. About a thousand lines go on screen
+// per turn, the rest at the next.
+constexpr std::size_t kShownPerTurn = 32 * 1024;
+
+// Where the pending text is cut for this turn: after the last whole line
+// within the limit, so that no character is split, or all of it when there
+// is no such line.
+std::size_t turn_cut(const std::string& pending) {
+    if (pending.size() <= kShownPerTurn) return pending.size();
+    const std::size_t newline = pending.rfind('\n', kShownPerTurn);
+    return newline == std::string::npos ? pending.size() : newline + 1;
+}
+
 }  // namespace
 
 void TextPanel::write(std::string_view text) {
@@ -45,12 +60,15 @@ void TextPanel::show_pending() {
     if (clear_pending_) QPlainTextEdit::clear();
     clear_pending_ = false;
     if (pending_.empty()) return;
+    const std::size_t cut = turn_cut(pending_);
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    c.insertText(screen_text(pending_));
-    pending_.clear();
+    c.insertText(screen_text(pending_.substr(0, cut)));
+    pending_.erase(0, cut);
     // Follow the print position, as a picture box shows its newest lines.
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    if (!pending_.empty())
+        QMetaObject::invokeMethod(this, &TextPanel::show_pending, Qt::QueuedConnection);
 }
 
 void TextPanel::clear() {
