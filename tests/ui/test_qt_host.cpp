@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <sstream>
 
 #include "run/entry_point.h"
+#include "ui/dendrogram_drawing.h"
 #include "ui/dendrogram_view.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -115,6 +117,27 @@ TEST_F(HostTest, MessageAreaShowsPrintedTextAndClearStartsAgainAtTheTop) {
     EXPECT_EQ(m.column(), 1);
 }
 
+TEST_F(HostTest, ALongTablePrintedAtOnceReachesTheScreenWholeAndInOrder) {
+    Printer& m = session->host().messages();
+    for (int line = 1; line <= 4000; ++line)
+        m.num(line).tab(6).text("R\xC3\xA9").num(static_cast<float>(line) * 0.5f).end();
+    TextPanel* area = session->form2().PicBox1;
+    const QString all = area->shown();
+    // Shown over several turns, never split inside a line or a character.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area->shown(), all);
+    EXPECT_LT(area->toPlainText().size(), all.size());
+    for (int turn = 0; turn < 50 && area->toPlainText() != all; ++turn)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(area->toPlainText(), all);
+    EXPECT_EQ(all.count(QStringLiteral("R\u00e9")), 4000);
+
+    m.clear();
+    m.text("fresh").end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area->toPlainText(), "fresh\n");
+}
+
 TEST_F(HostTest, QuestionsReachTheMessageBoxFunnelWithTheirButtons) {
     answers = {Answer::No};
     EXPECT_EQ(session->host().ask("Empty Data Row Warning Do you want to continue?", "Values",
@@ -172,6 +195,29 @@ TEST_F(HostTest, DendrogramBoxKeepsDrawingUnitsAndGrowsForWideTrees) {
 
     c.clear();
     EXPECT_TRUE(view->drawing().empty());
+}
+
+TEST_F(HostTest, APartlyExposedDendrogramPaintsWhatAWholePaintWouldThere) {
+    DendrogramDrawing d;
+    d.width = 2000;
+    for (int leaf = 0; leaf < 200; ++leaf) {
+        const double x = 30 + leaf * 9.5;
+        d.lines.push_back({x, 288, x, 100.0 + leaf % 50});
+        d.texts.push_back({x - 4, 292, QString::number(leaf + 1)});
+    }
+    d.lines.push_back({0, 150, 2000, 150});  // a line that only crosses the exposed part
+    const auto paint = [&d](const QRectF& visible) {
+        QImage image(2000, 320, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QPainter p(&image);
+        paint_drawing(p, d, visible);
+        return image;
+    };
+    const QImage whole = paint(QRectF());
+    const QRect exposed(700, 90, 300, 230);
+    const QImage part = paint(exposed);
+    EXPECT_EQ(part.copy(exposed), whole.copy(exposed));
+    EXPECT_EQ(part.pixelColor(100, 50), QColor(Qt::red));  // outside: left alone
 }
 
 TEST_F(HostTest, DendrogramPictureIsSavedAsSvgPngOrPdf) {
