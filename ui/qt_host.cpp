@@ -22,14 +22,14 @@ namespace {
 
 // How long the core may keep the windows waiting. Each turn of the window
 // system repaints the message area, the linkage table and whatever else
-// changed, one to two milliseconds of work: every 80 ms that is a percent or
-// two of a run, while buttons still answer and the progress notes still move
-// well within the time a user would notice.
-constexpr qint64 kYieldEveryMs = 80;
+// changed, one to two milliseconds of work: every 60 ms that is a few
+// percent of a run, while buttons still answer and the progress notes still
+// move well within the time a user would notice.
+constexpr qint64 kYieldEveryMs = 60;
 // The clock asks for a turn this often, so that a turn is never more than
-// kYieldEveryMs + kTurnClockMs (a tenth of a second) away, however far apart
-// the core's pause points are.
-constexpr std::chrono::milliseconds kTurnClockMs{20};
+// kYieldEveryMs + kTurnClockMs away, however far apart the core's pause
+// points are: with the turn itself, within a tenth of a second.
+constexpr std::chrono::milliseconds kTurnClockMs{10};
 
 // Most of the core's yields only count down in the base class; one in this
 // many reads the clock (some tens of microseconds of work apart: on a
