@@ -13,4 +13,5 @@ CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebI
     -DFUZZ_SECONDS="$seconds" >/dev/null
 cmake --build "$build" --target fuzz_targets -j2
 cd "$build/tests/fuzz"
-ctest --test-dir "$build" -L fuzz --output-on-failure
+# One fuzzer a core: each target runs alone for its FUZZ_SECONDS.
+ctest --test-dir "$build" -L fuzz --output-on-failure -j"$(nproc)"
