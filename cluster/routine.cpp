@@ -30,8 +30,8 @@ void check_object_count(std::int32_t n) {
 void read_linkage_options(RunContext& ctx) {
     const int entry = ctx.settings.link_meth;
     if (entry >= 0 && entry <= 6) ctx.LinkageIndex = static_cast<std::int16_t>(entry + 1);
-    ctx.SquaredFlag = ctx.settings.sqr_sim ? 1 : 0;
-    ctx.ClusterState = 0;
+    ctx.SquaredFlag = ctx.settings.sqr_sim;
+    ctx.ClusterState = ClusteringStart::Objects;
 }
 
 ClusterOptions cluster_options(const RunContext& ctx, const Workspace& w, std::int32_t n,

@@ -66,9 +66,8 @@ std::int32_t cluster_count(const RunContext& ctx) {
 std::string methods_paragraph(const RunContext& ctx) {
     const MeasureOfRun measure = measure_of_run(ctx);
     std::string text = "Analysed with TARNWICK " TARNWICK_VERSION ". " + grouping(ctx) + "; " +
-                       measure.name + " (" + measure.kind() +
-                       (ctx.SquaredFlag == 1 ? ", squared" : "") + "); " + linkage_name(ctx) +
-                       "; " + test(ctx) + ".";
+                       measure.name + " (" + measure.kind() + (ctx.SquaredFlag ? ", squared" : "") +
+                       "); " + linkage_name(ctx) + "; " + test(ctx) + ".";
     const std::int32_t clusters = cluster_count(ctx);
     if (clusters > 0)
         text += " The significant linkages cut the hierarchy into " +

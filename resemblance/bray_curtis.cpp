@@ -141,7 +141,7 @@ void observed_on_threads(const MeasureInput& in, const SpeciesColumns& columns, 
     }
     const std::int64_t pairs = std::int64_t{in.n} * (in.n - 1) / 2;
     if (empty_pairs < pairs) resample_retries = 0;
-    w.DistanceFlag = 0;
+    w.DistanceFlag = distance_flag(Measure::BrayCurtis);
 }
 
 }  // namespace

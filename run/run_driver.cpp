@@ -53,7 +53,7 @@ void check_output_names(const RunSettings& s) {
 
 void take_data_options(RunContext& ctx) {
     const RunSettings& s = ctx.settings;
-    ctx.AnalysisMode = "R";
+    ctx.AnalysisMode = AnalysisKind::R;
     ctx.MultConstant = s.multiply ? static_cast<float>(leading_number(s.constant_text)) : 1.0f;
     if (!std::isfinite(ctx.MultConstant)) {
         throw RunError("Constant Error", "The constant \"" + s.constant_text +

@@ -13,6 +13,7 @@
 #include "resemblance/measure.h"
 #include "run/averaging.h"
 #include "run/run_context.h"
+#include "support/resemblance_kind.h"
 #include "support/scripted_host.h"
 
 namespace tw::test {

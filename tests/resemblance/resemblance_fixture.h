@@ -8,6 +8,7 @@
 #include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "run/run_context.h"
+#include "support/resemblance_kind.h"
 #include "support/scripted_host.h"
 
 namespace tw::test {
