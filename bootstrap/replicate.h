@@ -48,11 +48,10 @@ struct ReplicateScratch {
 // Runs one replicate of `link` with run mode 2, drawing from `stream`. Reads
 // the data, the group sizes and the observed linkage's members from `ctx`;
 // writes only `scratch` and, through the resemblance stage, the program-wide
-// ResampleRetries. On a resample exit `resample_flag` is "R" and the result
-// carries no level.
+// ResampleRetries. A resample exit carries no level.
 ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_t link,
                                         const SamplePool& pool, RandomSource& stream,
-                                        ReplicateScratch& scratch, std::string& resample_flag);
+                                        ReplicateScratch& scratch);
 
 // Whether a replicate's final fusion is at least as loose as the observed
 // linkage: at or below the observed similarity, at or above the observed

@@ -22,13 +22,11 @@ struct FakeReplicates {
 
     LoopResult run(BootstrapRun& r, std::int32_t num_boot) {
         prepare_link_records(r.ctx);
-        const ReplicateRunner runner = [&](std::int32_t link, const SamplePool&,
-                                           std::string& flag) {
+        const ReplicateRunner runner = [&](std::int32_t link, const SamplePool&) {
             const auto earlier = replicates_of(link);
             calls.push_back(link);
             ReplicateResult result;
             if (earlier < exits) {
-                flag = "R";
                 ++r.ctx.ResampleRetries;
                 result.exit = RoutineExit::Resample;
                 return result;

@@ -76,7 +76,6 @@ struct RoutineRun {
     std::vector<std::int32_t> sizes;
     std::vector<float> levels;
     std::vector<std::string> labels;
-    std::string flag;
 
     RoutineRun() {
         ctx.DataTitle = "Test data";
@@ -95,7 +94,7 @@ struct RoutineRun {
         labels.insert(labels.end(), names.begin(), names.end());
         ctx.NumRows = n;
         return resemble_and_cluster(ctx, host, ctx.work, x, n, run_mode,
-                                    LinkArrays{members, sizes, levels}, labels, flag);
+                                    LinkArrays{members, sizes, levels}, labels);
     }
     std::string report() const { return host.file("REPORT"); }
     std::string cluster_list() const { return host.file("CLUSTER.LST"); }

@@ -56,9 +56,9 @@ TEST(Frame, AMatrixSmallerThanTheObjectCountIsRefused) {
     ResemblanceRun r;
     const Matrix<float> x = test::objects({{1, 2}, {3, 4}});
     r.ctx.NumVars = 2;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 3, 1, r.flag), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 3, 1), RunError);
     r.ctx.NumVars = 3;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 2, 1, r.flag), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 2, 1), RunError);
 }
 
 TEST(BrayCurtis, IsTwiceTheSharedOverTheTotal) {
