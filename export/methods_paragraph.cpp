@@ -28,8 +28,8 @@ std::string grouping(const RunContext& ctx) {
                                  " formed a group of its own";
     if (ctx.MultConstant != 1.0f)
         text += ", after multiplying every abundance by " + shortest_text(ctx.MultConstant);
-    if (ctx.TransformCode == kLnTransform) text += "; the group means were transformed to ln(X+1)";
-    if (ctx.TransformCode == kBinaryTransform)
+    if (ctx.TransformCode == Transform::Ln) text += "; the group means were transformed to ln(X+1)";
+    if (ctx.TransformCode == Transform::Binary)
         text += "; the group means were reduced to presence/absence";
     return text;
 }

@@ -17,6 +17,7 @@
 #include "run/run_settings.h"
 #include "run/run_stage.h"
 #include "run/simprof_record.h"
+#include "run/transform.h"
 
 namespace tw {
 
@@ -101,11 +102,11 @@ struct ReplicateInputs {
     // Run settings and flags
     std::string DataTitle;
     float MultConstant = 1.0f;
-    std::int16_t TransformCode = 0;  // 0 none, 1 ln(X+1), 2 binary
-    bool PrintAvgFlag = false;       // the average-matrix file is still to be written
-    Measure MeasureIndex{1};         // Euclidean distance until a run chooses
-    std::int16_t LinkageIndex = 5;   // 1..7
-    bool SquaredFlag = false;        // every resemblance squared before clustering
+    Transform TransformCode = Transform::None;
+    bool PrintAvgFlag = false;      // the average-matrix file is still to be written
+    Measure MeasureIndex{1};        // Euclidean distance until a run chooses
+    std::int16_t LinkageIndex = 5;  // 1..7
+    bool SquaredFlag = false;       // every resemblance squared before clustering
     ClusteringStart ClusterState = ClusteringStart::Objects;
     Resemblance DistanceFlag = Resemblance::Similarity;  // the observed run's, copied from work
     AnalysisKind AnalysisMode = AnalysisKind::R;
