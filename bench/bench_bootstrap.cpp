@@ -80,10 +80,9 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std:
     ctx.GroupLabel.assign(at(kGroups) + 1, "");
     tw::average_groups(ctx, host, kGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
                        ctx.LinkMembers, 1);
-    std::string flag = "X";
     tw::resemble_and_cluster(ctx, host, ctx.work, ctx.AvgMatrix, kGroups, 2,
                              tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                             ctx.GroupLabel, flag);
+                             ctx.GroupLabel);
     ctx.DistanceFlag = ctx.work.DistanceFlag;
 
     ctx.DendroOrder.assign(at(kGroups) + 1, 0);

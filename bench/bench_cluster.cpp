@@ -47,11 +47,11 @@ double time_one(const tw::Matrix<float>& distances, std::int32_t n, tw::LinkageM
     w.SimMatrix = distances;
     tw::ClusterOptions options;
     options.method = method;
-    options.distance_flag = 1;
+    options.distance_flag = tw::Resemblance::Distance;
     // The centroid methods and Minimum Variance are meant for squared distances.
-    options.squared_flag = static_cast<std::int16_t>(method == tw::LinkageMethod::WPGMCentroid ||
-                                                     method == tw::LinkageMethod::UPGMCentroid ||
-                                                     method == tw::LinkageMethod::MinimumVariance);
+    options.squared_flag = method == tw::LinkageMethod::WPGMCentroid ||
+                           method == tw::LinkageMethod::UPGMCentroid ||
+                           method == tw::LinkageMethod::MinimumVariance;
     const auto start = std::chrono::steady_clock::now();
     tw::agglomerate(w, n, options, tw::LinkArrays{members, sizes, levels}, host);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -85,9 +85,8 @@ int main(int argc, char** argv) {
     std::vector<float> levels;
     double resemblance = 1e300, clustering = 1e300;
     for (int r = 0; r < repeats; ++r) {
-        std::string flag;
         std::clock_t start = std::clock();
-        const auto exit = tw::compute_resemblance(ctx, host, w, x, n, 2, flag);
+        const auto exit = tw::compute_resemblance(ctx, host, w, x, n, 2);
         resemblance = std::min(resemblance, seconds_since(start));
         if (exit != tw::RoutineExit::Normal) {
             std::cerr << "the resemblance stage did not end normally\n";

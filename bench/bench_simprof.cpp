@@ -67,10 +67,9 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, std::int32_t communities)
     ctx.LinkageIndex = 5;
     fill_data(ctx, communities);
     ctx.AvgMatrix = ctx.DataMatrix;
-    std::string flag = "X";
     tw::resemble_and_cluster(ctx, host, ctx.work, ctx.AvgMatrix, kSamples, 2,
                              tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                             ctx.GroupLabel, flag);
+                             ctx.GroupLabel);
     ctx.DistanceFlag = ctx.work.DistanceFlag;
     ctx.DendroOrder.assign(at(kSamples) + 1, 0);
     ctx.Label.recreate(kSamples, 2);

@@ -99,14 +99,13 @@ void ParallelAttempts::end_link() {
     threads_.clear();
 }
 
-ReplicateResult ParallelAttempts::attempt(std::int32_t number, std::int32_t attempt,
-                                          std::string& flag) {
-    if (threads_.empty()) return window_.attempt(number, attempt, flag);
+ReplicateResult ParallelAttempts::attempt(std::int32_t number, std::int32_t attempt) {
+    if (threads_.empty()) return window_.attempt(number, attempt);
     const Slot& slot = take(number);
-    if (at(attempt) <= slot.attempts.size()) return replay(slot, attempt, flag);
+    if (at(attempt) <= slot.attempts.size()) return replay(slot, attempt);
     // The workers left this attempt to the window thread: it asks a
     // question there, or reports the error it met.
-    const ReplicateResult result = window_.attempt(number, attempt, flag);
+    const ReplicateResult result = window_.attempt(number, attempt);
     poor_fit_warned_ = ctx_.PoorFitWarned;
     return result;
 }
@@ -146,7 +145,7 @@ void ParallelAttempts::record(Worker& worker, std::int32_t number, Slot& slot) {
     for (std::int32_t attempt = 1; !stop_; ++attempt) {
         if (!run_attempt(worker, number, attempt, slot)) return;
         const RecordedAttempt& done = slot.attempts.back();
-        if (!done.resampled) return;
+        if (done.result.exit != RoutineExit::Resample) return;
         lowest = done.retries.apply(lowest);
         if (lowest >= kResampleLimit || attempt >= redraw_limit(num_boot_)) return;
     }
@@ -163,11 +162,10 @@ bool ParallelAttempts::run_attempt(Worker& worker, std::int32_t number, std::int
         worker.ctx.ResampleRetries = kRetriesMeasureStart;
         worker.host.capture_into(slot.messages, slot.link_table);
         seed_replicate_stream(worker.stream, seed_, ReplicateId{link_, number, attempt});
-        std::string flag = "X";
         const ReplicateResult result = run_bootstrap_replicate(
-            worker.ctx, worker.host, link_, *pool_, worker.stream, worker.scratch, flag);
+            worker.ctx, worker.host, link_, *pool_, worker.stream, worker.scratch);
         if (worker.host.asked() || result.exit == RoutineExit::Abandoned) return false;
-        RecordedAttempt done{result, flag == "R", RetryEffect::measured(worker.ctx.ResampleRetries),
+        RecordedAttempt done{result, RetryEffect::measured(worker.ctx.ResampleRetries),
                              slot.messages.close_piece(), slot.link_table.close_piece()};
         slot.attempts.push_back(std::move(done));
         return true;
@@ -215,8 +213,7 @@ const ParallelAttempts::Slot& ParallelAttempts::take(std::int32_t number) {
 
 // Shows what the attempt printed and leaves ResampleRetries as the attempt
 // would have left it on the window thread.
-ReplicateResult ParallelAttempts::replay(const Slot& slot, std::int32_t attempt,
-                                         std::string& flag) {
+ReplicateResult ParallelAttempts::replay(const Slot& slot, std::int32_t attempt) {
     const std::size_t i = at(attempt - 1);
     const RecordedAttempt& done = slot.attempts[i];
     const RecordedAttempt* before = i > 0 ? &slot.attempts[i - 1] : nullptr;
@@ -224,7 +221,6 @@ ReplicateResult ParallelAttempts::replay(const Slot& slot, std::int32_t attempt,
     slot.link_table.replay(host_.link_table(), before ? before->link_table_end : 0,
                            done.link_table_end);
     ctx_.ResampleRetries = done.retries.apply(ctx_.ResampleRetries);
-    if (done.resampled) flag = "R";
     return done.result;
 }
 

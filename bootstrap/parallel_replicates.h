@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -38,7 +37,7 @@ class ParallelAttempts : public ReplicateAttempts {
 
     void start_link(std::int32_t link, const SamplePool& pool, std::int32_t num_boot) override;
     void end_link() override;
-    ReplicateResult attempt(std::int32_t number, std::int32_t attempt, std::string& flag) override;
+    ReplicateResult attempt(std::int32_t number, std::int32_t attempt) override;
 
   private:
     struct Worker {
@@ -49,7 +48,6 @@ class ParallelAttempts : public ReplicateAttempts {
     };
     struct RecordedAttempt {
         ReplicateResult result;
-        bool resampled = false;
         RetryEffect retries;
         std::size_t messages_end = 0;  // where its output ends in the captures
         std::size_t link_table_end = 0;
@@ -69,7 +67,7 @@ class ParallelAttempts : public ReplicateAttempts {
                      Slot& slot) noexcept;
     void publish(Slot& slot, std::int32_t number);
     const Slot& take(std::int32_t number);
-    ReplicateResult replay(const Slot& slot, std::int32_t attempt, std::string& flag);
+    ReplicateResult replay(const Slot& slot, std::int32_t attempt);
     Slot& slot_of(std::int32_t number);
 
     RunContext& ctx_;

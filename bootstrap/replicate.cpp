@@ -31,7 +31,7 @@ void ReplicateScratch::fit(std::int32_t pool_size, std::int32_t groups, std::int
 
 ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_t link,
                                         const SamplePool& pool, RandomSource& stream,
-                                        ReplicateScratch& scratch, std::string& resample_flag) {
+                                        ReplicateScratch& scratch) {
     const std::int32_t groups = ctx.LinkSize[at(link)];
     scratch.fit(static_cast<std::int32_t>(pool.size()) - 1, groups, ctx.NumCols);
     // A replicate that stops early must not leave an earlier replicate's
@@ -50,9 +50,8 @@ ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_
     LinkArrays links{scratch.BootLinkMembers, scratch.BootLinkSize, scratch.BootLinkLevel};
     ReplicateResult result;
     result.exit = resemble_and_cluster(ctx, host, scratch.work, scratch.BootAvgMatrix, objects,
-                                       kReplicateRun, links, ctx.StationLabel, resample_flag);
-    if (result.exit == RoutineExit::Resample) resample_flag = "R";
-    if (result.exit != RoutineExit::Normal || resample_flag == "R") return result;
+                                       kReplicateRun, links, ctx.StationLabel);
+    if (result.exit != RoutineExit::Normal) return result;
 
     result.final_level = scratch.BootLinkLevel[at(groups - 1)];
     result.distance_flag = scratch.work.DistanceFlag;

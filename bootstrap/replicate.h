@@ -19,8 +19,8 @@ namespace tw {
 // What the test loop learns from one replicate.
 struct ReplicateResult {
     RoutineExit exit = RoutineExit::Normal;
-    float final_level = 0.0f;        // level of the replicate's last fusion (Normal exit only)
-    std::int16_t distance_flag = 0;  // 1 when that level is a distance
+    float final_level = 0.0f;  // level of the replicate's last fusion (Normal exit only)
+    Resemblance distance_flag = Resemblance::Similarity;  // which way that level points
 };
 
 // Everything a replicate writes. None of it is the observed run's: the
@@ -48,18 +48,17 @@ struct ReplicateScratch {
 // Runs one replicate of `link` with run mode 2, drawing from `stream`. Reads
 // the data, the group sizes and the observed linkage's members from `ctx`;
 // writes only `scratch` and, through the resemblance stage, the program-wide
-// ResampleRetries. On a resample exit `resample_flag` is "R" and the result
-// carries no level.
+// ResampleRetries. A resample exit carries no level.
 ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_t link,
                                         const SamplePool& pool, RandomSource& stream,
-                                        ReplicateScratch& scratch, std::string& resample_flag);
+                                        ReplicateScratch& scratch);
 
 // Whether a replicate's final fusion is at least as loose as the observed
 // linkage: at or below the observed similarity, at or above the observed
 // distance. Equal levels count in both directions.
-inline bool at_or_beyond(float replicate_level, float observed_level, std::int16_t distance_flag) {
-    return distance_flag == 1 ? replicate_level >= observed_level
-                              : replicate_level <= observed_level;
+inline bool at_or_beyond(float replicate_level, float observed_level, Resemblance distance_flag) {
+    return distance_flag == Resemblance::Distance ? replicate_level >= observed_level
+                                                  : replicate_level <= observed_level;
 }
 
 }  // namespace tw

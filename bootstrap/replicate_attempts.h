@@ -8,7 +8,6 @@
 // ResampleRetries, the same questions at the same replicate.
 
 #include <cstdint>
-#include <string>
 
 #include "bootstrap/random_source.h"
 #include "bootstrap/replicate.h"
@@ -28,9 +27,8 @@ class ReplicateAttempts {
     virtual void end_link() {}
 
     // Attempt `attempt` (from 1) of replicate `number` of the current
-    // linkage. A resample exit sets `flag` to "R".
-    virtual ReplicateResult attempt(std::int32_t number, std::int32_t attempt,
-                                    std::string& flag) = 0;
+    // linkage; after a resample exit the loop asks for the next attempt.
+    virtual ReplicateResult attempt(std::int32_t number, std::int32_t attempt) = 0;
 };
 
 // Runs every attempt itself, on the calling thread, with the window host:
@@ -41,7 +39,7 @@ class SequentialAttempts : public ReplicateAttempts {
         : ctx_(ctx), host_(host), seed_(test_seed) {}
 
     void start_link(std::int32_t link, const SamplePool& pool, std::int32_t num_boot) override;
-    ReplicateResult attempt(std::int32_t number, std::int32_t attempt, std::string& flag) override;
+    ReplicateResult attempt(std::int32_t number, std::int32_t attempt) override;
 
   private:
     RunContext& ctx_;

@@ -29,9 +29,7 @@ class RunnerAttempts : public ReplicateAttempts {
         link_ = link;
         pool_ = &pool;
     }
-    ReplicateResult attempt(std::int32_t, std::int32_t, std::string& flag) override {
-        return runner_(link_, *pool_, flag);
-    }
+    ReplicateResult attempt(std::int32_t, std::int32_t) override { return runner_(link_, *pool_); }
 
   private:
     const ReplicateRunner& runner_;
@@ -52,8 +50,8 @@ class LinkAttempts {
     LinkAttempts(const LinkAttempts&) = delete;
     LinkAttempts& operator=(const LinkAttempts&) = delete;
 
-    ReplicateResult attempt(std::int32_t number, std::int32_t attempt, std::string& flag) {
-        return attempts_.attempt(number, attempt, flag);
+    ReplicateResult attempt(std::int32_t number, std::int32_t attempt) {
+        return attempts_.attempt(number, attempt);
     }
 
   private:
@@ -68,7 +66,6 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
                        TestProgress& progress) {
     Printer& messages = host.messages();
     const float observed = ctx.LinkLevel[at(link)];
-    std::string flag = "X";
     ctx.LinkRedrawn[at(link)] = Redrawn::No;
     messages.clear();
     LinkAttempts replicates(attempts, link, pool, settings.num_boot);
@@ -78,8 +75,8 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
         if (host.stop_requested()) return LinkEnd::Stopped;
         messages.num(b).end();
         if (b % 15 == 0) messages.clear();
-        const ReplicateResult result = replicates.attempt(b, attempt, flag);
-        if (flag == "R") {
+        const ReplicateResult result = replicates.attempt(b, attempt);
+        if (result.exit == RoutineExit::Resample) {
             // The counter only grows by one per exit and every computed
             // pair resets it, so it meets the limit exactly.
             if (ctx.ResampleRetries >= kResampleLimit ||
@@ -87,7 +84,6 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
                 give_up(ctx, host, link);
                 return LinkEnd::NotTested;
             }
-            flag = "X";
             ctx.LinkRedrawn[at(link)] = Redrawn::Yes;
             host.yield();
             ++attempt;

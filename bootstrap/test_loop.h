@@ -32,9 +32,8 @@ inline std::int64_t redraw_limit(std::int32_t num_boot) {
     return std::int64_t{kResampleLimit} * (num_boot < 1 ? 1 : num_boot);
 }
 
-// Runs one replicate of a linkage; a resample exit sets the flag to "R".
-using ReplicateRunner =
-    std::function<ReplicateResult(std::int32_t link, const SamplePool& pool, std::string& flag)>;
+// Runs one replicate of a linkage.
+using ReplicateRunner = std::function<ReplicateResult(std::int32_t link, const SamplePool& pool)>;
 
 struct LoopResult {
     bool abandoned = false;  // the resemblance stage abandoned a replicate

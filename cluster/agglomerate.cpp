@@ -126,10 +126,10 @@ void update_resemblances(Workspace& w, std::int32_t n, const UpdateRule& rule, s
 void agglomerate(Workspace& w, std::int32_t n, const ClusterOptions& options, LinkArrays links,
                  Host& host, LinkageObserver* observer) {
     reset_work_arrays(w, n, options.sized_for);
-    square_and_mirror(w.SimMatrix, n, options.squared_flag == 1, host);
+    square_and_mirror(w.SimMatrix, n, options.squared_flag, host);
     MemberListBuilder members(n);
     UpdateColumns columns(n);
-    const bool distance = options.distance_flag == 1;
+    const bool distance = options.distance_flag == Resemblance::Distance;
     std::optional<RowBestSearch> search;
     if (options.search == PairSearch::RowBests && n >= 2) {
         search.emplace(w.SimMatrix, w.Absorbed, n, options.distance_flag);

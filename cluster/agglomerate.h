@@ -26,8 +26,8 @@ namespace tw {
 
 struct ClusterOptions {
     LinkageMethod method = LinkageMethod::UPGMA;
-    std::int16_t distance_flag = 0;  // 1: smaller values are closer
-    std::int16_t squared_flag = 0;   // 1: square every resemblance first
+    Resemblance distance_flag = Resemblance::Similarity;
+    bool squared_flag = false;  // square every resemblance first
     // The link arrays are sized at least for this many objects, so that
     // readers sized from the station count find every entry they index.
     std::int32_t sized_for = 0;

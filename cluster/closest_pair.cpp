@@ -41,10 +41,10 @@ ClosestPair first_current_pair(const Matrix<float>& m, const std::vector<std::in
 }
 
 ClosestPair find_closest_pair(const Matrix<float>& m, const std::vector<std::int16_t>& absorbed,
-                              std::int32_t n, std::int16_t distance_flag, Host& host) {
+                              std::int32_t n, Resemblance distance_flag, Host& host) {
     ClosestPair found;
     bool accepted = false;
-    if (distance_flag == 1) {
+    if (distance_flag == Resemblance::Distance) {
         found.level = 1e30f;
         scan(
             m, absorbed, n, host, [](float v, float best) { return v < best; }, found, accepted);

@@ -6,6 +6,7 @@
 
 #include "run/host.h"
 #include "run/matrix.h"
+#include "run/measure_index.h"
 
 namespace tw {
 
@@ -19,8 +20,8 @@ struct ClosestPair {
 //   Input: the upper triangle m(i, j), i < j, of the working matrix over
 //   objects 1..n (n >= 2) and absorbed[x] != 0 for every index x that no
 //   longer represents a cluster; at least two indices are current.
-//   Result: among the current pairs, the closest one: the largest entry when
-//   distance_flag is 0, the smallest when it is 1, compared in single
+//   Result: among the current pairs, the closest one: the largest entry for
+//   a similarity, the smallest for a distance, compared in single
 //   precision against a start value of -1e30 (similarity) or +1e30
 //   (distance) with strict tests. Ties go to the first pair in scan order:
 //   the smallest i, and for that i the smallest j.
@@ -32,7 +33,7 @@ struct ClosestPair {
 //   the windows stay responsive during long searches. Nothing else is read
 //   or written.
 ClosestPair find_closest_pair(const Matrix<float>& m, const std::vector<std::int16_t>& absorbed,
-                              std::int32_t n, std::int16_t distance_flag, Host& host);
+                              std::int32_t n, Resemblance distance_flag, Host& host);
 
 // The first current pair in scan order at its own entry: what the search
 // joins when no entry passes its strict test.

@@ -48,7 +48,7 @@ std::int32_t last_linkage(const DendrogramSource& src) {
     return held == 0 ? 0 : std::min(src.n - 1, static_cast<std::int32_t>(held - 1));
 }
 
-std::vector<Tick> axis_ticks(const DendrogramFrame& f, const AxisScale& a, std::int16_t distance) {
+std::vector<Tick> axis_ticks(const DendrogramFrame& f, const AxisScale& a, Resemblance kind) {
     std::vector<Tick> ticks;
     const auto x = static_cast<float>(f.axis_x());
     for (int t = 0; t <= kTicks; ++t) {
@@ -57,8 +57,9 @@ std::vector<Tick> axis_ticks(const DendrogramFrame& f, const AxisScale& a, std::
         if (t % 2 == 0) {
             // Both forms give B + (T - B) * t / 10; each direction keeps its own
             // so the rounding of the printed value is that of its own sum.
-            const double value = distance == 1 ? double{a.top} - double{a.step} * (kTicks - t)
-                                               : double{a.bottom} + double{a.step} * t;
+            const double value = kind == Resemblance::Distance
+                                     ? double{a.top} - double{a.step} * (kTicks - t)
+                                     : double{a.bottom} + double{a.step} * t;
             tick.label = PlacedText{x / 4, y - f.line_height / 3,
                                     pattern_text(a.number_format, single(value))};
         }
@@ -177,7 +178,7 @@ DendrogramFrame dendrogram_frame(float height, std::int32_t n) {
     return f;
 }
 
-AxisScale axis_scale(std::span<const float> JoinLevel, std::int32_t n, std::int16_t DistanceFlag,
+AxisScale axis_scale(std::span<const float> JoinLevel, std::int32_t n, Resemblance DistanceFlag,
                      const DendrogramFrame& frame) {
     bool any = false;
     float low = 0, high = 0;
@@ -197,8 +198,9 @@ AxisScale axis_scale(std::span<const float> JoinLevel, std::int32_t n, std::int1
     high = widened_high(high);
 
     AxisScale a;
-    a.bottom = DistanceFlag == 1 ? low : high;
-    a.top = DistanceFlag == 1 ? high : low;
+    const bool distance = DistanceFlag == Resemblance::Distance;
+    a.bottom = distance ? low : high;
+    a.top = distance ? high : low;
     a.step = single((double{a.top} - a.bottom) / kTicks);
     a.number_format = a.top > 50 ? "####" : "##.#";
     // Every level equal (possible only at 1 or 2): a half-unit range keeps

@@ -64,7 +64,7 @@ struct AxisScale {
 // 1, 1.5, 2 or 5 above it (a larger one stays). Levels that are not finite
 // numbers are left out of the bounds; with no finite level the axis runs
 // between 0 and 1.
-AxisScale axis_scale(std::span<const float> JoinLevel, std::int32_t n, std::int16_t DistanceFlag,
+AxisScale axis_scale(std::span<const float> JoinLevel, std::int32_t n, Resemblance DistanceFlag,
                      const DendrogramFrame& frame);
 
 // The y of resemblance value v: top + (T - v) * scale. Not finite when v is not.
@@ -115,7 +115,7 @@ struct DendrogramSource {
     std::span<const std::int16_t> LinkI;  // 1..n-1
     std::span<const std::int16_t> LinkJ;  // 1..n-1
     std::span<const float> JoinLevel;     // 1..n-1
-    std::int16_t DistanceFlag = 0;
+    Resemblance DistanceFlag = Resemblance::Similarity;
     Measure MeasureIndex = Measure::Euclidean;
     double savelinks = 100;  // links are drawn while n - L is at most this
     std::string DataTitle;

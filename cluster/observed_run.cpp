@@ -1,7 +1,5 @@
 #include "cluster/observed_run.h"
 
-#include <string>
-
 #include "cluster/routine.h"
 #include "resemblance/measure.h"
 #include "run/entry_point.h"
@@ -18,10 +16,9 @@ constexpr std::int16_t kObservedRun = 1;
 // for instance with a multiplying constant. The resample exit belongs to
 // bootstrap replicates only.
 Outcome hand_over(RunContext& ctx, Host& host) {
-    std::string resample_flag;  // set only by the routine; the driver never reads it
     const RoutineExit exit = resemble_and_cluster(
         ctx, host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
-        LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel, resample_flag);
+        LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     if (exit == RoutineExit::Abandoned) {
         host.show(Window::Form2, true);
         return Outcome::Abandoned;

@@ -26,11 +26,11 @@ void scan_row(const float* row, const std::int16_t* absorbed, std::int32_t from,
 }  // namespace
 
 RowBestSearch::RowBestSearch(const Matrix<float>& m, const std::vector<std::int16_t>& absorbed,
-                             std::int32_t n, std::int16_t distance_flag)
+                             std::int32_t n, Resemblance distance_flag)
     : m_(m),
       absorbed_(absorbed),
       n_(n),
-      distance_(distance_flag == 1),
+      distance_(distance_flag == Resemblance::Distance),
       start_(distance_ ? 1e30f : -1e30f),
       best_(at(n < 0 ? 0 : n) + 1, none()) {}
 

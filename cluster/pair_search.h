@@ -45,7 +45,7 @@ class RowBestSearch {
     // `m` and `absorbed` are the engine's working matrix and absorbed marks
     // over objects 1..n; both must outlive the search.
     RowBestSearch(const Matrix<float>& m, const std::vector<std::int16_t>& absorbed, std::int32_t n,
-                  std::int16_t distance_flag);
+                  Resemblance distance_flag);
 
     // Finds every row's best partner from the matrix as it stands. Yields
     // once per row.

@@ -30,8 +30,8 @@ void check_object_count(std::int32_t n) {
 void read_linkage_options(RunContext& ctx) {
     const int entry = ctx.settings.link_meth;
     if (entry >= 0 && entry <= 6) ctx.LinkageIndex = static_cast<std::int16_t>(entry + 1);
-    ctx.SquaredFlag = ctx.settings.sqr_sim ? 1 : 0;
-    ctx.ClusterState = 0;
+    ctx.SquaredFlag = ctx.settings.sqr_sim;
+    ctx.ClusterState = ClusteringStart::Objects;
 }
 
 ClusterOptions cluster_options(const RunContext& ctx, const Workspace& w, std::int32_t n,
@@ -50,12 +50,11 @@ ClusterOptions cluster_options(const RunContext& ctx, const Workspace& w, std::i
 
 RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
                                  std::int32_t n, std::int16_t run_mode, LinkArrays links,
-                                 const std::vector<std::string>& labels,
-                                 std::string& resample_flag) {
+                                 const std::vector<std::string>& labels) {
     check_object_count(n);
     const bool observed = run_mode == kObservedRun;
     if (observed) ctx.Stage = RunStage::Resemblance;
-    const RoutineExit exit = compute_resemblance(ctx, host, w, x, n, run_mode, resample_flag);
+    const RoutineExit exit = compute_resemblance(ctx, host, w, x, n, run_mode);
     if (exit != RoutineExit::Normal) return exit;
 
     if (observed) read_linkage_options(ctx);

@@ -22,7 +22,6 @@ namespace tw {
 // created; nothing is clustered then.
 RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
                                  std::int32_t n, std::int16_t run_mode, LinkArrays links,
-                                 const std::vector<std::string>& labels,
-                                 std::string& resample_flag);
+                                 const std::vector<std::string>& labels);
 
 }  // namespace tw

@@ -53,7 +53,7 @@ Outcome DataCheck::read_pressed(const std::string& input_file) {
     });
     if (outcome == Outcome::Failed) {
         close_file();
-        state_.CheckStarted = "N";
+        state_.CheckStarted = false;
         state_.Finished = true;
         view_.unload();
     }
@@ -73,7 +73,7 @@ void DataCheck::exit_pressed() {
 
 void DataCheck::step(const std::string& input_file) {
     try {
-        if (state_.CheckStarted != "Y") {
+        if (!state_.CheckStarted) {
             first_press(input_file);
         } else {
             examine_current_line();
@@ -97,7 +97,7 @@ void DataCheck::first_press(const std::string& input_file) {
     view_.show_text(DataCheckField::FileName, input_file);
     file_ = LineSource::open(input_file);
     if (!file_) throw unopenable_file(input_file);
-    state_.CheckStarted = "Y";
+    state_.CheckStarted = true;
     CheckCursor cursor(state_, *file_, host_, view_, exit_requested_);
     cursor.read_line();
     view_.show_display_fields();
@@ -159,7 +159,7 @@ std::string check_result_text(std::int32_t faults) {
 
 void DataCheck::end_check() {
     close_file();
-    state_.CheckStarted = "N";
+    state_.CheckStarted = false;
     state_.Finished = true;
     view_.unload();
     host_.show(Window::Form3, true);

@@ -26,13 +26,13 @@ class LineSource;
 
 // The checker's state between presses.
 struct DataCheckState {
-    std::string CheckStarted = "N";  // "Y" from the first press until the check ends
-    std::int32_t LineNumber = 0;     // 1-based number of CurrentLine
-    std::string CurrentLine;         // trimmed of leading and trailing blanks
-    std::int32_t LineLength = 0;     // characters in CurrentLine
-    std::int32_t CharPosition = 0;   // 1-based position under examination
-    std::string CurrentChar;         // the character under examination
-    std::int32_t DeclaredRows = 0;   // from line 2
+    bool CheckStarted = false;      // from the first press until the check ends
+    std::int32_t LineNumber = 0;    // 1-based number of CurrentLine
+    std::string CurrentLine;        // trimmed of leading and trailing blanks
+    std::int32_t LineLength = 0;    // characters in CurrentLine
+    std::int32_t CharPosition = 0;  // 1-based position under examination
+    std::string CurrentChar;        // the character under examination
+    std::int32_t DeclaredRows = 0;  // from line 2
     std::int16_t DeclaredColumns = 0;
     std::int32_t ReplicateGroupCount = 0;
     bool SignMessagesSilenced = false;  // Cancel to the sign/exponent message

@@ -11,7 +11,7 @@ MeasureOfRun measure_of_run(const RunContext& ctx) {
     MeasureOfRun m;
     const std::optional<Measure> chosen = measure_of_entry(ctx.settings.resmx);
     m.name = chosen ? traits_of(*chosen).prose : ctx.work.MeasureName;
-    m.distance = ctx.DistanceFlag == 1;
+    m.distance = ctx.DistanceFlag == Resemblance::Distance;
     return m;
 }
 

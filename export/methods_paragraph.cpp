@@ -28,8 +28,8 @@ std::string grouping(const RunContext& ctx) {
                                  " formed a group of its own";
     if (ctx.MultConstant != 1.0f)
         text += ", after multiplying every abundance by " + shortest_text(ctx.MultConstant);
-    if (ctx.TransformCode == kLnTransform) text += "; the group means were transformed to ln(X+1)";
-    if (ctx.TransformCode == kBinaryTransform)
+    if (ctx.TransformCode == Transform::Ln) text += "; the group means were transformed to ln(X+1)";
+    if (ctx.TransformCode == Transform::Binary)
         text += "; the group means were reduced to presence/absence";
     return text;
 }
@@ -66,9 +66,8 @@ std::int32_t cluster_count(const RunContext& ctx) {
 std::string methods_paragraph(const RunContext& ctx) {
     const MeasureOfRun measure = measure_of_run(ctx);
     std::string text = "Analysed with TARNWICK " TARNWICK_VERSION ". " + grouping(ctx) + "; " +
-                       measure.name + " (" + measure.kind() +
-                       (ctx.SquaredFlag == 1 ? ", squared" : "") + "); " + linkage_name(ctx) +
-                       "; " + test(ctx) + ".";
+                       measure.name + " (" + measure.kind() + (ctx.SquaredFlag ? ", squared" : "") +
+                       "); " + linkage_name(ctx) + "; " + test(ctx) + ".";
     const std::int32_t clusters = cluster_count(ctx);
     if (clusters > 0)
         text += " The significant linkages cut the hierarchy into " +

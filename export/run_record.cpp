@@ -136,7 +136,7 @@ std::string run_record_json(const RunContext& ctx, const LevelConversion& conver
         .object("settings", settings(ctx))
         .text("measure", measure.name)
         .text("measure_kind", measure.kind())
-        .boolean("squared", ctx.SquaredFlag == 1)
+        .boolean("squared", ctx.SquaredFlag)
         .text("linkage", linkage_name(ctx))
         .boolean("format_check_ran", format_check_ran(ctx))
         .object("counts", counts(ctx))

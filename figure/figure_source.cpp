@@ -42,7 +42,7 @@ FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     const Workspace& w = ctx.work;
     src.title = ctx.DataTitle;
     src.method_line = w.MethodName + ", " + w.MeasureName;
-    src.distance = w.DistanceFlag == 1;
+    src.distance = w.DistanceFlag == Resemblance::Distance;
     src.axis_title =
         axis_title(static_cast<std::int16_t>(ctx.MeasureIndex), src.distance, ctx.SquaredFlag != 0);
     src.savelinks = leading_number(ctx.settings.savelinks_text);

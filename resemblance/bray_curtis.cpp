@@ -142,13 +142,12 @@ void observed_on_threads(const MeasureInput& in, const SpeciesColumns& columns, 
     }
     const std::int64_t pairs = std::int64_t{in.n} * (in.n - 1) / 2;
     if (empty_pairs < pairs) resample_retries = 0;
-    w.DistanceFlag = 0;
+    w.DistanceFlag = distance_flag(Measure::BrayCurtis);
 }
 
 }  // namespace
 
-RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries,
-                        std::string& resample_flag) {
+RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries) {
     const MeasureTraits& traits = traits_of(Measure::BrayCurtis);
     Printer& m = in.messages();
     if (in.observed()) {
@@ -176,7 +175,6 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
                 if (!in.observed()) {
                     m.clear();
                     m.text("Resampling to avoid DIVIDE-BY-ZERO error").end();
-                    resample_flag = "R";
                     resample_retries = static_cast<std::int16_t>(resample_retries + 1);
                     return RoutineExit::Resample;
                 }

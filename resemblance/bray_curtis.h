@@ -4,7 +4,6 @@
 // abundances of both objects. A similarity in 0..1 for non-negative data.
 
 #include <cstdint>
-#include <string>
 
 #include "resemblance/measure_input.h"
 #include "resemblance/resemblance.h"
@@ -24,10 +23,9 @@ BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int
 
 // Fills the upper triangle of w.SimMatrix; DistanceFlag 0.
 // A pair of two empty objects cannot be compared: the observed run stores
-// 1.0 and says so; a replicate gives up at once (resample_flag "R",
+// 1.0 and says so; a replicate gives up at once (the resample exit,
 // resample_retries + 1) so that the bootstrap draws it again.
 // Every pair computed from its sums sets resample_retries back to 0.
-RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries,
-                        std::string& resample_flag);
+RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries);
 
 }  // namespace tw

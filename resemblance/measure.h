@@ -26,12 +26,6 @@ enum class Measure : std::int16_t {
     Fager = 8,
 };
 
-// DistanceFlag: how the clustering and the dendrogram read the matrix.
-enum class Resemblance : std::int16_t {
-    Similarity = 0,  // larger is closer
-    Distance = 1,    // smaller is closer
-};
-
 struct MeasureTraits {
     Measure index;
     const char* name;      // MeasureName, in the dendrogram caption
@@ -58,8 +52,8 @@ std::optional<Measure> measure_of_entry(int entry);
 // The run's first stage's view of the linkage window's option button `entry`.
 MeasureChoice measure_choice(int entry);
 
-inline std::int16_t distance_flag(Measure m) {
-    return static_cast<std::int16_t>(traits_of(m).kind);
+inline Resemblance distance_flag(Measure m) {
+    return traits_of(m).kind;
 }
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "resemblance/resemblance.h"
 
+#include <string>
+
 #include "resemblance/bray_curtis.h"
 #include "resemblance/correlation.h"
 #include "resemblance/euclidean.h"
@@ -37,7 +39,7 @@ void fit_matrices(Workspace& w, std::int32_t n) {
 }  // namespace
 
 RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
-                                std::int32_t n, std::int16_t run_mode, std::string& resample_flag) {
+                                std::int32_t n, std::int16_t run_mode) {
     const std::int16_t species = ctx.NumVars;
     check_sizes(x, n, species);
     fit_matrices(w, n);
@@ -53,7 +55,7 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
                                          ctx.settings.resemblance_thread_min_objects);
     switch (ctx.MeasureIndex) {
         case Measure::BrayCurtis:
-            return bray_curtis(in, w, ctx.ResampleRetries, resample_flag);
+            return bray_curtis(in, w, ctx.ResampleRetries);
         case Measure::Correlation:
             correlation(in, w);
             return RoutineExit::Normal;

@@ -5,7 +5,6 @@
 // 1..n of x, and sets w.DistanceFlag and w.MeasureName.
 
 #include <cstdint>
-#include <string>
 
 #include "run/host.h"
 #include "run/matrix.h"
@@ -15,11 +14,11 @@ namespace tw {
 
 enum class RoutineExit {
     Normal,     // all pairs computed; clustering follows
-    Resample,   // Bray-Curtis zero pair in a replicate: resample_flag = "R"
+    Resample,   // Bray-Curtis zero pair in a replicate: draw it again
     Abandoned,  // heterogeneity ratio poor fit answered "No": every file closed
 };
 
 RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
-                                std::int32_t n, std::int16_t run_mode, std::string& resample_flag);
+                                std::int32_t n, std::int16_t run_mode);
 
 }  // namespace tw

@@ -26,7 +26,7 @@ struct AveragingBuffers {
 // The group size is ctx.RepCount(g) with run_mode 1, and the RepCount of
 // the g-th member of linkage `map_row` of `group_map` with any other
 // run_mode. With ctx.PrintAvgFlag set the average-matrix file
-// (ctx.settings.average_file) is written and the flag set to "N".
+// (ctx.settings.average_file) is written and the flag cleared.
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
                     std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode,

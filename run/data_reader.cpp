@@ -56,10 +56,10 @@ void check_row(Host& host, std::int32_t i, const std::string& label, float row_s
                SoundnessFlags& seen) {
     const std::string row = "Values in Row " + std::to_string(i) + " (" + label + ")";
     if (row_sum == 0.0f) {
-        seen.EmptyRowSeen = "T";
+        seen.EmptyRowSeen = true;
         ask_to_continue(host, "Empty Data Row Warning", row + " total to zero");
     } else if (row_sum < 0.0f) {
-        seen.NegRowSeen = "T";
+        seen.NegRowSeen = true;
         ask_to_continue(host, "Negative Data Row Warning", row + " sum to a negative number");
     }
 }
@@ -110,22 +110,22 @@ void check_columns(RunContext& ctx, Host& host, SoundnessFlags& seen) {
             "Values in column " + std::to_string(j) + " (" + ctx.SpeciesLabel[at(j)] + ")";
         // A negative column is asked about under the empty-column name too.
         if (col_sum == 0.0f) {
-            seen.EmptyColSeen = "T";
+            seen.EmptyColSeen = true;
             ask_to_continue(host, "Empty Data Column Warning", column + " total to zero");
         } else if (col_sum < 0.0f) {
-            seen.NegColSeen = "T";
+            seen.NegColSeen = true;
             ask_to_continue(host, "Empty Data Column Warning",
                             column + " sum to a negative number");
         }
     }
 }
 
-std::string load_groups(RunContext& ctx, Host& host, const InputFile& file) {
+ReplicateMode load_groups(RunContext& ctx, Host& host, const InputFile& file) {
     Printer& m = host.messages();
-    std::string replicate_mode = "Y";
+    ReplicateMode replicate_mode = ReplicateMode::FileGroups;
     ctx.NumGroups = file.groups;
     if (ctx.NumGroups == 0) {
-        replicate_mode = "X";
+        replicate_mode = ReplicateMode::OnePerStation;
         ctx.NumGroups = ctx.NumRows;
         m.text("No Replicates specified - using 1 per station").end();
     }
@@ -133,7 +133,8 @@ std::string load_groups(RunContext& ctx, Host& host, const InputFile& file) {
     m.clear();
     m.num(ctx.NumGroups).text(" STATIONS").end();
     for (std::int32_t g = 1; g <= ctx.NumGroups; ++g) {
-        ctx.RepCount[at(g)] = replicate_mode == "X" ? 1 : file.group_sizes[at(g)];
+        ctx.RepCount[at(g)] =
+            replicate_mode == ReplicateMode::OnePerStation ? 1 : file.group_sizes[at(g)];
         m.text("STATION: ").num(g).zone().num(ctx.RepCount[at(g)]).text(" REPS.").end();
     }
     return replicate_mode;

@@ -3,7 +3,7 @@
 // message-area echo while reading, and the questions about rows and columns
 // whose totals are 0 or negative.
 
-#include <string>
+#include <cstdint>
 
 #include "run/host.h"
 #include "run/input_file.h"
@@ -11,14 +11,20 @@
 
 namespace tw {
 
-// "T" once a row (column) summing to exactly 0 (to less than 0) was met.
+// Set once a row (column) summing to exactly 0 (to less than 0) was met.
 struct SoundnessFlags {
-    std::string EmptyRowSeen;
-    std::string NegRowSeen;
-    std::string EmptyColSeen;
-    std::string NegColSeen;
+    bool EmptyRowSeen = false;
+    bool NegRowSeen = false;
+    bool EmptyColSeen = false;
+    bool NegColSeen = false;
 
-    bool row_unsound() const { return EmptyRowSeen == "T" || NegRowSeen == "T"; }
+    bool row_unsound() const { return EmptyRowSeen || NegRowSeen; }
+};
+
+// Where a run's replicates come from (the replicate mode).
+enum class ReplicateMode : std::int8_t {
+    FileGroups,     // the file groups its stations
+    OnePerStation,  // the file gives no groups: every station is its own
 };
 
 // Sets the counts, re-creates the run's arrays from them and takes the
@@ -31,8 +37,7 @@ void load_data_rows(RunContext& ctx, Host& host, InputFile& file, SoundnessFlags
 void check_columns(RunContext& ctx, Host& host, SoundnessFlags& seen);
 
 // Sets NumGroups and RepCount from the file's groups (one station per group
-// when it gives none) and echoes them. Returns the replicate mode: "Y", or
-// "X" when the file gives no groups.
-std::string load_groups(RunContext& ctx, Host& host, const InputFile& file);
+// when it gives none) and echoes them.
+ReplicateMode load_groups(RunContext& ctx, Host& host, const InputFile& file);
 
 }  // namespace tw

@@ -1,7 +1,8 @@
 #pragma once
-// The resemblance measure a run uses. The run's data model only carries it;
-// its values and everything known about each measure are in the measure
-// table, resemblance/measure.h, which also fills a MeasureChoice.
+// The resemblance measure a run uses, and which way its values point. The
+// run's data model only carries them; the measures' values and everything
+// known about each measure are in the measure table, resemblance/measure.h,
+// which also fills a MeasureChoice.
 
 #include <cstdint>
 #include <optional>
@@ -10,6 +11,13 @@
 namespace tw {
 
 enum class Measure : std::int16_t;
+
+// DistanceFlag: how the clustering, the bootstrap test and the dendrogram
+// read the matrix.
+enum class Resemblance : std::int16_t {
+    Similarity = 0,  // larger is closer
+    Distance = 1,    // smaller is closer
+};
 
 // What the run's first stage needs to know of the measure chosen on the
 // linkage window.

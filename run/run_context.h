@@ -17,6 +17,7 @@
 #include "run/run_settings.h"
 #include "run/run_stage.h"
 #include "run/simprof_record.h"
+#include "run/transform.h"
 
 namespace tw {
 
@@ -31,8 +32,8 @@ struct LinkArrays {
 // Working items of one call of the resemblance-and-clustering routine. The
 // observed run uses RunContext::work; a bootstrap replicate may use its own.
 struct Workspace {
-    Matrix<float> SimMatrix;        // upper triangle: resemblances; lower: copy
-    std::int16_t DistanceFlag = 0;  // 1 distance (smaller closer), 0 similarity
+    Matrix<float> SimMatrix;  // upper triangle: resemblances; lower: copy
+    Resemblance DistanceFlag = Resemblance::Similarity;
     std::string MeasureName;
     std::string MethodName;           // name of the update rule, for the dendrogram caption
     std::vector<std::int16_t> LinkI;  // 1..n-1: representatives joined, LinkI < LinkJ
@@ -57,6 +58,19 @@ enum class Redrawn : std::int8_t {
     NotTested,  // the test has not reached the linkage, or gave it up
     No,
     Yes,
+};
+
+// ClusterState: where the clustering stands when the routine starts it. The
+// observed run always starts from single objects; there is no other state,
+// and a replicate keeps the observed run's.
+enum class ClusteringStart : std::int8_t {
+    Objects,  // every object its own cluster
+};
+
+// AnalysisMode: what a run clusters. There is one mode, "R": the groups, each
+// the mean of its stations, compared on their species.
+enum class AnalysisKind : std::int8_t {
+    R,
 };
 
 // What a bootstrap replicate reads of the run. A thread that runs
@@ -88,14 +102,14 @@ struct ReplicateInputs {
     // Run settings and flags
     std::string DataTitle;
     float MultConstant = 1.0f;
-    std::int16_t TransformCode = 0;  // 0 none, 1 ln(X+1), 2 binary
-    bool PrintAvgFlag = false;       // the average-matrix file is still to be written
-    Measure MeasureIndex{1};         // Euclidean distance until a run chooses
-    std::int16_t LinkageIndex = 5;   // 1..7
-    std::int16_t SquaredFlag = 0;
-    std::int16_t ClusterState = 0;
-    std::int16_t DistanceFlag = 0;  // the observed run's, copied from work
-    std::string AnalysisMode = "R";
+    Transform TransformCode = Transform::None;
+    bool PrintAvgFlag = false;      // the average-matrix file is still to be written
+    Measure MeasureIndex{1};        // Euclidean distance until a run chooses
+    std::int16_t LinkageIndex = 5;  // 1..7
+    bool SquaredFlag = false;       // every resemblance squared before clustering
+    ClusteringStart ClusterState = ClusteringStart::Objects;
+    Resemblance DistanceFlag = Resemblance::Similarity;  // the observed run's, copied from work
+    AnalysisKind AnalysisMode = AnalysisKind::R;
 
     // Program-wide: these survive recreate_for_run. A replicate writes them;
     // in a thread's copy the writes stay away from the window thread's run.

@@ -53,7 +53,7 @@ void check_output_names(const RunSettings& s) {
 
 void take_data_options(RunContext& ctx) {
     const RunSettings& s = ctx.settings;
-    ctx.AnalysisMode = "R";
+    ctx.AnalysisMode = AnalysisKind::R;
     ctx.MultConstant = s.multiply ? static_cast<float>(leading_number(s.constant_text)) : 1.0f;
     if (!std::isfinite(ctx.MultConstant)) {
         throw RunError("Constant Error", "The constant \"" + s.constant_text +
@@ -63,9 +63,9 @@ void take_data_options(RunContext& ctx) {
     // written, not after the dendrogram has been drawn.
     if (read_seed_text(s.seed_text).source == SeedSource::Invalid)
         throw RunError("Random Seed", seed_problem_message(s.seed_text));
-    ctx.TransformCode = s.transform_ln       ? kLnTransform
-                        : s.transform_binary ? kBinaryTransform
-                                             : kNoTransform;
+    ctx.TransformCode = s.transform_ln       ? Transform::Ln
+                        : s.transform_binary ? Transform::Binary
+                                             : Transform::None;
 }
 
 // The whole input is read and checked, and every setting taken, before the

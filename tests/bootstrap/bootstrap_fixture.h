@@ -13,6 +13,7 @@
 #include "resemblance/measure.h"
 #include "run/averaging.h"
 #include "run/run_context.h"
+#include "support/resemblance_kind.h"
 #include "support/scripted_host.h"
 
 namespace tw::test {
@@ -107,10 +108,9 @@ inline void observe(BootstrapRun& r, std::int16_t measure) {
     ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
     average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
                    ctx.LinkMembers, 1);
-    std::string flag = "X";
     ASSERT_EQ(resemble_and_cluster(ctx, r.host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, 2,
                                    LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                                   ctx.GroupLabel, flag),
+                                   ctx.GroupLabel),
               RoutineExit::Normal);
     ctx.DistanceFlag = ctx.work.DistanceFlag;
 }

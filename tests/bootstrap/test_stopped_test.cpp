@@ -16,7 +16,7 @@ namespace {
 LoopResult run_fake(BootstrapRun& r, std::int32_t num_boot, float level,
                     std::vector<std::int32_t>& calls) {
     prepare_link_records(r.ctx);
-    const ReplicateRunner runner = [&](std::int32_t link, const SamplePool&, std::string&) {
+    const ReplicateRunner runner = [&](std::int32_t link, const SamplePool&) {
         calls.push_back(link);
         ReplicateResult result;
         result.final_level = level;

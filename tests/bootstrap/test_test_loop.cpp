@@ -16,19 +16,17 @@ namespace {
 // stage counts them).
 struct FakeReplicates {
     float level = 1.0f;
-    std::int16_t distance_flag = 0;
+    Resemblance distance_flag = Resemblance::Similarity;
     int exits = 0;
     std::vector<std::int32_t> calls;  // linkage of every attempt
 
     LoopResult run(BootstrapRun& r, std::int32_t num_boot) {
         prepare_link_records(r.ctx);
-        const ReplicateRunner runner = [&](std::int32_t link, const SamplePool&,
-                                           std::string& flag) {
+        const ReplicateRunner runner = [&](std::int32_t link, const SamplePool&) {
             const auto earlier = replicates_of(link);
             calls.push_back(link);
             ReplicateResult result;
             if (earlier < exits) {
-                flag = "R";
                 ++r.ctx.ResampleRetries;
                 result.exit = RoutineExit::Resample;
                 return result;
@@ -88,16 +86,17 @@ TEST(TestLoop, LinkagesContainingASignificantOneAreNotTestedButThoseBesideItAre)
 
 TEST(TestLoop, ReplicatesAtOrBeyondTheObservedLevelCount) {
     struct Case {
-        std::int16_t distance_flag;
+        Resemblance distance_flag;
         float replicate, observed;
         std::int32_t num_boot;
         float count;
         std::string sig;
     };
     const Case cases[] = {
-        {0, 0.5f, 0.5f, 20, 20, "NS"}, {0, 0.4f, 0.5f, 20, 20, "NS"}, {0, 0.6f, 0.5f, 20, 0, "S"},
-        {1, 2.0f, 2.0f, 20, 20, "NS"}, {1, 2.5f, 2.0f, 20, 20, "NS"}, {1, 1.5f, 2.0f, 20, 0, "S"},
-        {0, 0.5f, 0.5f, 1, 1, "NS"},
+        {kSimilarity, 0.5f, 0.5f, 20, 20, "NS"}, {kSimilarity, 0.4f, 0.5f, 20, 20, "NS"},
+        {kSimilarity, 0.6f, 0.5f, 20, 0, "S"},   {kDistance, 2.0f, 2.0f, 20, 20, "NS"},
+        {kDistance, 2.5f, 2.0f, 20, 20, "NS"},   {kDistance, 1.5f, 2.0f, 20, 0, "S"},
+        {kSimilarity, 0.5f, 0.5f, 1, 1, "NS"},
     };
     for (const Case& c : cases) {
         BootstrapRun r({2, 2});

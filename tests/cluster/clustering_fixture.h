@@ -12,6 +12,7 @@
 #include "cluster/routine.h"
 #include "resemblance/measure.h"
 #include "run/run_context.h"
+#include "support/resemblance_kind.h"
 #include "support/scripted_host.h"
 
 namespace tw::test {
@@ -43,8 +44,8 @@ struct EngineRun {
     std::vector<float> levels;
     std::int32_t n = 0;
 
-    void run(const UpperTriangle& upper, LinkageMethod method, std::int16_t distance_flag,
-             std::int16_t squared_flag = 0, LinkageObserver* observer = nullptr) {
+    void run(const UpperTriangle& upper, LinkageMethod method, Resemblance distance_flag,
+             bool squared_flag = false, LinkageObserver* observer = nullptr) {
         n = static_cast<std::int32_t>(upper.size()) + 1;
         w.SimMatrix.recreate(n, n);
         for (std::int32_t i = 1; i < n; ++i)
@@ -75,7 +76,6 @@ struct RoutineRun {
     std::vector<std::int32_t> sizes;
     std::vector<float> levels;
     std::vector<std::string> labels;
-    std::string flag;
 
     RoutineRun() {
         ctx.DataTitle = "Test data";
@@ -94,7 +94,7 @@ struct RoutineRun {
         labels.insert(labels.end(), names.begin(), names.end());
         ctx.NumRows = n;
         return resemble_and_cluster(ctx, host, ctx.work, x, n, run_mode,
-                                    LinkArrays{members, sizes, levels}, labels, flag);
+                                    LinkArrays{members, sizes, levels}, labels);
     }
     std::string report() const { return host.file("REPORT"); }
     std::string cluster_list() const { return host.file("CLUSTER.LST"); }

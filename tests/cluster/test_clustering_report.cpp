@@ -177,12 +177,10 @@ TEST(Routine, ObservedRunReadsTheLinkageWindowAndKeepsTheMeasureDirection) {
     RoutineRun r;
     r.ctx.settings.link_meth = 6;
     r.ctx.settings.sqr_sim = true;
-    r.ctx.ClusterState = 3;
     r.run({0, 1, 3}, {"A", "B", "C"});
     EXPECT_EQ(r.ctx.LinkageIndex, 7);
-    EXPECT_EQ(r.ctx.SquaredFlag, 1);
-    EXPECT_EQ(r.ctx.ClusterState, 0);
-    EXPECT_EQ(r.ctx.DistanceFlag, 1);
+    EXPECT_TRUE(r.ctx.SquaredFlag);
+    EXPECT_EQ(r.ctx.DistanceFlag, kDistance);
     EXPECT_EQ(r.ctx.work.MethodName, "Minimum Variance");
     EXPECT_EQ(r.levels[1], 1.0f);
     EXPECT_FLOAT_EQ(r.levels[2], (2 * 9 + 2 * 4 - 1) / 3.0f);  // Ward on squared distances
@@ -200,7 +198,7 @@ TEST(Routine, ReplicateUsesTheObservedOptionsAndWritesNothing) {
     EXPECT_EQ(r.host.files.size(), 1u);  // only the report sink opened by the test
     EXPECT_TRUE(r.host.canvas.lines.empty() && r.host.canvas.texts.empty());
     EXPECT_EQ(r.host.canvas.clears, 0);
-    EXPECT_EQ(r.ctx.DistanceFlag, 0);
+    EXPECT_EQ(r.ctx.DistanceFlag, kSimilarity);
     EXPECT_EQ(r.host.link_area.history, "BEGIN CLUSTERING ...\r\n");
 }
 

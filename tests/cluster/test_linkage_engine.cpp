@@ -18,13 +18,14 @@ const UpperTriangle kFour = {{1, 2, 10}, {3, 11}, {12}};
 
 struct RuleCase {
     LinkageMethod method;
-    std::int16_t distance;
+    Resemblance distance;
     Pairs pairs;
     std::vector<float> levels;  // worked out by hand from the rule's formula
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os) {
-    *os << method_report_text(c.method) << (c.distance == 1 ? " on distances" : " on similarities");
+    *os << method_report_text(c.method)
+        << (c.distance == kDistance ? " on distances" : " on similarities");
 }
 
 class UpdateRule : public ::testing::TestWithParam<RuleCase> {};
@@ -50,41 +51,42 @@ INSTANTIATE_TEST_SUITE_P(
     SevenMethods, UpdateRule,
     ::testing::Values(
         // Distances: d(12,3) etc. from a = d(k,1), b = d(k,2), s = 1.
-        RuleCase{LinkageMethod::Single, 1, kDistancePairs, {1, 2, 10}},
-        RuleCase{LinkageMethod::Complete, 1, kDistancePairs, {1, 3, 12}},
-        RuleCase{LinkageMethod::WPGMA, 1, kDistancePairs, {1, 2.5f, 11.25f}},  // (10.5+12)/2
+        RuleCase{LinkageMethod::Single, kDistance, kDistancePairs, {1, 2, 10}},
+        RuleCase{LinkageMethod::Complete, kDistance, kDistancePairs, {1, 3, 12}},
+        // (10.5+12)/2
+        RuleCase{LinkageMethod::WPGMA, kDistance, kDistancePairs, {1, 2.5f, 11.25f}},
         // (2+3)/2 - 1/4 = 2.25; (10.25+12)/2 - 2.25/4 = 10.5625
-        RuleCase{LinkageMethod::WPGMCentroid, 1, kDistancePairs, {1, 2.25f, 10.5625f}},
+        RuleCase{LinkageMethod::WPGMCentroid, kDistance, kDistancePairs, {1, 2.25f, 10.5625f}},
         // (2*10.5 + 12)/3: the mean of 10, 11 and 12
-        RuleCase{LinkageMethod::UPGMA, 1, kDistancePairs, {1, 2.5f, 11}},
+        RuleCase{LinkageMethod::UPGMA, kDistance, kDistancePairs, {1, 2.5f, 11}},
         // (5 - .5)/2 = 2.25; (2*10.25 + 12 - 2*1*2.25/3)/3 = 31/3
-        RuleCase{LinkageMethod::UPGMCentroid, 1, kDistancePairs, {1, 2.25f, 31.0f / 3}},
+        RuleCase{LinkageMethod::UPGMCentroid, kDistance, kDistancePairs, {1, 2.25f, 31.0f / 3}},
         // (2*2 + 2*3 - 1)/3 = 3, (2*10 + 2*11 - 1)/3 = 41/3; (3*41/3 + 2*12 - 3)/4
-        RuleCase{LinkageMethod::MinimumVariance, 1, kDistancePairs, {1, 3, 15.5f}},
+        RuleCase{LinkageMethod::MinimumVariance, kDistance, kDistancePairs, {1, 3, 15.5f}},
         // Similarities: the largest value joins first; single keeps the
         // larger, complete the smaller of the two.
-        RuleCase{LinkageMethod::Single, 0, kSimilarityPairs, {12, 11, 10}},
-        RuleCase{LinkageMethod::Complete, 0, kSimilarityPairs, {12, 3, 1}},
+        RuleCase{LinkageMethod::Single, kSimilarity, kSimilarityPairs, {12, 11, 10}},
+        RuleCase{LinkageMethod::Complete, kSimilarity, kSimilarityPairs, {12, 3, 1}},
         // (1*1 + 2*6)/3: the mean of 1, 2 and 10
-        RuleCase{LinkageMethod::UPGMA, 0, kSimilarityPairs, {12, 7, 13.0f / 3}},
+        RuleCase{LinkageMethod::UPGMA, kSimilarity, kSimilarityPairs, {12, 7, 13.0f / 3}},
         // The centroid correction is subtracted for similarities too:
         // (2+10)/2 - 3 = 3, (3+11)/2 - 3 = 4, then (1+3)/2 - 4/4 = 1.
-        RuleCase{LinkageMethod::WPGMCentroid, 0, kSimilarityPairs, {12, 4, 1}}));
+        RuleCase{LinkageMethod::WPGMCentroid, kSimilarity, kSimilarityPairs, {12, 4, 1}}));
 
 TEST(PairSearch, EqualValuesGoToTheFirstPairInScanOrder) {
     // (1,3), (1,4) and (2,4) tie; the smallest i, then the smallest j wins.
-    for (const std::int16_t distance : {1, 0}) {
-        const float tie = distance == 1 ? 1.0f : 5.0f;
-        const float other = distance == 1 ? 5.0f : 1.0f;
+    for (const Resemblance kind : {kDistance, kSimilarity}) {
+        const float tie = kind == kDistance ? 1.0f : 5.0f;
+        const float other = kind == kDistance ? 5.0f : 1.0f;
         EngineRun e;
-        e.run({{other, tie, tie}, {other, tie}, {other}}, LinkageMethod::UPGMA, distance);
-        EXPECT_EQ(e.pair(1), std::make_pair(1, 3)) << "distance flag " << distance;
+        e.run({{other, tie, tie}, {other, tie}, {other}}, LinkageMethod::UPGMA, kind);
+        EXPECT_EQ(e.pair(1), std::make_pair(1, 3)) << kind;
     }
 }
 
 TEST(Engine, TwoObjectsMakeOneLinkageAtTheirResemblance) {
     EngineRun e;
-    e.run({{7}}, LinkageMethod::MinimumVariance, 1);
+    e.run({{7}}, LinkageMethod::MinimumVariance, kDistance);
     EXPECT_EQ(e.pair(1), std::make_pair(1, 2));
     EXPECT_EQ(e.w.JoinLevel[1], 7.0f);
     EXPECT_EQ(e.members_of(1), (std::vector<std::int32_t>{1, 2}));
@@ -93,7 +95,7 @@ TEST(Engine, TwoObjectsMakeOneLinkageAtTheirResemblance) {
 
 TEST(Engine, LeavesTheStartingValuesSquaredWhenAskedAndRecordsSquaredLevels) {
     EngineRun e;
-    e.run(kFour, LinkageMethod::WPGMCentroid, 1, /*squared_flag=*/1);
+    e.run(kFour, LinkageMethod::WPGMCentroid, kDistance, /*squared_flag=*/true);
     for (std::int32_t i = 1; i < 4; ++i) {
         for (std::int32_t j = i + 1; j <= 4; ++j) {
             const float start =
@@ -141,7 +143,7 @@ TEST(Engine, ShowsADotPerUpdatedClusterClearedAtEveryThirtiethAndBeyondAHundred)
     for (const auto& c : cases) {
         EngineRun e;
         ShownAfterEachLinkage area(e.host);
-        e.run(line_of(c.n), LinkageMethod::Single, 1, 0, &area);
+        e.run(line_of(c.n), LinkageMethod::Single, kDistance, false, &area);
         ASSERT_EQ(e.pair(1), std::make_pair(1, 2)) << c.n;
         ASSERT_EQ(e.pair(2), std::make_pair(3, 4)) << c.n;
         EXPECT_EQ(area.shown[0], c.after_first) << c.n;
@@ -152,7 +154,7 @@ TEST(Engine, ShowsADotPerUpdatedClusterClearedAtEveryThirtiethAndBeyondAHundred)
 TEST(MemberLists, StartWithLinkIAndKeepEarlierMembersInFront) {
     // Positions chosen for single linkage to join (2,5), then (2,3), (1,2), (1,4).
     EngineRun e;
-    e.run(distances_between({5, 0, 2.5, 9, 1}), LinkageMethod::Single, 1);
+    e.run(distances_between({5, 0, 2.5, 9, 1}), LinkageMethod::Single, kDistance);
     const std::vector<std::vector<std::int32_t>> expected = {
         {2, 5}, {2, 5, 3}, {1, 2, 5, 3}, {1, 2, 5, 3, 4}};
     for (std::int32_t link = 1; link <= 4; ++link) {

@@ -103,11 +103,11 @@ std::vector<double> reference_levels(LinkageMethod method, const std::vector<Poi
 
 struct ReferenceCase {
     LinkageMethod method;
-    std::int16_t squared;
+    bool squared;
 };
 
 void PrintTo(const ReferenceCase& c, std::ostream* os) {
-    *os << method_report_text(c.method) << (c.squared == 1 ? " on squared distances" : "");
+    *os << method_report_text(c.method) << (c.squared ? " on squared distances" : "");
 }
 
 class AgainstReference : public ::testing::TestWithParam<ReferenceCase> {};
@@ -130,7 +130,7 @@ TEST_P(AgainstReference, SortedLevelsMatchOnRandomEuclideanData) {
                     static_cast<float>(std::sqrt(squared_gap(points[i], points[j]))));
         }
         EngineRun e;
-        e.run(upper, c.method, 1, c.squared);
+        e.run(upper, c.method, kDistance, c.squared);
         std::vector<double> levels(e.w.JoinLevel.begin() + 1, e.w.JoinLevel.begin() + e.n);
         std::sort(levels.begin(), levels.end());
 
@@ -143,14 +143,14 @@ TEST_P(AgainstReference, SortedLevelsMatchOnRandomEuclideanData) {
 
 INSTANTIATE_TEST_SUITE_P(
     Methods, AgainstReference,
-    ::testing::Values(ReferenceCase{LinkageMethod::Single, 0},
-                      ReferenceCase{LinkageMethod::Complete, 0},
-                      ReferenceCase{LinkageMethod::UPGMA, 0},
-                      ReferenceCase{LinkageMethod::WPGMA, 0},
+    ::testing::Values(ReferenceCase{LinkageMethod::Single, false},
+                      ReferenceCase{LinkageMethod::Complete, false},
+                      ReferenceCase{LinkageMethod::UPGMA, false},
+                      ReferenceCase{LinkageMethod::WPGMA, false},
                       // The centroid methods and Ward's need squared distances.
-                      ReferenceCase{LinkageMethod::WPGMCentroid, 1},
-                      ReferenceCase{LinkageMethod::UPGMCentroid, 1},
-                      ReferenceCase{LinkageMethod::MinimumVariance, 1}));
+                      ReferenceCase{LinkageMethod::WPGMCentroid, true},
+                      ReferenceCase{LinkageMethod::UPGMCentroid, true},
+                      ReferenceCase{LinkageMethod::MinimumVariance, true}));
 
 }  // namespace
 }  // namespace tw::test

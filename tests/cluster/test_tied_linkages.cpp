@@ -38,51 +38,51 @@ std::string linkages(const EngineRun& r) {
 
 struct TiedCase {
     LinkageMethod method;
-    std::int16_t distance_flag;
+    Resemblance distance_flag;
     const char* expected;
 };
 
 const TiedCase kTiedCases[] = {
-    {LinkageMethod::Single, 1,
+    {LinkageMethod::Single, kDistance,
      "1-2@0x1p+0 1-3@0x1p+0 1-4@0x1p+0 1-5@0x1p+0 9-10@0x1p+0 1-6@0x1p+1 1-7@0x1p+1 1-8@0x1p+1 "
      "1-9@0x1p+1 "},
-    {LinkageMethod::Complete, 1,
+    {LinkageMethod::Complete, kDistance,
      "1-2@0x1p+0 3-4@0x1p+0 9-10@0x1p+0 3-5@0x1p+1 6-7@0x1p+1 8-9@0x1.8p+1 1-3@0x1p+2 6-8@0x1.cp+2 "
      "1-6@0x1.ap+3 "},
-    {LinkageMethod::WPGMA, 1,
+    {LinkageMethod::WPGMA, kDistance,
      "1-2@0x1p+0 3-4@0x1p+0 9-10@0x1p+0 3-5@0x1.8p+0 6-7@0x1p+1 8-9@0x1.4p+1 1-3@0x1.6p+1 "
      "6-8@0x1.1p+2 1-6@0x1.dp+2 "},
-    {LinkageMethod::WPGMCentroid, 1,
+    {LinkageMethod::WPGMCentroid, kDistance,
      "1-2@0x1p+0 3-4@0x1p+0 9-10@0x1p+0 3-5@0x1.4p+0 6-7@0x1p+1 1-3@0x1.08p+1 8-9@0x1.2p+1 "
      "6-8@0x1.88p+1 1-6@0x1.42p+2 "},
-    {LinkageMethod::UPGMA, 1,
+    {LinkageMethod::UPGMA, kDistance,
      "1-2@0x1p+0 3-4@0x1p+0 9-10@0x1p+0 3-5@0x1.8p+0 6-7@0x1p+1 1-3@0x1.4p+1 8-9@0x1.4p+1 "
      "6-8@0x1.2aaaacp+2 1-6@0x1.f33334p+2 "},
-    {LinkageMethod::UPGMCentroid, 1,
+    {LinkageMethod::UPGMCentroid, kDistance,
      "1-2@0x1p+0 3-4@0x1p+0 9-10@0x1p+0 3-5@0x1.4p+0 1-3@0x1.ce38e4p+0 6-7@0x1p+1 8-9@0x1.2p+1 "
      "6-8@0x1.cp+1 1-6@0x1.63d70ap+2 "},
-    {LinkageMethod::MinimumVariance, 1,
+    {LinkageMethod::MinimumVariance, kDistance,
      "1-2@0x1p+0 3-4@0x1p+0 9-10@0x1p+0 3-5@0x1.aaaaacp+0 6-7@0x1p+1 8-9@0x1.8p+1 "
      "1-3@0x1.155556p+2 6-8@0x1.0ccccep+3 1-6@0x1.bcccdp+4 "},
-    {LinkageMethod::Single, 0,
+    {LinkageMethod::Single, kSimilarity,
      "1-2@0x1p-1 1-3@0x1p-1 1-4@0x1p-1 1-5@0x1p-1 9-10@0x1p-1 1-6@0x1.555556p-2 1-7@0x1.555556p-2 "
      "1-8@0x1.555556p-2 1-9@0x1.555556p-2 "},
-    {LinkageMethod::Complete, 0,
+    {LinkageMethod::Complete, kSimilarity,
      "1-2@0x1p-1 3-4@0x1p-1 9-10@0x1p-1 3-5@0x1.555556p-2 6-7@0x1.555556p-2 8-9@0x1p-2 "
      "1-3@0x1.99999ap-3 6-8@0x1p-3 1-6@0x1.24924ap-4 "},
-    {LinkageMethod::WPGMA, 0,
+    {LinkageMethod::WPGMA, kSimilarity,
      "1-2@0x1p-1 3-4@0x1p-1 9-10@0x1p-1 3-5@0x1.aaaaacp-2 6-7@0x1.555556p-2 8-9@0x1.2aaaacp-2 "
      "1-3@0x1.288888p-2 6-8@0x1.b38138p-3 1-6@0x1.217f5ep-3 "},
-    {LinkageMethod::WPGMCentroid, 0,
+    {LinkageMethod::WPGMCentroid, kSimilarity,
      "1-2@0x1p-1 3-4@0x1p-1 9-10@0x1p-1 5-6@0x1.555556p-2 7-8@0x1.555556p-2 3-5@0x1.ccccdp-4 "
      "7-9@0x1.ddddep-6 1-3@0x1.e2be34p-7 1-7@-0x1.041864p-3 "},
-    {LinkageMethod::UPGMA, 0,
+    {LinkageMethod::UPGMA, kSimilarity,
      "1-2@0x1p-1 3-4@0x1p-1 9-10@0x1p-1 3-5@0x1.aaaaacp-2 6-7@0x1.555556p-2 1-3@0x1.3e93eap-2 "
      "8-9@0x1.2aaaacp-2 6-8@0x1.8ea0ecp-3 1-6@0x1.0dc84p-3 "},
-    {LinkageMethod::UPGMCentroid, 0,
+    {LinkageMethod::UPGMCentroid, kSimilarity,
      "1-2@0x1p-1 3-4@0x1p-1 9-10@0x1p-1 5-6@0x1.555556p-2 7-8@0x1.555556p-2 3-5@0x1.ccccdp-4 "
      "7-9@0x1.ddddep-6 1-3@0x1.e2be34p-7 1-7@-0x1.e995e2p-4 "},
-    {LinkageMethod::MinimumVariance, 0,
+    {LinkageMethod::MinimumVariance, kSimilarity,
      "1-2@0x1p-1 3-4@0x1p-1 9-10@0x1p-1 3-5@0x1.8e38e4p-2 6-7@0x1.555556p-2 6-8@0x1.f49f4cp-3 "
      "1-3@0x1.7530fp-4 6-9@-0x1.683016p-5 1-6@-0x1.324eb6p-1 "},
 };
@@ -91,10 +91,10 @@ TEST(TiedLinkages, EveryMethodGivesTheSamePairsAndLevelsBitForBit) {
     const UpperTriangle distances = distances_between(kPositions);
     for (const TiedCase& c : kTiedCases) {
         EngineRun r;
-        r.run(c.distance_flag == 1 ? distances : similarities_from(distances), c.method,
+        r.run(c.distance_flag == kDistance ? distances : similarities_from(distances), c.method,
               c.distance_flag);
         EXPECT_EQ(linkages(r), c.expected)
-            << "method " << static_cast<int>(c.method) << ", distance flag " << c.distance_flag;
+            << "method " << static_cast<int>(c.method) << ", " << c.distance_flag;
     }
 }
 

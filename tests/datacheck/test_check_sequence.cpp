@@ -23,7 +23,7 @@ TEST(CheckSequence, WellFormedFileEndsOnTheSixthPressWhenNothingFollows) {
                                         "Examining Replicate Sequence Line"}));
     EXPECT_EQ(run.view.unloads, 1);
     EXPECT_TRUE(run.host.visible(Window::Form3));
-    EXPECT_EQ(run.check.state().CheckStarted, "N");
+    EXPECT_FALSE(run.check.state().CheckStarted);
     EXPECT_EQ(run.view.last_char_caption, data_check_text::kLastCharacter);
 }
 
@@ -47,7 +47,7 @@ TEST(CheckSequence, FirstPressLoadsTheTitleLineAndExaminesNothing) {
     EXPECT_TRUE(run.view.display_fields_shown);
     EXPECT_EQ(run.view.field(DataCheckField::LineNum), "1");
     EXPECT_EQ(run.view.field(DataCheckField::TotChar), "11");  // blanks trimmed
-    EXPECT_EQ(run.check.state().CheckStarted, "Y");
+    EXPECT_TRUE(run.check.state().CheckStarted);
 }
 
 TEST(CheckSequence, EveryBundledExamplePassesWithoutAQuestion) {
@@ -77,7 +77,7 @@ TEST(CheckSequence, FileThatCannotBeOpenedIsReportedAndLeavesTheOptionsWindowUsa
         EXPECT_FALSE(run.host.visible(Window::Form3));
         EXPECT_EQ(run.host.window_visible.count(Window::Form2), 0u);
         EXPECT_FALSE(run.host.ended);
-        EXPECT_EQ(run.check.state().CheckStarted, "N");
+        EXPECT_FALSE(run.check.state().CheckStarted);
     }
 }
 

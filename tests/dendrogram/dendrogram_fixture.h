@@ -9,6 +9,7 @@
 #include "cluster/dendrogram_geometry.h"
 #include "resemblance/measure.h"
 #include "run/run_context.h"
+#include "support/resemblance_kind.h"
 
 namespace tw::test {
 
@@ -18,7 +19,7 @@ struct Join {
 };
 
 // A workspace holding the joins as linkages 1..n-1 (entry 0 unused).
-inline Workspace workspace_with(const std::vector<Join>& joins, std::int16_t distance_flag) {
+inline Workspace workspace_with(const std::vector<Join>& joins, Resemblance distance_flag) {
     Workspace w;
     w.DistanceFlag = distance_flag;
     w.LinkI.assign(1, 0);

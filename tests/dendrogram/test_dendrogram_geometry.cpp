@@ -17,7 +17,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 
 // Geometry of the joins over n stations, in their dendrogram order.
 DendrogramGeometry geometry_of(const std::vector<Join>& joins, std::int32_t n,
-                               std::int16_t distance_flag, double savelinks = 100,
+                               Resemblance distance_flag, double savelinks = 100,
                                std::int16_t measure_index = 1) {
     Workspace w = workspace_with(joins, distance_flag);
     dendrogram_order(w, n);
@@ -47,7 +47,7 @@ TEST(DendrogramFrame, SpacingNarrowsAsStationsIncrease) {
 
 TEST(AxisScale, SimilarityLeavesSitAtTheRoundedTopValue) {
     const DendrogramGeometry g =
-        geometry_of({{1, 2, 0.9f}, {3, 4, 0.6f}, {1, 3, 0.3f}}, 4, /*distance_flag=*/0);
+        geometry_of({{1, 2, 0.9f}, {3, 4, 0.6f}, {1, 3, 0.3f}}, 4, kSimilarity);
     EXPECT_EQ(g.axis.bottom, 1.0f);
     EXPECT_EQ(g.axis.top, 0.0f);
     EXPECT_EQ(g.axis.number_format, "##.#");
@@ -58,7 +58,7 @@ TEST(AxisScale, SimilarityLeavesSitAtTheRoundedTopValue) {
 
 TEST(AxisScale, DistanceAbove50IsLabelledInWholeNumbers) {
     const DendrogramGeometry g =
-        geometry_of({{1, 2, 3.0f}, {3, 4, 20.0f}, {1, 3, 80.0f}}, 4, /*distance_flag=*/1);
+        geometry_of({{1, 2, 3.0f}, {3, 4, 20.0f}, {1, 3, 80.0f}}, 4, kDistance);
     EXPECT_EQ(g.axis.bottom, 2.0f);
     EXPECT_EQ(g.axis.top, 80.0f);
     EXPECT_EQ(g.axis.number_format, "####");
@@ -76,12 +76,13 @@ TEST(AxisScale, DistanceAbove50IsLabelledInWholeNumbers) {
 TEST(AxisScale, BoundsWidenToRoundValues) {
     struct Case {
         float low, high;
-        std::int16_t distance_flag;
+        Resemblance distance_flag;
         float bottom, top;
     };
     const std::vector<Case> cases = {
-        {2.5f, 4.0f, 1, 2.0f, 5.0f},   {1.2f, 1.4f, 1, 1.0f, 1.5f}, {0.6f, 1.8f, 1, 0.5f, 2.0f},
-        {-0.4f, 0.8f, 0, 1.0f, -0.4f}, {0.0f, 7.5f, 1, 0.0f, 7.5f}, {0.3f, 0.9f, 0, 1.0f, 0.0f},
+        {2.5f, 4.0f, kDistance, 2.0f, 5.0f}, {1.2f, 1.4f, kDistance, 1.0f, 1.5f},
+        {0.6f, 1.8f, kDistance, 0.5f, 2.0f}, {-0.4f, 0.8f, kSimilarity, 1.0f, -0.4f},
+        {0.0f, 7.5f, kDistance, 0.0f, 7.5f}, {0.3f, 0.9f, kSimilarity, 1.0f, 0.0f},
     };
     for (const Case& c : cases) {
         const DendrogramGeometry g =
@@ -92,8 +93,8 @@ TEST(AxisScale, BoundsWidenToRoundValues) {
 }
 
 TEST(AxisScale, EqualLevelsUseHalfAUnitInPlaceOfTheRange) {
-    for (std::int16_t flag : {std::int16_t{0}, std::int16_t{1}}) {
-        const DendrogramGeometry g = geometry_of({{1, 2, 1.0f}, {1, 3, 1.0f}}, 3, flag);
+    for (const Resemblance kind : {kSimilarity, kDistance}) {
+        const DendrogramGeometry g = geometry_of({{1, 2, 1.0f}, {1, 3, 1.0f}}, 3, kind);
         EXPECT_EQ(g.axis.bottom, 1.0f);
         EXPECT_EQ(g.axis.top, 1.0f);
         EXPECT_DOUBLE_EQ(g.axis.scale, 259 / 0.5);
@@ -107,7 +108,7 @@ TEST(AxisScale, EqualLevelsUseHalfAUnitInPlaceOfTheRange) {
 TEST(CoordinateListing, LeavesReadAsTheirPositionAndTheBottomValue) {
     // Order 1 3 2 4: station 2 stands third.
     const DendrogramGeometry g =
-        geometry_of({{1, 3, 0.9f}, {2, 4, 0.8f}, {1, 2, 0.35f}}, 4, /*distance_flag=*/0);
+        geometry_of({{1, 3, 0.9f}, {2, 4, 0.8f}, {1, 2, 0.35f}}, 4, kSimilarity);
     ASSERT_EQ(g.links.size(), 3u);
     EXPECT_EQ(corners(g.links[0]),
               (std::vector<std::vector<float>>{{1, 1}, {1, 0.9f}, {2, 0.9f}, {2, 1}}));
@@ -121,7 +122,7 @@ TEST(CoordinateListing, LeavesReadAsTheirPositionAndTheBottomValue) {
 TEST(Savelinks, OnlyTheTopLinksAreListedButLowerNodesStillMove) {
     const std::vector<Join> joins = {
         {1, 2, 1.0f}, {3, 4, 2.0f}, {1, 3, 4.0f}, {5, 6, 3.0f}, {1, 5, 10.0f}};
-    const DendrogramGeometry g = geometry_of(joins, 6, 1, /*savelinks=*/3);
+    const DendrogramGeometry g = geometry_of(joins, 6, kDistance, /*savelinks=*/3);
     ASSERT_EQ(g.links.size(), 3u);
     EXPECT_EQ(g.links[0].linkage, 3);
     EXPECT_EQ(corners(g.links[0]),
@@ -135,12 +136,12 @@ TEST(Savelinks, OnlyTheTopLinksAreListedButLowerNodesStillMove) {
     const std::vector<std::pair<double, std::size_t>> thresholds = {{0, 0},   {-1, 0}, {1, 1},
                                                                     {2.5, 2}, {5, 5},  {100, 5}};
     for (auto [savelinks, listed] : thresholds)
-        EXPECT_EQ(geometry_of(joins, 6, 1, savelinks).links.size(), listed) << savelinks;
+        EXPECT_EQ(geometry_of(joins, 6, kDistance, savelinks).links.size(), listed) << savelinks;
 }
 
 TEST(NonFiniteLevels, AreListedUndrawnAndKeepTheAxisSane) {
     const DendrogramGeometry g =
-        geometry_of({{1, 2, 0.4f}, {3, 4, kNaN}, {1, 3, kInf}, {1, 5, 3.0f}}, 5, 1);
+        geometry_of({{1, 2, 0.4f}, {3, 4, kNaN}, {1, 3, kInf}, {1, 5, 3.0f}}, 5, kDistance);
     EXPECT_EQ(g.axis.bottom, 0.0f);
     EXPECT_EQ(g.axis.top, 5.0f);
     ASSERT_EQ(g.links.size(), 4u);
@@ -155,7 +156,7 @@ TEST(NonFiniteLevels, AreListedUndrawnAndKeepTheAxisSane) {
         for (float v : {s.x1, s.y1, s.x2, s.y2}) EXPECT_TRUE(std::isfinite(v));
     EXPECT_TRUE(std::isinf(top.corners[0].y));  // the foot is the infinite join
 
-    const DendrogramGeometry none = geometry_of({{1, 2, kNaN}, {1, 3, kNaN}}, 3, 0);
+    const DendrogramGeometry none = geometry_of({{1, 2, kNaN}, {1, 3, kNaN}}, 3, kSimilarity);
     EXPECT_EQ(none.axis.bottom, 1.0f);
     EXPECT_EQ(none.axis.top, 0.0f);
     EXPECT_TRUE(std::isfinite(none.axis.scale));
@@ -163,7 +164,7 @@ TEST(NonFiniteLevels, AreListedUndrawnAndKeepTheAxisSane) {
 
 TEST(ReferenceLine, HeterogeneityRatioGetsDashesAcrossTheLeaves) {
     const std::vector<Join> joins = {{1, 2, 0.8f}, {1, 3, 1.7f}};
-    const DendrogramGeometry g = geometry_of(joins, 3, 1, 100, /*measure_index=*/4);
+    const DendrogramGeometry g = geometry_of(joins, 3, kDistance, 100, /*measure_index=*/4);
     // B = .5, T = 2: y = (2 - 0) * 259 / 1.5 + 1.
     const float y = 2 * 259 / 1.5f + 1;
     ASSERT_FALSE(g.reference_dashes.empty());
@@ -175,7 +176,8 @@ TEST(ReferenceLine, HeterogeneityRatioGetsDashesAcrossTheLeaves) {
     EXPECT_LE(g.reference_dashes.back().x1, 29 + 3 * 24);
     EXPECT_EQ(g.reference_dashes.size(), 7u);  // x = 33, 43, ..., 93 up to the leaf at 101
 
-    EXPECT_TRUE(geometry_of(joins, 3, 1, 100, /*measure_index=*/1).reference_dashes.empty());
+    EXPECT_TRUE(
+        geometry_of(joins, 3, kDistance, 100, /*measure_index=*/1).reference_dashes.empty());
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ class DrawDendrogram : public ::testing::Test {
   protected:
     // An observed run over `labels` whose report goes to "REPORT".
     void prepare(const std::vector<std::string>& labels, const std::vector<Join>& joins,
-                 std::int16_t distance_flag) {
+                 Resemblance distance_flag) {
         n = static_cast<std::int32_t>(labels.size());
         ctx.GroupLabel = {""};
         ctx.GroupLabel.insert(ctx.GroupLabel.end(), labels.begin(), labels.end());
@@ -39,7 +39,7 @@ class DrawDendrogram : public ::testing::Test {
 };
 
 TEST_F(DrawDendrogram, ReportListsLabelsAndCoordinatesByteForByte) {
-    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, /*distance_flag=*/0);
+    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, kSimilarity);
     draw();
     EXPECT_EQ(report(),
               " \r\n"
@@ -66,7 +66,7 @@ TEST_F(DrawDendrogram, ReportListsLabelsAndCoordinatesByteForByte) {
 }
 
 TEST_F(DrawDendrogram, FillsThePositionTablesForTheClusterIdentifiers) {
-    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, 0);
+    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, kSimilarity);
     ctx.Label.recreate(5, 2);
     ctx.Label(1, 2) = "stale";
     draw();
@@ -80,7 +80,7 @@ TEST_F(DrawDendrogram, FillsThePositionTablesForTheClusterIdentifiers) {
 }
 
 TEST_F(DrawDendrogram, ShowsTheWindowNotesProgressAndOffersContinue) {
-    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, 0);
+    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, kSimilarity);
     draw();
     EXPECT_TRUE(host.visible(Window::Form4));
     EXPECT_TRUE(host.control_visible[Control::Form4Continue]);
@@ -89,7 +89,7 @@ TEST_F(DrawDendrogram, ShowsTheWindowNotesProgressAndOffersContinue) {
 }
 
 TEST_F(DrawDendrogram, DrawsTitleAxisLeafNumbersAndLinks) {
-    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, 0);
+    prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, kSimilarity);
     draw();
     const RecordingCanvas& c = host.canvas;
     EXPECT_EQ(c.width, 640);
@@ -127,7 +127,7 @@ TEST_F(DrawDendrogram, SavelinksTextLimitsWhatIsDrawnAndListed) {
         host.canvas = RecordingCanvas();
         ctx = RunContext();
         ctx.settings.savelinks_text = c.savelinks_text;
-        prepare({"a", "b", "c", "d", "e", "f"}, joins, 1);
+        prepare({"a", "b", "c", "d", "e", "f"}, joins, kDistance);
         draw();
         EXPECT_EQ(host.canvas.lines.size(), 12 + 3 * c.links) << c.savelinks_text;
         EXPECT_EQ(canvas_texts().size(), 2u + 6u + 6u) << "every leaf number is printed";
@@ -141,7 +141,7 @@ TEST_F(DrawDendrogram, SavelinksTextLimitsWhatIsDrawnAndListed) {
 }
 
 TEST_F(DrawDendrogram, ASingleGroupDrawsOneLeafAndNoLinks) {
-    prepare({"only"}, {}, 0);
+    prepare({"only"}, {}, kSimilarity);
     draw();
     EXPECT_EQ(ctx.DendroOrder, (std::vector<std::int16_t>{0, 1}));
     EXPECT_EQ(ctx.Label(1, 1), "only");

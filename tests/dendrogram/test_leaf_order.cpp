@@ -12,7 +12,7 @@ namespace tw::test {
 namespace {
 
 std::vector<std::int32_t> order_of(const std::vector<Join>& joins, std::int32_t n) {
-    const Workspace w = workspace_with(joins, 0);
+    const Workspace w = workspace_with(joins, kSimilarity);
     std::vector<std::int32_t> order = leaf_order(w.LinkI, w.LinkJ, n);
     order.erase(order.begin());  // position 0 is unused
     return order;
@@ -94,7 +94,7 @@ TEST(LeafOrder, RecordsTheEngineCannotProduceStillGiveEveryStationOnce) {
 }
 
 TEST(DendrogramOrder, FillsTheWorkspaceOrderInSinglePrecision) {
-    Workspace w = workspace_with({{2, 3, 0.5f}, {1, 2, 0.2f}}, 0);
+    Workspace w = workspace_with({{2, 3, 0.5f}, {1, 2, 0.2f}}, kSimilarity);
     dendrogram_order(w, 3);
     EXPECT_EQ(w.LeafOrder, (std::vector<float>{0, 2, 3, 1}));
 }

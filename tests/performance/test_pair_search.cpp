@@ -145,21 +145,22 @@ void expect_fast_equals_scan(const Draw& draw, std::int32_t from, std::int32_t t
     for (std::int32_t n = from; n <= to; n += step) {
         const Matrix<float> start = random_upper(n, draw, rng);
         for (int method = 1; method <= 7; ++method) {
-            for (std::int16_t distance = 0; distance <= 1; ++distance) {
-                for (std::int16_t squared = 0; squared <= 1; ++squared) {
+            for (const Resemblance kind : {Resemblance::Similarity, Resemblance::Distance}) {
+                for (const bool squared : {false, true}) {
                     SCOPED_TRACE("seed " + std::to_string(seed) + " n " + std::to_string(n) +
                                  " method " + std::to_string(method) + " distance " +
-                                 std::to_string(distance) + " squared " + std::to_string(squared));
+                                 std::to_string(kind == Resemblance::Distance) + " squared " +
+                                 std::to_string(squared));
                     ClusterOptions options;
                     options.method = static_cast<LinkageMethod>(method);
-                    options.distance_flag = distance;
+                    options.distance_flag = kind;
                     options.squared_flag = squared;
                     Clustering fast, scan;
                     cluster(fast, start, options);
                     options.search = PairSearch::FullScan;
                     cluster(scan, start, options);
                     expect_same(fast, scan, n);
-                    expect_restored(fast.w.SimMatrix, start, squared == 1);
+                    expect_restored(fast.w.SimMatrix, start, squared);
                     if (testing::Test::HasFailure()) return;
                 }
             }
@@ -205,14 +206,14 @@ TEST(RowBestSearch, FindsThePairOfTheFullScanForAnyAbsorbedSet) {
             absorbed[static_cast<std::size_t>(x)] =
                 std::uniform_int_distribution<int>(0, 2)(rng) == 0;
         absorbed[1] = absorbed[static_cast<std::size_t>(n)] = 0;  // at least two current
-        for (std::int16_t distance = 0; distance <= 1; ++distance) {
+        for (const Resemblance kind : {Resemblance::Similarity, Resemblance::Distance}) {
             SCOPED_TRACE("round " + std::to_string(round) + " distance " +
-                         std::to_string(distance));
+                         std::to_string(kind == Resemblance::Distance));
             test::ScriptedHost host;
-            RowBestSearch search(m, absorbed, n, distance);
+            RowBestSearch search(m, absorbed, n, kind);
             search.prepare(host);
             const ClosestPair fast = search.closest(host);
-            const ClosestPair scan = find_closest_pair(m, absorbed, n, distance, host);
+            const ClosestPair scan = find_closest_pair(m, absorbed, n, kind, host);
             EXPECT_EQ(fast.i, scan.i);
             EXPECT_EQ(fast.j, scan.j);
             EXPECT_EQ(std::bit_cast<std::uint32_t>(fast.level),

@@ -54,8 +54,7 @@ TEST(LoopsTerminate, EveryPoorFitOfALargeRunIsAdjustedWithoutAnotherQuestion) {
     ctx.MeasureIndex = Measure{4};
     ctx.NumVars = species;
     Workspace w;
-    std::string flag;
-    ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1, flag), RoutineExit::Normal);
+    ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1), RoutineExit::Normal);
     EXPECT_EQ(host.questions.size(), 1u);
     for (std::int32_t j = 1; j < n; ++j)
         for (std::int32_t k = j + 1; k <= n; ++k) ASSERT_TRUE(std::isfinite(w.SimMatrix(j, k)));
@@ -78,9 +77,8 @@ TEST(LoopsTerminate, ClusteringResemblancesThatAreAllNaNMakesEveryLinkage) {
             std::vector<std::int32_t> sizes(n, 0);
             std::vector<float> levels(n, 0.0f);
             const std::vector<std::string> labels(n + 1, "S");
-            std::string flag;
             ASSERT_EQ(resemble_and_cluster(ctx, host, w, x, n, 2,
-                                           LinkArrays{members, sizes, levels}, labels, flag),
+                                           LinkArrays{members, sizes, levels}, labels),
                       RoutineExit::Normal)
                 << measure << "/" << method;
             for (std::int32_t l = 1; l < n; ++l) {

@@ -50,8 +50,7 @@ ReplicateResult replicate_with_last_object(test::WholeRun& run) {
     const SamplePool pool = fill_sample_pool(run.ctx, run.host, link);
     RandomSource stream(7);
     ReplicateScratch scratch;
-    std::string flag;
-    return run_bootstrap_replicate(run.ctx, run.host, link, pool, stream, scratch, flag);
+    return run_bootstrap_replicate(run.ctx, run.host, link, pool, stream, scratch);
 }
 
 TEST(SizeLimits, TheLargestSpeciesCountRunsThroughEveryStage) {

@@ -8,6 +8,7 @@
 #include "resemblance/measure.h"
 #include "resemblance/resemblance.h"
 #include "run/run_context.h"
+#include "support/resemblance_kind.h"
 #include "support/scripted_host.h"
 
 namespace tw::test {
@@ -33,7 +34,6 @@ struct ResemblanceRun {
     ScriptedHost host;
     RunContext ctx;
     Workspace w;
-    std::string flag;
 
     RoutineExit run(std::int16_t measure, const Rows& rows, std::int16_t run_mode = kObserved) {
         return run(measure, objects(rows), run_mode);
@@ -42,7 +42,7 @@ struct ResemblanceRun {
                     std::int16_t run_mode = kObserved) {
         ctx.MeasureIndex = Measure{measure};
         ctx.NumVars = static_cast<std::int16_t>(x.last_col());
-        return compute_resemblance(ctx, host, w, x, x.last_row(), run_mode, flag);
+        return compute_resemblance(ctx, host, w, x, x.last_row(), run_mode);
     }
     float at(std::int32_t j, std::int32_t k) const { return w.SimMatrix(j, k); }
     const std::string& messages() const { return host.message_area.history; }

@@ -32,7 +32,6 @@ TEST(BrayCurtisZeroPair, TheObservedRunStoresOneAndSaysSoOnItsOwnLine) {
     EXPECT_NE(r.messages().find("\r\nAll abundances 0 -- similarity set to 1\r\n"),
               std::string::npos)
         << r.messages();
-    EXPECT_EQ(r.flag, "");
     EXPECT_EQ(r.ctx.ResampleRetries, 0);  // reset by the pairs it did compute
 }
 
@@ -55,7 +54,6 @@ TEST(BrayCurtisZeroPair, AReplicateStopsAtThePairAndAsksToBeDrawnAgain) {
         ResemblanceRun r;
         r.ctx.ResampleRetries = c.retries_before;
         EXPECT_EQ(r.run(kBrayCurtis, c.rows, kReplicate), RoutineExit::Resample) << c.what;
-        EXPECT_EQ(r.flag, "R") << c.what;
         EXPECT_EQ(r.ctx.ResampleRetries, c.retries_after) << c.what;
         EXPECT_EQ(r.host.message_area.shown, "Resampling to avoid DIVIDE-BY-ZERO error\r\n");
         // Two species steps for each pair visited, the empty one included.
@@ -73,7 +71,7 @@ TEST(BrayCurtisZeroPair, AResampledReplicateProducesNoLinkages) {
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
     EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, x, 3, kReplicate,
-                                   LinkArrays{members, sizes, levels}, labels, r.flag),
+                                   LinkArrays{members, sizes, levels}, labels),
               RoutineExit::Resample);
     EXPECT_EQ(levels, std::vector<float>(3, -7.0f));
     EXPECT_EQ(sizes, std::vector<std::int32_t>(3, 0));
@@ -148,7 +146,7 @@ TEST(PoorFit, AbandoningProducesNoLinkagesAndNoReport) {
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
     EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, x, 3, kObserved,
-                                   LinkArrays{members, sizes, levels}, labels, r.flag),
+                                   LinkArrays{members, sizes, levels}, labels),
               RoutineExit::Abandoned);
     EXPECT_EQ(levels, std::vector<float>(3, -7.0f));
     EXPECT_EQ(r.host.file("report.txt"), "");
@@ -177,7 +175,6 @@ TEST(PoorFit, AReplicateAsksWhenTheObservedDataFittedAndNoAbandonsIt) {
     EXPECT_EQ(r.run(kHR, kPoorFit, kReplicate), RoutineExit::Abandoned);
     ASSERT_EQ(r.host.questions.size(), 1u);
     EXPECT_EQ(r.host.questions[0].title, kPoorFitTitle);
-    EXPECT_EQ(r.flag, "");  // not a resample: the bootstrap must not draw it again
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST(PresenceAbsence, WorkedTablesAndGuardsGiveTheExpectedIndices) {
             ResemblanceRun r;
             EXPECT_EQ(r.run(m, c.rows), RoutineExit::Normal);
             EXPECT_NEAR(r.at(1, 2), expected[m - kJaccard], 1e-6) << c.what << ", measure " << m;
-            EXPECT_EQ(r.w.DistanceFlag, 0) << m;
+            EXPECT_EQ(r.w.DistanceFlag, Resemblance::Similarity) << m;
         }
     }
 }

@@ -18,7 +18,7 @@ TEST(Euclidean, GivesTheStraightLineDistance) {
     EXPECT_FLOAT_EQ(r.at(1, 2), 5.0f);
     EXPECT_FLOAT_EQ(r.at(1, 3), 0.0f);
     EXPECT_FLOAT_EQ(r.at(2, 3), 5.0f);
-    EXPECT_EQ(r.w.DistanceFlag, 1);
+    EXPECT_EQ(r.w.DistanceFlag, Resemblance::Distance);
     EXPECT_EQ(r.w.MeasureName, "Euclidean Dist.");
 }
 
@@ -28,7 +28,7 @@ TEST(Euclidean, RunsForIndicesOutsideTheEightMeasures) {
         r.run(index, {{0, 3}, {4, 0}});
         EXPECT_FLOAT_EQ(r.at(1, 2), 5.0f) << index;
         EXPECT_EQ(r.w.MeasureName, "Euclidean Dist.") << index;
-        EXPECT_EQ(r.w.DistanceFlag, 1) << index;
+        EXPECT_EQ(r.w.DistanceFlag, Resemblance::Distance) << index;
     }
 }
 
@@ -56,9 +56,9 @@ TEST(Frame, AMatrixSmallerThanTheObjectCountIsRefused) {
     ResemblanceRun r;
     const Matrix<float> x = test::objects({{1, 2}, {3, 4}});
     r.ctx.NumVars = 2;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 3, 1, r.flag), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 3, 1), RunError);
     r.ctx.NumVars = 3;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 2, 1, r.flag), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 2, 1), RunError);
 }
 
 TEST(BrayCurtis, IsTwiceTheSharedOverTheTotal) {
@@ -68,7 +68,7 @@ TEST(BrayCurtis, IsTwiceTheSharedOverTheTotal) {
     EXPECT_FLOAT_EQ(r.at(1, 3), 1.0f);  // identical objects
     EXPECT_FLOAT_EQ(r.at(1, 4), 0.0f);  // one object empty: nothing shared, no message
     EXPECT_EQ(r.messages().find("All abundances"), std::string::npos);
-    EXPECT_EQ(r.w.DistanceFlag, 0);
+    EXPECT_EQ(r.w.DistanceFlag, Resemblance::Similarity);
     EXPECT_EQ(r.w.MeasureName, "Bray-Curtis");
 }
 
@@ -85,7 +85,7 @@ TEST(Correlation, StoresRSoThatPositiveCorrelationIsClosest) {
     EXPECT_FLOAT_EQ(r.at(1, 3), -1.0f);
     EXPECT_EQ(r.at(1, 4), 0.0f);  // constant profile: zero denominator
     EXPECT_EQ(r.at(3, 4), 0.0f);
-    EXPECT_EQ(r.w.DistanceFlag, 0);  // largest value (r = 1) joins first
+    EXPECT_EQ(r.w.DistanceFlag, Resemblance::Similarity);  // largest value (r = 1) joins first
     EXPECT_EQ(r.w.MeasureName, "Correlation coeff.");
     EXPECT_FLOAT_EQ(r.w.StationMean[2], 4.0f);
     EXPECT_FLOAT_EQ(r.w.StationDev(3, 1), 1.0f);
@@ -112,7 +112,7 @@ TEST(HeterogeneityRatio, IsObservedOverExpectedSpeciesOfThePooledPair) {
     EXPECT_NEAR(r.at(1, 2), 10.0f / 11.88f, 0.002);  // identical: about 0.84
     EXPECT_NEAR(r.at(1, 3), 20.0f / 11.88f, 0.004);  // disjoint: about 1.68
     EXPECT_FLOAT_EQ(r.at(1, 3), 2.0f * r.at(1, 2));
-    EXPECT_EQ(r.w.DistanceFlag, 1);
+    EXPECT_EQ(r.w.DistanceFlag, Resemblance::Distance);
     EXPECT_EQ(r.w.MeasureName, "H/R");
     EXPECT_FLOAT_EQ(r.w.StationTotal[4], 300.0f);
     EXPECT_EQ(r.w.SpeciesCount[2], 10);

@@ -61,11 +61,11 @@ TEST_F(Averaging, StationsBeyondTheLastGroupAreLeftOut) {
 
 TEST_F(Averaging, MeansAreTransformedAfterAveraging) {
     set_data({{9, -0.5f, 0}, {9, -0.5f, 0}}, {2});
-    ctx.TransformCode = 1;
+    ctx.TransformCode = Transform::Ln;
     average();
     EXPECT_FLOAT_EQ(ctx.AvgMatrix(1, 1), 2.302585f);  // ln(9 + 1) of the mean
     EXPECT_EQ(ctx.AvgMatrix(1, 3), 0.0f);
-    ctx.TransformCode = 2;
+    ctx.TransformCode = Transform::Binary;
     average();
     EXPECT_EQ(ctx.AvgMatrix(1, 1), 1.0f);
     EXPECT_EQ(ctx.AvgMatrix(1, 2), -0.5f);  // a negative mean stays as it is

@@ -65,10 +65,10 @@ TEST_F(Header, ConstantLineOnlyWhenItsWholePartIsNotOne) {
 
 TEST_F(Header, TransformLinesFollowTheConstantLine) {
     ctx.MultConstant = 10.0f;
-    ctx.TransformCode = 1;
+    ctx.TransformCode = Transform::Ln;
     EXPECT_NE(header().find("value:  10 \r\n \r\nThe data were ln(X+1)-tranformed\r\n \r\n* * "),
               std::string::npos);
-    ctx.TransformCode = 2;
+    ctx.TransformCode = Transform::Binary;
     EXPECT_NE(header().find("\r\nThe data were Binary-transformed\r\n \r\n* * "),
               std::string::npos);
 }
