@@ -81,7 +81,8 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std:
     tw::average_groups(ctx, host, kGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
                        ctx.LinkMembers, 1);
     std::string flag = "X";
-    tw::resemble_and_cluster(ctx, host, ctx.work, ctx.AvgMatrix, kGroups, 2,
+    tw::MeasureArrays arrays;
+    tw::resemble_and_cluster(ctx, host, ctx.work, arrays, ctx.AvgMatrix, kGroups, 2,
                              tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
                              ctx.GroupLabel, flag);
     ctx.DistanceFlag = ctx.work.DistanceFlag;

@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
 
     tw::NullHost host;
     tw::Workspace w;
+    tw::MeasureArrays arrays;
     tw::MemberLists members;
     std::vector<std::int32_t> sizes;
     std::vector<float> levels;
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
     for (int r = 0; r < repeats; ++r) {
         std::string flag;
         std::clock_t start = std::clock();
-        const auto exit = tw::compute_resemblance(ctx, host, w, x, n, 2, flag);
+        const auto exit = tw::compute_resemblance(ctx, host, w, arrays, x, n, 2, flag);
         resemblance = std::min(resemblance, seconds_since(start));
         if (exit != tw::RoutineExit::Normal) {
             std::cerr << "the resemblance stage did not end normally\n";

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "resemblance/measure_input.h"
-#include "resemblance/resemblance.h"
+#include "resemblance/routine_exit.h"
 #include "run/run_context.h"
 
 namespace tw {
@@ -22,12 +23,13 @@ struct BrayCurtisSums {
 BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int32_t k,
                                 std::int16_t species, Host& host);
 
-// Fills the upper triangle of w.SimMatrix; DistanceFlag 0.
+// Fills the upper triangle of w.SimMatrix; DistanceFlag 0. `column_storage`
+// holds the objects species by species while it works (SpeciesColumns).
 // A pair of two empty objects cannot be compared: the observed run stores
 // 1.0 and says so; a replicate gives up at once (resample_flag "R",
 // resample_retries + 1) so that the bootstrap draws it again.
 // Every pair computed from its sums sets resample_retries back to 0.
-RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries,
-                        std::string& resample_flag);
+RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::vector<float>& column_storage,
+                        std::int16_t& resample_retries, std::string& resample_flag);
 
 }  // namespace tw

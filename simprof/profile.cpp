@@ -25,10 +25,11 @@ ProfileMeasure::ProfileMeasure(const RunContext& run) {
 
 void ProfileMeasure::profile(const Matrix<float>& x, std::int32_t m, std::vector<float>& out) {
     std::string flag = "X";
-    if (compute_resemblance(ctx_, host_, work_, x, m, kQuietRule, flag) != RoutineExit::Normal) {
+    if (compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, kQuietRule, flag) !=
+        RoutineExit::Normal) {
         // Two empty objects under Bray-Curtis: the observed run's rule counts
         // them as identical, and a permuted set is measured as the data are.
-        compute_resemblance(ctx_, host_, work_, x, m, kObservedRule, flag);
+        compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, kObservedRule, flag);
         ctx_.PoorFitWarned = true;
     }
     out.clear();

@@ -59,8 +59,9 @@ Observed observe(const Matrix<float>& x, std::int16_t measure, unsigned threads)
     test::ScriptedHost host;
     host.answers.assign(50, Answer::Yes);  // the heterogeneity ratio's poor-fit question
     Workspace w;
+    MeasureArrays arrays;
     std::string flag;
-    EXPECT_EQ(compute_resemblance(ctx, host, w, x, x.last_row(), kObserved, flag),
+    EXPECT_EQ(compute_resemblance(ctx, host, w, arrays, x, x.last_row(), kObserved, flag),
               RoutineExit::Normal);
     Observed seen;
     for (std::int32_t j = 1; j < x.last_row(); ++j)

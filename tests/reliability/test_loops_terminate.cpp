@@ -54,8 +54,9 @@ TEST(LoopsTerminate, EveryPoorFitOfALargeRunIsAdjustedWithoutAnotherQuestion) {
     ctx.MeasureIndex = Measure{4};
     ctx.NumVars = species;
     Workspace w;
+    MeasureArrays arrays;
     std::string flag;
-    ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1, flag), RoutineExit::Normal);
+    ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, 1, flag), RoutineExit::Normal);
     EXPECT_EQ(host.questions.size(), 1u);
     for (std::int32_t j = 1; j < n; ++j)
         for (std::int32_t k = j + 1; k <= n; ++k) ASSERT_TRUE(std::isfinite(w.SimMatrix(j, k)));
@@ -74,12 +75,13 @@ TEST(LoopsTerminate, ClusteringResemblancesThatAreAllNaNMakesEveryLinkage) {
             ctx.NumVars = 3;
             ctx.LinkageIndex = static_cast<std::int16_t>(method);
             Workspace w;
+            MeasureArrays arrays;
             MemberLists members;
             std::vector<std::int32_t> sizes(n, 0);
             std::vector<float> levels(n, 0.0f);
             const std::vector<std::string> labels(n + 1, "S");
             std::string flag;
-            ASSERT_EQ(resemble_and_cluster(ctx, host, w, x, n, 2,
+            ASSERT_EQ(resemble_and_cluster(ctx, host, w, arrays, x, n, 2,
                                            LinkArrays{members, sizes, levels}, labels, flag),
                       RoutineExit::Normal)
                 << measure << "/" << method;

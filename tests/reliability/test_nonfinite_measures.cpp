@@ -33,8 +33,9 @@ Workspace resemblance_of(const Matrix<float>& x, std::int16_t measure, std::int1
     ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
     Workspace w;
+    MeasureArrays arrays;
     std::string flag;
-    exit = compute_resemblance(ctx, host, w, x, x.last_row(), run_mode, flag);
+    exit = compute_resemblance(ctx, host, w, arrays, x, x.last_row(), run_mode, flag);
     return w;
 }
 
