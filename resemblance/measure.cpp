@@ -21,23 +21,23 @@ constexpr const char* kHrRowsPrompt =
 // area have always shown.
 constexpr std::array<MeasureTraits, 8> kMeasures = {{
     {Euclidean, "Euclidean Dist.", "1) Euclidean Dist.", "EUCLIDEAN DISTANCE", "Euclidean Distance",
-     "Euclidean distance", "Euclidean", kDist},
+     "Euclidean distance", "Euclidean", "euclidean", kDist},
     {BrayCurtis, "Bray-Curtis", "2) Bray-Curtis ", "BRAY-CURTIS COEFFICIENT",
-     "Bray-Curtis Coefficient", "Bray-Curtis coefficient", "Bray-Curtis", kSim},
+     "Bray-Curtis Coefficient", "Bray-Curtis coefficient", "Bray-Curtis", "bray-curtis", kSim},
     {Correlation, "Correlation coeff.", "3) Correlation coeff.", "CORRELATION COEFFICIENT",
-     "Correlation Coefficient", "correlation coefficient", "Correlation", kSim},
+     "Correlation Coefficient", "correlation coefficient", "Correlation", "correlation", kSim},
     {HeterogeneityRatio, "H/R", "4) Heterogeneity ratio", "*** Heterogeneity Ratio (H/R) ***",
-     "Heterogeneity Ratio", "heterogeneity ratio (H/R)", "Heterogeneity ratio", kDist,
-     kHrRowsWarning, kHrRowsPrompt, true},
+     "Heterogeneity Ratio", "heterogeneity ratio (H/R)", "Heterogeneity ratio",
+     "heterogeneity-ratio", kDist, kHrRowsWarning, kHrRowsPrompt, true},
     {Jaccard, "JACCARD'S INDEX", "5) Jaccard's Index    ", "JACCARD'S INDEX", "Jaccard's Index",
-     "Jaccard's index", "Jaccard", kSim},
+     "Jaccard's index", "Jaccard", "jaccard", kSim},
     {SimpleMatching, "SIMPLE MATCHING COEFFICIENT", "6) Simple Matching Coefficient",
      "Simple Matching Coefficient", "Simple Matching Coefficient", "simple matching coefficient",
-     "Simple matching", kSim},
+     "Simple matching", "simple-matching", kSim},
     {Dice, "DICE INDEX", "7) Dice (Czekanowski) Index", "Dice INDEX", "Dice Index", "Dice index",
-     "Dice", kSim},
+     "Dice", "dice", kSim},
     {Fager, "FAGER COEFFICIENT", "8) Fager Coefficient", "Fager INDEX", "Fager's Index",
-     "Fager's index", "Fager", kSim},
+     "Fager's index", "Fager", "fager", kSim},
 }};
 
 }  // namespace

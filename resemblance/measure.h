@@ -2,7 +2,8 @@
 // The resemblance measures and the one table of what the rest of the program
 // shows of each: the linkage window's caption, the report's measure box, the
 // message-area heading, the name in the dendrogram caption and on the
-// publication figure's axis, the question asked of data it cannot take, and
+// publication figure's axis, the batch command's option value, the question
+// asked of data it cannot take, and
 // whether a smaller value means closer (a distance) or farther (a similarity).
 // Adding a measure is an entry here, its function in its own file and a case
 // in compute_resemblance (resemblance.cpp).
@@ -41,6 +42,7 @@ struct MeasureTraits {
     const char* caption;    // the linkage window's option button
     const char* prose;      // in running text, as the run record's methods paragraph has it
     const char* axis_name;  // the publication figure's axis title: "Bray-Curtis similarity ..."
+    const char* option;     // the batch command's --measure value
     Resemblance kind;
     // For a measure that cannot be computed for a station whose abundances
     // total zero or less (the heterogeneity ratio): the question asked when
