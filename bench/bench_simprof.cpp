@@ -67,7 +67,8 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, std::int32_t communities)
     ctx.LinkageIndex = 5;
     fill_data(ctx, communities);
     ctx.AvgMatrix = ctx.DataMatrix;
-    tw::resemble_and_cluster(ctx, host, ctx.work, ctx.AvgMatrix, kSamples, 2,
+    tw::MeasureArrays arrays;
+    tw::resemble_and_cluster(ctx, host, ctx.work, arrays, ctx.AvgMatrix, kSamples, 2,
                              tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
                              ctx.GroupLabel);
     ctx.DistanceFlag = ctx.work.DistanceFlag;

@@ -49,8 +49,9 @@ ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_
     std::int32_t objects = groups;  // the routine may treat its count as its own
     LinkArrays links{scratch.BootLinkMembers, scratch.BootLinkSize, scratch.BootLinkLevel};
     ReplicateResult result;
-    result.exit = resemble_and_cluster(ctx, host, scratch.work, scratch.BootAvgMatrix, objects,
-                                       kReplicateRun, links, ctx.StationLabel);
+    result.exit =
+        resemble_and_cluster(ctx, host, scratch.work, scratch.measure_arrays, scratch.BootAvgMatrix,
+                             objects, kReplicateRun, links, ctx.StationLabel);
     if (result.exit != RoutineExit::Normal) return result;
 
     result.final_level = scratch.BootLinkLevel[at(groups - 1)];

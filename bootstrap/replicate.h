@@ -38,6 +38,7 @@ struct ReplicateScratch {
     std::vector<std::int32_t> BootLinkSize;  // 0..PoolSize-1
     std::vector<float> BootLinkLevel;        // 0..PoolSize-1
     Workspace work;
+    MeasureArrays measure_arrays;
     AveragingBuffers averaging;
 
     // Sizes the buffers for a pool of `pool_size` stations averaged into

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include "resemblance/measure.h"
+
 namespace tw::batch {
 
 namespace {
@@ -259,9 +261,11 @@ BatchOptions parse(const std::vector<std::string>& args) {
 }  // namespace
 
 const std::vector<std::string>& measure_names() {
-    static const std::vector<std::string> names = {
-        "euclidean", "bray-curtis",     "correlation", "heterogeneity-ratio",
-        "jaccard",   "simple-matching", "dice",        "fager"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> options;
+        for (const MeasureTraits& t : measure_table()) options.emplace_back(t.option);
+        return options;
+    }();
     return names;
 }
 

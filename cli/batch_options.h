@@ -37,8 +37,8 @@ inline constexpr const char* kStandardOutput = "-";
 // "--name value" and "--name=value" alike; "--" ends the options.
 ParsedOptions parse_batch_options(const std::vector<std::string>& args);
 
-// The command-line names of the measures and linkage methods, in the order of
-// the windows' RESMX and LINK_METH entries.
+// The command-line names of the measures (from the measure table) and the
+// linkage methods, in the order of the windows' RESMX and LINK_METH entries.
 const std::vector<std::string>& measure_names();
 const std::vector<std::string>& linkage_names();
 

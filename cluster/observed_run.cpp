@@ -16,8 +16,10 @@ constexpr std::int16_t kObservedRun = 1;
 // for instance with a multiplying constant. The resample exit belongs to
 // bootstrap replicates only.
 Outcome hand_over(RunContext& ctx, Host& host) {
+    // Nothing after the resemblance stage reads the measure's own arrays.
+    MeasureArrays measure_arrays;
     const RoutineExit exit = resemble_and_cluster(
-        ctx, host, ctx.work, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
+        ctx, host, ctx.work, measure_arrays, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
         LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     if (exit == RoutineExit::Abandoned) {
         host.show(Window::Form2, true);

@@ -48,13 +48,14 @@ ClusterOptions cluster_options(const RunContext& ctx, const Workspace& w, std::i
 
 }  // namespace
 
-RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
+RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w,
+                                 MeasureArrays& measure_arrays, const Matrix<float>& x,
                                  std::int32_t n, std::int16_t run_mode, LinkArrays links,
                                  const std::vector<std::string>& labels) {
     check_object_count(n);
     const bool observed = run_mode == kObservedRun;
     if (observed) ctx.Stage = RunStage::Resemblance;
-    const RoutineExit exit = compute_resemblance(ctx, host, w, x, n, run_mode);
+    const RoutineExit exit = compute_resemblance(ctx, host, w, measure_arrays, x, n, run_mode);
     if (exit != RoutineExit::Normal) return exit;
 
     if (observed) read_linkage_options(ctx);

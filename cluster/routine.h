@@ -17,10 +17,12 @@ namespace tw {
 // writes the report text, CLUSTER.LST and the dendrogram, and copies
 // w.DistanceFlag to ctx.DistanceFlag. run_mode 2 (replicate): the same
 // arithmetic, records into `links`, writes and draws nothing.
-// `labels` are the object labels (GroupLabel in the observed run).
+// `labels` are the object labels (GroupLabel in the observed run);
+// `measure_arrays` are the measure's working arrays (compute_resemblance).
 // Throws RunError when n exceeds kMaxObjects or CLUSTER.LST cannot be
 // created; nothing is clustered then.
-RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
+RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w,
+                                 MeasureArrays& measure_arrays, const Matrix<float>& x,
                                  std::int32_t n, std::int16_t run_mode, LinkArrays links,
                                  const std::vector<std::string>& labels);
 

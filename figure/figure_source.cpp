@@ -1,9 +1,9 @@
 #include "figure/figure_source.h"
 
-#include <array>
 #include <cmath>
 #include <cstddef>
 
+#include "resemblance/measure.h"
 #include "run/text_number.h"
 
 namespace tw {
@@ -43,8 +43,7 @@ FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     src.title = ctx.DataTitle;
     src.method_line = w.MethodName + ", " + w.MeasureName;
     src.distance = w.DistanceFlag == Resemblance::Distance;
-    src.axis_title =
-        axis_title(static_cast<std::int16_t>(ctx.MeasureIndex), src.distance, ctx.SquaredFlag != 0);
+    src.axis_title = axis_title(ctx.MeasureIndex, src.distance, ctx.SquaredFlag);
     src.savelinks = leading_number(ctx.settings.savelinks_text);
 
     const std::int32_t n = ctx.NumGroups;
@@ -64,13 +63,10 @@ FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     return src;
 }
 
-std::string axis_title(std::int16_t MeasureIndex, bool distance, bool squared) {
-    static const std::array<const char*, 8> names = {
-        "Euclidean", "Bray-Curtis",     "Correlation", "Heterogeneity ratio",
-        "Jaccard",   "Simple matching", "Dice",        "Fager"};
-    const std::string name = MeasureIndex >= 1 && MeasureIndex <= 8
-                                 ? names[static_cast<std::size_t>(MeasureIndex - 1)]
-                                 : "Resemblance";
+std::string axis_title(Measure measure, bool distance, bool squared) {
+    std::string name = "Resemblance";  // a number outside the measure table
+    for (const MeasureTraits& t : measure_table())
+        if (t.index == measure) name = t.axis_name;
     std::string title = squared ? "Squared " + name : name;
     title += distance ? " distance (smaller is closer)" : " similarity (larger is closer)";
     return title;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bootstrap/linkage_details.h"
+#include "resemblance/measure.h"
 #include "run/run_context.h"
 
 namespace tw {
@@ -48,8 +49,9 @@ struct FigureSource {
 FigureSource figure_source(const RunContext& ctx, bool with_verdicts);
 
 // "Bray-Curtis similarity (larger is closer)", "Euclidean distance (smaller
-// is closer)": the measure by MeasureIndex 1..8 and which way is closer.
-std::string axis_title(std::int16_t MeasureIndex, bool distance, bool squared);
+// is closer)": the measure's name on the axis (its measure table entry) and
+// which way is closer.
+std::string axis_title(Measure measure, bool distance, bool squared);
 
 // The first linkage the savelinks threshold lets the dendrogram draw:
 // the smallest L with n - L at most savelinks (n when none is drawn).

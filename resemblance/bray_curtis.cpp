@@ -147,7 +147,8 @@ void observed_on_threads(const MeasureInput& in, const SpeciesColumns& columns, 
 
 }  // namespace
 
-RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries) {
+RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::vector<float>& column_storage,
+                        std::int16_t& resample_retries) {
     const MeasureTraits& traits = traits_of(Measure::BrayCurtis);
     Printer& m = in.messages();
     if (in.observed()) {
@@ -158,7 +159,7 @@ RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resa
     if (in.observed()) m.text("Distances ...").end();
 
     std::optional<SpeciesColumns> columns;
-    if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, w.SpeciesColumns);
+    if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, column_storage);
     // A replicate stops at its first empty pair, which only the pairs in
     // their order can find; replicates run side by side instead.
     if (columns && in.observed() && in.threads > 1) {

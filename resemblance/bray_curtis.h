@@ -4,9 +4,10 @@
 // abundances of both objects. A similarity in 0..1 for non-negative data.
 
 #include <cstdint>
+#include <vector>
 
 #include "resemblance/measure_input.h"
-#include "resemblance/resemblance.h"
+#include "resemblance/routine_exit.h"
 #include "run/run_context.h"
 
 namespace tw {
@@ -21,11 +22,13 @@ struct BrayCurtisSums {
 BrayCurtisSums bray_curtis_sums(const Matrix<float>& x, std::int32_t j, std::int32_t k,
                                 std::int16_t species, Host& host);
 
-// Fills the upper triangle of w.SimMatrix; DistanceFlag 0.
+// Fills the upper triangle of w.SimMatrix; DistanceFlag 0. `column_storage`
+// holds the objects species by species while it works (SpeciesColumns).
 // A pair of two empty objects cannot be compared: the observed run stores
 // 1.0 and says so; a replicate gives up at once (the resample exit,
 // resample_retries + 1) so that the bootstrap draws it again.
 // Every pair computed from its sums sets resample_retries back to 0.
-RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::int16_t& resample_retries);
+RoutineExit bray_curtis(const MeasureInput& in, Workspace& w, std::vector<float>& column_storage,
+                        std::int16_t& resample_retries);
 
 }  // namespace tw

@@ -21,23 +21,23 @@ float object_mean(const MeasureInput& in, std::int32_t j) {
     return sum / static_cast<float>(in.species);
 }
 
-void station_means(const MeasureInput& in, Workspace& w) {
+void station_means(const MeasureInput& in, CorrelationArrays& a) {
     Printer& m = in.messages();
     if (in.observed()) m.text("MEANS ...").end();
     for (std::int32_t j = 1; j <= in.n; ++j) {
-        w.StationMean[static_cast<std::size_t>(j)] = object_mean(in, j);
+        a.StationMean[static_cast<std::size_t>(j)] = object_mean(in, j);
         if (in.observed()) {
             if (j % 20 == 0) {
                 m.clear();
             } else {
-                m.num(w.StationMean[static_cast<std::size_t>(j)]).text("C");
+                m.num(a.StationMean[static_cast<std::size_t>(j)]).text("C");
             }
         }
     }
     if (in.observed()) m.line().line();
 }
 
-void station_deviations(const MeasureInput& in, Workspace& w) {
+void station_deviations(const MeasureInput& in, CorrelationArrays& a) {
     Printer& m = in.messages();
     if (in.observed()) m.text("Deviations (counting...)").end();
     for (std::int32_t j = 1; j <= in.n; ++j) {
@@ -49,9 +49,9 @@ void station_deviations(const MeasureInput& in, Workspace& w) {
                 m.num(j).text("D");
             }
         }
-        const float mean = w.StationMean[static_cast<std::size_t>(j)];
+        const float mean = a.StationMean[static_cast<std::size_t>(j)];
         const float* row = in.x.row(j);
-        float* dev = w.StationDev.row(j);
+        float* dev = a.StationDev.row(j);
         for (std::int32_t i = 1; i <= in.species; ++i) {
             dev[i] = row[i] - mean;
             in.host.yield();
@@ -79,7 +79,7 @@ float correlation_pair(const Matrix<float>& deviations, std::int32_t j, std::int
     return d == 0.0f ? 0.0f : sxy / d;
 }
 
-void correlation(const MeasureInput& in, Workspace& w) {
+void correlation(const MeasureInput& in, Workspace& w, CorrelationArrays& a) {
     const MeasureTraits& traits = traits_of(Measure::Correlation);
     Printer& m = in.messages();
     if (in.observed()) {
@@ -89,10 +89,10 @@ void correlation(const MeasureInput& in, Workspace& w) {
     w.MeasureName = traits.name;
     if (in.observed()) m.line();
 
-    w.StationMean.assign(static_cast<std::size_t>(in.n) + 1, 0.0f);
-    w.StationDev.recreate(in.n, in.species);
-    station_means(in, w);
-    station_deviations(in, w);
+    a.StationMean.assign(static_cast<std::size_t>(in.n) + 1, 0.0f);
+    a.StationDev.recreate(in.n, in.species);
+    station_means(in, a);
+    station_deviations(in, a);
 
     if (in.observed()) {
         m.text("Calculate r").end();
@@ -112,7 +112,7 @@ void correlation(const MeasureInput& in, Workspace& w) {
             // (DistanceFlag 0): the most positively correlated pair holds the
             // highest value and joins first, and the levels print with the
             // sign that r has.
-            const float r = correlation_pair(w.StationDev, j, k, in.species, in.host);
+            const float r = correlation_pair(a.StationDev, j, k, in.species, in.host);
             w.SimMatrix(j, k) = r;
             if (in.observed()) m.num(r).text("  ");
         }

@@ -66,7 +66,7 @@ float euclidean_pair(const Matrix<float>& x, std::int32_t j, std::int32_t k, std
     return std::sqrt(sum);
 }
 
-void euclidean_distance(const MeasureInput& in, Workspace& w) {
+void euclidean_distance(const MeasureInput& in, Workspace& w, std::vector<float>& column_storage) {
     const MeasureTraits& traits = traits_of(Measure::Euclidean);
     Printer& m = in.messages();
     if (in.observed()) {
@@ -76,7 +76,7 @@ void euclidean_distance(const MeasureInput& in, Workspace& w) {
     }
     w.MeasureName = traits.name;
     std::optional<SpeciesColumns> columns;
-    if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, w.SpeciesColumns);
+    if (in.n >= kBlockMinObjects) columns.emplace(in.x, in.n, in.species, column_storage);
     if (columns && in.threads > 1) {
         // Every row first, on every core; then the marks the rows would have
         // printed one by one.

@@ -3,6 +3,7 @@
 // of squared differences, accumulated in single precision in species order.
 
 #include <cstdint>
+#include <vector>
 
 #include "resemblance/measure_input.h"
 #include "run/run_context.h"
@@ -14,7 +15,8 @@ namespace tw {
 float euclidean_pair(const Matrix<float>& x, std::int32_t j, std::int32_t k, std::int16_t species,
                      Host& host);
 
-// Fills the upper triangle of w.SimMatrix; DistanceFlag 1.
-void euclidean_distance(const MeasureInput& in, Workspace& w);
+// Fills the upper triangle of w.SimMatrix; DistanceFlag 1. `column_storage`
+// holds the objects species by species while it works (SpeciesColumns).
+void euclidean_distance(const MeasureInput& in, Workspace& w, std::vector<float>& column_storage);
 
 }  // namespace tw

@@ -14,20 +14,20 @@ std::int32_t sign_of(float v) {
     return v > 0.0f ? 1 : (v < 0.0f ? -1 : 0);
 }
 
-void object_totals(const MeasureInput& in, Workspace& w) {
+void object_totals(const MeasureInput& in, HeterogeneityRatioArrays& a) {
     const std::size_t last = static_cast<std::size_t>(in.n) + 1;
-    w.StationTotal.assign(last + 1, 0.0f);
-    w.SpeciesCount.assign(last + 1, 0);
-    w.SpeciesCount[last] = in.species;
+    a.StationTotal.assign(last + 1, 0.0f);
+    a.SpeciesCount.assign(last + 1, 0);
+    a.SpeciesCount[last] = in.species;
     for (std::int32_t j = 1; j <= in.n; ++j) {
         const std::size_t jj = static_cast<std::size_t>(j);
         const float* row = in.x.row(j);
         for (std::int32_t i = 1; i <= in.species; ++i) {
-            w.SpeciesCount[jj] += sign_of(row[i]);
-            w.StationTotal[jj] += row[i];
+            a.SpeciesCount[jj] += sign_of(row[i]);
+            a.StationTotal[jj] += row[i];
             in.host.yield();
         }
-        w.StationTotal[last] += w.StationTotal[jj];
+        a.StationTotal[last] += a.StationTotal[jj];
     }
 }
 
@@ -62,20 +62,21 @@ std::string poor_fit_message(std::int32_t j, std::int32_t k) {
            "are > or = 1.0.";
 }
 
-RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, RunContext& ctx) {
+RoutineExit heterogeneity_ratio(const MeasureInput& in, Workspace& w, HeterogeneityRatioArrays& a,
+                                RunContext& ctx) {
     const MeasureTraits& traits = traits_of(Measure::HeterogeneityRatio);
     Printer& m = in.messages();
     if (in.observed()) m.text(traits.heading).end();
     w.MeasureName = traits.name;
     if (in.observed()) m.text("----- Calculation of HR -----").end();
-    object_totals(in, w);
+    object_totals(in, a);
 
     for (std::int32_t j = 1; j <= in.n - 1; ++j) {
         for (std::int32_t k = j + 1; k <= in.n; ++k) {
-            const float nj = w.StationTotal[static_cast<std::size_t>(j)];
-            const float nk = w.StationTotal[static_cast<std::size_t>(k)];
-            const std::int32_t sj = w.SpeciesCount[static_cast<std::size_t>(j)];
-            const std::int32_t sk = w.SpeciesCount[static_cast<std::size_t>(k)];
+            const float nj = a.StationTotal[static_cast<std::size_t>(j)];
+            const float nk = a.StationTotal[static_cast<std::size_t>(k)];
+            const std::int32_t sj = a.SpeciesCount[static_cast<std::size_t>(j)];
+            const std::int32_t sk = a.SpeciesCount[static_cast<std::size_t>(k)];
             float g = std::sqrt(nj * nk);
             const float sbar = static_cast<float>(std::int64_t{sj} + sk) / 2.0f;
             // The log-series needs more individuals than species.

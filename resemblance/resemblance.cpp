@@ -38,8 +38,8 @@ void fit_matrices(Workspace& w, std::int32_t n) {
 
 }  // namespace
 
-RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const Matrix<float>& x,
-                                std::int32_t n, std::int16_t run_mode) {
+RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, MeasureArrays& arrays,
+                                const Matrix<float>& x, std::int32_t n, std::int16_t run_mode) {
     const std::int16_t species = ctx.NumVars;
     check_sizes(x, n, species);
     fit_matrices(w, n);
@@ -55,12 +55,12 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
                                          ctx.settings.resemblance_thread_min_objects);
     switch (ctx.MeasureIndex) {
         case Measure::BrayCurtis:
-            return bray_curtis(in, w, ctx.ResampleRetries);
+            return bray_curtis(in, w, arrays.species_columns, ctx.ResampleRetries);
         case Measure::Correlation:
-            correlation(in, w);
+            correlation(in, w, arrays.correlation);
             return RoutineExit::Normal;
         case Measure::HeterogeneityRatio:
-            return heterogeneity_ratio(in, w, ctx);
+            return heterogeneity_ratio(in, w, arrays.heterogeneity_ratio, ctx);
         case Measure::Jaccard:
         case Measure::SimpleMatching:
         case Measure::Dice:
@@ -71,7 +71,7 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, const
             break;
     }
     // Euclidean distance, and any number outside the table.
-    euclidean_distance(in, w);
+    euclidean_distance(in, w, arrays.species_columns);
     return RoutineExit::Normal;
 }
 

@@ -19,12 +19,20 @@ enum class Resemblance : std::int16_t {
     Distance = 1,    // smaller is closer
 };
 
+// The question that sends the user back to choose another measure when a
+// data row totals zero or less and the chosen measure cannot compare it.
+struct RowTotalsQuestion {
+    std::string warning_name;  // the title, before " Do you want to continue?"
+    std::string prompt;
+};
+
 // What the run's first stage needs to know of the measure chosen on the
 // linkage window.
 struct MeasureChoice {
     std::optional<Measure> measure;  // none when no button is set: the previous run's stays
     std::string box_text;            // inside the report's measure box; empty for none
-    bool needs_positive_rows = false;
+    // None when the measure compares any rows.
+    std::optional<RowTotalsQuestion> row_totals_question;
 };
 
 }  // namespace tw

@@ -29,8 +29,10 @@ struct LinkArrays {
     std::vector<float>& level;        // LinkLevel
 };
 
-// Working items of one call of the resemblance-and-clustering routine. The
-// observed run uses RunContext::work; a bootstrap replicate may use its own.
+// Working items of one call of the resemblance-and-clustering routine: what
+// the clustering, the dendrogram and the bootstrap read. The observed run
+// uses RunContext::work; a bootstrap replicate may use its own. The measures
+// keep their own working arrays, which their caller hands them.
 struct Workspace {
     Matrix<float> SimMatrix;  // upper triangle: resemblances; lower: copy
     Resemblance DistanceFlag = Resemblance::Similarity;
@@ -40,13 +42,6 @@ struct Workspace {
     std::vector<std::int16_t> LinkJ;
     std::vector<float> JoinLevel;  // 1..n-1
     std::vector<float> LeafOrder;  // 1..n: station index at each dendrogram position
-
-    // Measure working arrays (Euclidean distance, correlation, heterogeneity ratio).
-    std::vector<float> SpeciesColumns;  // the objects species by species
-    std::vector<float> StationMean;
-    Matrix<float> StationDev;
-    std::vector<float> StationTotal;
-    std::vector<std::int32_t> SpeciesCount;
 
     // Clustering working arrays.
     std::vector<std::int16_t> Absorbed;

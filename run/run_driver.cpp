@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "run/averaging.h"
@@ -80,16 +81,16 @@ InputFile read_checked_input(RunContext& ctx) {
     return file;
 }
 
-// The message area is cleared after reading in every run. The heterogeneity
-// ratio cannot be computed for an empty or negative row: "Yes" goes back to the options with the
-// report of a former run closed.
-bool heterogeneity_ratio_abandoned(RunContext& ctx, Host& host, const MeasureChoice& chosen,
-                                   const SoundnessFlags& seen) {
+// The message area is cleared after reading in every run. A measure that
+// cannot be computed for an empty or negative row brings the question that
+// says so: "Yes" goes back to the options with the report of a former run
+// closed.
+bool measure_refuses_rows(RunContext& ctx, Host& host, const MeasureChoice& chosen,
+                          const SoundnessFlags& seen) {
     host.messages().clear();
-    if (!chosen.needs_positive_rows || !seen.row_unsound()) return false;
-    ask_to_continue(host, "H/R Computation Failure",
-                    "If any data rows total to zero or a negative number, computations for the "
-                    "H/R will fail. Choose another similarity measure if you wish to continue.");
+    const std::optional<RowTotalsQuestion>& question = chosen.row_totals_question;
+    if (!question || !seen.row_unsound()) return false;
+    ask_to_continue(host, question->warning_name, question->prompt);
     ctx.channels.close(Channels::kReport);
     return true;
 }
@@ -122,7 +123,7 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& c
     InputFile file = read_checked_input(ctx);
     SoundnessFlags seen;
     load_data_rows(ctx, host, file, seen);
-    if (heterogeneity_ratio_abandoned(ctx, host, chosen, seen)) return Outcome::Abandoned;
+    if (measure_refuses_rows(ctx, host, chosen, seen)) return Outcome::Abandoned;
     check_columns(ctx, host, seen);
     load_groups(ctx, host, file);
     average_observed_groups(ctx, host);

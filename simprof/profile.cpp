@@ -23,10 +23,11 @@ ProfileMeasure::ProfileMeasure(const RunContext& run) {
 }
 
 void ProfileMeasure::profile(const Matrix<float>& x, std::int32_t m, std::vector<float>& out) {
-    if (compute_resemblance(ctx_, host_, work_, x, m, kQuietRule) != RoutineExit::Normal) {
+    if (compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, kQuietRule) !=
+        RoutineExit::Normal) {
         // Two empty objects under Bray-Curtis: the observed run's rule counts
         // them as identical, and a permuted set is measured as the data are.
-        compute_resemblance(ctx_, host_, work_, x, m, kObservedRule);
+        compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, kObservedRule);
         ctx_.PoorFitWarned = true;
     }
     out.clear();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "resemblance/measure_arrays.h"
 #include "run/matrix.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
@@ -29,6 +30,7 @@ class ProfileMeasure {
     RunContext ctx_;
     NullHost host_;
     Workspace work_;
+    MeasureArrays measure_arrays_;
 };
 
 }  // namespace tw

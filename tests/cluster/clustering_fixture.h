@@ -72,6 +72,7 @@ struct EngineRun {
 struct RoutineRun {
     ScriptedHost host;
     RunContext ctx;
+    MeasureArrays arrays;
     MemberLists members;
     std::vector<std::int32_t> sizes;
     std::vector<float> levels;
@@ -93,7 +94,7 @@ struct RoutineRun {
         labels = {""};
         labels.insert(labels.end(), names.begin(), names.end());
         ctx.NumRows = n;
-        return resemble_and_cluster(ctx, host, ctx.work, x, n, run_mode,
+        return resemble_and_cluster(ctx, host, ctx.work, arrays, x, n, run_mode,
                                     LinkArrays{members, sizes, levels}, labels);
     }
     std::string report() const { return host.file("REPORT"); }

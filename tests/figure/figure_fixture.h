@@ -12,6 +12,7 @@
 #include "cluster/leaf_order.h"
 #include "figure/figure_source.h"
 #include "figure/publication_layout.h"
+#include "resemblance/measure.h"
 
 namespace tw::test {
 
@@ -36,7 +37,7 @@ inline FigureSource random_tree(std::int32_t n, std::uint32_t seed, bool distanc
     FigureSource src;
     src.title = "Random test tree";
     src.method_line = "UPGMA, Bray-Curtis";
-    src.axis_title = axis_title(2, distance, false);
+    src.axis_title = axis_title(Measure::BrayCurtis, distance, false);
     src.distance = distance;
     src.savelinks = n;  // every link drawn
     for (std::int32_t L = 1; L < n; ++L) {

@@ -196,8 +196,10 @@ TEST(AxisTicks, RoundStepsThatCoverTheLevels) {
 }
 
 TEST(FigureSourceText, AxisTitlesNameTheMeasureAndWhichWayIsCloser) {
-    EXPECT_EQ(axis_title(1, true, true), "Squared Euclidean distance (smaller is closer)");
-    EXPECT_EQ(axis_title(5, false, false), "Jaccard similarity (larger is closer)");
+    EXPECT_EQ(axis_title(Measure::Euclidean, true, true),
+              "Squared Euclidean distance (smaller is closer)");
+    EXPECT_EQ(axis_title(Measure::Jaccard, false, false), "Jaccard similarity (larger is closer)");
+    EXPECT_EQ(axis_title(Measure{9}, false, false), "Resemblance similarity (larger is closer)");
     EXPECT_EQ(first_drawn_linkage(225, 100), 125);
     EXPECT_EQ(first_drawn_linkage(50, 100), 1);
     EXPECT_EQ(hidden_links_note(101, 100), std::string());

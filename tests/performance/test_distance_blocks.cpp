@@ -43,11 +43,11 @@ std::uint32_t bits(float v) {
     return std::bit_cast<std::uint32_t>(v);
 }
 
-RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w,
+RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w, MeasureArrays& arrays,
                      const Matrix<float>& x, std::int16_t measure) {
     ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
-    return compute_resemblance(ctx, host, w, x, x.last_row(), kReplicate);
+    return compute_resemblance(ctx, host, w, arrays, x, x.last_row(), kReplicate);
 }
 
 TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
@@ -64,7 +64,8 @@ TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
             RunContext ctx;
             test::ScriptedHost host;
             Workspace w;
-            ASSERT_EQ(resemble(ctx, host, w, x, 1), RoutineExit::Normal);
+            MeasureArrays arrays;
+            ASSERT_EQ(resemble(ctx, host, w, arrays, x, 1), RoutineExit::Normal);
             for (std::int32_t j = 1; j < n; ++j)
                 for (std::int32_t k = j + 1; k <= n; ++k)
                     ASSERT_EQ(bits(w.SimMatrix(j, k)), bits(euclidean_pair(x, j, k, species, host)))
@@ -85,9 +86,10 @@ TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
             RunContext ctx;
             test::ScriptedHost host;
             Workspace w;
+            MeasureArrays arrays;
             ctx.MeasureIndex = Measure{2};
             ctx.NumVars = species;
-            ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1), RoutineExit::Normal);
+            ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, 1), RoutineExit::Normal);
             for (std::int32_t j = 1; j < n; ++j) {
                 for (std::int32_t k = j + 1; k <= n; ++k) {
                     const BrayCurtisSums s = bray_curtis_sums(x, j, k, species, host);
@@ -112,10 +114,14 @@ TEST(DistanceBlocks, AReusedWorkspaceGivesWhatAFreshOneGivesForEveryMeasure) {
         RunContext ctx;
         test::ScriptedHost host;
         Workspace reused;
+        MeasureArrays reused_arrays;
         Workspace fresh;
-        resemble(ctx, host, reused, first, measure);
-        ASSERT_EQ(resemble(ctx, host, reused, second, measure), RoutineExit::Normal) << measure;
-        ASSERT_EQ(resemble(ctx, host, fresh, second, measure), RoutineExit::Normal) << measure;
+        MeasureArrays fresh_arrays;
+        resemble(ctx, host, reused, reused_arrays, first, measure);
+        ASSERT_EQ(resemble(ctx, host, reused, reused_arrays, second, measure), RoutineExit::Normal)
+            << measure;
+        ASSERT_EQ(resemble(ctx, host, fresh, fresh_arrays, second, measure), RoutineExit::Normal)
+            << measure;
         EXPECT_EQ(reused.DistanceFlag, fresh.DistanceFlag) << measure;
         for (std::int32_t j = 1; j < 40; ++j)
             for (std::int32_t k = j + 1; k <= 40; ++k)

@@ -59,7 +59,9 @@ Observed observe(const Matrix<float>& x, std::int16_t measure, unsigned threads)
     test::ScriptedHost host;
     host.answers.assign(50, Answer::Yes);  // the heterogeneity ratio's poor-fit question
     Workspace w;
-    EXPECT_EQ(compute_resemblance(ctx, host, w, x, x.last_row(), kObserved), RoutineExit::Normal);
+    MeasureArrays arrays;
+    EXPECT_EQ(compute_resemblance(ctx, host, w, arrays, x, x.last_row(), kObserved),
+              RoutineExit::Normal);
     Observed seen;
     for (std::int32_t j = 1; j < x.last_row(); ++j)
         for (std::int32_t k = j + 1; k <= x.last_row(); ++k)

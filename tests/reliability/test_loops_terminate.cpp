@@ -54,7 +54,8 @@ TEST(LoopsTerminate, EveryPoorFitOfALargeRunIsAdjustedWithoutAnotherQuestion) {
     ctx.MeasureIndex = Measure{4};
     ctx.NumVars = species;
     Workspace w;
-    ASSERT_EQ(compute_resemblance(ctx, host, w, x, n, 1), RoutineExit::Normal);
+    MeasureArrays arrays;
+    ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, 1), RoutineExit::Normal);
     EXPECT_EQ(host.questions.size(), 1u);
     for (std::int32_t j = 1; j < n; ++j)
         for (std::int32_t k = j + 1; k <= n; ++k) ASSERT_TRUE(std::isfinite(w.SimMatrix(j, k)));
@@ -73,11 +74,12 @@ TEST(LoopsTerminate, ClusteringResemblancesThatAreAllNaNMakesEveryLinkage) {
             ctx.NumVars = 3;
             ctx.LinkageIndex = static_cast<std::int16_t>(method);
             Workspace w;
+            MeasureArrays arrays;
             MemberLists members;
             std::vector<std::int32_t> sizes(n, 0);
             std::vector<float> levels(n, 0.0f);
             const std::vector<std::string> labels(n + 1, "S");
-            ASSERT_EQ(resemble_and_cluster(ctx, host, w, x, n, 2,
+            ASSERT_EQ(resemble_and_cluster(ctx, host, w, arrays, x, n, 2,
                                            LinkArrays{members, sizes, levels}, labels),
                       RoutineExit::Normal)
                 << measure << "/" << method;

@@ -33,7 +33,8 @@ Workspace resemblance_of(const Matrix<float>& x, std::int16_t measure, std::int1
     ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
     Workspace w;
-    exit = compute_resemblance(ctx, host, w, x, x.last_row(), run_mode);
+    MeasureArrays arrays;
+    exit = compute_resemblance(ctx, host, w, arrays, x, x.last_row(), run_mode);
     return w;
 }
 

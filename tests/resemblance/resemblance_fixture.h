@@ -34,6 +34,7 @@ struct ResemblanceRun {
     ScriptedHost host;
     RunContext ctx;
     Workspace w;
+    MeasureArrays arrays;
 
     RoutineExit run(std::int16_t measure, const Rows& rows, std::int16_t run_mode = kObserved) {
         return run(measure, objects(rows), run_mode);
@@ -42,7 +43,7 @@ struct ResemblanceRun {
                     std::int16_t run_mode = kObserved) {
         ctx.MeasureIndex = Measure{measure};
         ctx.NumVars = static_cast<std::int16_t>(x.last_col());
-        return compute_resemblance(ctx, host, w, x, x.last_row(), run_mode);
+        return compute_resemblance(ctx, host, w, arrays, x, x.last_row(), run_mode);
     }
     float at(std::int32_t j, std::int32_t k) const { return w.SimMatrix(j, k); }
     const std::string& messages() const { return host.message_area.history; }

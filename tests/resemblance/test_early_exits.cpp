@@ -70,7 +70,7 @@ TEST(BrayCurtisZeroPair, AResampledReplicateProducesNoLinkages) {
     std::vector<std::int32_t> sizes(3, 0);
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
-    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, x, 3, kReplicate,
+    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, r.arrays, x, 3, kReplicate,
                                    LinkArrays{members, sizes, levels}, labels),
               RoutineExit::Resample);
     EXPECT_EQ(levels, std::vector<float>(3, -7.0f));
@@ -145,7 +145,7 @@ TEST(PoorFit, AbandoningProducesNoLinkagesAndNoReport) {
     std::vector<std::int32_t> sizes(3, 0);
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
-    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, x, 3, kObserved,
+    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, r.arrays, x, 3, kObserved,
                                    LinkArrays{members, sizes, levels}, labels),
               RoutineExit::Abandoned);
     EXPECT_EQ(levels, std::vector<float>(3, -7.0f));

@@ -39,7 +39,7 @@ TEST(MeasureTable, WindowButtonsMapOntoTheMeasuresInTheirReportNumbering) {
         EXPECT_FALSE(none.measure.has_value()) << outside;
         EXPECT_TRUE(none.box_text.empty()) << outside;
     }
-    EXPECT_TRUE(measure_choice(3).needs_positive_rows);  // the heterogeneity ratio
+    EXPECT_TRUE(measure_choice(3).row_totals_question.has_value());  // the heterogeneity ratio
 }
 
 }  // namespace

@@ -56,9 +56,9 @@ TEST(Frame, AMatrixSmallerThanTheObjectCountIsRefused) {
     ResemblanceRun r;
     const Matrix<float> x = test::objects({{1, 2}, {3, 4}});
     r.ctx.NumVars = 2;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 3, 1), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, r.arrays, x, 3, 1), RunError);
     r.ctx.NumVars = 3;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, x, 2, 1), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, r.arrays, x, 2, 1), RunError);
 }
 
 TEST(BrayCurtis, IsTwiceTheSharedOverTheTotal) {
@@ -87,8 +87,8 @@ TEST(Correlation, StoresRSoThatPositiveCorrelationIsClosest) {
     EXPECT_EQ(r.at(3, 4), 0.0f);
     EXPECT_EQ(r.w.DistanceFlag, Resemblance::Similarity);  // largest value (r = 1) joins first
     EXPECT_EQ(r.w.MeasureName, "Correlation coeff.");
-    EXPECT_FLOAT_EQ(r.w.StationMean[2], 4.0f);
-    EXPECT_FLOAT_EQ(r.w.StationDev(3, 1), 1.0f);
+    EXPECT_FLOAT_EQ(r.arrays.correlation.StationMean[2], 4.0f);
+    EXPECT_FLOAT_EQ(r.arrays.correlation.StationDev(3, 1), 1.0f);
 }
 
 TEST(Correlation, UncorrelatedAndSingleSpeciesProfilesGiveZero) {
@@ -114,9 +114,9 @@ TEST(HeterogeneityRatio, IsObservedOverExpectedSpeciesOfThePooledPair) {
     EXPECT_FLOAT_EQ(r.at(1, 3), 2.0f * r.at(1, 2));
     EXPECT_EQ(r.w.DistanceFlag, Resemblance::Distance);
     EXPECT_EQ(r.w.MeasureName, "H/R");
-    EXPECT_FLOAT_EQ(r.w.StationTotal[4], 300.0f);
-    EXPECT_EQ(r.w.SpeciesCount[2], 10);
-    EXPECT_EQ(r.w.SpeciesCount[4], 20);
+    EXPECT_FLOAT_EQ(r.arrays.heterogeneity_ratio.StationTotal[4], 300.0f);
+    EXPECT_EQ(r.arrays.heterogeneity_ratio.SpeciesCount[2], 10);
+    EXPECT_EQ(r.arrays.heterogeneity_ratio.SpeciesCount[4], 20);
 }
 
 TEST(LogSeries, ConvergesToTheFixedPointFromTheClosedFormStart) {
