@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
 
 namespace tw::batch {
@@ -270,8 +271,11 @@ const std::vector<std::string>& measure_names() {
 }
 
 const std::vector<std::string>& linkage_names() {
-    static const std::vector<std::string> names = {"single", "complete", "wpgma",           "wpgmc",
-                                                   "upgma",  "upgmc",    "minimum-variance"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> options;
+        for (const LinkageTraits& t : linkage_table()) options.push_back(t.option);
+        return options;
+    }();
     return names;
 }
 

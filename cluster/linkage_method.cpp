@@ -6,43 +6,42 @@ namespace tw {
 
 namespace {
 
-struct MethodTexts {
-    std::string report_text;
-    std::string name;
-};
+using enum LinkageMethod;
 
-// Indexed by LinkageIndex - 1. The Complete Linkage text keeps its trailing
-// blank: the report box has always shown it that way.
-const std::array<MethodTexts, 7>& method_texts() {
-    static const std::array<MethodTexts, 7> texts = {{
-        {"1) Single Linkage", "nearest neighbor"},
-        {"2) Complete Linkage ", "farthest neighbor"},
-        {"3) WPGMA", "WPGMA"},
-        {"4) WPGMCentroid", "WEIGHTED CENTROID"},
-        {"5) UPGMA", "UPGMA"},
-        {"6) UPGMCentroid", "UPGMCentroid"},
-        {"7) Minimum Variance", "Minimum Variance"},
+// In LinkageIndex order. The Complete Linkage text keeps its trailing blank:
+// the report box has always shown it that way.
+const std::array<LinkageTraits, 7>& methods() {
+    static const std::array<LinkageTraits, 7> table = {{
+        {Single, "1) Single Linkage", "nearest neighbor", "Single Linkage", "single linkage",
+         "single"},
+        {Complete, "2) Complete Linkage ", "farthest neighbor", "Complete Linkage",
+         "complete linkage", "complete"},
+        {WPGMA, "3) WPGMA", "WPGMA", "WPGMA", "WPGMA", "wpgma"},
+        {WPGMCentroid, "4) WPGMCentroid", "WEIGHTED CENTROID", "WPGMCentroid",
+         "WPGMC (weighted centroid)", "wpgmc"},
+        {UPGMA, "5) UPGMA", "UPGMA", "UPGMA", "UPGMA", "upgma"},
+        {UPGMCentroid, "6) UPGMCentroid", "UPGMCentroid", "UPGMCentroid", "UPGMC (centroid)",
+         "upgmc"},
+        {MinimumVariance, "7) Minimum Variance", "Minimum Variance", "Minimum Variance",
+         "minimum variance", "minimum-variance"},
     }};
-    return texts;
-}
-
-std::size_t slot(LinkageMethod method) {
-    return static_cast<std::size_t>(static_cast<std::int16_t>(method) - 1);
+    return table;
 }
 
 }  // namespace
 
+std::span<const LinkageTraits> linkage_table() {
+    return methods();
+}
+
 LinkageMethod linkage_method(std::int16_t linkage_index) {
-    if (linkage_index < 1 || linkage_index > 7) return LinkageMethod::UPGMA;
+    if (linkage_index < 1 || linkage_index > static_cast<std::int16_t>(methods().size()))
+        return LinkageMethod::UPGMA;
     return static_cast<LinkageMethod>(linkage_index);
 }
 
-const std::string& method_report_text(LinkageMethod method) {
-    return method_texts()[slot(method)].report_text;
-}
-
-const std::string& method_name(LinkageMethod method) {
-    return method_texts()[slot(method)].name;
+const LinkageTraits& traits_of(LinkageMethod method) {
+    return methods()[static_cast<std::size_t>(static_cast<std::int16_t>(method) - 1)];
 }
 
 }  // namespace tw

@@ -16,23 +16,7 @@ MeasureOfRun measure_of_run(const RunContext& ctx) {
 }
 
 std::string linkage_name(const RunContext& ctx) {
-    switch (linkage_method(ctx.LinkageIndex)) {
-        case LinkageMethod::Single:
-            return "single linkage";
-        case LinkageMethod::Complete:
-            return "complete linkage";
-        case LinkageMethod::WPGMA:
-            return "WPGMA";
-        case LinkageMethod::WPGMCentroid:
-            return "WPGMC (weighted centroid)";
-        case LinkageMethod::UPGMA:
-            return "UPGMA";
-        case LinkageMethod::UPGMCentroid:
-            return "UPGMC (centroid)";
-        case LinkageMethod::MinimumVariance:
-            return "minimum variance";
-    }
-    return "UPGMA";
+    return traits_of(linkage_method(ctx.LinkageIndex)).prose;
 }
 
 }  // namespace tw

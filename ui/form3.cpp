@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
 #include "ui/key_relay.h"
 #include "ui/message_box.h"
@@ -20,11 +21,6 @@
 namespace tw::ui {
 
 namespace {
-
-const char* const kMethods[] = {
-    "Single Linkage", "Complete Linkage", "WPGMA", "WPGMCentroid", "UPGMA",
-    "UPGMCentroid",   "Minimum Variance",
-};
 
 // One option button of an array, named NAME_INDEX with its index as property.
 QRadioButton* entry(const char* array, int index, const char* caption, QWidget* frame) {
@@ -60,7 +56,8 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     methods->setObjectName(QStringLiteral("Frame2"));
     auto* method_layout = new QVBoxLayout(methods);
     for (int i = 0; i < 7; ++i) {
-        LINK_METH[static_cast<std::size_t>(i)] = entry("LINK_METH", i, kMethods[i], methods);
+        LINK_METH[static_cast<std::size_t>(i)] = entry(
+            "LINK_METH", i, linkage_table()[static_cast<std::size_t>(i)].caption.c_str(), methods);
         method_layout->addWidget(LINK_METH[static_cast<std::size_t>(i)]);
         connect(LINK_METH[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { on_LINK_METH_clicked(i); });
