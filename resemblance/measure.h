@@ -3,8 +3,8 @@
 // shows of each: the linkage window's caption, the report's measure box, the
 // message-area heading, the name in the dendrogram caption and on the
 // publication figure's axis, the batch command's option value, the question
-// asked of data it cannot take, and
-// whether a smaller value means closer (a distance) or farther (a similarity).
+// asked of data it cannot take, and whether a smaller value means closer (a
+// distance) or farther (a similarity).
 // Adding a measure is an entry here, its function in its own file and a case
 // in compute_resemblance (resemblance.cpp).
 
