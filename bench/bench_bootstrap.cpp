@@ -79,11 +79,11 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std:
     ctx.AvgMatrix.recreate(kGroups, species);
     ctx.GroupLabel.assign(at(kGroups) + 1, "");
     tw::average_groups(ctx, host, kGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                       ctx.LinkMembers, 1);
+                       ctx.LinkMembers, tw::RunMode::Observed);
     tw::MeasureArrays arrays;
-    tw::resemble_and_cluster(ctx, host, ctx.work, arrays, ctx.AvgMatrix, kGroups, 2,
-                             tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                             ctx.GroupLabel);
+    tw::resemble_and_cluster(
+        ctx, host, ctx.work, arrays, ctx.AvgMatrix, kGroups, tw::RunMode::Replicate,
+        tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     ctx.DistanceFlag = ctx.work.DistanceFlag;
 
     ctx.DendroOrder.assign(at(kGroups) + 1, 0);

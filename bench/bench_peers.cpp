@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
     double resemblance = 1e300, clustering = 1e300;
     for (int r = 0; r < repeats; ++r) {
         std::clock_t start = std::clock();
-        const auto exit = tw::compute_resemblance(ctx, host, w, arrays, x, n, 2);
+        const auto exit =
+            tw::compute_resemblance(ctx, host, w, arrays, x, n, tw::RunMode::Replicate);
         resemblance = std::min(resemblance, seconds_since(start));
         if (exit != tw::RoutineExit::Normal) {
             std::cerr << "the resemblance stage did not end normally\n";

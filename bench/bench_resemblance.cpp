@@ -38,7 +38,7 @@ tw::Matrix<float> random_table(std::int32_t n, unsigned seed) {
     return x;
 }
 
-double best_seconds(tw::RunContext& ctx, const tw::Matrix<float>& x, std::int16_t run_mode,
+double best_seconds(tw::RunContext& ctx, const tw::Matrix<float>& x, tw::RunMode run_mode,
                     int repeats) {
     tw::NullHost host;
     tw::Workspace w;
@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
             tw::RunContext ctx;
             ctx.MeasureIndex = tw::Measure{m};
             ctx.NumVars = kSpecies;
-            const double observed = best_seconds(ctx, x, 1, repeats);
-            const double replicate = best_seconds(ctx, x, 2, repeats);
+            const double observed = best_seconds(ctx, x, tw::RunMode::Observed, repeats);
+            const double replicate = best_seconds(ctx, x, tw::RunMode::Replicate, repeats);
             std::printf("%-16s %6d %12.0f %14.1f %14.1f\n", kMeasures[m], n, pairs,
                         observed / pairs * 1e9, replicate / pairs * 1e9);
         }

@@ -68,9 +68,9 @@ void observed_run(tw::RunContext& ctx, tw::Host& host, std::int32_t communities)
     fill_data(ctx, communities);
     ctx.AvgMatrix = ctx.DataMatrix;
     tw::MeasureArrays arrays;
-    tw::resemble_and_cluster(ctx, host, ctx.work, arrays, ctx.AvgMatrix, kSamples, 2,
-                             tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                             ctx.GroupLabel);
+    tw::resemble_and_cluster(
+        ctx, host, ctx.work, arrays, ctx.AvgMatrix, kSamples, tw::RunMode::Replicate,
+        tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     ctx.DistanceFlag = ctx.work.DistanceFlag;
     ctx.DendroOrder.assign(at(kSamples) + 1, 0);
     ctx.Label.recreate(kSamples, 2);

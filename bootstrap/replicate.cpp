@@ -8,8 +8,6 @@ namespace tw {
 
 namespace {
 
-constexpr std::int16_t kReplicateRun = 2;
-
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
@@ -44,14 +42,15 @@ ReplicateResult run_bootstrap_replicate(RunContext& ctx, Host& host, std::int32_
     // Member position g takes the next RepCount(LinkMembers(link, g)) drawn
     // rows, so every member group keeps its own number of stations.
     average_groups(ctx, host, groups, scratch.BootAvgMatrix, scratch.BootDataMatrix,
-                   scratch.BootGroupLabel, link, ctx.LinkMembers, kReplicateRun, scratch.averaging);
+                   scratch.BootGroupLabel, link, ctx.LinkMembers, RunMode::Replicate,
+                   scratch.averaging);
 
     std::int32_t objects = groups;  // the routine may treat its count as its own
     LinkArrays links{scratch.BootLinkMembers, scratch.BootLinkSize, scratch.BootLinkLevel};
     ReplicateResult result;
     result.exit =
         resemble_and_cluster(ctx, host, scratch.work, scratch.measure_arrays, scratch.BootAvgMatrix,
-                             objects, kReplicateRun, links, ctx.StationLabel);
+                             objects, RunMode::Replicate, links, ctx.StationLabel);
     if (result.exit != RoutineExit::Normal) return result;
 
     result.final_level = scratch.BootLinkLevel[at(groups - 1)];

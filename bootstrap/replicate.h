@@ -46,7 +46,7 @@ struct ReplicateScratch {
     void fit(std::int32_t pool_size, std::int32_t groups, std::int16_t num_cols);
 };
 
-// Runs one replicate of `link` with run mode 2, drawing from `stream`. Reads
+// Runs one replicate of `link` (RunMode::Replicate), drawing from `stream`. Reads
 // the data, the group sizes and the observed linkage's members from `ctx`;
 // writes only `scratch` and, through the resemblance stage, the program-wide
 // ResampleRetries. A resample exit carries no level.

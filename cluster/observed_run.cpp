@@ -9,8 +9,6 @@ namespace tw {
 
 namespace {
 
-constexpr std::int16_t kObservedRun = 1;
-
 // The routine's abandon exit (a poor log-series fit answered No) has closed
 // every file; the options window comes back so that the data can be re-run,
 // for instance with a multiplying constant. The resample exit belongs to
@@ -19,7 +17,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
     // Nothing after the resemblance stage reads the measure's own arrays.
     MeasureArrays measure_arrays;
     const RoutineExit exit = resemble_and_cluster(
-        ctx, host, ctx.work, measure_arrays, ctx.AvgMatrix, ctx.NumGroups, kObservedRun,
+        ctx, host, ctx.work, measure_arrays, ctx.AvgMatrix, ctx.NumGroups, RunMode::Observed,
         LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     if (exit == RoutineExit::Abandoned) {
         host.show(Window::Form2, true);

@@ -1,7 +1,7 @@
 #pragma once
 // One observed analysis, from the confirmed resemblance-and-linkage window
 // to the drawn dendrogram: the run driver's first stage, then the
-// resemblance-and-clustering routine with run mode 1.
+// resemblance-and-clustering routine for the observed run.
 
 #include "run/host.h"
 #include "run/outcome.h"
@@ -11,7 +11,7 @@ namespace tw {
 
 // Reads ctx.settings (filled from the windows), re-creates the run's data,
 // reads the input file, averages and transforms, writes the report header
-// and runs the resemblance-and-clustering routine with run mode 1.
+// and runs the resemblance-and-clustering routine for the observed run.
 //
 // Never throws: a "No" ends the program (Outcome::Ended), a file that cannot
 // be read or written is shown as one message (Outcome::Failed, nothing of the

@@ -12,8 +12,6 @@ namespace tw {
 
 namespace {
 
-constexpr std::int16_t kObservedRun = 1;
-
 // The linkage records name objects with 16-bit indices; a larger data set is
 // refused before its resemblance matrix is even allocated.
 void check_object_count(std::int32_t n) {
@@ -50,10 +48,10 @@ ClusterOptions cluster_options(const RunContext& ctx, const Workspace& w, std::i
 
 RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w,
                                  MeasureArrays& measure_arrays, const Matrix<float>& x,
-                                 std::int32_t n, std::int16_t run_mode, LinkArrays links,
+                                 std::int32_t n, RunMode run_mode, LinkArrays links,
                                  const std::vector<std::string>& labels) {
     check_object_count(n);
-    const bool observed = run_mode == kObservedRun;
+    const bool observed = run_mode == RunMode::Observed;
     if (observed) ctx.Stage = RunStage::Resemblance;
     const RoutineExit exit = compute_resemblance(ctx, host, w, measure_arrays, x, n, run_mode);
     if (exit != RoutineExit::Normal) return exit;

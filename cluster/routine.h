@@ -10,12 +10,13 @@
 #include "run/host.h"
 #include "run/matrix.h"
 #include "run/run_context.h"
+#include "run/run_mode.h"
 
 namespace tw {
 
-// run_mode 1 (observed run): reads the linkage options from ctx.settings,
+// RunMode::Observed: reads the linkage options from ctx.settings,
 // writes the report text, CLUSTER.LST and the dendrogram, and copies
-// w.DistanceFlag to ctx.DistanceFlag. run_mode 2 (replicate): the same
+// w.DistanceFlag to ctx.DistanceFlag. RunMode::Replicate: the same
 // arithmetic, records into `links`, writes and draws nothing.
 // `labels` are the object labels (GroupLabel in the observed run);
 // `measure_arrays` are the measure's working arrays (compute_resemblance).
@@ -23,7 +24,7 @@ namespace tw {
 // created; nothing is clustered then.
 RoutineExit resemble_and_cluster(RunContext& ctx, Host& host, Workspace& w,
                                  MeasureArrays& measure_arrays, const Matrix<float>& x,
-                                 std::int32_t n, std::int16_t run_mode, LinkArrays links,
+                                 std::int32_t n, RunMode run_mode, LinkArrays links,
                                  const std::vector<std::string>& labels);
 
 }  // namespace tw

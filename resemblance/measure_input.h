@@ -1,7 +1,7 @@
 #pragma once
 // What every resemblance measure reads: the objects (rows 1..n of x) over
 // `species` columns, the host to print progress to and yield through, and
-// the run mode (1 observed run, 2 bootstrap replicate).
+// the run mode.
 
 #include <cstdint>
 #include <string>
@@ -9,6 +9,7 @@
 #include "run/host.h"
 #include "run/matrix.h"
 #include "run/printer.h"
+#include "run/run_mode.h"
 
 namespace tw {
 
@@ -17,14 +18,14 @@ struct MeasureInput {
     const Matrix<float>& x;
     std::int32_t n;
     std::int16_t species;
-    std::int16_t run_mode;
+    RunMode run_mode;
     // Threads for the rows of the matrix (resemblance_threads); 1 computes
     // them in turn on the calling thread.
     unsigned threads = 1;
 
     // Only the observed run writes progress notes; a replicate stays quiet
     // apart from the few lines that both modes print.
-    bool observed() const { return run_mode == 1; }
+    bool observed() const { return run_mode == RunMode::Observed; }
     Printer& messages() const { return host.messages(); }
 };
 

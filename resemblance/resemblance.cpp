@@ -39,18 +39,18 @@ void fit_matrices(Workspace& w, std::int32_t n) {
 }  // namespace
 
 RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, MeasureArrays& arrays,
-                                const Matrix<float>& x, std::int32_t n, std::int16_t run_mode) {
+                                const Matrix<float>& x, std::int32_t n, RunMode run_mode) {
     const std::int16_t species = ctx.NumVars;
     check_sizes(x, n, species);
     fit_matrices(w, n);
-    if (run_mode == 1) {
+    if (run_mode == RunMode::Observed) {
         host.show(Window::Form2, true);
         host.messages().clear();
         ctx.PoorFitWarned = false;
     }
     MeasureInput in{host, x, n, species, run_mode};
     // Replicates are small and already run side by side on every core.
-    if (run_mode == 1)
+    if (run_mode == RunMode::Observed)
         in.threads = resemblance_threads(ctx.settings.resemblance_threads, n,
                                          ctx.settings.resemblance_thread_min_objects);
     switch (ctx.MeasureIndex) {

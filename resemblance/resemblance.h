@@ -12,10 +12,11 @@
 #include "run/host.h"
 #include "run/matrix.h"
 #include "run/run_context.h"
+#include "run/run_mode.h"
 
 namespace tw {
 
 RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, MeasureArrays& arrays,
-                                const Matrix<float>& x, std::int32_t n, std::int16_t run_mode);
+                                const Matrix<float>& x, std::int32_t n, RunMode run_mode);
 
 }  // namespace tw

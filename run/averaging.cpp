@@ -20,14 +20,15 @@ std::size_t at(std::int32_t i) {
 // count in the observed run; in a replicate, the count of the group that the
 // map names for that position, so every member keeps its number of stations.
 void group_sizes(const RunContext& ctx, std::int32_t num_groups, std::int32_t map_row,
-                 const MemberLists& group_map, std::int16_t run_mode, AveragingBuffers& buffers) {
+                 const MemberLists& group_map, RunMode run_mode, AveragingBuffers& buffers) {
     if (num_groups < 0 || at(num_groups) >= ctx.RepCount.size()) inconsistent("too many groups");
     std::vector<std::int32_t>& sizes = buffers.sizes;
     sizes.assign(at(num_groups) + 1, 0);
-    const std::int32_t mapped = run_mode == 1 ? 0 : group_map.list(map_row, buffers.map_row);
+    const std::int32_t mapped =
+        run_mode == RunMode::Observed ? 0 : group_map.list(map_row, buffers.map_row);
     for (std::int32_t g = 1; g <= num_groups; ++g) {
         std::int32_t group = g;
-        if (run_mode != 1) {
+        if (run_mode != RunMode::Observed) {
             if (g > mapped) {
                 inconsistent("the group map has no entry for position " + std::to_string(g));
             }
@@ -97,7 +98,7 @@ float average_group(const RunContext& ctx, Host& host, std::int32_t g, std::int3
 
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
-                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode,
+                    std::int32_t map_row, const MemberLists& group_map, RunMode run_mode,
                     AveragingBuffers& buffers) {
     group_sizes(ctx, num_groups, map_row, group_map, run_mode, buffers);
     const std::vector<std::int32_t>& sizes = buffers.sizes;
@@ -124,7 +125,7 @@ void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix
 
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
-                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode) {
+                    std::int32_t map_row, const MemberLists& group_map, RunMode run_mode) {
     AveragingBuffers buffers;
     average_groups(ctx, host, num_groups, out, data, group_label, map_row, group_map, run_mode,
                    buffers);

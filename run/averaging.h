@@ -8,6 +8,7 @@
 #include "run/host.h"
 #include "run/matrix.h"
 #include "run/run_context.h"
+#include "run/run_mode.h"
 
 namespace tw {
 
@@ -23,18 +24,18 @@ struct AveragingBuffers {
 // Average, for each group g = 1..num_groups, the next group-size rows of
 // `data` into row g of `out` (re-created by the caller), transform the
 // means by ctx.TransformCode, and label each group in `group_label`.
-// The group size is ctx.RepCount(g) with run_mode 1, and the RepCount of
-// the g-th member of linkage `map_row` of `group_map` with any other
-// run_mode. With ctx.PrintAvgFlag set the average-matrix file
-// (ctx.settings.average_file) is written and the flag cleared.
+// The group size is ctx.RepCount(g) in the observed run, and in a replicate
+// the RepCount of the g-th member of linkage `map_row` of `group_map`. With
+// ctx.PrintAvgFlag set the average-matrix file (ctx.settings.average_file)
+// is written and the flag cleared.
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
-                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode,
+                    std::int32_t map_row, const MemberLists& group_map, RunMode run_mode,
                     AveragingBuffers& buffers);
 
 // The same with working arrays of its own, for a single call.
 void average_groups(RunContext& ctx, Host& host, std::int32_t num_groups, Matrix<float>& out,
                     const Matrix<float>& data, std::vector<std::string>& group_label,
-                    std::int32_t map_row, const MemberLists& group_map, std::int16_t run_mode);
+                    std::int32_t map_row, const MemberLists& group_map, RunMode run_mode);
 
 }  // namespace tw

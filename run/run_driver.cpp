@@ -18,8 +18,6 @@ namespace tw {
 
 namespace {
 
-constexpr std::int16_t kObservedRun = 1;
-
 bool blank(const std::string& s) {
     return s.find_first_not_of(" \t") == std::string::npos;
 }
@@ -102,7 +100,7 @@ void average_observed_groups(RunContext& ctx, Host& host) {
     host.messages().text("Calling routine to generate average abundance matrix").end();
     // The group map is not consulted in the observed run.
     average_groups(ctx, host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel,
-                   ctx.NumRows, ctx.LinkMembers, kObservedRun);
+                   ctx.NumRows, ctx.LinkMembers, RunMode::Observed);
 }
 
 void open_report(RunContext& ctx, Host& host, const MeasureChoice& chosen) {

@@ -6,13 +6,6 @@
 
 namespace tw {
 
-namespace {
-
-constexpr std::int16_t kObservedRule = 1;
-constexpr std::int16_t kQuietRule = 2;
-
-}  // namespace
-
 ProfileMeasure::ProfileMeasure(const RunContext& run) {
     ctx_.MeasureIndex = run.MeasureIndex;
     ctx_.NumVars = run.NumVars;
@@ -23,11 +16,12 @@ ProfileMeasure::ProfileMeasure(const RunContext& run) {
 }
 
 void ProfileMeasure::profile(const Matrix<float>& x, std::int32_t m, std::vector<float>& out) {
-    if (compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, kQuietRule) !=
+    // A permuted set is measured quietly, as a bootstrap replicate is.
+    if (compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, RunMode::Replicate) !=
         RoutineExit::Normal) {
         // Two empty objects under Bray-Curtis: the observed run's rule counts
         // them as identical, and a permuted set is measured as the data are.
-        compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, kObservedRule);
+        compute_resemblance(ctx_, host_, work_, measure_arrays_, x, m, RunMode::Observed);
         ctx_.PoorFitWarned = true;
     }
     out.clear();

@@ -107,11 +107,11 @@ inline void observe(BootstrapRun& r, std::int16_t measure) {
     ctx.LinkageIndex = kUpgma;
     ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
     average_groups(ctx, r.host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                   ctx.LinkMembers, 1);
+                   ctx.LinkMembers, RunMode::Observed);
     MeasureArrays arrays;
-    ASSERT_EQ(resemble_and_cluster(ctx, r.host, ctx.work, arrays, ctx.AvgMatrix, ctx.NumGroups, 2,
-                                   LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel},
-                                   ctx.GroupLabel),
+    ASSERT_EQ(resemble_and_cluster(
+                  ctx, r.host, ctx.work, arrays, ctx.AvgMatrix, ctx.NumGroups, RunMode::Replicate,
+                  LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel),
               RoutineExit::Normal);
     ctx.DistanceFlag = ctx.work.DistanceFlag;
 }

@@ -87,7 +87,7 @@ struct RoutineRun {
     }
 
     RoutineExit run(const std::vector<float>& values, const std::vector<std::string>& names,
-                    std::int16_t run_mode = 1) {
+                    RunMode run_mode = RunMode::Observed) {
         const auto n = static_cast<std::int32_t>(values.size());
         Matrix<float> x(n, 1);
         for (std::int32_t j = 1; j <= n; ++j) x(j, 1) = values[static_cast<std::size_t>(j - 1)];

@@ -192,7 +192,7 @@ TEST(Routine, ReplicateUsesTheObservedOptionsAndWritesNothing) {
     r.ctx.settings.sim_matrix = r.ctx.settings.all_matrix = true;
     r.ctx.settings.link_meth = 0;  // the window now says single linkage...
     r.ctx.LinkageIndex = 2;        // ...but the observed run used complete linkage
-    ASSERT_EQ(r.run(kValues, kLabels, /*run_mode=*/2), RoutineExit::Normal);
+    ASSERT_EQ(r.run(kValues, kLabels, RunMode::Replicate), RoutineExit::Normal);
     EXPECT_EQ(r.levels[4], 30.0f);
     EXPECT_EQ(r.report(), "");
     EXPECT_EQ(r.host.files.size(), 1u);  // only the report sink opened by the test

@@ -22,8 +22,6 @@
 namespace tw {
 namespace {
 
-constexpr std::int16_t kReplicate = 2;
-
 // Values from tiny to huge, both signs, and counts with many repeats: sums
 // that overflow, cancel or depend on their order all occur.
 Matrix<float> random_objects(std::int32_t n, std::int16_t species, std::mt19937& rng) {
@@ -47,7 +45,7 @@ RoutineExit resemble(RunContext& ctx, test::ScriptedHost& host, Workspace& w, Me
                      const Matrix<float>& x, std::int16_t measure) {
     ctx.MeasureIndex = Measure{measure};
     ctx.NumVars = static_cast<std::int16_t>(x.last_col());
-    return compute_resemblance(ctx, host, w, arrays, x, x.last_row(), kReplicate);
+    return compute_resemblance(ctx, host, w, arrays, x, x.last_row(), RunMode::Replicate);
 }
 
 TEST(DistanceBlocks, EveryEuclideanDistanceEqualsTheOnePairSumBitForBit) {
@@ -89,7 +87,8 @@ TEST(DistanceBlocks, EveryBrayCurtisCoefficientEqualsTheOnePairSumsBitForBit) {
             MeasureArrays arrays;
             ctx.MeasureIndex = Measure{2};
             ctx.NumVars = species;
-            ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, 1), RoutineExit::Normal);
+            ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, RunMode::Observed),
+                      RoutineExit::Normal);
             for (std::int32_t j = 1; j < n; ++j) {
                 for (std::int32_t k = j + 1; k <= n; ++k) {
                     const BrayCurtisSums s = bray_curtis_sums(x, j, k, species, host);

@@ -26,8 +26,6 @@
 namespace tw {
 namespace {
 
-constexpr std::int16_t kObserved = 1;
-
 // Counts with many repeats and zeros, a few awkward values, and two empty
 // objects (so that Bray-Curtis meets pairs with nothing at all).
 Matrix<float> awkward_objects(std::int32_t n, std::int16_t species, unsigned seed) {
@@ -60,7 +58,7 @@ Observed observe(const Matrix<float>& x, std::int16_t measure, unsigned threads)
     host.answers.assign(50, Answer::Yes);  // the heterogeneity ratio's poor-fit question
     Workspace w;
     MeasureArrays arrays;
-    EXPECT_EQ(compute_resemblance(ctx, host, w, arrays, x, x.last_row(), kObserved),
+    EXPECT_EQ(compute_resemblance(ctx, host, w, arrays, x, x.last_row(), RunMode::Observed),
               RoutineExit::Normal);
     Observed seen;
     for (std::int32_t j = 1; j < x.last_row(); ++j)

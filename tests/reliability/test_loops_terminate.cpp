@@ -55,7 +55,8 @@ TEST(LoopsTerminate, EveryPoorFitOfALargeRunIsAdjustedWithoutAnotherQuestion) {
     ctx.NumVars = species;
     Workspace w;
     MeasureArrays arrays;
-    ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, 1), RoutineExit::Normal);
+    ASSERT_EQ(compute_resemblance(ctx, host, w, arrays, x, n, RunMode::Observed),
+              RoutineExit::Normal);
     EXPECT_EQ(host.questions.size(), 1u);
     for (std::int32_t j = 1; j < n; ++j)
         for (std::int32_t k = j + 1; k <= n; ++k) ASSERT_TRUE(std::isfinite(w.SimMatrix(j, k)));
@@ -79,7 +80,7 @@ TEST(LoopsTerminate, ClusteringResemblancesThatAreAllNaNMakesEveryLinkage) {
             std::vector<std::int32_t> sizes(n, 0);
             std::vector<float> levels(n, 0.0f);
             const std::vector<std::string> labels(n + 1, "S");
-            ASSERT_EQ(resemble_and_cluster(ctx, host, w, arrays, x, n, 2,
+            ASSERT_EQ(resemble_and_cluster(ctx, host, w, arrays, x, n, RunMode::Replicate,
                                            LinkArrays{members, sizes, levels}, labels),
                       RoutineExit::Normal)
                 << measure << "/" << method;

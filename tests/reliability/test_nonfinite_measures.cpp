@@ -26,7 +26,7 @@ Matrix<float> objects(const std::vector<std::vector<float>>& rows) {
     return x;
 }
 
-Workspace resemblance_of(const Matrix<float>& x, std::int16_t measure, std::int16_t run_mode,
+Workspace resemblance_of(const Matrix<float>& x, std::int16_t measure, RunMode run_mode,
                          RoutineExit& exit) {
     test::PressOnHost host;
     RunContext ctx;
@@ -56,13 +56,13 @@ const struct {
 
 TEST(NonFiniteMeasures, AnAwkwardObjectSpoilsOnlyItsOwnPairs) {
     for (std::int16_t measure = 1; measure <= 8; ++measure) {
-        for (std::int16_t mode : {1, 2}) {
+        for (RunMode mode : {RunMode::Observed, RunMode::Replicate}) {
             RoutineExit exit{};
             const Workspace clean = resemblance_of(objects(kGood), measure, mode, exit);
             ASSERT_EQ(exit, RoutineExit::Normal);
             for (const auto& a : kAwkward) {
                 SCOPED_TRACE(std::string(a.what) + ", measure " + std::to_string(measure) +
-                             ", run mode " + std::to_string(mode));
+                             ", run mode " + std::to_string(static_cast<int>(mode)));
                 // The awkward object stands second, between good ones.
                 auto rows = kGood;
                 rows.insert(rows.begin() + 1, a.row);
@@ -88,7 +88,7 @@ TEST(NonFiniteMeasures, TwoAwkwardObjectsStillGiveEveryPairAValue) {
         const Workspace w = resemblance_of(
             objects(
                 {{kInf, 1, 1}, {kInf, 1, 1}, {kNaN, 0, 2}, {3e38f, 3e38f, 1}, {3e38f, 3e38f, 1}}),
-            measure, 2, exit);
+            measure, RunMode::Replicate, exit);
         EXPECT_EQ(exit, RoutineExit::Normal) << measure;
         EXPECT_EQ(w.SimMatrix.last_row(), 5);
     }

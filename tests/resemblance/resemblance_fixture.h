@@ -25,9 +25,6 @@ inline Matrix<float> objects(const Rows& rows) {
     return x;
 }
 
-constexpr std::int16_t kObserved = 1;
-constexpr std::int16_t kReplicate = 2;
-
 // One context and host kept across calls, so that a test can follow an
 // observed run with its replicates.
 struct ResemblanceRun {
@@ -36,11 +33,11 @@ struct ResemblanceRun {
     Workspace w;
     MeasureArrays arrays;
 
-    RoutineExit run(std::int16_t measure, const Rows& rows, std::int16_t run_mode = kObserved) {
+    RoutineExit run(std::int16_t measure, const Rows& rows, RunMode run_mode = RunMode::Observed) {
         return run(measure, objects(rows), run_mode);
     }
     RoutineExit run(std::int16_t measure, const Matrix<float>& x,
-                    std::int16_t run_mode = kObserved) {
+                    RunMode run_mode = RunMode::Observed) {
         ctx.MeasureIndex = Measure{measure};
         ctx.NumVars = static_cast<std::int16_t>(x.last_col());
         return compute_resemblance(ctx, host, w, arrays, x, x.last_row(), run_mode);

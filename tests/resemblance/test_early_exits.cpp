@@ -14,8 +14,6 @@
 namespace tw {
 namespace {
 
-using test::kObserved;
-using test::kReplicate;
 using test::ResemblanceRun;
 using test::Rows;
 
@@ -53,7 +51,7 @@ TEST(BrayCurtisZeroPair, AReplicateStopsAtThePairAndAsksToBeDrawnAgain) {
     for (const ResampleCase& c : kResampleCases) {
         ResemblanceRun r;
         r.ctx.ResampleRetries = c.retries_before;
-        EXPECT_EQ(r.run(kBrayCurtis, c.rows, kReplicate), RoutineExit::Resample) << c.what;
+        EXPECT_EQ(r.run(kBrayCurtis, c.rows, RunMode::Replicate), RoutineExit::Resample) << c.what;
         EXPECT_EQ(r.ctx.ResampleRetries, c.retries_after) << c.what;
         EXPECT_EQ(r.host.message_area.shown, "Resampling to avoid DIVIDE-BY-ZERO error\r\n");
         // Two species steps for each pair visited, the empty one included.
@@ -70,7 +68,7 @@ TEST(BrayCurtisZeroPair, AResampledReplicateProducesNoLinkages) {
     std::vector<std::int32_t> sizes(3, 0);
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
-    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, r.arrays, x, 3, kReplicate,
+    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, r.arrays, x, 3, RunMode::Replicate,
                                    LinkArrays{members, sizes, levels}, labels),
               RoutineExit::Resample);
     EXPECT_EQ(levels, std::vector<float>(3, -7.0f));
@@ -115,7 +113,7 @@ TEST(PoorFit, ThePromptNamesBothGroupsAsPlainNumbers) {
 }
 
 TEST(PoorFit, NoClosesEveryOpenFileAndSkipsTheRestOfTheRoutine) {
-    for (std::int16_t mode : {kObserved, kReplicate}) {
+    for (RunMode mode : {RunMode::Observed, RunMode::Replicate}) {
         ResemblanceRun r;
         r.ctx.channels.open(r.host, Channels::kReport, "report.txt", OpenMode::Write)
             .text("header");
@@ -124,8 +122,8 @@ TEST(PoorFit, NoClosesEveryOpenFileAndSkipsTheRestOfTheRoutine) {
         // (1,2) fits, (1,3) does not.
         EXPECT_EQ(r.run(kHR, Rows{{40, 3, 0}, {0, 12, 9}, {0.01f, 0, 0.01f}}, mode),
                   RoutineExit::Abandoned);
-        EXPECT_FALSE(r.ctx.channels.is_open(Channels::kReport)) << mode;
-        EXPECT_FALSE(r.ctx.channels.is_open(3)) << mode;
+        EXPECT_FALSE(r.ctx.channels.is_open(Channels::kReport)) << static_cast<int>(mode);
+        EXPECT_FALSE(r.ctx.channels.is_open(3)) << static_cast<int>(mode);
         EXPECT_EQ(r.host.file("report.txt"), "header");
         EXPECT_GT(r.at(1, 2), 0.0f);
         EXPECT_EQ(r.at(1, 3), 0.0f);
@@ -145,7 +143,7 @@ TEST(PoorFit, AbandoningProducesNoLinkagesAndNoReport) {
     std::vector<std::int32_t> sizes(3, 0);
     std::vector<float> levels(3, -7.0f);
     const std::vector<std::string> labels(4, "S");
-    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, r.arrays, x, 3, kObserved,
+    EXPECT_EQ(resemble_and_cluster(r.ctx, r.host, r.w, r.arrays, x, 3, RunMode::Observed,
                                    LinkArrays{members, sizes, levels}, labels),
               RoutineExit::Abandoned);
     EXPECT_EQ(levels, std::vector<float>(3, -7.0f));
@@ -158,8 +156,8 @@ TEST(PoorFit, AYesCoversTheRunsReplicatesAndANewRunAsksAgain) {
     ResemblanceRun r;
     r.host.answer(Answer::Yes);
     r.run(kHR, kPoorFit);
-    r.run(kHR, kPoorFit, kReplicate);
-    r.run(kHR, kPoorFit, kReplicate);
+    r.run(kHR, kPoorFit, RunMode::Replicate);
+    r.run(kHR, kPoorFit, RunMode::Replicate);
     EXPECT_EQ(r.host.questions.size(), 1u);
 
     r.host.answer(Answer::Yes);
@@ -172,7 +170,7 @@ TEST(PoorFit, AReplicateAsksWhenTheObservedDataFittedAndNoAbandonsIt) {
     EXPECT_EQ(r.run(kHR, kGoodFit), RoutineExit::Normal);
     EXPECT_TRUE(r.host.questions.empty());
     r.host.answer(Answer::No);
-    EXPECT_EQ(r.run(kHR, kPoorFit, kReplicate), RoutineExit::Abandoned);
+    EXPECT_EQ(r.run(kHR, kPoorFit, RunMode::Replicate), RoutineExit::Abandoned);
     ASSERT_EQ(r.host.questions.size(), 1u);
     EXPECT_EQ(r.host.questions[0].title, kPoorFitTitle);
 }

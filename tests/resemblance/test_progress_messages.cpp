@@ -9,8 +9,6 @@
 namespace tw {
 namespace {
 
-using test::kObserved;
-using test::kReplicate;
 using test::ResemblanceRun;
 using test::Rows;
 
@@ -64,7 +62,7 @@ const ProgressCase kCases[] = {
 TEST(ProgressMessages, TheObservedRunShowsEachMeasuresHeadingAndMarks) {
     for (const ProgressCase& c : kCases) {
         ResemblanceRun r;
-        r.run(c.measure, c.rows, kObserved);
+        r.run(c.measure, c.rows, RunMode::Observed);
         EXPECT_EQ(r.messages(), kClear + c.observed) << "measure " << c.measure;
         EXPECT_TRUE(r.host.visible(Window::Form2));
     }
@@ -74,7 +72,7 @@ TEST(ProgressMessages, AReplicatePrintsOnlyTheLinesBothModesShare) {
     for (const ProgressCase& c : kCases) {
         ResemblanceRun r;
         r.ctx.PoorFitWarned = true;
-        r.run(c.measure, c.rows, kReplicate);
+        r.run(c.measure, c.rows, RunMode::Replicate);
         EXPECT_EQ(r.messages(), c.replicate) << "measure " << c.measure;
         EXPECT_TRUE(r.host.window_visible.empty());  // no window is shown or hidden
         EXPECT_TRUE(r.ctx.PoorFitWarned);            // only an observed run resets it
@@ -108,7 +106,7 @@ TEST(ProgressMessages, YieldsOncePerSpeciesStepOfEveryPair) {
     };
     for (const auto& c : cases) {
         ResemblanceRun r;
-        r.run(c.measure, rows, kReplicate);
+        r.run(c.measure, rows, RunMode::Replicate);
         EXPECT_EQ(r.host.yields, c.yields) << "measure " << c.measure;
     }
 }

@@ -56,9 +56,11 @@ TEST(Frame, AMatrixSmallerThanTheObjectCountIsRefused) {
     ResemblanceRun r;
     const Matrix<float> x = test::objects({{1, 2}, {3, 4}});
     r.ctx.NumVars = 2;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, r.arrays, x, 3, 1), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, r.arrays, x, 3, RunMode::Observed),
+                 RunError);
     r.ctx.NumVars = 3;
-    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, r.arrays, x, 2, 1), RunError);
+    EXPECT_THROW(compute_resemblance(r.ctx, r.host, r.w, r.arrays, x, 2, RunMode::Observed),
+                 RunError);
 }
 
 TEST(BrayCurtis, IsTwiceTheSharedOverTheTotal) {
@@ -74,7 +76,7 @@ TEST(BrayCurtis, IsTwiceTheSharedOverTheTotal) {
 
 TEST(BrayCurtis, ANegativePairThatSumsToZeroStoresNoSimilarity) {
     ResemblanceRun r;
-    EXPECT_EQ(r.run(2, {{-1, 1}, {1, -1}}, 2), RoutineExit::Normal);
+    EXPECT_EQ(r.run(2, {{-1, 1}, {1, -1}}, RunMode::Replicate), RoutineExit::Normal);
     EXPECT_EQ(r.at(1, 2), 0.0f);
 }
 

@@ -140,7 +140,7 @@ TEST(ReferenceValues, EveryMeasureAgreesWithADoublePrecisionComputation) {
         for (const Profile& row : rows) singles.emplace_back(row.begin(), row.end());
         for (const MeasureCase& c : cases) {
             test::ResemblanceRun r;
-            ASSERT_EQ(r.run(c.measure, singles, test::kReplicate), RoutineExit::Normal);
+            ASSERT_EQ(r.run(c.measure, singles, RunMode::Replicate), RoutineExit::Normal);
             for (int j = 1; j < n; ++j) {
                 for (int k = j + 1; k <= n; ++k) {
                     const Profile& x = rows[static_cast<std::size_t>(j - 1)];

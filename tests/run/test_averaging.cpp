@@ -37,7 +37,7 @@ struct Averaging : ::testing::Test {
         ctx.AvgMatrix.recreate(ctx.NumGroups, ctx.NumCols);
         ctx.GroupLabel.assign(static_cast<std::size_t>(ctx.NumGroups) + 1, "");
         average_groups(ctx, host, ctx.NumGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                       ctx.LinkMembers, 1);
+                       ctx.LinkMembers, RunMode::Observed);
     }
     test::ScriptedHost host;
     RunContext ctx;
@@ -119,7 +119,7 @@ TEST_F(Averaging, ReplicateTakesEachPositionsSizeFromTheGroupMap) {
     Matrix<float> out(2, 1);
     std::vector<std::string> labels(3);
     ctx.PrintAvgFlag = false;
-    average_groups(ctx, host, 2, out, drawn, labels, 2, map, 2);
+    average_groups(ctx, host, 2, out, drawn, labels, 2, map, RunMode::Replicate);
     EXPECT_EQ(out(1, 1), 20.0f);
     EXPECT_EQ(out(2, 1), 40.0f);
     EXPECT_EQ(labels, (std::vector<std::string>{"", "S1", "S2"}));
