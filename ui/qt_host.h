@@ -41,7 +41,7 @@ class QtHost : public Host {
     void stage_started() { since_yield_.restart(); }
 
   protected:
-    // Lets the windows repaint and take clicks at most every 100 ms; an exit
+    // Lets the windows repaint and take clicks at most every 60 ms; an exit
     // asked for meanwhile ends the program from here.
     void process_events() override;
 
