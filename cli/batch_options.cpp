@@ -259,23 +259,23 @@ BatchOptions parse(const std::vector<std::string>& args) {
     return o;
 }
 
+// The option values of a measure or method table, in the table's order.
+template <class Table>
+std::vector<std::string> option_values(Table table) {
+    std::vector<std::string> values;
+    for (const auto& entry : table) values.emplace_back(entry.option);
+    return values;
+}
+
 }  // namespace
 
 const std::vector<std::string>& measure_names() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> options;
-        for (const MeasureTraits& t : measure_table()) options.emplace_back(t.option);
-        return options;
-    }();
+    static const std::vector<std::string> names = option_values(measure_table());
     return names;
 }
 
 const std::vector<std::string>& linkage_names() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> options;
-        for (const LinkageTraits& t : linkage_table()) options.push_back(t.option);
-        return options;
-    }();
+    static const std::vector<std::string> names = option_values(linkage_table());
     return names;
 }
 
