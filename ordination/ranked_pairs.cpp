@@ -1,0 +1,83 @@
+#include "ordination/ranked_pairs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace tw {
+
+RankedPairs rank_pairs(const PairDissimilarities& d) {
+    const std::size_t m = d.values.size();
+    std::vector<std::uint32_t> index(m);
+    std::iota(index.begin(), index.end(), 0u);
+    std::stable_sort(index.begin(), index.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return d.values[a] < d.values[b]; });
+    std::vector<std::uint32_t> left_of(m), right_of(m);
+    for (std::int32_t i = 0, p = 0; i < d.objects; ++i)
+        for (std::int32_t j = i + 1; j < d.objects; ++j, ++p) {
+            left_of[static_cast<std::size_t>(p)] = static_cast<std::uint32_t>(i);
+            right_of[static_cast<std::size_t>(p)] = static_cast<std::uint32_t>(j);
+        }
+    RankedPairs r;
+    r.objects = d.objects;
+    r.left.resize(m);
+    r.right.resize(m);
+    r.dissimilarity.resize(m);
+    for (std::size_t t = 0; t < m; ++t) {
+        r.left[t] = left_of[index[t]];
+        r.right[t] = right_of[index[t]];
+        r.dissimilarity[t] = d.values[index[t]];
+    }
+    for (std::size_t t = 0; t < m;) {
+        std::size_t e = t + 1;
+        while (e < m && r.dissimilarity[e] == r.dissimilarity[t]) ++e;
+        if (e - t > 1)
+            r.ties.push_back({static_cast<std::uint32_t>(t), static_cast<std::uint32_t>(e)});
+        t = e;
+    }
+    return r;
+}
+
+MonotoneWork::MonotoneWork(std::size_t pairs)
+    : distance(pairs), fitted(pairs), order(pairs), pool_sum(pairs), pool_size(pairs) {
+    std::iota(order.begin(), order.end(), 0u);
+}
+
+double monotone_fit(const RankedPairs& pairs, MonotoneWork& work) {
+    const std::vector<double>& dist = work.distance;
+    // The order left by the last fit is nearly right: sorting it again is
+    // cheap, and it keeps the order of pairs tied in distance too.
+    for (const TieBlock& b : pairs.ties)
+        std::sort(work.order.begin() + b.first, work.order.begin() + b.last,
+                  [&](std::uint32_t a, std::uint32_t c) {
+                      return dist[a] < dist[c] || (dist[a] == dist[c] && a < c);
+                  });
+    std::size_t pools = 0;
+    for (std::uint32_t t : work.order) {
+        double sum = dist[t];
+        double size = 1;
+        while (pools > 0 && work.pool_sum[pools - 1] * size >= sum * work.pool_size[pools - 1]) {
+            --pools;
+            sum += work.pool_sum[pools];
+            size += work.pool_size[pools];
+        }
+        work.pool_sum[pools] = sum;
+        work.pool_size[pools] = size;
+        ++pools;
+    }
+    double misfit = 0, total = 0;
+    std::size_t t = 0;
+    for (std::size_t p = 0; p < pools; ++p) {
+        const double mean = work.pool_sum[p] / work.pool_size[p];
+        for (const std::size_t e = t + static_cast<std::size_t>(work.pool_size[p]); t < e; ++t) {
+            const std::uint32_t rank = work.order[t];
+            work.fitted[rank] = mean;
+            const double r = dist[rank] - mean;
+            misfit += r * r;
+            total += dist[rank] * dist[rank];
+        }
+    }
+    return total > 0 ? std::sqrt(misfit / total) : 0.0;
+}
+
+}  // namespace tw
