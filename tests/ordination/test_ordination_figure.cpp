@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "e2e/e2e_fixture.h"
+#include "figure/figure_fixture.h"
+#include "figure/figure_source.h"
+#include "ordination/convex_hull.h"
+#include "ordination/ordination_layout.h"
+#include "ordination/start_streams.h"
+#include "simprof/test_profiles.h"
+
+namespace tw::test {
+namespace {
+
+struct TestedRun {
+    const char* file;
+    TestMethod method;
+};
+
+class OrdinationOfATestedRun : public ::testing::TestWithParam<TestedRun> {};
+
+// The clusters the significance test cut: every object's dot has the colour
+// its label has on the publication figure of the tree.
+TEST_P(OrdinationOfATestedRun, DotsTakeTheColoursOfTheirClustersOnTheTree) {
+    Session s(example_path(GetParam().file));
+    s.ctx.settings.resmx = 1;  // Bray-Curtis
+    s.ctx.settings.test_method = GetParam().method;
+    s.ctx.settings.boot_text = "40";
+    s.ctx.settings.permutations_text = "99";
+    ASSERT_EQ(s.observed(), Outcome::Completed);
+    ASSERT_EQ(
+        GetParam().method == TestMethod::Simprof ? test_profiles(s.ctx, s.host) : s.bootstrap(),
+        Outcome::Completed);
+
+    NmdsSettings settings;
+    settings.starts = 4;
+    const RunOrdination o = ordinate_run(s.ctx, settings);
+    ASSERT_EQ(o.result.objects(), s.ctx.NumGroups);
+    const Figure tree =
+        publication_layout(figure_source(s.ctx, true), FigurePage{}, monospace_width);
+    std::map<std::string, Rgb> leaf_colour;
+    for (const FigureText& t : tree.texts)
+        if (t.role == TextRole::LeafLabel) leaf_colour[t.text] = t.colour;
+
+    const OrdinationFigure plot = ordination_plot(o, OrdinationPage{}, monospace_width);
+    ASSERT_EQ(plot.dots.size(), o.labels.size());
+    std::size_t coloured = 0;
+    for (std::size_t i = 0; i < o.labels.size(); ++i) {
+        ASSERT_TRUE(leaf_colour.count(o.labels[i])) << o.labels[i];
+        EXPECT_EQ(plot.dots[i].colour, leaf_colour[o.labels[i]]) << o.labels[i];
+        coloured += plot.dots[i].colour != kInk;
+    }
+    EXPECT_GT(coloured, 0u) << "the example forms clusters, so some dots are coloured";
+    std::size_t identifiers = 0;
+    for (const FigureText& t : plot.figure.texts) identifiers += t.role == TextRole::ClusterId;
+    EXPECT_EQ(identifiers, o.colours.size()) << "each cluster is lettered once";
+}
+
+INSTANTIATE_TEST_SUITE_P(Tests, OrdinationOfATestedRun,
+                         ::testing::Values(TestedRun{"estuary_transect.txt", TestMethod::Bootstrap},
+                                           TestedRun{"estuary_transect.txt", TestMethod::Simprof},
+                                           TestedRun{"river_presence.txt", TestMethod::Simprof}));
+
+RunOrdination scattered(std::int32_t n) {
+    RunOrdination o;
+    o.result.points = random_start(n, 2, 99, 1);
+    o.result.starts.resize(20);
+    o.dissimilarities.objects = n;
+    for (std::int32_t i = 0; i < n; ++i) {
+        o.labels.push_back(station_name(i + 1));
+        o.clusters.push_back(i % 3 == 0 ? "" : std::string(1, static_cast<char>('A' + i % 4)));
+    }
+    o.colours = cluster_colours(o.clusters);
+    return o;
+}
+
+TEST(OrdinationPlot, LabelsNeverOverprintAndStayInsideTheFrame) {
+    for (std::int32_t n : {5, 50, 2000}) {
+        OrdinationPage page;
+        page.labels = true;
+        const OrdinationFigure plot = ordination_plot(scattered(n), page, monospace_width);
+        std::vector<Box> labels;
+        for (const FigureText& t : plot.figure.texts)
+            if (t.role == TextRole::LeafLabel) labels.push_back(t.box);
+        if (n == 5) {
+            EXPECT_EQ(labels.size(), 5u) << "few labels all find a place";
+        }
+        for (std::size_t a = 0; a < labels.size(); ++a) {
+            EXPECT_GE(labels[a].left, 0);
+            EXPECT_LE(labels[a].right, page.width);
+            for (std::size_t b = a + 1; b < labels.size(); ++b)
+                ASSERT_FALSE(labels[a].overlaps(labels[b])) << n << " objects";
+        }
+    }
+}
+
+TEST(OrdinationPlot, BothAxesHaveOneScale) {
+    RunOrdination o = scattered(30);
+    for (std::int32_t i = 0; i < 30; ++i) o.result.points.at(i, 1) *= 0.1;  // a flat cloud
+    const OrdinationFigure plot = ordination_plot(o, OrdinationPage{}, monospace_width);
+    const auto& c = o.result.points;
+    const double sx = (plot.dots[1].x - plot.dots[0].x) / (c.at(1, 0) - c.at(0, 0));
+    const double sy = (plot.dots[0].y - plot.dots[1].y) / (c.at(1, 1) - c.at(0, 1));
+    EXPECT_NEAR(sx, sy, 1e-9 * sx);
+}
+
+TEST(ConvexHull, KeepsOnlyTheCornersInOrder) {
+    const std::vector<HullPoint> hull =
+        convex_hull({{0, 0}, {2, 0}, {1, 1}, {2, 2}, {0, 2}, {1, 0}, {0, 0}});
+    EXPECT_EQ(hull, (std::vector<HullPoint>{{0, 0}, {2, 0}, {2, 2}, {0, 2}}));
+    EXPECT_EQ(convex_hull({{1, 1}, {1, 1}}).size(), 1u);
+}
+
+}  // namespace
+}  // namespace tw::test
