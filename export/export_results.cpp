@@ -7,6 +7,7 @@
 #include "export/members_csv.h"
 #include "export/method_names.h"
 #include "export/newick.h"
+#include "export/ordination_export.h"
 #include "export/results_csv.h"
 #include "export/run_record.h"
 #include "export/whole_file.h"
@@ -16,8 +17,8 @@ namespace tw {
 
 namespace {
 
-constexpr std::array<const char*, 5> kEndings = {".nwk", ".members.csv", ".results.csv",
-                                                 ".linkage.csv", ".run.json"};
+constexpr std::array<const char*, 6> kEndings = {".nwk",         ".members.csv", ".results.csv",
+                                                 ".linkage.csv", ".run.json",    ".ordination.csv"};
 
 bool ends_with(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -45,23 +46,27 @@ std::vector<float> observed_levels(const RunContext& ctx) {
 }  // namespace
 
 std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& prefix,
-                                     std::chrono::system_clock::time_point made) {
+                                     std::chrono::system_clock::time_point made,
+                                     const RunOrdination* ordination) {
     const LevelConversion conversion =
         LevelConversion::for_levels(observed_levels(ctx), measure_of_run(ctx).distance);
-    return {
+    std::vector<ExportFile> files = {
         {prefix + kEndings[0], newick_tree(ctx, conversion)},
         {prefix + kEndings[1], members_csv(ctx)},
         {prefix + kEndings[2], results_csv(ctx)},
         {prefix + kEndings[3], linkage_matrix_csv(ctx, conversion)},
-        {prefix + kEndings[4], run_record_json(ctx, conversion, made)},
+        {prefix + kEndings[4], run_record_json(ctx, conversion, made, ordination)},
     };
+    if (ordination != nullptr) files.push_back({prefix + kEndings[5], ordination_csv(*ordination)});
+    return files;
 }
 
 Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
-                       std::chrono::system_clock::time_point made) {
+                       std::chrono::system_clock::time_point made,
+                       const RunOrdination* ordination) {
     return run_guarded(ctx, host, [&] {
         std::vector<std::string> failed;
-        for (const ExportFile& file : export_files(ctx, prefix, made))
+        for (const ExportFile& file : export_files(ctx, prefix, made, ordination))
             if (!write_whole_file(file.path, file.bytes)) failed.push_back(file.path);
         if (failed.empty()) return Outcome::Completed;
         host.ask("Export Error", failure_message(failed), Buttons::Ok);

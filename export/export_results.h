@@ -6,6 +6,8 @@
 //   PREFIX.results.csv  every linkage with its test
 //   PREFIX.linkage.csv  the hierarchy as scipy's linkage matrix
 //   PREFIX.run.json     how the results were made
+// and, when the run was ordinated, PREFIX.ordination.csv (the objects'
+// places) after them, with the ordination in the record of the run.
 // Each file is written whole or not at all. The files that cannot be
 // written are named in one message; the others are written all the same,
 // and nothing of the run (its report, its windows) is touched.
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ordination/run_ordination.h"
 #include "run/host.h"
 #include "run/outcome.h"
 #include "run/run_context.h"
@@ -25,17 +28,19 @@ struct ExportFile {
     std::string bytes;
 };
 
-// The five files for `prefix`, in the order above.
+// The files for `prefix`, in the order above.
 std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& prefix,
-                                     std::chrono::system_clock::time_point made);
+                                     std::chrono::system_clock::time_point made,
+                                     const RunOrdination* ordination = nullptr);
 
 // Writes the five files. Completed when all were written, Failed when one
 // or more could not be (the message has been shown).
 Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
-                       std::chrono::system_clock::time_point made);
+                       std::chrono::system_clock::time_point made,
+                       const RunOrdination* ordination = nullptr);
 
 // The prefix a user means by a name chosen in a save dialog: a name ending
-// in one of the five files' endings loses that ending.
+// in one of the files' endings loses that ending.
 std::string export_prefix(const std::string& chosen);
 
 }  // namespace tw

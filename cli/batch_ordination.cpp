@@ -1,0 +1,54 @@
+#include "cli/batch_ordination.h"
+
+#include <stdexcept>
+
+#include "export/figure_svg.h"
+#include "export/ordination_export.h"
+#include "export/whole_file.h"
+
+namespace tw::batch {
+
+namespace {
+
+bool ends_with(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+bool ordination_file_kind_known(const std::string& file) {
+    return ends_with(file, ".svg") || ends_with(file, ".csv");
+}
+
+std::optional<RunOrdination> batch_ordination(const RunContext& ctx, const BatchOptions& options,
+                                              std::ostream& err, std::optional<ExitCode>& failure) {
+    if (options.ordination_file.empty()) return std::nullopt;
+    NmdsSettings settings;
+    settings.dimensions = options.ordination_dimensions;
+    settings.starts = options.ordination_starts;
+    settings.seed = ordination_seed(ctx);
+    settings.threads = options.settings.bootstrap_threads;
+    try {
+        return ordinate_run(ctx, settings);
+    } catch (const std::exception& e) {
+        err << "tarnwick-batch: Ordination: " << e.what() << '\n';
+        failure = ExitCode::DataRefused;
+        return std::nullopt;
+    }
+}
+
+bool write_batch_ordination(const RunOrdination& o, const BatchOptions& options,
+                            std::ostream& err) {
+    const std::string& file = options.ordination_file;
+    const std::string bytes =
+        ends_with(file, ".csv")
+            ? ordination_csv(o)
+            : ordination_svg(ordination_plot(o, journal_ordination_page(), text_width_estimate));
+    if (write_whole_file(file, bytes)) return true;
+    err << "tarnwick-batch: File Error: The file \"" << file
+        << "\" cannot be created or written.\n";
+    return false;
+}
+
+}  // namespace tw::batch
