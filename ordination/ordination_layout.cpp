@@ -12,7 +12,6 @@ namespace tw {
 
 namespace {
 
-
 constexpr Rgb kFitLine{213, 94, 0};
 constexpr Rgb kPairDot{120, 120, 120};
 
@@ -59,8 +58,8 @@ double header(const RunOrdination& o, const OrdinationPage& page, const std::str
     return y - page.margin + 6;
 }
 
-void stress_corner(const PlotFrame& f, double stress, double font, const TextWidth& width_of,
-                   Figure& out) {
+Box stress_corner(const PlotFrame& f, double stress, double font, const TextWidth& width_of,
+                  Figure& out) {
     const std::string t = stress_text(stress);
     const double w = width_of(t, font);
     out.texts.push_back({{f.area.right - 4 - w, f.area.top + 3, f.area.right - 4,
@@ -68,14 +67,24 @@ void stress_corner(const PlotFrame& f, double stress, double font, const TextWid
                          t,
                          TextRole::Note,
                          font});
+    return out.texts.back().box;
+}
+
+Box dot_box(const PlotDot& d) {
+    const double r = d.size / 2;
+    return {d.x - r, d.y - r, d.x + r, d.y + r};
+}
+
+bool hits(const Box& b, const std::vector<Box>& taken) {
+    return std::any_of(taken.begin(), taken.end(), [&](const Box& t) { return t.overlaps(b); });
 }
 
 // Labels beside their dots, right, left, above or below, whichever first
-// overlaps no label placed before it and stays inside the frame; a label
-// with no such place is left out.
+// covers no dot and no text placed before it and stays inside the frame; a
+// label with no such place is left out.
 void place_labels(const std::vector<std::string>& labels, const std::vector<PlotDot>& dots,
-                  const Box& area, double size, const TextWidth& width_of, Figure& out) {
-    std::vector<Box> taken;
+                  const Box& area, double size, const TextWidth& width_of, std::vector<Box>& taken,
+                  Figure& out) {
     const double h = line_height(size);
     for (std::size_t i = 0; i < dots.size(); ++i) {
         const double w = width_of(labels[i], size);
@@ -88,9 +97,7 @@ void place_labels(const std::vector<std::string>& labels, const std::vector<Plot
         for (const Box& b : tries) {
             const bool inside = b.left >= area.left && b.right <= area.right && b.top >= area.top &&
                                 b.bottom <= area.bottom;
-            const bool clear = std::none_of(taken.begin(), taken.end(),
-                                            [&](const Box& t) { return t.overlaps(b); });
-            if (!inside || !clear) continue;
+            if (!inside || hits(b, taken)) continue;
             taken.push_back(b);
             out.texts.push_back({b, labels[i], TextRole::LeafLabel, size, kMutedInk});
             break;
@@ -98,12 +105,16 @@ void place_labels(const std::vector<std::string>& labels, const std::vector<Plot
     }
 }
 
+// Each cluster's identifier at the centre of its dots, or, when a dot lies
+// there (a cluster of one or two), just beside it.
 void hulls_and_identifiers(const RunOrdination& o, const std::vector<PlotDot>& dots,
-                           const OrdinationPage& page, const TextWidth& width_of, Figure& out) {
+                           const OrdinationPage& page, const TextWidth& width_of,
+                           std::vector<Box>& taken, Figure& out) {
     std::map<std::string, std::vector<HullPoint>> members;
     for (std::size_t i = 0; i < dots.size(); ++i)
         if (!o.clusters[i].empty()) members[o.clusters[i]].push_back({dots[i].x, dots[i].y});
     const double size = page.font + 2;
+    const double h = line_height(size);
     for (const auto& [id, points] : members) {
         const Rgb colour = o.colours.count(id) ? o.colours.at(id) : kInk;
         if (page.hulls) {
@@ -118,14 +129,14 @@ void hulls_and_identifiers(const RunOrdination& o, const std::vector<PlotDot>& d
         for (const HullPoint& p : points) cx += p.x, cy += p.y;
         cx /= static_cast<double>(points.size());
         cy /= static_cast<double>(points.size());
-        const double w = width_of(id, size), h = line_height(size);
-        out.texts.push_back({{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2},
-                             id,
-                             TextRole::ClusterId,
-                             size,
-                             colour,
-                             false,
-                             true});
+        const double w = width_of(id, size);
+        Box at{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2};
+        for (const double shift : {h, -h}) {
+            if (!hits(at, taken)) break;
+            at = {cx - w / 2, cy - h / 2 + shift, cx + w / 2, cy + h / 2 + shift};
+        }
+        taken.push_back(at);
+        out.texts.push_back({at, id, TextRole::ClusterId, size, colour, false, true});
     }
 }
 
@@ -168,9 +179,13 @@ OrdinationFigure ordination_plot(const RunOrdination& o, const OrdinationPage& p
     const double size = dot_size(c.objects);
     for (std::int32_t i = 0; i < c.objects; ++i)
         out.dots.push_back({f.fx(c.at(i, across)), f.fy(c.at(i, up)), size, o.colour_of(i)});
-    if (page.labels) place_labels(o.labels, out.dots, f.area, page.font - 1, width_of, fig);
-    hulls_and_identifiers(o, out.dots, page, width_of, fig);
-    stress_corner(f, o.result.stress, page.font, width_of, fig);
+    // The stress, the identifiers and the dots are placed first: labels go
+    // round them.
+    const Box stress = stress_corner(f, o.result.stress, page.font, width_of, fig);
+    std::vector<Box> taken = {stress};
+    for (const PlotDot& d : out.dots) taken.push_back(dot_box(d));
+    hulls_and_identifiers(o, out.dots, page, width_of, taken, fig);
+    if (page.labels) place_labels(o.labels, out.dots, f.area, page.font - 1, width_of, taken, fig);
     return out;
 }
 

@@ -37,11 +37,9 @@ std::uint64_t ordination_seed(const RunContext& ctx) {
     return chosen.source == SeedSource::Typed ? chosen.value : 1;
 }
 
-RunOrdination ordinate_run(const RunContext& ctx, NmdsSettings settings,
-                           const NmdsControl& control) {
+RunOrdination ordination_inputs(const RunContext& ctx) {
     RunOrdination out;
     out.dissimilarities = dissimilarities_of_run(ctx);
-    out.result = nmds(out.dissimilarities, settings, control);
     out.title = ctx.DataTitle;
     out.measure = traits_of(ctx.MeasureIndex).axis_name;
     const std::int32_t n = ctx.NumGroups;
@@ -56,6 +54,17 @@ RunOrdination ordinate_run(const RunContext& ctx, NmdsSettings settings,
         }
         out.colours = cluster_colours(src.leaf_clusters);
     }
+    return out;
+}
+
+void ordinate(RunOrdination& o, const NmdsSettings& settings, const NmdsControl& control) {
+    o.result = nmds(o.dissimilarities, settings, control);
+}
+
+RunOrdination ordinate_run(const RunContext& ctx, const NmdsSettings& settings,
+                           const NmdsControl& control) {
+    RunOrdination out = ordination_inputs(ctx);
+    ordinate(out, settings, control);
     return out;
 }
 

@@ -34,9 +34,17 @@ struct RunOrdination {
 // time the window opens).
 std::uint64_t ordination_seed(const RunContext& ctx);
 
-// Throws std::runtime_error or std::invalid_argument, saying why, when the
-// run cannot be ordinated.
-RunOrdination ordinate_run(const RunContext& ctx, NmdsSettings settings,
+// Everything but the result, read from the run: what a window copies
+// before it ordinates on another thread, while the run may move on.
+// Throws std::runtime_error, saying why, when the run has no usable matrix.
+RunOrdination ordination_inputs(const RunContext& ctx);
+
+// Fills o.result. Throws std::invalid_argument, saying why, when the
+// objects cannot be ordinated, and OrdinationStopped when stopped.
+void ordinate(RunOrdination& o, const NmdsSettings& settings, const NmdsControl& control = {});
+
+// Both of the above.
+RunOrdination ordinate_run(const RunContext& ctx, const NmdsSettings& settings,
                            const NmdsControl& control = {});
 
 // The colour of every cluster identifier, as the publication view colours

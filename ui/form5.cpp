@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/key_relay.h"
+#include "ui/ordination_window.h"
 #include "ui/progress_text.h"
 #include "ui/results_grid.h"
 #include "ui/session.h"
@@ -72,7 +73,7 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     connect(ShowReport, &QPushButton::clicked, this, &FORM5::on_ShowReport_clicked);
 }
 
-FORM5::~FORM5() = default;
+FORM5::~FORM5() = default;  // the ordination window's type is complete here
 
 QLayout* FORM5::make_export_row() {
     SeedUsed = new QLabel(this);
@@ -95,6 +96,7 @@ QLayout* FORM5::make_export_row() {
     labels->addWidget(UncertainNote);
     auto* row = new QHBoxLayout;
     row->addLayout(labels, 1);
+    row->addWidget(make_ordination_button(), 0, Qt::AlignBottom);
     row->addWidget(Export, 0, Qt::AlignBottom);
     return row;
 }
@@ -103,6 +105,7 @@ void FORM5::show_results_complete(const QString& seed_used,
                                   const std::vector<int>& uncertain_rows) {
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
+    Ordination->setEnabled(true);
     UncertainNote->setVisible(!uncertain_rows.empty());
     // The grid's text colour belongs to the whole grid; an uncertain verdict
     // is marked by its row's background instead.
@@ -129,6 +132,8 @@ void FORM5::show_results_complete(const QString& seed_used,
 void FORM5::clear_results_complete() {
     SeedUsed->clear();
     Export->setEnabled(false);
+    Ordination->setEnabled(false);
+    if (ordination_window_) ordination_window_->run_closed();
     clear_uncertain_rows();
 }
 
@@ -221,6 +226,8 @@ void FORM5::test_ended(bool stopped) {
 void FORM5::run_closed() {
     StopTest->setEnabled(false);
     Command1->setEnabled(false);
+    Ordination->setEnabled(false);
+    if (ordination_window_) ordination_window_->run_closed();
 }
 
 void FORM5::on_StopTest_clicked() {

@@ -20,11 +20,13 @@ class QLayout;
 
 namespace tw {
 struct RunContext;
-}
+struct RunOrdination;
+}  // namespace tw
 
 namespace tw::ui {
 
 class GridAdapter;
+class OrdinationWindow;
 class Session;
 class TextPanel;
 
@@ -72,6 +74,12 @@ class FORM5 : public QWidget {
     void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
     void clear_results_complete();
     void clear_uncertain_rows();
+    // "Ordination...", beside "Export...": the run's objects placed by
+    // non-metric scaling in a window of their own, once the results are
+    // complete. The ordination of the open run goes with its exports.
+    QPushButton* Ordination;
+    OrdinationWindow* ordination_window() const { return ordination_window_.get(); }
+    const RunOrdination* ordination_of_run() const;
 
   signals:
     // The progress bar moved: `done` replicates of the whole test.
@@ -83,6 +91,7 @@ class FORM5 : public QWidget {
     void on_StopTest_clicked();
     void on_ShowReport_clicked();
     void on_Export_clicked();
+    void on_Ordination_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,12 +101,14 @@ class FORM5 : public QWidget {
     QLayout* build_progress_row();
     QSplitter* build_details_panel();
     QLayout* make_export_row();
+    QPushButton* make_ordination_button();
 
     Session& session_;
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
     TestProgress last_;
     std::unique_ptr<GridAdapter> grid_;
+    std::unique_ptr<OrdinationWindow> ordination_window_;
 };
 
 }  // namespace tw::ui

@@ -313,8 +313,10 @@ void Session::export_results_chosen() {
 
 Outcome Session::export_results(const std::string& prefix) {
     if (!results_complete_) return Outcome::Failed;
-    return guarded(
-        [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
+    return guarded([&] {
+        return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now(),
+                                  form5_ ? form5_->ordination_of_run() : nullptr);
+    });
 }
 
 void Session::finish() {

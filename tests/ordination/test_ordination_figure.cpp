@@ -76,14 +76,17 @@ RunOrdination scattered(std::int32_t n) {
     return o;
 }
 
-TEST(OrdinationPlot, LabelsNeverOverprintAndStayInsideTheFrame) {
+TEST(OrdinationPlot, LabelsNeverOverprintADotOrAnotherText) {
     for (std::int32_t n : {5, 50, 2000}) {
         OrdinationPage page;
         page.labels = true;
         const OrdinationFigure plot = ordination_plot(scattered(n), page, monospace_width);
-        std::vector<Box> labels;
+        std::vector<Box> labels, others;
         for (const FigureText& t : plot.figure.texts)
-            if (t.role == TextRole::LeafLabel) labels.push_back(t.box);
+            (t.role == TextRole::LeafLabel ? labels : others).push_back(t.box);
+        for (const PlotDot& d : plot.dots)
+            others.push_back(
+                {d.x - d.size / 2, d.y - d.size / 2, d.x + d.size / 2, d.y + d.size / 2});
         if (n == 5) {
             EXPECT_EQ(labels.size(), 5u) << "few labels all find a place";
         }
@@ -92,6 +95,7 @@ TEST(OrdinationPlot, LabelsNeverOverprintAndStayInsideTheFrame) {
             EXPECT_LE(labels[a].right, page.width);
             for (std::size_t b = a + 1; b < labels.size(); ++b)
                 ASSERT_FALSE(labels[a].overlaps(labels[b])) << n << " objects";
+            for (const Box& o : others) ASSERT_FALSE(labels[a].overlaps(o)) << n << " objects";
         }
     }
 }
