@@ -38,6 +38,31 @@ RankedPairs rank_pairs(const PairDissimilarities& d) {
     return r;
 }
 
+namespace {
+
+// Insertion sort while the values are nearly in order, which they are once
+// a start has settled; a general sort once it has moved too many.
+void sort_nearly_sorted(std::vector<std::pair<double, std::uint32_t>>& v) {
+    const std::size_t budget = 8 * v.size() + 64;
+    std::size_t moved = 0;
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        const auto x = v[i];
+        std::size_t j = i;
+        while (j > 0 && x < v[j - 1]) {
+            v[j] = v[j - 1];
+            --j;
+            if (++moved > budget) {
+                v[j] = x;
+                std::sort(v.begin(), v.end());
+                return;
+            }
+        }
+        v[j] = x;
+    }
+}
+
+}  // namespace
+
 MonotoneWork::MonotoneWork(std::size_t pairs)
     : distance(pairs), fitted(pairs), order(pairs), pool_sum(pairs), pool_size(pairs) {
     std::iota(order.begin(), order.end(), 0u);
@@ -45,13 +70,18 @@ MonotoneWork::MonotoneWork(std::size_t pairs)
 
 double monotone_fit(const RankedPairs& pairs, MonotoneWork& work) {
     const std::vector<double>& dist = work.distance;
-    // The order left by the last fit is nearly right: sorting it again is
-    // cheap, and it keeps the order of pairs tied in distance too.
-    for (const TieBlock& b : pairs.ties)
-        std::sort(work.order.begin() + b.first, work.order.begin() + b.last,
-                  [&](std::uint32_t a, std::uint32_t c) {
-                      return dist[a] < dist[c] || (dist[a] == dist[c] && a < c);
-                  });
+    // Within a block of ties the pairs go in order of distance (ties of
+    // distance by rank, so the order never depends on the sort), sorted as
+    // (distance, rank) values side by side, starting from the last fit's
+    // order: the configuration moves little between fits.
+    for (const TieBlock& b : pairs.ties) {
+        work.tied.clear();
+        for (std::uint32_t t = b.first; t < b.last; ++t)
+            work.tied.push_back({dist[work.order[t]], work.order[t]});
+        sort_nearly_sorted(work.tied);
+        for (std::uint32_t t = b.first; t < b.last; ++t)
+            work.order[t] = work.tied[t - b.first].second;
+    }
     std::size_t pools = 0;
     for (std::uint32_t t : work.order) {
         double sum = dist[t];

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "ordination/pair_dissimilarities.h"
@@ -35,6 +36,7 @@ struct MonotoneWork {
     std::vector<std::uint32_t> order;
     std::vector<double> pool_sum;
     std::vector<double> pool_size;
+    std::vector<std::pair<double, std::uint32_t>> tied;  // one block of ties at a time
 
     explicit MonotoneWork(std::size_t pairs);
 };
