@@ -183,11 +183,20 @@ Ordination nmds(const PairDissimilarities& d, const NmdsSettings& settings,
     const std::int32_t k = settings.dimensions;
     const std::int32_t starts = settings.starts;
 
+    // Each thread at work holds about 36 bytes a pair; beyond 2 GB in all
+    // fewer threads share the starts (the result does not change).
+    const std::size_t per_thread = pairs.size() * 36 + 1;
+    const unsigned memory_threads =
+        static_cast<unsigned>(std::max<std::size_t>(1, (std::size_t{2} << 30) / per_thread));
+    unsigned threads = settings.threads == 0 ? std::max(1u, std::thread::hardware_concurrency())
+                                             : settings.threads;
+    threads = std::min(threads, memory_threads);
+
     std::vector<Configuration> solutions(at(starts));
     std::vector<StartResult> results(at(starts));
     std::atomic<std::int32_t> done{0};
     std::mutex progress_mutex;
-    each_start(starts, settings.threads, [&](std::int32_t s) {
+    each_start(starts, threads, [&](std::int32_t s) {
         Configuration c =
             s == 0 ? classical_scaling(pairs, k) : random_start(d.objects, k, settings.seed, s);
         // Equal dissimilarities, or none above zero, give classical scaling
