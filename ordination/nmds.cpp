@@ -18,6 +18,8 @@ std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
 
+static_assert(kMaxOrdinationObjects <= 65536, "ranked pairs number objects in 16 bits");
+
 void check_settings(const PairDissimilarities& d, const NmdsSettings& s) {
     if (s.dimensions != 2 && s.dimensions != 3)
         throw std::invalid_argument("An ordination has 2 or 3 axes.");
@@ -32,7 +34,7 @@ void check_settings(const PairDissimilarities& d, const NmdsSettings& s) {
                                     " objects; this run has " + std::to_string(d.objects) + ".");
 }
 
-void fill_distances(const RankedPairs& pairs, const Configuration& c, std::vector<double>& out) {
+void fill_distances(const RankedPairs& pairs, const Configuration& c, std::vector<float>& out) {
     const std::size_t k = at(c.dimensions);
     const double* x = c.x.data();
     for (std::size_t t = 0; t < pairs.size(); ++t) {
@@ -40,7 +42,7 @@ void fill_distances(const RankedPairs& pairs, const Configuration& c, std::vecto
         const double* b = x + pairs.right[t] * k;
         double s = 0;
         for (std::size_t e = 0; e < k; ++e) s += (a[e] - b[e]) * (a[e] - b[e]);
-        out[t] = std::sqrt(s);
+        out[t] = static_cast<float>(std::sqrt(s));
     }
 }
 
@@ -55,8 +57,7 @@ constexpr std::int32_t kSettlingIterations = 5;
 // configuration could shrink together towards a stress of nothing.
 void guttman_transform(const RankedPairs& pairs, const MonotoneWork& work, Configuration& c,
                        double relax) {
-    double ss = 0;
-    for (double f : work.fitted) ss += f * f;
+    const double ss = work.fitted_squares;
     const double scale = ss > 0 ? std::sqrt(static_cast<double>(pairs.size()) / ss) : 1.0;
     const std::size_t k = at(c.dimensions);
     std::vector<double> next(c.x.size(), 0.0);
@@ -183,9 +184,9 @@ Ordination nmds(const PairDissimilarities& d, const NmdsSettings& settings,
     const std::int32_t k = settings.dimensions;
     const std::int32_t starts = settings.starts;
 
-    // Each thread at work holds about 36 bytes a pair; beyond 2 GB in all
+    // Each thread at work holds about 28 bytes a pair; beyond 2 GB in all
     // fewer threads share the starts (the result does not change).
-    const std::size_t per_thread = pairs.size() * 36 + 1;
+    const std::size_t per_thread = pairs.size() * 28 + 1;
     const unsigned memory_threads =
         static_cast<unsigned>(std::max<std::size_t>(1, (std::size_t{2} << 30) / per_thread));
     unsigned threads = settings.threads == 0 ? std::max(1u, std::thread::hardware_concurrency())
@@ -234,8 +235,8 @@ ShepardFit shepard_fit(const RankedPairs& pairs, const Configuration& c) {
     fill_distances(pairs, c, work.distance);
     ShepardFit out;
     out.stress = monotone_fit(pairs, work);
-    out.distance = std::move(work.distance);
-    out.fitted = std::move(work.fitted);
+    out.distance.assign(work.distance.begin(), work.distance.end());
+    out.fitted.assign(work.fitted.begin(), work.fitted.end());
     return out;
 }
 

@@ -105,8 +105,9 @@ void place_labels(const std::vector<std::string>& labels, const std::vector<Plot
     }
 }
 
-// Each cluster's identifier at the centre of its dots, or, when a dot lies
-// there (a cluster of one or two), just beside it.
+// Each cluster's identifier at the centre of its dots, or, when dots lie
+// there (a crowded cluster, or one of one or two objects), just outside
+// its outermost dots.
 void hulls_and_identifiers(const RunOrdination& o, const std::vector<PlotDot>& dots,
                            const OrdinationPage& page, const TextWidth& width_of,
                            std::vector<Box>& taken, Figure& out) {
@@ -126,14 +127,31 @@ void hulls_and_identifiers(const RunOrdination& o, const std::vector<PlotDot>& d
             }
         }
         double cx = 0, cy = 0;
-        for (const HullPoint& p : points) cx += p.x, cy += p.y;
+        HullPoint top = points[0], bottom = points[0], left = points[0], right = points[0];
+        for (const HullPoint& p : points) {
+            cx += p.x, cy += p.y;
+            if (p.y < top.y) top = p;
+            if (p.y > bottom.y) bottom = p;
+            if (p.x < left.x) left = p;
+            if (p.x > right.x) right = p;
+        }
         cx /= static_cast<double>(points.size());
         cy /= static_cast<double>(points.size());
-        const double w = width_of(id, size);
-        Box at{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2};
-        for (const double shift : {h, -h}) {
-            if (!hits(at, taken)) break;
-            at = {cx - w / 2, cy - h / 2 + shift, cx + w / 2, cy + h / 2 + shift};
+        const double w = width_of(id, size), gap = dots[0].size;
+        const auto box_at = [&](double x, double y) {
+            return Box{x - w / 2, y - h / 2, x + w / 2, y + h / 2};
+        };
+        // The centre of the cluster, else just outside its outermost dots,
+        // where the letter stands clear of the dots of a crowded cluster.
+        const Box tries[] = {box_at(cx, cy), box_at(top.x, top.y - gap - h / 2),
+                             box_at(bottom.x, bottom.y + gap + h / 2),
+                             box_at(left.x - gap - w / 2, left.y),
+                             box_at(right.x + gap + w / 2, right.y)};
+        Box at = tries[0];
+        for (const Box& b : tries) {
+            if (hits(b, taken)) continue;
+            at = b;
+            break;
         }
         taken.push_back(at);
         out.texts.push_back({at, id, TextRole::ClusterId, size, colour, false, true});

@@ -12,11 +12,11 @@ RankedPairs rank_pairs(const PairDissimilarities& d) {
     std::iota(index.begin(), index.end(), 0u);
     std::stable_sort(index.begin(), index.end(),
                      [&](std::uint32_t a, std::uint32_t b) { return d.values[a] < d.values[b]; });
-    std::vector<std::uint32_t> left_of(m), right_of(m);
+    std::vector<std::uint16_t> left_of(m), right_of(m);
     for (std::int32_t i = 0, p = 0; i < d.objects; ++i)
         for (std::int32_t j = i + 1; j < d.objects; ++j, ++p) {
-            left_of[static_cast<std::size_t>(p)] = static_cast<std::uint32_t>(i);
-            right_of[static_cast<std::size_t>(p)] = static_cast<std::uint32_t>(j);
+            left_of[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(i);
+            right_of[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(j);
         }
     RankedPairs r;
     r.objects = d.objects;
@@ -42,7 +42,7 @@ namespace {
 
 // Insertion sort while the values are nearly in order, which they are once
 // a start has settled; a general sort once it has moved too many.
-void sort_nearly_sorted(std::vector<std::pair<double, std::uint32_t>>& v) {
+void sort_nearly_sorted(std::vector<std::pair<float, std::uint32_t>>& v) {
     const std::size_t budget = 8 * v.size() + 64;
     std::size_t moved = 0;
     for (std::size_t i = 1; i < v.size(); ++i) {
@@ -69,7 +69,7 @@ MonotoneWork::MonotoneWork(std::size_t pairs)
 }
 
 double monotone_fit(const RankedPairs& pairs, MonotoneWork& work) {
-    const std::vector<double>& dist = work.distance;
+    const std::vector<float>& dist = work.distance;
     // Within a block of ties the pairs go in order of distance (ties of
     // distance by rank, so the order never depends on the sort), sorted as
     // (distance, rank) values side by side, starting from the last fit's
@@ -95,18 +95,20 @@ double monotone_fit(const RankedPairs& pairs, MonotoneWork& work) {
         work.pool_size[pools] = size;
         ++pools;
     }
-    double misfit = 0, total = 0;
+    double misfit = 0, total = 0, squares = 0;
     std::size_t t = 0;
     for (std::size_t p = 0; p < pools; ++p) {
         const double mean = work.pool_sum[p] / work.pool_size[p];
         for (const std::size_t e = t + static_cast<std::size_t>(work.pool_size[p]); t < e; ++t) {
             const std::uint32_t rank = work.order[t];
-            work.fitted[rank] = mean;
+            work.fitted[rank] = static_cast<float>(mean);
             const double r = dist[rank] - mean;
             misfit += r * r;
-            total += dist[rank] * dist[rank];
+            total += static_cast<double>(dist[rank]) * dist[rank];
+            squares += mean * mean;
         }
     }
+    work.fitted_squares = squares;
     return total > 0 ? std::sqrt(misfit / total) : 0.0;
 }
 

@@ -18,7 +18,7 @@ struct TieBlock {
 
 struct RankedPairs {
     std::int32_t objects = 0;
-    std::vector<std::uint32_t> left, right;  // the objects of the pair at each rank
+    std::vector<std::uint16_t> left, right;  // the objects of the pair at each rank
     std::vector<double> dissimilarity;       // ascending
     std::vector<TieBlock> ties;
 
@@ -26,17 +26,22 @@ struct RankedPairs {
 };
 
 // Ties are broken by the pair's place in the matrix, so the ranking never
-// depends on the sort.
+// depends on the sort. Objects are numbered in 16 bits: the ordination
+// takes at most kMaxOrdinationObjects (nmds.h).
 RankedPairs rank_pairs(const PairDissimilarities& d);
 
-// What one start of the scaling works in, sized once for its pairs.
+// What one start of the scaling works in, sized once for its pairs. The
+// distances and disparities are kept in single precision and summed in
+// double: on a few thousand objects an iteration is a few passes over
+// millions of pairs, and their speed is that of the memory they read.
 struct MonotoneWork {
-    std::vector<double> distance;  // configuration distance at each rank
-    std::vector<double> fitted;    // disparity at each rank
+    std::vector<float> distance;  // configuration distance at each rank
+    std::vector<float> fitted;    // disparity at each rank
+    double fitted_squares = 0;    // sum of fitted^2, from the last fit
     std::vector<std::uint32_t> order;
     std::vector<double> pool_sum;
     std::vector<double> pool_size;
-    std::vector<std::pair<double, std::uint32_t>> tied;  // one block of ties at a time
+    std::vector<std::pair<float, std::uint32_t>> tied;  // one block of ties at a time
 
     explicit MonotoneWork(std::size_t pairs);
 };
