@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -48,6 +50,55 @@ TEST(Nmds, StressOfASmallExampleIsKruskalsFormulaOne) {
 TEST(Nmds, TiedDissimilaritiesMayTakeAnyDistances) {
     const PairDissimilarities d = dissimilarities_from(5, std::vector<double>(10, 0.5), true);
     EXPECT_EQ(shepard_fit(rank_pairs(d), random_start(5, 2, 3, 1)).stress, 0.0);
+}
+
+// The plain definition: every block of ties sorted by distance, then the
+// adjacent violators pooled from the left.
+std::vector<double> reference_fit(const RankedPairs& pairs, const std::vector<double>& dist) {
+    std::vector<std::size_t> order(pairs.size());
+    for (std::size_t t = 0; t < order.size(); ++t) order[t] = t;
+    for (const TieBlock& b : pairs.ties)
+        std::sort(order.begin() + b.first, order.begin() + b.last,
+                  [&](std::size_t a, std::size_t c) { return dist[a] < dist[c]; });
+    std::vector<std::pair<double, double>> pools;  // sum, size
+    for (std::size_t t : order) {
+        std::pair<double, double> p{dist[t], 1};
+        while (!pools.empty() && pools.back().first / pools.back().second >= p.first / p.second) {
+            p.first += pools.back().first, p.second += pools.back().second;
+            pools.pop_back();
+        }
+        pools.push_back(p);
+    }
+    std::vector<double> fitted(pairs.size());
+    std::size_t t = 0;
+    for (const auto& [sum, size] : pools)
+        for (int k = 0; k < static_cast<int>(size); ++k) fitted[order[t++]] = sum / size;
+    return fitted;
+}
+
+TEST(Nmds, MonotoneFitOfManyTiesMatchesThePlainDefinition) {
+    std::mt19937 rng(17);
+    for (int round = 0; round < 50; ++round) {
+        const std::int32_t n = 12;
+        std::vector<double> values;
+        for (std::int32_t p = 0; p < n * (n - 1) / 2; ++p)
+            values.push_back(rng() % 3 == 0 ? 1.0 : static_cast<double>(rng() % 8) / 10);
+        const RankedPairs pairs = rank_pairs(dissimilarities_from(n, values, true));
+        MonotoneWork work(pairs.size());
+        std::vector<double> dist;
+        for (int again = 0; again < 3; ++again) {  // the order left by one fit is the next's start
+            dist.clear();
+            for (std::size_t t = 0; t < pairs.size(); ++t) {
+                work.distance[t] = static_cast<float>(rng() % 1000) / 100;
+                dist.push_back(work.distance[t]);
+            }
+            monotone_fit(pairs, work);
+            const std::vector<double> expected = reference_fit(pairs, dist);
+            for (std::size_t t = 0; t < pairs.size(); ++t)
+                ASSERT_NEAR(work.fitted[t], expected[t], 1e-5)
+                    << "round " << round << " rank " << t;
+        }
+    }
 }
 
 TEST(Nmds, GivesTheSameSolutionOnAnyNumberOfThreads) {
