@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "e2e/e2e_fixture.h"
@@ -62,6 +64,37 @@ INSTANTIATE_TEST_SUITE_P(Tests, OrdinationOfATestedRun,
                          ::testing::Values(TestedRun{"estuary_transect.txt", TestMethod::Bootstrap},
                                            TestedRun{"estuary_transect.txt", TestMethod::Simprof},
                                            TestedRun{"river_presence.txt", TestMethod::Simprof}));
+
+TEST(OrdinationOfARun, SeedIsTheTestsThenTheTypedOneThenOne) {
+    RunContext ctx;
+    EXPECT_EQ(ordination_seed(ctx), 1u) << "a blank seed box still repeats the ordination";
+    ctx.settings.seed_text = "99";
+    EXPECT_EQ(ordination_seed(ctx), 99u);
+    ctx.SeedUsed = 1234;
+    EXPECT_EQ(ordination_seed(ctx), 1234u);
+}
+
+TEST(OrdinationOfARun, ObjectsAreTheGroupsAfterAveragingNamedByTheirLabels) {
+    Session s(example_path("estuary_transect.txt"));  // 40 stations in 10 groups
+    s.ctx.settings.resmx = 1;
+    ASSERT_EQ(s.observed(), Outcome::Completed);
+    const RunOrdination o = ordination_inputs(s.ctx);
+    ASSERT_EQ(o.dissimilarities.objects, 10);
+    EXPECT_EQ(o.labels.front(), s.ctx.GroupLabel[1]);
+    EXPECT_EQ(o.dissimilarities.rule, "1 - similarity");
+    EXPECT_FLOAT_EQ(o.dissimilarities.at(0, 1), 1 - s.ctx.work.SimMatrix(1, 2));
+    EXPECT_EQ(o.clusters, std::vector<std::string>(10, "")) << "no test yet, no clusters";
+
+    s.ctx.work.SimMatrix(2, 3) = std::nanf("");
+    try {
+        ordination_inputs(s.ctx);
+        ADD_FAILURE() << "a matrix with a value that is not a number was ordinated";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find(s.ctx.GroupLabel[2] + " and " + s.ctx.GroupLabel[3]),
+                  std::string::npos)
+            << e.what();
+    }
+}
 
 RunOrdination scattered(std::int32_t n) {
     RunOrdination o;
