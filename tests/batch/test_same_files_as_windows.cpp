@@ -10,6 +10,8 @@
 
 #include "batch_process.h"
 #include "cli/batch_options.h"
+#include "cluster/linkage_method.h"
+#include "resemblance/measure.h"
 #include "support/test_files.h"
 
 namespace tw::test {
@@ -84,11 +86,13 @@ TEST(SameFilesAsWindows, EveryMeasureWithEveryLinkageMethod) {
     // Presence/absence data for the four presence/absence measures, counts
     // with replicate groups for the others.
     std::vector<Case> cases;
-    for (int m = 0; m < 8; ++m) {
-        for (int l = 0; l < 7; ++l) {
+    // Sized from the tables, so a new measure or method is compared too.
+    for (std::size_t m = 0; m < measure_table().size(); ++m) {
+        for (std::size_t l = 0; l < linkage_table().size(); ++l) {
             Case c;
             c.name = batch::measure_names()[m] + "-" + batch::linkage_names()[l];
-            c.data = m >= 4 ? "river_presence.txt" : "lake_stations.txt";
+            c.data = measure_table()[m].index >= Measure::Jaccard ? "river_presence.txt"
+                                                                  : "lake_stations.txt";
             c.form3 = {"choose Form3.RESMX[" + std::to_string(m) + "]",
                        "choose Form3.LINK_METH[" + std::to_string(l) + "]"};
             c.batch = {"--measure", batch::measure_names()[m],
