@@ -1,8 +1,5 @@
 #include "export/export_results.h"
 
-#include <array>
-
-#include "export/level_conversion.h"
 #include "export/linkage_matrix_csv.h"
 #include "export/members_csv.h"
 #include "export/method_names.h"
@@ -16,8 +13,18 @@ namespace tw {
 
 namespace {
 
-constexpr std::array<const char*, 5> kEndings = {".nwk", ".members.csv", ".results.csv",
-                                                 ".linkage.csv", ".run.json"};
+const ExportKind kExports[] = {
+    {".nwk", "the tree in Newick, with P as node labels",
+     [](const ExportInputs& in) { return newick_tree(in.ctx, in.conversion); }},
+    {".members.csv", "every station with its group and cluster",
+     [](const ExportInputs& in) { return members_csv(in.ctx); }},
+    {".results.csv", "every linkage with its test",
+     [](const ExportInputs& in) { return results_csv(in.ctx); }},
+    {".linkage.csv", "the tree as scipy's linkage matrix",
+     [](const ExportInputs& in) { return linkage_matrix_csv(in.ctx, in.conversion); }},
+    {".run.json", "the record of how the results were made",
+     [](const ExportInputs& in) { return run_record_json(in.ctx, in.conversion, in.made); }},
+};
 
 bool ends_with(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -44,17 +51,19 @@ std::vector<float> observed_levels(const RunContext& ctx) {
 
 }  // namespace
 
+std::span<const ExportKind> export_table() {
+    return kExports;
+}
+
 std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& prefix,
                                      std::chrono::system_clock::time_point made) {
     const LevelConversion conversion =
         LevelConversion::for_levels(observed_levels(ctx), measure_of_run(ctx).distance);
-    return {
-        {prefix + kEndings[0], newick_tree(ctx, conversion)},
-        {prefix + kEndings[1], members_csv(ctx)},
-        {prefix + kEndings[2], results_csv(ctx)},
-        {prefix + kEndings[3], linkage_matrix_csv(ctx, conversion)},
-        {prefix + kEndings[4], run_record_json(ctx, conversion, made)},
-    };
+    const ExportInputs inputs{ctx, conversion, made};
+    std::vector<ExportFile> files;
+    for (const ExportKind& kind : export_table())
+        files.push_back({prefix + kind.ending, kind.write(inputs)});
+    return files;
 }
 
 Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
@@ -70,9 +79,9 @@ Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
 }
 
 std::string export_prefix(const std::string& chosen) {
-    for (const char* ending : kEndings)
-        if (ends_with(chosen, ending))
-            return chosen.substr(0, chosen.size() - std::string(ending).size());
+    for (const ExportKind& kind : export_table())
+        if (ends_with(chosen, kind.ending))
+            return chosen.substr(0, chosen.size() - std::string(kind.ending).size());
     return chosen;
 }
 
