@@ -40,9 +40,9 @@ Options:
   --help                     show this help and stop
   --version                  show the version and stop
 
-Exit status: 0 the data file was written; 1 the table was refused (the
-message names the cell); 2 the command line is wrong; 3 a file could not be
-read or written.
+Exit status (the same for every TARNWICK tool): 0 the data file was written;
+2 the command line is wrong; 3 the table cannot be read or was refused (the
+message names the cell); 5 the data file could not be written.
 )";
 
 namespace {
