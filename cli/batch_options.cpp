@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include <stdexcept>
+
+#include "cli/table_options.h"
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
 
@@ -80,16 +83,6 @@ void set_seed(BatchOptions& o, const std::string& value) {
     o.seed_given = seed != 0;  // 0 asks for a seed from the clock, as the default does
 }
 
-// --long STATION,SPECIES,VALUE: the three columns of a long table.
-void set_long_columns(BatchOptions& o, const std::string& v) {
-    const std::size_t a = v.find(',');
-    const std::size_t b = a == std::string::npos ? a : v.find(',', a + 1);
-    if (b == std::string::npos || v.find(',', b + 1) != std::string::npos)
-        throw UsageError{"--long needs three column names, STATION,SPECIES,VALUE, not '" + v + "'"};
-    o.table.long_columns =
-        import::LongColumns{v.substr(0, a), v.substr(a + 1, b - a - 1), v.substr(b + 1)};
-}
-
 const std::vector<BatchOption>& batch_option_table() {
     static const std::vector<BatchOption> known = {
         {"measure", true,
@@ -147,35 +140,6 @@ const std::vector<BatchOption>& batch_option_table() {
              if (v.empty()) throw UsageError{"--export needs a file name prefix"};
              o.export_prefix = v;
          }},
-        {"stations-as-rows", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.orientation = import::Orientation::StationsAsRows;
-         }},
-        {"stations-as-columns", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.orientation = import::Orientation::StationsAsColumns;
-         }},
-        {"label-column", true,
-         [](BatchOptions& o, const std::string& v) {
-             o.table.label_column = import::ColumnChoice::named(v);
-         }},
-        {"group-column", true,
-         [](BatchOptions& o, const std::string& v) {
-             o.table.group_column = import::ColumnChoice::named(v);
-         }},
-        {"no-group-column", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.group_column = import::ColumnChoice::none();
-         }},
-        {"long", true, set_long_columns},
-        {"sheet", true, [](BatchOptions& o, const std::string& v) { o.table.sheet = v; }},
-        {"title", true, [](BatchOptions& o, const std::string& v) { o.table.title = v; }},
-        {"decimal-comma", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.decimal_mark = import::DecimalMark::Comma;
-         }},
-        {"missing-as-zero", false,
-         [](BatchOptions& o, const std::string&) { o.table.missing_as_zero = true; }},
         {"no-bootstrap", false,
          [](BatchOptions& o, const std::string&) { o.run_bootstrap = false; }},
         {"report", true,
@@ -192,9 +156,21 @@ const std::vector<BatchOption>& batch_option_table() {
     return known;
 }
 
-const BatchOption& find_option(const std::string& name) {
+// The batch command's own option called `name`, or a table option (how a
+// table given as DATA is read, as tarnwick-import reads it).
+BatchOption find_option(const std::string& name) {
     for (const BatchOption& option : batch_option_table())
         if (name == option.name) return option;
+    if (const cli::TableOption* table = cli::find_table_option(name)) {
+        return {table->name, table->value_name != nullptr,
+                [set = table->set](BatchOptions& o, const std::string& v) {
+                    try {
+                        set(o.table, v);
+                    } catch (const std::invalid_argument& e) {
+                        throw UsageError{e.what()};
+                    }
+                }};
+    }
     throw UsageError{"unknown option '--" + name + "'"};
 }
 
@@ -215,7 +191,7 @@ std::size_t take_option(BatchOptions& o, const std::vector<std::string>& args, s
     const std::string word = args[i].substr(2);
     const std::size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    const BatchOption& option = find_option(name);
+    const BatchOption option = find_option(name);
     if (!option.takes_value) {
         if (eq != std::string::npos) throw UsageError{"--" + name + " takes no value"};
         option.set(o, {});

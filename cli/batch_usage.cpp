@@ -1,6 +1,7 @@
 #include "cli/batch_usage.h"
 
 #include "cli/batch_options.h"
+#include "cli/table_options.h"
 
 #ifndef TARNWICK_VERSION
 #define TARNWICK_VERSION "unknown"
@@ -49,6 +50,10 @@ std::string usage_text() {
            "  --yes                answer Yes to every data warning question (rows or columns\n"
            "                       totalling zero or less, poor log-series fit); without it\n"
            "                       the first such question stops the run\n"
+           "\n"
+           "Reading a table given as DATA (as tarnwick-import reads it; what is not\n"
+           "given is detected from the table):\n" +
+           cli::table_options_usage(23) +
            "\n"
            "Report:\n"
            "  --report FILE        the report file; - for standard output (default -)\n"

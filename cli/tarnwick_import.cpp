@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         return kUsage;
     }
     if (cmd.help) {
-        std::cout << tw::cli::kImportHelp;
+        std::cout << tw::cli::import_help();
         return kWritten;
     }
     if (cmd.version) {
