@@ -14,6 +14,7 @@
 
 #include "ui/dendrogram_drawing.h"
 #include "ui/dendrogram_view.h"
+#include "ui/figure_options_dialog.h"
 #include "ui/figure_painting.h"
 #include "ui/figure_view.h"
 #include "ui/file_chooser.h"
@@ -22,6 +23,25 @@
 #include "ui/session.h"
 
 namespace tw::ui {
+
+namespace {
+
+// What the saved figure could not show as asked, and what would help.
+QString figure_notes(const Figure& page) {
+    QStringList notes;
+    if (page.taller_than_page) {
+        notes << QStringLiteral(
+            "The tree is taller than a page: \"Each cluster as one tip\" in Figure options "
+            "draws it on one.");
+    }
+    if (page.p_left_out > 0) {
+        notes << QStringLiteral("%1 P value(s) left out where no clear place was found.")
+                     .arg(page.p_left_out);
+    }
+    return notes.join(QLatin1Char(' '));
+}
+
+}  // namespace
 
 Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     setObjectName(QStringLiteral("Form4"));
@@ -62,14 +82,22 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     SavePicture->setEnabled(false);
     PublicationView = new QCheckBox(QStringLiteral("Names and clusters"), this);
     PublicationView->setObjectName(QStringLiteral("PublicationView"));
+    FigureOptions = new QPushButton(QStringLiteral("Figure options..."), this);
+    FigureOptions->setObjectName(QStringLiteral("FigureOptions"));
+    FigureNote = new QLabel(this);
+    FigureNote->setObjectName(QStringLiteral("FigureNote"));
+    FigureNote->setWordWrap(true);
+    FigureNote->hide();
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PublicationView);
+    buttons->addWidget(FigureOptions);
     buttons->addWidget(SavePicture);
     buttons->addStretch();
     buttons->addWidget(Command1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(HiddenLinksNote);
+    layout->addWidget(FigureNote);
     layout->addWidget(views_, 1);
     layout->addLayout(buttons);
     // Room for the 640 x 320 drawing area at its own size.
@@ -80,6 +108,32 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     connect(Dendrogram, &DendrogramView::drawingChanged, this,
             &Form4::on_Dendrogram_drawingChanged);
     connect(PublicationView, &QCheckBox::toggled, this, &Form4::on_PublicationView_toggled);
+    connect(FigureOptions, &QPushButton::clicked, this, &Form4::on_FigureOptions_clicked);
+}
+
+FigureOptionsDialog* Form4::figure_options_dialog() {
+    if (!options_dialog_) {
+        options_dialog_ = new FigureOptionsDialog(this);
+        connect(options_dialog_, &FigureOptionsDialog::chosen, this,
+                &Form4::on_FigureOptionsDialog_chosen);
+    }
+    return options_dialog_;
+}
+
+void Form4::on_FigureOptions_clicked() {
+    figure_options_dialog()->edit(PublicationFigure->options());
+}
+
+// The choices hold for the rest of the session; asking for them shows the
+// view they are for.
+void Form4::on_FigureOptionsDialog_chosen(const tw::FigureOptions& options) {
+    PublicationFigure->set_options(options);
+    if (!PublicationView->isChecked()) {
+        PublicationView->setChecked(true);
+    } else {
+        refit_figure();
+        update_note_and_saving();
+    }
 }
 
 void Form4::on_Command1_clicked() {
@@ -143,8 +197,14 @@ void Form4::update_note_and_saving() {
     const std::string note = PublicationFigure->has_figure()
                                  ? hidden_links_note(src.leaves(), src.savelinks)
                                  : std::string();
+    // The publication view draws every link: the note is the drawing's.
     HiddenLinksNote->setText(QString::fromStdString(note));
-    HiddenLinksNote->setVisible(!note.empty());
+    HiddenLinksNote->setVisible(!note.empty() && !publication_shown());
+    const QString figure_note = publication_shown() && PublicationFigure->has_figure()
+                                    ? figure_notes(PublicationFigure->page_figure())
+                                    : QString();
+    FigureNote->setText(figure_note);
+    FigureNote->setVisible(!figure_note.isEmpty());
     const bool something =
         publication_shown() ? PublicationFigure->has_figure() : !Dendrogram->drawing().empty();
     SavePicture->setEnabled(something);
