@@ -15,8 +15,13 @@ void ensure_gui_application() {
     static int argc = 1;
     static char name[] = "tarnwick-batch";
     static char* argv[] = {name, nullptr};
+    // Starting up, Qt warns about a desktop session it does not need (no
+    // runtime folder, say): a batch run's error stream keeps to the run.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static const std::unique_ptr<QGuiApplication> app =
         std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(previous);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/figure_options_dialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,10 +20,13 @@ template <std::size_t N>
 QHBoxLayout* option_row(std::array<QRadioButton*, N>& buttons, const char* name,
                         const std::array<const char*, N>& captions, QWidget* parent) {
     auto* row = new QHBoxLayout;
+    // Buttons of one dialog are one exclusive set unless grouped by choice.
+    auto* group = new QButtonGroup(parent);
     for (std::size_t k = 0; k < N; ++k) {
         buttons[k] = new QRadioButton(QString::fromUtf8(captions[k]), parent);
         buttons[k]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(k));
         buttons[k]->setProperty("index", static_cast<int>(k));
+        group->addButton(buttons[k]);
         row->addWidget(buttons[k]);
     }
     row->addStretch();
