@@ -357,11 +357,18 @@ double line_height(double size) {
 }
 
 std::string p_text(float p, std::int32_t replicates) {
-    if (p < 0.001f) return "<0.001";
     const int decimals = replicates <= 100 ? 2 : replicates <= 1000 ? 3 : 4;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(p));
-    return buf;
+    const auto fixed = [&](double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+        return std::string(buf);
+    };
+    // Journals write P below a thousandth as "<0.001"; a P of 0 from fewer
+    // than a thousand replicates says only that it is below one replicate's
+    // share, so it is written below that ("<0.01" from 100 replicates).
+    const double floor = replicates > 0 ? std::max(0.001, 1.0 / replicates) : 0.001;
+    if (static_cast<double>(p) < 0.001) return "<" + (floor > 0.001 ? fixed(floor) : "0.001");
+    return fixed(static_cast<double>(p));
 }
 
 Figure publication_layout(const FigureSource& names, const FigurePage& page,

@@ -44,8 +44,8 @@ double line_height(double size);
 Figure publication_layout(const FigureSource& src, const FigurePage& page,
                           const TextWidth& width_of, const FigureOptions& options = {});
 
-// "0.012", or "<0.001" below a thousandth; as many decimals as the
-// replicates can tell apart.
+// "0.012", or "<0.001" below a thousandth ("<0.01" for a P of 0 from 100
+// replicates); as many decimals as the replicates can tell apart.
 std::string p_text(float p, std::int32_t replicates);
 
 }  // namespace tw

@@ -202,11 +202,13 @@ TEST(FigureOptionsChoices, WhichPShowsAndHowItIsWritten) {
     EXPECT_TRUE(p_texts(PShown::None).first.empty());
     EXPECT_GT(all.size(), significant.size());
     ASSERT_FALSE(significant.empty());
-    for (const std::string& t : significant) EXPECT_TRUE(t == "<0.001" || t == "<.001") << t;
+    for (const std::string& t : significant) EXPECT_TRUE(t == "<0.01" || t == "<.01") << t;
     EXPECT_EQ(sig_out, 0);
 
     EXPECT_EQ(p_text(0.0f, 1000), "<0.001");
     EXPECT_EQ(p_text(0.0009f, 10000), "<0.001");
+    EXPECT_EQ(p_text(0.0f, 100), "<0.01") << "no finer than the replicates tell";
+    EXPECT_EQ(p_text(0.0f, 10), "<0.10");
     EXPECT_EQ(p_text(0.001f, 1000), "0.001");
     EXPECT_EQ(p_text(0.04f, 100), "0.04");
 }
