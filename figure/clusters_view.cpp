@@ -1,6 +1,7 @@
 #include "figure/clusters_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 namespace tw {
@@ -39,10 +40,11 @@ std::string tip_label(const FigureSource& src, const ClusterTip& tip, int names)
     return label;
 }
 
-FigureSource clusters_source(const FigureSource& src, int names) {
+ClustersSource clusters_source(const FigureSource& src, int names) {
     const std::vector<ClusterTip> tips = cluster_tips(src);
-    if (tips.empty()) return src;
-    FigureSource out = src;
+    if (tips.empty()) return {src, {}};
+    ClustersSource result{src, std::vector<float>(tips.size(), std::nanf(""))};
+    FigureSource& out = result.tree;
     out.order.clear();
     out.leaf_labels.clear();
     out.leaf_clusters.clear();
@@ -69,13 +71,18 @@ FigureSource clusters_source(const FigureSource& src, int names) {
         const FigureLinkage& k = src.linkages[L];
         if (k.left < 1 || k.right < 1 || k.left > groups || k.right > groups) continue;
         const std::int32_t a = tip_of[at(k.left)], b = tip_of[at(k.right)];
-        if (a == b || a == 0 || b == 0) continue;  // inside one cluster
+        if (a == 0 || b == 0) continue;
+        if (a == b) {  // inside one cluster: the tip begins at its loosest join
+            float& top = result.tops[at(a - 1)];
+            if (std::isnan(top) || (src.distance ? k.level > top : k.level < top)) top = k.level;
+            continue;
+        }
         out.linkages.push_back({a, b, k.level});
         out.verdicts.push_back(L < src.verdicts.size() ? src.verdicts[L]
                                                        : LinkageVerdict::NotTestedYet);
         out.p.push_back(L < src.p.size() ? src.p[L] : std::nullopt);
     }
-    return out;
+    return result;
 }
 
 }  // namespace tw

@@ -25,8 +25,14 @@ std::vector<ClusterTip> cluster_tips(const FigureSource& src);
 // "A (412)", or with `names` > 0 "A (412): ST1, ST7, ST9, …".
 std::string tip_label(const FigureSource& src, const ClusterTip& tip, int names);
 
-// The tree with one leaf a cluster; the source itself when it has no
-// clusters yet.
-FigureSource clusters_source(const FigureSource& src, int names);
+// The tree with one leaf a cluster (the source itself when it has no
+// clusters yet), and for each tip the level of its loosest join inside the
+// cluster, where the tip is drawn to begin (NaN for a cluster of one).
+struct ClustersSource {
+    FigureSource tree;
+    std::vector<float> tops;
+};
+
+ClustersSource clusters_source(const FigureSource& src, int names);
 
 }  // namespace tw

@@ -48,14 +48,15 @@ class Builder {
   public:
     Builder(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
             const AxisTicks& ticks, const TextMeasures& m, const LayoutFrame& f,
-            const FigureOptions& options)
+            const FigureOptions& options, const std::vector<float>& tip_tops)
         : src_(src),
           page_(page),
           width_of_(width_of),
           ticks_(ticks),
           m_(m),
           f_(f),
-          options_(options) {
+          options_(options),
+          tip_tops_(tip_tops) {
         fig_.width = f.width;
         fig_.height = f.height;
         fig_.orientation = f.orientation;
@@ -143,10 +144,11 @@ class Builder {
                 const double w = width_of_(label, s);
                 text({e - 6 - w, y - lh / 2, e - 6, y + lh / 2}, label, TextRole::TickLabel, s);
             }
-            const double w = width_of_(src_.axis_title, s);
+            const auto [title, ts] = fitted_axis_title(std::abs(to - from));
+            const double w = width_of_(title, ts);
             const double mid = (from + to) / 2;
-            text({page_.margin, mid - w / 2, page_.margin + lh, mid + w / 2}, src_.axis_title,
-                 TextRole::AxisTitle, s, kInk, true);
+            text({page_.margin, mid - w / 2, page_.margin + line_height(ts), mid + w / 2}, title,
+                 TextRole::AxisTitle, ts, kInk, true);
             return;
         }
         fig_.lines.push_back({from, e, to, e, kInk, 1});
@@ -157,10 +159,28 @@ class Builder {
             const double w = width_of_(label, s);
             text({x - w / 2, e + 6, x + w / 2, e + 6 + lh}, label, TextRole::TickLabel, s);
         }
-        const double w = width_of_(src_.axis_title, s);
+        const auto [title, ts] = fitted_axis_title(std::abs(to - from));
+        const double w = width_of_(title, ts);
         const double mid = (from + to) / 2;
-        text({mid - w / 2, e + 8 + lh, mid + w / 2, e + 8 + 2 * lh}, src_.axis_title,
-             TextRole::AxisTitle, s);
+        text({mid - w / 2, e + 8 + lh, mid + w / 2, e + 8 + lh + line_height(ts)}, title,
+             TextRole::AxisTitle, ts);
+    }
+
+    // The axis title no longer than the axis it names: smaller, then without
+    // which way is closer, then cut short.
+    std::pair<std::string, double> fitted_axis_title(double length) const {
+        std::string t = src_.axis_title;
+        for (double s = m_.small; s >= page_.smallest_font - 1e-9; s -= 0.5) {
+            if (width_of_(t, s) <= length) return {t, s};
+        }
+        const double s = std::min(m_.small, page_.smallest_font);
+        if (const std::size_t paren = t.find(" ("); paren != std::string::npos) t.resize(paren);
+        if (width_of_(t, s) <= length) return {t, s};
+        while (!t.empty() && width_of_(t + "\u2026", s) > length) t.pop_back();
+        // Never end inside a multi-byte letter.
+        while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+        if (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0xC0) t.pop_back();
+        return {t.empty() ? t : t + "\u2026", s};
     }
 
     struct Node {
@@ -180,6 +200,9 @@ class Builder {
                            src_.tested && at(p) < src_.leaf_clusters.size()
                                ? src_.leaf_clusters[at(p)]
                                : std::string()};
+            if (at(p) < tip_tops_.size() && std::isfinite(tip_tops_[at(p)])) {
+                node[at(g)].v = wedge(p, tip_tops_[at(p)]);
+            }
         }
         for (std::int32_t L = 1; L <= static_cast<std::int32_t>(src_.linkages.size()); ++L) {
             const FigureLinkage& k = src_.linkages[at(L - 1)];
@@ -199,6 +222,20 @@ class Builder {
             a.v = v;
             if (!together) a.cluster.clear();
         }
+    }
+
+    // A cluster drawn as one tip: a wedge from its loosest join down to the
+    // leaves, in the cluster's colour. Returns where the tip's stem begins.
+    double wedge(std::int32_t p, float top) {
+        const double u = f_.leaf(p);
+        const double v = level_v(top);
+        const double half = std::min(f_.pitch * 0.3, 3 * f_.font);
+        const Rgb colour = leaf_colour(p);
+        line(u, v, u - half, f_.leaf_v, colour, kTreeLine);
+        line(u, v, u + half, f_.leaf_v, colour, kTreeLine);
+        line(u - half, f_.leaf_v, u + half, f_.leaf_v, colour, kTreeLine);
+        note_cut(top, true, LinkageVerdict::NotSignificant);
+        return v;
     }
 
     void link(std::int32_t L, const Node& a, const Node& b, double v, LinkageVerdict verdict,
@@ -317,6 +354,7 @@ class Builder {
     const TextMeasures& m_;
     const LayoutFrame& f_;
     const FigureOptions& options_;
+    const std::vector<float>& tip_tops_;  // clusters view: where each tip begins
     std::map<std::string, Rgb> colour_of_;
     std::vector<WantedP> p_wanted_;
     double loosest_join_ = std::numeric_limits<double>::infinity();
@@ -374,7 +412,9 @@ std::string p_text(float p, std::int32_t replicates) {
 Figure publication_layout(const FigureSource& names, const FigurePage& page,
                           const TextWidth& width_of, const FigureOptions& options) {
     const bool clusters = options.view == FigureView::Clusters && !cluster_tips(names).empty();
-    const FigureSource src = clusters ? clusters_source(names, options.tip_labels) : names;
+    const ClustersSource tips =
+        clusters ? clusters_source(names, options.tip_labels) : ClustersSource{names, {}};
+    const FigureSource& src = tips.tree;
     FigureOptions chosen = options;
     if (!clusters) chosen.view = FigureView::Names;
     if (src.leaves() == 0) {
@@ -383,10 +423,10 @@ Figure publication_layout(const FigureSource& names, const FigurePage& page,
         empty.height = page.height;
         return empty;
     }
-    const AxisTicks ticks = source_ticks(src);
+    const AxisTicks ticks = source_ticks(names);  // the tips begin inside the clusters
     const TextMeasures m = text_measures(src, page, width_of, ticks, chosen);
     const LayoutFrame f = layout_frame(src, page, width_of, m, chosen.leaf_side);
-    Figure fig = Builder(src, page, width_of, ticks, m, f, chosen).build();
+    Figure fig = Builder(src, page, width_of, ticks, m, f, chosen, tips.tops).build();
     fig.taller_than_page = !clusters && fig.height > page.page_limit;
     return fig;
 }

@@ -26,17 +26,21 @@ namespace tw::ui {
 
 namespace {
 
-// What the saved figure could not show as asked, and what would help.
-QString figure_notes(const Figure& page) {
+// What the figure shown could not show as asked, and what would help.
+QString figure_notes(const Figure& shown) {
     QStringList notes;
-    if (page.taller_than_page) {
+    if (shown.taller_than_page) {
         notes << QStringLiteral(
             "The tree is taller than a page: \"Each cluster as one tip\" in Figure options "
             "draws it on one.");
     }
-    if (page.p_left_out > 0) {
-        notes << QStringLiteral("%1 P value(s) left out where no clear place was found.")
-                     .arg(page.p_left_out);
+    if (shown.p_left_out == 1) {
+        notes << QStringLiteral("One P is not shown: there is no clear place beside its node.");
+    } else if (shown.p_left_out > 1) {
+        notes << QStringLiteral(
+                     "%1 P values are not shown: there is no clear place beside their nodes "
+                     "(\"Significant only\" in Figure options shows fewer).")
+                     .arg(shown.p_left_out);
     }
     return notes.join(QLatin1Char(' '));
 }
@@ -201,7 +205,7 @@ void Form4::update_note_and_saving() {
     HiddenLinksNote->setText(QString::fromStdString(note));
     HiddenLinksNote->setVisible(!note.empty() && !publication_shown());
     const QString figure_note = publication_shown() && PublicationFigure->has_figure()
-                                    ? figure_notes(PublicationFigure->page_figure())
+                                    ? figure_notes(PublicationFigure->figure())
                                     : QString();
     FigureNote->setText(figure_note);
     FigureNote->setVisible(!figure_note.isEmpty());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "figure/clusters_view.h"
@@ -84,14 +85,25 @@ class EverySizeAndView : public ::testing::TestWithParam<Case> {};
 
 TEST_P(EverySizeAndView, NoTextOverprintsAndEveryLeafOrClusterIsNamed) {
     const Case c = GetParam();
-    FigureSource src = random_tree(c.leaves, 40u + static_cast<std::uint32_t>(c.leaves));
-    // About a dozen clusters in a large tree, a few in a small one.
-    add_verdicts(src, c.leaves >= 225 ? 0.004 : 0.3, 7);
+    // A dozen clusters in the largest tree, many small ones at 225, a few
+    // in a small tree.
+    FigureSource src = random_tree(c.leaves, c.leaves == 2000 ? 2040u : 40u + c.leaves);
+    add_verdicts(src,
+                 c.leaves == 2000  ? 0.001
+                 : c.leaves == 225 ? 0.004
+                                   : 0.3,
+                 c.leaves == 2000 ? 1u : 7u);
     FigureOptions options;
     options.leaf_side = c.side;
     options.view = c.view;
     options.tip_labels = 2;
-    for (const FigurePage& page : {journal_page(), FigurePage{}}) {
+    // A journal page, a large window and a window so low that the axis is
+    // shorter than its title.
+    FigurePage low;
+    low.width = 650;
+    low.height = 200;
+    low.smallest_font = 7;
+    for (const FigurePage& page : {journal_page(), FigurePage{}, low}) {
         const Figure f = publication_layout(src, page, figure_text_width, options);
         const std::vector<Placed> words = texts(f);
         const std::vector<Placed> drawn = branches_and_marks(f);
@@ -159,12 +171,16 @@ TEST(ClustersView, TipsKeepOnlyTheLinkagesBetweenClustersAndNameTheirFirstMember
     add_verdicts(src, 0.3, 3);
     const std::vector<ClusterTip> tips = cluster_tips(src);
     ASSERT_GE(tips.size(), 3u);
-    const FigureSource view = clusters_source(src, 2);
+    const ClustersSource cut = clusters_source(src, 2);
+    const FigureSource& view = cut.tree;
     EXPECT_EQ(view.leaves(), static_cast<std::int32_t>(tips.size()));
     EXPECT_EQ(view.linkages.size(), tips.size() - 1) << "a tree over the tips";
     for (const LinkageVerdict v : view.verdicts) {
         EXPECT_TRUE(v == LinkageVerdict::Significant || v == LinkageVerdict::ContainsSignificant);
     }
+    // A tip begins at its cluster's loosest join; a cluster of one at its leaf.
+    for (std::size_t t = 0; t < tips.size(); ++t)
+        EXPECT_EQ(std::isnan(cut.tops[t]), tips[t].size == 1) << tips[t].id;
     const ClusterTip& big = *std::max_element(
         tips.begin(), tips.end(), [](const auto& a, const auto& b) { return a.size < b.size; });
     ASSERT_GT(big.size, 2);
@@ -249,6 +265,28 @@ TEST(FigureAxis, ASimilarityAxisReachesOneAndADistanceAxisZero) {
     const auto s = ticks(sim), d = ticks(dist);
     EXPECT_NE(std::find(s.begin(), s.end(), "1.0"), s.end());
     EXPECT_NE(std::find(d.begin(), d.end(), "0"), d.end());
+}
+
+TEST(FigureAxis, TheAxisTitleStaysWithinTheAxisItNames) {
+    FigureSource src = random_tree(12, 6);
+    for (std::size_t p = 0; p < src.leaf_labels.size(); ++p)
+        src.leaf_labels[p] = "S" + std::to_string(p);
+    add_verdicts(src, 0.3, 2);
+    std::size_t shortened = 0;
+    for (double height = 220; height <= 420; height += 20) {
+        FigurePage page;
+        page.width = 500;
+        page.height = height;
+        page.smallest_font = 7;
+        const Figure f = publication_layout(src, page, figure_text_width);
+        if (f.orientation != Orientation::Upright) continue;  // too low to stand
+        const FigureText& title = *texts_of(f, TextRole::AxisTitle).front();
+        const FigureLine& axis = f.lines.front();  // the axis is drawn first
+        EXPECT_GE(title.box.top, std::min(axis.y1, axis.y2) - 1e-9) << height;
+        EXPECT_LE(title.box.bottom, std::max(axis.y1, axis.y2) + 1e-9) << height;
+        shortened += title.text != src.axis_title;
+    }
+    EXPECT_GT(shortened, 0u) << "some axis here is too short for the whole title";
 }
 
 TEST(FigureText, WidthsAreTheFaceOwnWithoutKerning) {
