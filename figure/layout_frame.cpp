@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "figure/text_metrics.h"
+
 namespace tw {
 
 namespace {
@@ -15,6 +17,13 @@ constexpr double kMinTreeLength = 120;
 double widest(const std::vector<std::string>& texts, double size, const TextWidth& width_of) {
     double w = 0;
     for (const std::string& t : texts) w = std::max(w, width_of(t, size));
+    return w;
+}
+
+// Identifiers are drawn bold.
+double widest_id(const std::vector<std::string>& ids, double size, const TextWidth& width_of) {
+    double w = 0;
+    for (const std::string& t : ids) w = std::max(w, width_of(t, size) * bold_widening(t));
     return w;
 }
 
@@ -42,7 +51,7 @@ bool try_upright(const FigureSource& src, const FigurePage& page, const TextWidt
         const double label_w = widest(src.leaf_labels, s, width_of);
         const bool fits = vertical ? line_height(s) <= pitch : label_w + kLabelGap <= pitch;
         if (!fits) continue;
-        const double id_w = widest(m.cluster_ids, s, width_of);
+        const double id_w = widest_id(m.cluster_ids, s, width_of);
         const double label_band = vertical ? label_w : line_height(s);
         const double bottom =
             page.height - page.margin - m.legend_h - id_band(m, id_w, s) - label_band - kLabelGap;
@@ -84,7 +93,7 @@ LayoutFrame sideways(const FigureSource& src, const FigurePage& page, const Text
     }
     const double pitch = std::max(room / n, line_height(s));
     const double label_w = widest(src.leaf_labels, s, width_of);
-    const double id_w = widest(m.cluster_ids, s, width_of);
+    const double id_w = widest_id(m.cluster_ids, s, width_of);
     const double leaf_x = page.margin + id_band(m, id_w, s) + label_w + kLabelGap;
     const double root_x =
         std::max(page.width - page.margin - m.tick_w / 2, leaf_x + kMinTreeLength);

@@ -12,6 +12,7 @@
 #include "figure/clusters_view.h"
 #include "figure/layout_frame.h"
 #include "figure/p_labels.h"
+#include "figure/text_metrics.h"
 
 namespace tw {
 
@@ -118,8 +119,9 @@ class Builder {
         double y = page_.margin;
         const double x = page_.margin;
         const std::string& title = options_.title.empty() ? src_.title : options_.title;
-        text({x, y, x + width_of_(title, big + 2), y + line_height(big + 2)}, title,
-             TextRole::Title, big + 2, kInk, false, true);
+        const double title_w = width_of_(title, big + 2) * bold_widening(title);
+        text({x, y, x + title_w, y + line_height(big + 2)}, title, TextRole::Title, big + 2, kInk,
+             false, true);
         y += line_height(big + 2);
         std::string method = src_.method_line;
         if (src_.tested) {
@@ -334,7 +336,7 @@ class Builder {
     void bracket(const std::string& id, double u1, double u2, double band, double s, double lh) {
         const Rgb colour = colour_of_.at(id);
         line(u1, band, u2, band, colour, kClusterLine);
-        const double w = width_of_(id, s);
+        const double w = width_of_(id, s) * bold_widening(id);
         const double mid = (u1 + u2) / 2;
         if (!upright()) {
             text(across(id, s, band - 4 - w, mid), id, TextRole::ClusterId, s, colour, false, true);

@@ -27,10 +27,28 @@ constexpr std::array<std::uint16_t, 224> kAdvance = {
     3915, 4056, 3915, 3915, 3915, 3915, 3915, 5362, 3915, 4056, 4056, 4056, 4056, 3787, 4062, 3787,
 };
 
+// The same for the bold face, in which titles and identifiers are drawn.
+constexpr std::array<std::uint16_t, 224> kBoldAdvance = {
+    2228, 2918, 3334, 5362, 4453, 6412, 5581, 1959, 2925, 2925, 3346, 5362, 2431, 2656, 2431, 2337,
+    4453, 4453, 4453, 4453, 4453, 4453, 4453, 4453, 4453, 4453, 2559, 2559, 5362, 5362, 5362, 3712,
+    6400, 4953, 4878, 4696, 5312, 4371, 4371, 5253, 5356, 2381, 2381, 4959, 4078, 6368, 5356, 5440,
+    4690, 5440, 4928, 4609, 4365, 5196, 4953, 7059, 4934, 4634, 4640, 2925, 2337, 2925, 5362, 3200,
+    3200, 4318, 4581, 3793, 4581, 4340, 2784, 4581, 4556, 2193, 2193, 4256, 2193, 6668, 4556, 4396,
+    4581, 4581, 3156, 3809, 3059, 4556, 4171, 5912, 4128, 4171, 3725, 4556, 2337, 4556, 5362, 0,
+    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+    2228, 2918, 4453, 4453, 4071, 4453, 2337, 3200, 3200, 6400, 3609, 4134, 5362, 2656, 6400, 3200,
+    3200, 5362, 2803, 2803, 3200, 4709, 4071, 2431, 3200, 2803, 3609, 4134, 6625, 6625, 6625, 3712,
+    4953, 4953, 4953, 4953, 4953, 4953, 6943, 4696, 4371, 4371, 4371, 4371, 2381, 2381, 2381, 2381,
+    5362, 5356, 5440, 5440, 5440, 5440, 5440, 5362, 5440, 5196, 5196, 5196, 5196, 4634, 4721, 4603,
+    4318, 4318, 4318, 4318, 4318, 4318, 6706, 3793, 4340, 4340, 4340, 4340, 2193, 2193, 2193, 2193,
+    4396, 4556, 4396, 4396, 4396, 4396, 4396, 5362, 4396, 4556, 4556, 4556, 4556, 4171, 4581, 4171,
+};
+
 // A few signs a figure writes beyond Latin-1; anything else is taken as
 // wide as a digit.
-std::uint32_t advance_of(std::uint32_t c) {
-    if (c >= 32 && c < 256) return kAdvance[c - 32];
+std::uint32_t advance_of(std::uint32_t c, bool bold) {
+    if (c >= 32 && c < 256) return (bold ? kBoldAdvance : kAdvance)[c - 32];
     switch (c) {
         case 0x2212:  // minus
         case 0x2264:  // less than or equal
@@ -58,12 +76,22 @@ std::uint32_t next_code_point(const std::string& s, std::size_t& i) {
     return c;
 }
 
+std::uint64_t advance_units(const std::string& text, bool bold) {
+    std::uint64_t units = 0;
+    for (std::size_t i = 0; i < text.size();) units += advance_of(next_code_point(text, i), bold);
+    return units;
+}
+
 }  // namespace
 
 double figure_text_width(const std::string& text, double size) {
-    std::uint64_t units = 0;
-    for (std::size_t i = 0; i < text.size();) units += advance_of(next_code_point(text, i));
-    return static_cast<double>(units) / 6400.0 * size;
+    return static_cast<double>(advance_units(text, false)) / 6400.0 * size;
+}
+
+double bold_widening(const std::string& text) {
+    const std::uint64_t plain = advance_units(text, false);
+    if (plain == 0) return 1.0;
+    return static_cast<double>(advance_units(text, true)) / static_cast<double>(plain);
 }
 
 }  // namespace tw

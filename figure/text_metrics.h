@@ -11,6 +11,10 @@ namespace tw {
 // Width of `text` (UTF-8) at font size `size`, in the units of `size`.
 double figure_text_width(const std::string& text, double size);
 
+// How much wider `text` is in the bold face than in the plain one: the
+// layout measures plain text and widens what it draws bold by this.
+double bold_widening(const std::string& text);
+
 // Baseline position within a line of the face: ascent and descent as parts
 // of the font size.
 inline constexpr double kFaceAscent = 0.928281;

@@ -204,14 +204,19 @@ void Form4::update_note_and_saving() {
     // The publication view draws every link: the note is the drawing's.
     HiddenLinksNote->setText(QString::fromStdString(note));
     HiddenLinksNote->setVisible(!note.empty() && !publication_shown());
-    const QString figure_note = publication_shown() && PublicationFigure->has_figure()
-                                    ? figure_notes(PublicationFigure->figure())
-                                    : QString();
-    FigureNote->setText(figure_note);
-    FigureNote->setVisible(!figure_note.isEmpty());
+    update_figure_note();
     const bool something =
         publication_shown() ? PublicationFigure->has_figure() : !Dendrogram->drawing().empty();
     SavePicture->setEnabled(something);
+}
+
+void Form4::update_figure_note() {
+    const QString note = publication_shown() && PublicationFigure->has_figure()
+                             ? figure_notes(PublicationFigure->figure())
+                             : QString();
+    if (note == FigureNote->text() && FigureNote->isVisible() == !note.isEmpty()) return;
+    FigureNote->setText(note);
+    FigureNote->setVisible(!note.isEmpty());
 }
 
 void Form4::refit() {
@@ -233,6 +238,8 @@ void Form4::refit_figure() {
         room.setWidth(room.width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         PublicationFigure->fit_to(room);
     }
+    // Laid out again, the figure may leave out more or fewer P.
+    update_figure_note();
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* event) {

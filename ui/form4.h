@@ -62,6 +62,7 @@ class Form4 : public QWidget {
     void refit();
     void refit_figure();
     void update_note_and_saving();
+    void update_figure_note();
     bool publication_shown() const;
 
     Session& session_;

@@ -292,6 +292,8 @@ TEST(FigureAxis, TheAxisTitleStaysWithinTheAxisItNames) {
 TEST(FigureText, WidthsAreTheFaceOwnWithoutKerning) {
     EXPECT_NEAR(figure_text_width("Lake shore site 12", 100), 918.8125, 1e-6);
     EXPECT_NEAR(figure_text_width("\xc3\x85lesund \xe2\x89\xa4 0.05", 100), 769.96875, 1e-6);
+    EXPECT_NEAR(figure_text_width("Lake shore site 12", 100) * bold_widening("Lake shore site 12"),
+                1035, 1e-6);
 }
 
 TEST(FigureSvg, KeepsTextAsTextAndEscapesIt) {
