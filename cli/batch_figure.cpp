@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "figure/clusters_view.h"
 #include "figure/publication_layout.h"
 #include "figure/svg_writer.h"
 #include "figure/text_metrics.h"
@@ -47,6 +48,10 @@ bool figure_format_supported(const std::string& path) {
 
 bool write_batch_figure(const FigureSource& src, const FigureOptions& options,
                         const std::string& path, std::ostream& err) {
+    if (options.view == FigureView::Clusters && cluster_tips(src).empty()) {
+        err << "tarnwick-batch: there are no clusters before the test; the figure names every "
+               "object\n";
+    }
     const Figure f = publication_layout(src, journal_page(), figure_text_width, options);
     if (f.taller_than_page) {
         err << "tarnwick-batch: the figure is taller than a page; --figure-view clusters draws "
