@@ -115,6 +115,17 @@ TEST_P(EverySizeAndView, NoTextOverprintsAndEveryLeafOrClusterIsNamed) {
                 << t.text;
         }
         if (c.side == LeafSide::Left) EXPECT_EQ(f.orientation, Orientation::Sideways);
+        // Each P stands beside a node's mark, not somewhere a reader would
+        // take it for another node's.
+        for (const FigureText* t : texts_of(f, TextRole::PValue)) {
+            double nearest = 1e9;
+            for (const FigureMarker& m : f.markers) {
+                const double dx = std::max({t->box.left - m.x, m.x - t->box.right, 0.0});
+                const double dy = std::max({t->box.top - m.y, m.y - t->box.bottom, 0.0});
+                nearest = std::min(nearest, std::hypot(dx, dy));
+            }
+            EXPECT_LE(nearest, 5.0) << t->text;
+        }
 
         const auto labels = texts_of(f, TextRole::LeafLabel);
         const std::vector<ClusterTip> tips = cluster_tips(src);
