@@ -58,8 +58,10 @@ bool write_batch_figure(const FigureSource& src, const FigureOptions& options,
                "each cluster as one tip on one page\n";
     }
     if (f.p_left_out > 0) {
-        err << "tarnwick-batch: " << f.p_left_out
-            << " P value(s) left out of the figure where no clear place was found\n";
+        err << "tarnwick-batch: " << f.p_left_out << (f.p_left_out == 1 ? " P is" : " P values are")
+            << " not shown in the figure: there is no clear place beside "
+            << (f.p_left_out == 1 ? "its node" : "their nodes")
+            << " (--figure-p significant shows fewer)\n";
     }
     bool written = false;
     if (suffix_of(path) == "svg") {
