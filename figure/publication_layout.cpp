@@ -1,7 +1,6 @@
 #include "figure/publication_layout.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -339,7 +338,8 @@ class Builder {
         const double w = width_of_(id, s) * bold_widening(id);
         const double mid = (u1 + u2) / 2;
         if (!upright()) {
-            text(across(id, s, band - 4 - w, mid), id, TextRole::ClusterId, s, colour, false, true);
+            text({band - 4 - w, mid - lh / 2, band - 4, mid + lh / 2}, id, TextRole::ClusterId, s,
+                 colour, false, true);
         } else if (w <= u2 - u1) {
             text({mid - w / 2, band + 2, mid + w / 2, band + 2 + lh}, id, TextRole::ClusterId, s,
                  colour, false, true);
