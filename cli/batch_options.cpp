@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <span>
 
 #include <stdexcept>
 
+#include "cli/batch_figure.h"
 #include "cli/table_options.h"
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
@@ -56,6 +58,14 @@ int index_of(const std::string& option, const std::string& value,
     std::string known;
     for (const std::string& n : names) known += (known.empty() ? "" : ", ") + n;
     throw UsageError{"unknown " + option + " '" + value + "' (choose one of: " + known + ")"};
+}
+
+template <typename E>
+E figure_choice(const std::string& option, std::span<const ChoiceName<E>> table,
+                const std::string& value) {
+    if (const auto chosen = choice_named(table, value)) return *chosen;
+    throw UsageError{"unknown --" + option + " '" + value + "' (choose " + choice_words(table) +
+                     ")"};
 }
 
 void set_transform(RunSettings& s, const std::string& value) {
@@ -139,6 +149,28 @@ const std::vector<BatchOption>& batch_option_table() {
          [](BatchOptions& o, const std::string& v) {
              if (v.empty()) throw UsageError{"--export needs a file name prefix"};
              o.export_prefix = v;
+         }},
+        {"figure", true,
+         [](BatchOptions& o, const std::string& v) {
+             if (v.empty()) throw UsageError{"--figure needs a file name"};
+             o.figure_file = v;
+         }},
+        {"figure-view", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.view = figure_choice("figure-view", figure_view_names(), v);
+         }},
+        {"figure-title", true, [](BatchOptions& o, const std::string& v) { o.figure.title = v; }},
+        {"figure-p", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.p_shown = figure_choice("figure-p", p_shown_names(), v);
+         }},
+        {"figure-orientation", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.leaf_side = figure_choice("figure-orientation", leaf_side_names(), v);
+         }},
+        {"figure-dpi", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.dpi = static_cast<int>(whole_number("figure-dpi", v, 72));
          }},
         {"no-bootstrap", false,
          [](BatchOptions& o, const std::string&) { o.run_bootstrap = false; }},
@@ -232,6 +264,9 @@ BatchOptions parse(const std::vector<std::string>& args) {
     }
     o.settings.input_file = data.front();
     o.settings.bypass_check = !o.check;
+    if (!o.figure_file.empty() && !figure_format_supported(o.figure_file)) {
+        throw UsageError{"--figure writes .svg, .pdf or .png files, not '" + o.figure_file + "'"};
+    }
     return o;
 }
 

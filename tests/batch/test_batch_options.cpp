@@ -118,7 +118,10 @@ TEST(BatchOptions, ValuesOutsideTheirRangeAreRefused) {
                                                  {"--constant=", "d"},
                                                  {"--transform", "log", "d"},
                                                  {"--report=", "d"},
-                                                 {"--average-matrix=", "d"}}) {
+                                                 {"--average-matrix=", "d"},
+                                                 {"--figure", "tree.gif", "d"},
+                                                 {"--figure-dpi", "20", "d"},
+                                                 {"--figure-view", "tips", "d"}}) {
         const ParsedOptions p = parse_batch_options(args);
         EXPECT_FALSE(p.options.has_value()) << args[0] << " " << args[1];
         EXPECT_FALSE(p.error.empty());
@@ -154,6 +157,22 @@ TEST(BatchOptions, BothToolsReadAndListTheSameTableOptions) {
     EXPECT_FALSE(parse_batch_options({"--separator=pipe", "d.txt"}).options.has_value());
     EXPECT_THROW(cli::parse_import_arguments({"--separator=pipe", "t", "d"}),
                  std::invalid_argument);
+}
+
+TEST(BatchOptions, FigureOptionsFillTheSameChoicesAsTheFigureOptionsDialog) {
+    const BatchOptions o = parsed({"--figure", "tree.PDF", "--figure-view", "clusters",
+                                   "--figure-title=Bay", "--figure-p", "significant",
+                                   "--figure-orientation", "left", "--figure-dpi", "600", "d"});
+    FigureOptions dialog;
+    dialog.view = FigureView::Clusters;
+    dialog.title = "Bay";
+    dialog.p_shown = PShown::Significant;
+    dialog.leaf_side = LeafSide::Left;
+    dialog.dpi = 600;
+    EXPECT_EQ(o.figure_file, "tree.PDF");
+    EXPECT_EQ(o.figure, dialog);
+    EXPECT_EQ(parse_batch_options({"--figure-p", "some", "d"}).error,
+              "unknown --figure-p 'some' (choose all|significant|none)");
 }
 
 }  // namespace tw::batch

@@ -26,7 +26,8 @@ struct Case {
     std::vector<std::string> form3;  // drive lines for the linkage window
     std::vector<std::string> batch;  // the same settings as options
     std::vector<std::string> outputs = {"report.txt", "CLUSTER.LST", "SIGLIST.TXT"};
-    int check_presses = 0;  // 0: format check by-passed
+    int check_presses = 0;                // 0: format check by-passed
+    std::vector<std::string> form4 = {};  // drive lines once the test has run
 };
 
 constexpr const char* kSeed = "4242";
@@ -43,7 +44,9 @@ std::string window_script(const Case& c) {
     s += "click Form2.Command1\n";
     for (int i = 0; i < c.check_presses; ++i) s += "click DataCheck.Command1\n";
     for (const std::string& line : c.form3) s += line + "\n";
-    s += "click Form3.Command1\nclick Form4.Command1\nclick FORM5.Command1\n";
+    s += "click Form3.Command1\nclick Form4.Command1\n";
+    for (const std::string& line : c.form4) s += line + "\n";
+    s += "click FORM5.Command1\n";
     return s;
 }
 
@@ -152,6 +155,34 @@ TEST(SameFilesAsWindows, DataOptionsListingsAndTestSettings) {
          7},
     };
     expect_same_files(cases);
+}
+
+// The figure saved from the dendrogram window and the batch command's
+// --figure, for the same figure options, after either significance test.
+TEST(SameFilesAsWindows, PublicationFigureForTheSameFigureOptions) {
+    const std::vector<std::string> options_dialog = {
+        "click Form4.FigureOptions",    "set Form4.FigureTitle Benthos & sediment",
+        "choose Form4.FigureLeaves[1]", "choose Form4.FigureP[1]",
+        "tick Form4.FigureClusters",    "click Form4.FigureOptionsOk"};
+    const std::vector<std::string> clusters = {
+        "--figure-view",        "clusters", "--figure-title", "Benthos & sediment",
+        "--figure-orientation", "left",     "--figure-p",     "significant"};
+    const auto with_figure = [](std::vector<std::string> args) {
+        args.insert(args.end(), {"--figure", "figure.svg"});
+        return args;
+    };
+    Case names{"figure-names", "lake_stations.txt", {}, {}, with_figure({}), {"figure.svg"}};
+    names.form4 = {"tick Form4.PublicationView", "save-picture figure.svg"};
+    Case tips{"figure-clusters",     "estuary_transect.txt", {}, {},
+              with_figure(clusters), {"figure.svg"}};
+    tips.form4 = options_dialog;
+    tips.form4.push_back("save-picture figure.svg");
+    Case profile = tips;
+    profile.name = "figure-simprof";
+    profile.form3 = {"choose Form3.TestMethod[1]", "set Form3.Permutations 99"};
+    profile.batch = with_figure(clusters);
+    profile.batch.insert(profile.batch.end(), {"--test", "simprof", "--permutations", "99"});
+    expect_same_files({names, tips, profile});
 }
 
 }  // namespace tw::test
