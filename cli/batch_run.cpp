@@ -9,6 +9,7 @@
 #include "cli/quiet_host.h"
 #include "cli/table_input.h"
 #include "cluster/observed_run.h"
+#include "explain/explain_clusters.h"
 #include "export/export_results.h"
 #include "import/data_file_text.h"
 #include "import/table_files.h"
@@ -137,7 +138,7 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
                 << settings.random_seed << " to repeat this run)\n";
         }
         warn_unreplicated(ctx, err);
-        outcome = test_significance(ctx, host);
+        outcome = test_and_explain(ctx, host);
         progress.finish(outcome == Outcome::Completed);
     }
     if (outcome != Outcome::Completed) {

@@ -16,11 +16,12 @@ std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
 
-// The identifier of group `group`: Label(p, 2) at its dendrogram position.
-std::string identifier_of_group(const RunContext& ctx, std::int32_t group) {
+// The identifier the report's station list gives a group: that of the first
+// dendrogram position labelled as the group's first station.
+std::string identifier_of(const RunContext& ctx, const std::string& first_station) {
     const std::int32_t rows = ctx.Label.empty() ? 0 : ctx.Label.last_row();
-    for (std::int32_t p = 1; p <= rows && at(p) < ctx.DendroOrder.size(); ++p)
-        if (ctx.DendroOrder[at(p)] == group) return ctx.Label(p, 2);
+    for (std::int32_t p = 1; p <= std::min(rows, ctx.NumGroups); ++p)
+        if (ctx.Label(p, 1) == first_station) return ctx.Label(p, 2);
     return {};
 }
 
@@ -44,8 +45,10 @@ ClusterStations cluster_stations(const RunContext& ctx) {
     ClusterStations out;
     out.species = ctx.NumCols;
     std::vector<std::string> station_id;
-    for (std::int32_t k = 1; k <= ctx.NumGroups; ++k) {
-        const std::string id = identifier_of_group(ctx, k);
+    for (std::int32_t k = 1; k <= ctx.NumGroups && at(k) < ctx.RepCount.size(); ++k) {
+        const auto first = static_cast<std::int32_t>(station_id.size()) + 1;
+        if (first > ctx.NumRows) break;
+        const std::string id = identifier_of(ctx, ctx.StationLabel[at(first)]);
         if (id.empty())
             throw RunError(kTitle,
                            "The stations have no cluster identifiers yet: run a significance "

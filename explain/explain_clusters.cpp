@@ -4,6 +4,7 @@
 #include "explain/explanation_report.h"
 #include "explain/indicator_values.h"
 #include "explain/simper.h"
+#include "simprof/test_profiles.h"
 
 namespace tw {
 
@@ -47,6 +48,12 @@ void explain_if_asked(RunContext& ctx, Host& host) {
         write_explanation_refused(ctx.channels.report(), error.what());
         host.ask(error.title(), error.what(), Buttons::Ok);
     }
+}
+
+Outcome test_and_explain(RunContext& ctx, Host& host) {
+    const Outcome outcome = test_significance(ctx, host);
+    if (outcome == Outcome::Completed) explain_if_asked(ctx, host);
+    return outcome;
 }
 
 }  // namespace tw

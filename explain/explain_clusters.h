@@ -27,4 +27,8 @@ const ClusterExplanation& explanation_of(RunContext& ctx);
 // stand either way, so this never fails the run.
 void explain_if_asked(RunContext& ctx, Host& host);
 
+// The dendrogram window's "Continue": the test the method window chose, then
+// the explanation when asked.
+Outcome test_and_explain(RunContext& ctx, Host& host);
+
 }  // namespace tw

@@ -14,6 +14,7 @@
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
 #include "cluster/observed_run.h"
+#include "explain/explain_clusters.h"
 #include "export/export_results.h"
 #include "export/results_csv.h"
 #include "figure/figure_source.h"
@@ -239,7 +240,7 @@ void Session::test_linkages() {
     stop_requested_ = false;
     testing_ = true;
     form5().test_started();
-    const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
+    const Outcome outcome = guarded([&] { return tw::test_and_explain(ctx_, *host_); });
     testing_ = false;
     if (ended_) return;
     form5().test_ended(stop_requested_);
