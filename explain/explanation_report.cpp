@@ -115,12 +115,13 @@ void write_explanation(Printer& report, const RunContext& ctx, const ClusterExpl
     report.text(kHeading).end();
     report
         .text(
-            "Similarity percentages on Bray-Curtis, whatever measure clustered the run (this "
-            "run: " +
-            std::string(traits_of(ctx.MeasureIndex).prose) +
-            "); the stations as transformed, each with its group's cluster; species listed "
-            "to " +
-            explanation_number(e.simper_cut, 0) + "% cumulative")
+            "Similarity percentages (Clarke 1993) on Bray-Curtis whatever the run's measure "
+            "(this run: " +
+            std::string(traits_of(ctx.MeasureIndex).prose) + ")")
+        .end();
+    report
+        .text("Stations as transformed, each in its group's cluster; species listed to " +
+              single_text(static_cast<float>(e.simper_cut)) + "% cumulative")
         .end();
     for (const SimperTable& t : e.simper) write_simper_table(report, ctx, e, t);
     if (e.clusters.size() > static_cast<std::size_t>(kMostClustersCompared))
