@@ -22,6 +22,7 @@
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"
+#include "ui/explain_window.h"
 #include "ui/file_chooser.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -133,6 +134,7 @@ QWidget* Session::loaded_window(const QString& name) const {
     if (name == QLatin1String("DataCheck")) return data_check_.data();
     if (name == QLatin1String("Report")) return report_.get();
     if (name == QLatin1String("RunReport")) return run_report_window_.get();
+    if (name == QLatin1String("ExplainWindow")) return explain_window_.get();
     return nullptr;
 }
 
@@ -218,6 +220,7 @@ void Session::run_analysis() {
     settings.random_seed = random_seed_;
     results_complete_ = false;
     if (form5_) form5_->clear_results_complete();
+    if (explain_window_) explain_window_->hide();  // it explained the run before
     // Each run's notes start in an empty message area.
     if (!busy_ && !ended_) form2().PicBox1->clear();
     const Outcome outcome = guarded([&] {
@@ -421,6 +424,7 @@ void Session::close_everything() {
                        static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
                        static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
                        static_cast<QWidget*>(run_report_window_.get()),
+                       static_cast<QWidget*>(explain_window_.get()),
                        static_cast<QWidget*>(data_check_.data())}) {
         if (w) w->hide();
     }
