@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSplitter>
 #include <QTableWidget>
@@ -43,6 +44,24 @@ class NumberItem : public QTableWidgetItem {
 
   private:
     double value_;
+};
+
+// Ctrl+C on a table: the item views take the key for themselves before any
+// shortcut sees it, so the table's own key presses are watched.
+class CopyKey : public QObject {
+  public:
+    explicit CopyKey(QTableWidget* table) : QObject(table), table_(table) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            QApplication::clipboard()->setText(selected_cells_text(*table_));
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QTableWidget* table_;
 };
 
 QTableWidgetItem* text_item(const std::string& text) {
@@ -179,10 +198,11 @@ QTableWidget* ExplainWindow::make_table(const char* name) {
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // Rows as high as their text: the tables are read down long lists.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    table->installEventFilter(new CopyKey(table));
     auto* copy = new QAction(QStringLiteral("Copy"), table);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, table,
             [table] { QApplication::clipboard()->setText(selected_cells_text(*table)); });
     table->addAction(copy);
