@@ -144,6 +144,11 @@ TEST(ExplainedRuns, TheExportAddsBothTablesOnlyForAnExplainedRun) {
                                    "indval_B,indval_C,indval_D\r\nChir,A,",
                                    0),
               0u);
+    EXPECT_NE(files[4].bytes.find("\"cluster_explanation\": {\n    \"measure\": \"Bray-Curtis\",\n"
+                                  "    \"simper_cut\": 90,\n    \"indicator_permutations\": 199,\n"
+                                  "    \"seed\": 20240611\n"),
+              std::string::npos)
+        << files[4].bytes;
     EXPECT_EQ(export_prefix("x.indicators.csv"), "x");
     EXPECT_EQ(export_prefix("x.simper.csv"), "x");
 }
