@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "explain/explain_fixture.h"
 #include "explain/indicator_values.h"
 #include "explain/simper.h"
+#include "export/explanation_csv.h"
+#include "export/number_text.h"
+#include "run/run_context.h"
 
 namespace tw::test {
 namespace {
@@ -114,6 +118,37 @@ TEST(ExplanationValues, IndicatorValuesOfEachSpeciesInEachCluster) {
     // other two then hold all of it, at both: 100), so P is 2/3.
     EXPECT_NEAR(rows[0].p, 1.0 / 3, 0.03);
     EXPECT_NEAR(rows[1].p, 2.0 / 3, 0.03);
+}
+
+TEST(ExplanationValues, TheCsvFilesHoldTheListedRowsWithEmptyFieldsForMissingValues) {
+    const ClusterStations cs = three_stations();
+    RunContext ctx;
+    ctx.SpeciesLabel = {"", "Chir", "Olig, juv.", "Pisi"};
+    ClusterExplanation e;
+    e.clusters = cs.clusters;
+    e.simper_cut = 60;  // between A and B: Olig (55%) and Chir, which passes 60%
+    e.simper = similarity_percentages(cs, 1);
+    e.indicators = indicator_values(cs, {0, 1, 1});  // no permutations: no P
+
+    const std::string simper = simper_csv(ctx, e);
+    EXPECT_EQ(simper.substr(0, simper.find("between")),
+              "kind,cluster_a,cluster_b,species,mean_a,mean_b,average,sd,ratio,share,cumulative\r\n"
+              "within,A,,Chir,1.5,,40,,,100,100\r\n");
+    EXPECT_NE(simper.find("\r\nbetween,A,B,\"Olig, juv.\",0.5,3,"), std::string::npos);
+    EXPECT_NE(simper.find("\r\nbetween,A,B,Chir,1.5,0,"), std::string::npos);
+    EXPECT_EQ(std::count(simper.begin(), simper.end(), '\n'), 4);
+
+    EXPECT_EQ(indicators_csv(ctx, e),
+              "species,cluster,specificity,fidelity,indval,p,indval_A,indval_B\r\n"
+              "Chir,A,1,1,100,,100,0\r\n"
+              "\"Olig, juv.\",B," +
+                  shortest_text(6.0 / 7) + ",1," + shortest_text(100 * (6.0 / 7)) + ",," +
+                  shortest_text(100 * (1.0 / 7) * 0.5) + "," + shortest_text(100 * (6.0 / 7)) +
+                  "\r\n"
+                  "Pisi,B," +
+                  shortest_text(2.0 / 3) + ",1," + shortest_text(100 * (2.0 / 3)) + ",," +
+                  shortest_text(100 * (1.0 / 3) * 0.5) + "," + shortest_text(100 * (2.0 / 3)) +
+                  "\r\n");
 }
 
 TEST(ExplanationValues, EmptyStationsAndAbsentSpeciesHaveNoValuesRatherThanFalseOnes) {
