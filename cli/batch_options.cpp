@@ -1,5 +1,6 @@
 #include "cli/batch_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -93,6 +94,13 @@ void set_seed(BatchOptions& o, const std::string& value) {
     o.seed_given = seed != 0;  // 0 asks for a seed from the clock, as the default does
 }
 
+void set_simper_cut(BatchOptions& o, const std::string& value) {
+    const double cut = real_number("simper-cut", value);
+    if (cut <= 0 || cut > 100)
+        throw UsageError{"--simper-cut must lie above 0 and at most 100, not " + value};
+    o.settings.simper_cut = cut;
+}
+
 const std::vector<BatchOption>& batch_option_table() {
     static const std::vector<BatchOption> known = {
         {"measure", true,
@@ -141,6 +149,14 @@ const std::vector<BatchOption>& batch_option_table() {
              o.settings.permutations_text = std::to_string(whole_number("permutations", v, 1));
          }},
         {"seed", true, set_seed},
+        {"explain", false,
+         [](BatchOptions& o, const std::string&) { o.settings.explain_clusters = true; }},
+        {"simper-cut", true, set_simper_cut},
+        {"indicator-permutations", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.indicator_permutations = static_cast<std::int32_t>(
+                 std::min<std::int64_t>(whole_number("indicator-permutations", v, 0), 99'999'999));
+         }},
         {"threads", true,
          [](BatchOptions& o, const std::string& v) {
              o.settings.bootstrap_threads = static_cast<unsigned>(whole_number("threads", v, 0));

@@ -10,6 +10,7 @@
 #include "cli/quiet_host.h"
 #include "cli/table_input.h"
 #include "cluster/observed_run.h"
+#include "explain/explain_clusters.h"
 #include "export/export_results.h"
 #include "figure/figure_source.h"
 #include "import/data_file_text.h"
@@ -139,7 +140,7 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
                 << settings.random_seed << " to repeat this run)\n";
         }
         warn_unreplicated(ctx, err);
-        outcome = test_significance(ctx, host);
+        outcome = test_and_explain(ctx, host);
         progress.finish(outcome == Outcome::Completed);
     }
     if (outcome != Outcome::Completed) {

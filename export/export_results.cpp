@@ -1,5 +1,6 @@
 #include "export/export_results.h"
 
+#include "export/explanation_csv.h"
 #include "export/linkage_matrix_csv.h"
 #include "export/members_csv.h"
 #include "export/method_names.h"
@@ -24,6 +25,12 @@ const ExportKind kExports[] = {
      [](const ExportInputs& in) { return linkage_matrix_csv(in.ctx, in.conversion); }},
     {".run.json", "the record of how the results were made",
      [](const ExportInputs& in) { return run_record_json(in.ctx, in.conversion, in.made); }},
+    {".simper.csv", "the species that typify and separate the clusters (once explained)",
+     [](const ExportInputs& in) { return simper_csv(in.ctx, *in.ctx.Explanation); },
+     [](const RunContext& ctx) { return ctx.Explanation.has_value(); }},
+    {".indicators.csv", "every species' indicator values (once explained)",
+     [](const ExportInputs& in) { return indicators_csv(in.ctx, *in.ctx.Explanation); },
+     [](const RunContext& ctx) { return ctx.Explanation.has_value(); }},
 };
 
 bool ends_with(const std::string& text, const std::string& end) {
@@ -62,7 +69,8 @@ std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& p
     const ExportInputs inputs{ctx, conversion, made};
     std::vector<ExportFile> files;
     for (const ExportKind& kind : export_table())
-        files.push_back({prefix + kind.ending, kind.write(inputs)});
+        if (!kind.present || kind.present(ctx))
+            files.push_back({prefix + kind.ending, kind.write(inputs)});
     return files;
 }
 

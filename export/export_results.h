@@ -2,9 +2,10 @@
 // "Export...": the results of a finished run in files that R, Python and
 // tree viewers read, named from one prefix; export_table() lists them
 // (PREFIX.nwk, PREFIX.members.csv, PREFIX.results.csv, PREFIX.linkage.csv,
-// PREFIX.run.json). Each file is written whole or not at all. The files that cannot be
-// written are named in one message; the others are written all the same,
-// and nothing of the run (its report, its windows) is touched.
+// PREFIX.run.json, and PREFIX.simper.csv and PREFIX.indicators.csv when the
+// run's clusters were explained). Each file is written whole or not at all. The files that cannot
+// be written are named in one message; the others are written all the same, and nothing of the run
+// (its report, its windows) is touched.
 
 #include <chrono>
 #include <span>
@@ -37,6 +38,8 @@ struct ExportKind {
     const char* ending;
     const char* holds;
     std::string (*write)(const ExportInputs&);
+    // Whether the run has what the file holds; none: every run has.
+    bool (*present)(const RunContext&) = nullptr;
 };
 
 // Every export file, in the order they are written.

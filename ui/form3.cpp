@@ -95,6 +95,10 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     layout->addLayout(numbers);
     layout->addWidget(build_check_status());
     layout->addWidget(build_test_choice());
+    ExplainClusters = new QCheckBox(
+        QStringLiteral("Report what makes each cluster (typifying and indicator species)"), this);
+    ExplainClusters->setObjectName(QStringLiteral("ExplainClusters"));
+    layout->addWidget(ExplainClusters);
     layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::on_Command1_clicked);
@@ -115,6 +119,7 @@ void Form3::read_settings(RunSettings& s) const {
     s.alpha_text = Alpha_level->text().toStdString();
     s.boot_text = Text1->text().toStdString();
     s.seed_text = Seed->text().toStdString();
+    s.explain_clusters = ExplainClusters->isChecked();
     read_test_choice(s);
 }
 

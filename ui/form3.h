@@ -46,6 +46,8 @@ class Form3 : public QWidget {
     // The significance test run from the dendrogram window.
     std::array<QRadioButton*, 2> TestMethod;
     QLineEdit* Permutations;
+    // After the test, the report says what makes each cluster.
+    QCheckBox* ExplainClusters;
 
     static constexpr int kEuclidean = 0;        // RESMX entry "Euclidean Distance"
     static constexpr int kMinimumVariance = 6;  // LINK_METH entry "Minimum Variance"

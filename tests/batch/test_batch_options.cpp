@@ -73,6 +73,10 @@ TEST(BatchOptions, EveryOptionSetsWhatItsWindowControlWould) {
                                    "--yes",
                                    "--quiet",
                                    "--no-bootstrap",
+                                   "--explain",
+                                   "--simper-cut=75.5",
+                                   "--indicator-permutations",
+                                   "0",
                                    "d.txt"});
     const RunSettings& s = o.settings;
     EXPECT_TRUE(s.sqr_sim);
@@ -94,6 +98,9 @@ TEST(BatchOptions, EveryOptionSetsWhatItsWindowControlWould) {
     EXPECT_FALSE(s.bypass_check);
     EXPECT_TRUE(o.check && o.answer_yes && o.quiet);
     EXPECT_FALSE(o.run_bootstrap);
+    EXPECT_TRUE(s.explain_clusters);
+    EXPECT_EQ(s.simper_cut, 75.5);
+    EXPECT_EQ(s.indicator_permutations, 0);
 }
 
 TEST(BatchOptions, LaterTransformReplacesEarlierAndSeedZeroMeansTheClock) {
@@ -121,7 +128,10 @@ TEST(BatchOptions, ValuesOutsideTheirRangeAreRefused) {
                                                  {"--average-matrix=", "d"},
                                                  {"--figure", "tree.gif", "d"},
                                                  {"--figure-dpi", "20", "d"},
-                                                 {"--figure-view", "tips", "d"}}) {
+                                                 {"--figure-view", "tips", "d"},
+                                                 {"--simper-cut", "0", "d"},
+                                                 {"--simper-cut", "100.5", "d"},
+                                                 {"--indicator-permutations", "-1", "d"}}) {
         const ParsedOptions p = parse_batch_options(args);
         EXPECT_FALSE(p.options.has_value()) << args[0] << " " << args[1];
         EXPECT_FALSE(p.error.empty());

@@ -145,6 +145,11 @@ TEST(SameFilesAsWindows, DataOptionsListingsAndTestSettings) {
          {},
          {"set Form3.Text1 25", "set Form3.Alpha_level 0.1"},
          {"--replicates", "25", "--alpha", "0.1"}},
+        {"explained-clusters",
+         "lake_stations.txt",
+         {},
+         {"choose Form3.RESMX[1]", "tick Form3.ExplainClusters"},
+         {"--measure", "bray-curtis", "--explain"}},
         // The checked file's replicate sequence appears in the report header.
         {"format-check",
          "lake_stations.txt",
