@@ -90,12 +90,17 @@ QLayout* FORM5::make_export_row() {
     Export->setObjectName(QStringLiteral("Export"));
     Export->setEnabled(false);
     connect(Export, &QPushButton::clicked, this, &FORM5::on_Export_clicked);
+    ExplainClusters = new QPushButton(QStringLiteral("What makes each cluster..."), this);
+    ExplainClusters->setObjectName(QStringLiteral("ExplainClusters"));
+    ExplainClusters->setEnabled(false);
+    connect(ExplainClusters, &QPushButton::clicked, this, &FORM5::on_ExplainClusters_clicked);
 
     auto* labels = new QVBoxLayout;
     labels->addWidget(SeedUsed);
     labels->addWidget(UncertainNote);
     auto* row = new QHBoxLayout;
     row->addLayout(labels, 1);
+    row->addWidget(ExplainClusters, 0, Qt::AlignBottom);
     row->addWidget(make_ordination_button(), 0, Qt::AlignBottom);
     row->addWidget(Export, 0, Qt::AlignBottom);
     return row;
@@ -105,6 +110,7 @@ void FORM5::show_results_complete(const QString& seed_used,
                                   const std::vector<int>& uncertain_rows) {
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
+    ExplainClusters->setEnabled(true);
     Ordination->setEnabled(true);
     UncertainNote->setVisible(!uncertain_rows.empty());
     // The grid's text colour belongs to the whole grid; an uncertain verdict
@@ -132,6 +138,7 @@ void FORM5::show_results_complete(const QString& seed_used,
 void FORM5::clear_results_complete() {
     SeedUsed->clear();
     Export->setEnabled(false);
+    ExplainClusters->setEnabled(false);
     Ordination->setEnabled(false);
     if (ordination_window_) ordination_window_->run_closed();
     clear_uncertain_rows();
@@ -152,6 +159,10 @@ void FORM5::clear_uncertain_rows() {
 
 void FORM5::on_Export_clicked() {
     session_.export_results_chosen();
+}
+
+void FORM5::on_ExplainClusters_clicked() {
+    session_.explain_clusters_chosen();
 }
 
 // ---- progress and stop -------------------------------------------------

@@ -71,6 +71,7 @@ class FORM5 : public QWidget {
     QLabel* SeedUsed;
     QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
     QPushButton* Export;
+    QPushButton* ExplainClusters;  // "What makes each cluster...", beside Export
     void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
     void clear_results_complete();
     void clear_uncertain_rows();
@@ -91,6 +92,7 @@ class FORM5 : public QWidget {
     void on_StopTest_clicked();
     void on_ShowReport_clicked();
     void on_Export_clicked();
+    void on_ExplainClusters_clicked();
     void on_Ordination_clicked();
 
   protected:

@@ -14,6 +14,7 @@
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
 #include "cluster/observed_run.h"
+#include "explain/explain_clusters.h"
 #include "export/export_results.h"
 #include "export/results_csv.h"
 #include "figure/figure_source.h"
@@ -21,6 +22,7 @@
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"
+#include "ui/explain_window.h"
 #include "ui/file_chooser.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -132,6 +134,7 @@ QWidget* Session::loaded_window(const QString& name) const {
     if (name == QLatin1String("DataCheck")) return data_check_.data();
     if (name == QLatin1String("Report")) return report_.get();
     if (name == QLatin1String("RunReport")) return run_report_window_.get();
+    if (name == QLatin1String("ExplainWindow")) return explain_window_.get();
     return nullptr;
 }
 
@@ -217,6 +220,7 @@ void Session::run_analysis() {
     settings.random_seed = random_seed_;
     results_complete_ = false;
     if (form5_) form5_->clear_results_complete();
+    if (explain_window_) explain_window_->hide();  // it explained the run before
     // Each run's notes start in an empty message area.
     if (!busy_ && !ended_) form2().PicBox1->clear();
     const Outcome outcome = guarded([&] {
@@ -239,7 +243,7 @@ void Session::test_linkages() {
     stop_requested_ = false;
     testing_ = true;
     form5().test_started();
-    const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
+    const Outcome outcome = guarded([&] { return tw::test_and_explain(ctx_, *host_); });
     testing_ = false;
     if (ended_) return;
     form5().test_ended(stop_requested_);
@@ -422,6 +426,7 @@ void Session::close_everything() {
                        static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
                        static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
                        static_cast<QWidget*>(run_report_window_.get()),
+                       static_cast<QWidget*>(explain_window_.get()),
                        static_cast<QWidget*>(data_check_.data())}) {
         if (w) w->hide();
     }
