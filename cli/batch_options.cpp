@@ -65,8 +65,8 @@ int index_of(const std::string& option, const std::string& value,
 void set_ordination_file(BatchOptions& o, const std::string& value) {
     if (!ordination_file_kind_known(value))
         throw UsageError{
-            "--ordination needs a file ending in .svg (the picture) or .csv (the "
-            "coordinates), not '" +
+            "--ordination needs a file ending in .svg, .pdf or .png (the picture) or .csv "
+            "(the coordinates), not '" +
             value + "'"};
     o.ordination_file = value;
 }

@@ -5,6 +5,10 @@
 #include "export/figure_svg.h"
 #include "export/ordination_export.h"
 #include "export/whole_file.h"
+#include "figure/text_metrics.h"
+#if TARNWICK_HAVE_FIGURE_RENDER
+#include "ui/ordination_painting.h"
+#endif
 
 namespace tw::batch {
 
@@ -18,6 +22,9 @@ bool ends_with(const std::string& text, const std::string& end) {
 }  // namespace
 
 bool ordination_file_kind_known(const std::string& file) {
+#if TARNWICK_HAVE_FIGURE_RENDER
+    if (ends_with(file, ".pdf") || ends_with(file, ".png")) return true;
+#endif
     return ends_with(file, ".svg") || ends_with(file, ".csv");
 }
 
@@ -41,11 +48,19 @@ std::optional<RunOrdination> batch_ordination(const RunContext& ctx, const Batch
 bool write_batch_ordination(const RunOrdination& o, const BatchOptions& options,
                             std::ostream& err) {
     const std::string& file = options.ordination_file;
-    const std::string bytes =
-        ends_with(file, ".csv")
-            ? ordination_csv(o)
-            : ordination_svg(ordination_plot(o, journal_ordination_page(), text_width_estimate));
-    if (write_whole_file(file, bytes)) return true;
+    const OrdinationFigure picture =
+        ordination_plot(o, journal_ordination_page(), figure_text_width);
+    bool written = false;
+    if (ends_with(file, ".csv")) {
+        written = write_whole_file(file, ordination_csv(o));
+    } else if (ends_with(file, ".svg")) {
+        written = write_whole_file(file, ordination_svg(picture));
+    } else {
+#if TARNWICK_HAVE_FIGURE_RENDER
+        written = ui::write_ordination_file(picture, file, options.figure.dpi);
+#endif
+    }
+    if (written) return true;
     err << "tarnwick-batch: File Error: The file \"" << file
         << "\" cannot be created or written.\n";
     return false;

@@ -1,6 +1,7 @@
 #pragma once
-// --ordination FILE: the ordination of a finished run, written as an SVG
-// picture or as the objects' coordinates (CSV), by FILE's ending.
+// --ordination FILE: the ordination of a finished run, written as a
+// picture (SVG; PDF and PNG where the figure painter was built, at
+// --figure-dpi) or as the objects' coordinates (CSV), by FILE's ending.
 
 #include <optional>
 #include <ostream>

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "figure/text_metrics.h"
+
 namespace tw {
 
 namespace {
@@ -58,29 +60,12 @@ std::string text_element(const FigureText& t) {
 
 }  // namespace
 
-double text_width_estimate(const std::string& text, double size) {
-    double em = 0;
-    for (unsigned char ch : text) {
-        if ((ch & 0xC0) == 0x80) continue;  // a UTF-8 continuation byte
-        if (ch == 'i' || ch == 'l' || ch == 'j' || ch == '.' || ch == ',' || ch == '\'' ||
-            ch == '|' || ch == ' ' || ch == ':' || ch == ';' || ch == '!')
-            em += 0.33;
-        else if (ch == 'm' || ch == 'w' || ch == 'M' || ch == 'W')
-            em += 0.95;
-        else if (ch >= 'A' && ch <= 'Z')
-            em += 0.72;
-        else
-            em += 0.62;
-    }
-    return em * size;
-}
-
 std::string ordination_svg(const OrdinationFigure& o) {
     const Figure& f = o.figure;
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(f.width) + "pt\" height=\"" +
            num(f.height) + "pt\" viewBox=\"0 0 " + num(f.width) + " " + num(f.height) +
-           "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n";
+           "\" font-family=\"" + std::string(kFaceName) + ", sans-serif\">\n";
     out += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     for (const FigureLine& l : f.lines)
         out += "<line x1=\"" + num(l.x1) + "\" y1=\"" + num(l.y1) + "\" x2=\"" + num(l.x2) +

@@ -1,8 +1,7 @@
 #pragma once
 // An ordination figure as SVG text without the window system, for the batch
-// command: lines, dots and texts in points, text kept as text. Text widths
-// are those of text_width_estimate, which errs wide, so a label placed by
-// it never overprints another in the reader's font.
+// command: lines, dots and texts in points, text kept as text, in the
+// figure's own typeface (figure/text_metrics.h).
 
 #include <string>
 
@@ -11,9 +10,5 @@
 namespace tw {
 
 std::string ordination_svg(const OrdinationFigure& figure);
-
-// Width of `text` at `size` in a plain sans face, from the widths of its
-// characters' classes (narrow, wide, capitals, the rest).
-double text_width_estimate(const std::string& text, double size);
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/figure_file.h"
 #include "ui/figure_painting.h"
 #include "ui/picture_file.h"
 
@@ -29,6 +30,11 @@ void paint_ordination(QPainter& painter, const OrdinationFigure& o) {
 bool save_ordination(const OrdinationFigure& figure, const QString& path, int dpi) {
     return save_picture(path, QSizeF(figure.figure.width, figure.figure.height), dpi,
                         [&figure](QPainter& p) { paint_ordination(p, figure); });
+}
+
+bool write_ordination_file(const OrdinationFigure& figure, const std::string& path, int dpi) {
+    ensure_gui_application();
+    return save_ordination(figure, QString::fromStdString(path), dpi);
 }
 
 }  // namespace tw::ui

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "figure/text_metrics.h"
 #include "ui/figure_painting.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"

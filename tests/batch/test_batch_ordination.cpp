@@ -9,6 +9,7 @@
 
 #include "batch_process.h"
 #include "cli/batch_options.h"
+#include "cli/batch_ordination.h"
 #include "e2e/e2e_fixture.h"
 #include "export/ordination_export.h"
 
@@ -63,6 +64,18 @@ TEST(BatchOrdination, PictureIsSvgWithOneDotPerObject) {
     EXPECT_NE(svg.find("Stress "), std::string::npos);
 }
 
+TEST(BatchOrdination, PdfAndPngPicturesWhereTheFigurePainterIsBuilt) {
+    if (!batch::ordination_file_kind_known("o.png")) GTEST_SKIP() << "built without the painter";
+    const std::string folder = fresh_folder("ordination-pdf");
+    ASSERT_EQ(run_batch(folder, with(kRun, {"--ordination", "o.pdf", estuary()})).status, 0);
+    EXPECT_EQ(file_in(folder, "o.pdf").rfind("%PDF", 0), 0u);
+    ASSERT_EQ(
+        run_batch(folder, with(kRun, {"--ordination", "o.png", "--figure-dpi", "150", estuary()}))
+            .status,
+        0);
+    EXPECT_EQ(file_in(folder, "o.png").substr(1, 3), "PNG");
+}
+
 TEST(BatchOrdination, ARunThatDoesNotAskForItExportsWhatItAlwaysDid) {
     const std::string folder = fresh_folder("ordination-none");
     ASSERT_EQ(run_batch(folder, with(kRun, {"--export", "est", estuary()})).status, 0);
@@ -84,7 +97,7 @@ TEST(BatchOrdination, TooFewObjectsStopTheRunAndSayWhy) {
 
 TEST(BatchOrdination, OptionsOutsideTheirRangeAreRefused) {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--ordination", "o.png", "d"},
+         {std::vector<std::string>{"--ordination", "o.gif", "d"},
           {"--ordination-dimensions", "4", "d"},
           {"--ordination-dimensions", "1", "d"},
           {"--ordination-starts", "0", "d"},

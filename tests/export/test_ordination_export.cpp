@@ -7,6 +7,7 @@
 
 #include "export/figure_svg.h"
 #include "export/ordination_export.h"
+#include "figure/text_metrics.h"
 
 namespace tw {
 namespace {
@@ -53,7 +54,7 @@ TEST(OrdinationSvg, LabelsAreEscapedAndEveryDotDrawn) {
     o.labels[2] = "Lake <deep> & shallow";
     OrdinationPage page;
     page.labels = true;
-    const std::string svg = ordination_svg(ordination_plot(o, page, text_width_estimate));
+    const std::string svg = ordination_svg(ordination_plot(o, page, figure_text_width));
     EXPECT_NE(svg.find("Lake &lt;deep&gt; &amp; shallow"), std::string::npos);
     EXPECT_NE(svg.find("Say &quot;bay&quot;"), std::string::npos);
     EXPECT_EQ(svg.find("<deep>"), std::string::npos);
