@@ -99,6 +99,7 @@ OrdinationWindow::OrdinationWindow() : QWidget(nullptr, Qt::Window) {
     OrdinationStatus = new QLabel(this);
     OrdinationStatus->setObjectName(QStringLiteral("OrdinationStatus"));
     OrdinationStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    OrdinationStatus->setWordWrap(true);  // a long note must not widen the window
 
     auto* settings = new QHBoxLayout;
     settings->addWidget(Dimensions);
