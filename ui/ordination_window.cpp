@@ -136,10 +136,24 @@ OrdinationWindow::~OrdinationWindow() {
     if (worker_) {
         work_->stop = true;
         worker_->wait();
+        delete worker_;
     }
 }
 
+void OrdinationWindow::abandon_work() {
+    if (!worker_) return;
+    // The thread keeps its own share of the work and deletes itself when it
+    // has stopped; nothing it finishes reaches this window any more.
+    work_->stop = true;
+    disconnect(worker_, nullptr, this, nullptr);
+    connect(worker_, &QThread::finished, worker_, &QObject::deleteLater);
+    worker_ = nullptr;
+    work_.reset();
+    clock_->stop();
+}
+
 void OrdinationWindow::open_run(RunOrdination inputs, std::uint64_t seed) {
+    abandon_work();  // an ordination of the run before is of no use now
     inputs_ = std::move(inputs);
     seed_ = seed;
     current_run_ = true;

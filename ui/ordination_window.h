@@ -84,6 +84,7 @@ class OrdinationWindow : public QWidget {
 
   private:
     void start();
+    void abandon_work();
     void show_result();
     OrdinationPage page_on_screen(const OrdinationPage& size) const;
 

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -111,6 +112,33 @@ TEST_F(OrdinationWindows, ThreeAxesShowAnyPairAndPicturesAreSaved) {
     QFile svg(dir.filePath(QStringLiteral("o.svg")));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("NMDS3")) << "axes 2 and 3 are drawn";
+}
+
+RunOrdination line_of(std::int32_t n, const std::string& name) {
+    std::vector<double> d;
+    for (std::int32_t i = 0; i < n; ++i)
+        for (std::int32_t j = i + 1; j < n; ++j)
+            d.push_back(std::abs(std::sin(i * 7.0 + j)) + j - i);
+    RunOrdination o;
+    o.dissimilarities = dissimilarities_from(n, d, true);
+    for (std::int32_t i = 0; i < n; ++i) o.labels.push_back(name + std::to_string(i));
+    o.clusters.assign(static_cast<std::size_t>(n), "");
+    return o;
+}
+
+// A second run's ordination asked for while the first is still at work:
+// only the second's reaches the window and its exports.
+TEST(OrdinationWindow, ANewRunReplacesAnOrdinationStillAtWork) {
+    OrdinationWindow w;
+    w.open_run(line_of(400, "first "), 1);
+    ASSERT_TRUE(w.computing());
+    w.open_run(line_of(12, "second "), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return !w.computing(); }, kWaitMs));
+    QTest::qWait(50);  // anything the first would still deliver
+    const RunOrdination* shown = w.result_of_run();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->labels.front(), "second 0");
+    EXPECT_EQ(shown->result.objects(), 12);
 }
 
 // Pictures of the window for the README, on made-up surveys of 5, 50 and
