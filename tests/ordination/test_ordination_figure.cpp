@@ -143,6 +143,36 @@ TEST(OrdinationPlot, BothAxesHaveOneScale) {
     EXPECT_NEAR(sx, sy, 1e-9 * sx);
 }
 
+// The fitted step line climbs with the dissimilarity (up the page), never
+// back; the dots are at most kShepardDots, spread along the ranks.
+TEST(ShepardDiagram, StepLineClimbsAndDotsAreCapped) {
+    for (std::int32_t n : {20, 200}) {
+        RunOrdination o = scattered(n);
+        std::vector<double> d;
+        for (std::int32_t i = 0; i < n; ++i)
+            for (std::int32_t j = i + 1; j < n; ++j)
+                d.push_back(o.result.points.distance(i, j) + 0.3 * std::sin(i * j));
+        o.dissimilarities = dissimilarities_from(n, d, true);
+        const OrdinationFigure f = shepard_diagram(o, OrdinationPage{}, monospace_width);
+        const std::size_t pairs = d.size();
+        if (pairs <= kShepardDots) {
+            EXPECT_EQ(f.dots.size(), pairs) << "every pair while they are few";
+        } else {
+            EXPECT_GE(f.dots.size(), kShepardDots);
+        }
+        EXPECT_LE(f.dots.size(), 2 * kShepardDots);
+        double last_x = -1e300, last_y = 1e300;
+        for (const FigureLine& l : f.figure.lines) {
+            if (!(l.colour == Rgb{213, 94, 0})) continue;  // the step line
+            EXPECT_GE(l.x1, last_x - 1e-9);
+            EXPECT_LE(std::max(l.y1, l.y2), last_y + 1e-9) << "a step goes back down";
+            last_x = std::max(l.x1, l.x2);
+            last_y = std::min(l.y1, l.y2);
+        }
+        EXPECT_GT(last_x, -1e300) << "the step line is drawn";
+    }
+}
+
 TEST(ConvexHull, KeepsOnlyTheCornersInOrder) {
     const std::vector<HullPoint> hull =
         convex_hull({{0, 0}, {2, 0}, {1, 1}, {2, 2}, {0, 2}, {1, 0}, {0, 0}});
