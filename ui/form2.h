@@ -3,6 +3,7 @@
 // the message area (PicBox1) where the run reports its progress.
 
 #include <QWidget>
+#include <array>
 
 #include "run/run_settings.h"
 #include "ui/file_chooser.h"
@@ -44,6 +45,9 @@ class Form2 : public QWidget {
     QGroupBox* Frame2;  // "Transformation"
     QRadioButton* Option4;
     QRadioButton* Option5;
+    QRadioButton* Option6;  // "Square root"
+    QRadioButton* Option7;  // "Fourth root"
+    QCheckBox* Standardise;
     QCheckBox* Check1;
     QCheckBox* Check2;
     QCheckBox* Check3;
@@ -67,6 +71,8 @@ class Form2 : public QWidget {
     void on_Option3_clicked();
     void on_Option4_clicked();
     void on_Option5_clicked();
+    void on_Option6_clicked();
+    void on_Option7_clicked();
     void on_Check1_clicked();
     void on_Check2_clicked();
     void on_Check3_clicked();
@@ -82,6 +88,9 @@ class Form2 : public QWidget {
     void connect_events();
     void choose_into(QLineEdit* box, const QString& caption, FileUse use, const char* filter);
     void show_output_file(bool visible);
+    std::array<QRadioButton*, 4> transform_options() const;
+    // Turns `chosen` on and the other transformations off (all off for nullptr).
+    void choose_transform_option(QRadioButton* chosen);
     void show_form3_unchecked();
 
     Session& session_;
