@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev libssl-dev
           xvfb xauth clang clang-format libclang-rt-14-dev valgrind libquazip1-qt6-dev
-          python3-scipy python3-biopython)
+          python3-scipy python3-biopython dpkg-dev desktop-file-utils appstream help2man man-db)
 # python3-openpyxl only remakes the workbook test fixtures (tests/import/fixtures);
 # R with vegan is the reference for the pretreatment levels (skipped without it).
 optional=(python3-fastcluster python3-openpyxl r-base-core r-cran-vegan)

@@ -231,7 +231,10 @@ void Form2::choose_into(QLineEdit* box, const QString& caption, FileUse use, con
 void Form2::on_Text1_clicked() {
     const QString name =
         choose_file(this, QStringLiteral("Input data file"), FileUse::Open, kInputFilter);
-    if (name.isEmpty()) return;
+    if (!name.isEmpty()) take_input_file(name);
+}
+
+void Form2::take_input_file(const QString& name) {
     if (is_data_file(name)) {
         Text1->setText(name);
         return;

@@ -27,6 +27,9 @@ class Form2 : public QWidget {
 
     // The window's settings as the run takes them.
     void read_settings(RunSettings& settings) const;
+    // A data file goes into the input box; a table is imported first, as
+    // when it is chosen in the file dialog.
+    void take_input_file(const QString& name);
 
     QLabel* Label1;  // input file
     QLineEdit* Text1;
