@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         return kWritten;
     }
     if (cmd.version) {
-        std::cout << "tarnwick-import " << TARNWICK_VERSION << "\n";
+        std::cout << "tarnwick-import (TARNWICK) " << TARNWICK_VERSION << "\n";
         return kWritten;
     }
     try {

@@ -99,8 +99,10 @@ struct ReplicateInputs {
     std::string DataTitle;
     float MultConstant = 1.0f;
     Transform TransformCode = Transform::None;
-    bool PrintAvgFlag = false;      // the average-matrix file is still to be written
-    Measure MeasureIndex{1};        // Euclidean distance until a run chooses
+    bool StandardiseFlag =
+        false;                  // every group mean as % of the group's total, before TransformCode
+    bool PrintAvgFlag = false;  // the average-matrix file is still to be written
+    Measure MeasureIndex{1};    // Euclidean distance until a run chooses
     std::int16_t LinkageIndex = 5;  // 1..7
     bool SquaredFlag = false;       // every resemblance squared before clustering
     ClusteringStart ClusterState = ClusteringStart::Objects;

@@ -62,9 +62,8 @@ void take_data_options(RunContext& ctx) {
     // written, not after the dendrogram has been drawn.
     if (read_seed_text(s.seed_text).source == SeedSource::Invalid)
         throw RunError("Random Seed", seed_problem_message(s.seed_text));
-    ctx.TransformCode = s.transform_ln       ? Transform::Ln
-                        : s.transform_binary ? Transform::Binary
-                                             : Transform::None;
+    ctx.TransformCode = chosen_transform(s);
+    ctx.StandardiseFlag = s.standardise;
 }
 
 // The whole input is read and checked, and every setting taken, before the
