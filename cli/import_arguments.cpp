@@ -22,7 +22,9 @@ Options:
   --label-column NAME        the column (row) holding the station labels
                              (default: the first)
   --group-column NAME        the column (row) that groups the stations; the
-                             stations of a group are put together
+                             stations of a group are put together, and
+                             the group names go beside OUT (OUT without
+                             its ending, then .groups.csv)
                              (default: a column of repeating text, if any)
   --no-group-column          do not group the stations
   --long STATION,SPECIES,VALUE
@@ -30,7 +32,7 @@ Options:
                              with these three columns; absent pairs are 0
   --sheet NAME               the workbook sheet to read (default: the first)
   --title TEXT               the data file's title (default: the table's
-                             file name)
+                             name without its ending)
   --separator SEP            comma, semicolon or tab (default: detected)
   --decimal-comma            numbers are written with a decimal comma
   --decimal-point            numbers are written with a decimal point
