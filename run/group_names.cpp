@@ -159,11 +159,9 @@ void take_group_names(RunContext& ctx, Host& host) {
         ctx.GroupNames = std::move(read.names);
         return;
     }
-    host.ask("Group Names",
-             "The group names file \"" + path + "\" does not fit the data file \"" +
-                 ctx.settings.input_file + "\": " + read.problem +
-                 ". The stations' own labels are shown instead.",
-             Buttons::Ok);
+    host.note("Group Names", "The group names file \"" + path + "\" does not fit the data file \"" +
+                                 ctx.settings.input_file + "\": " + read.problem +
+                                 ". The stations' own labels are shown instead.");
 }
 
 const std::string& shown_group_label(const RunContext& ctx, std::int32_t g) {

@@ -161,37 +161,25 @@ TEST(GroupNames, ANamesFileThatDoesNotFitIsRefusedAndTheStationsLabelsShown) {
     const std::string data = imported_dune("dune_management.csv", "dune-misfit");
     const std::string names_path = group_names_path(data);
     const std::string good = bytes_of(names_path);
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < good.size();) {
-        const std::size_t end = good.find("\r\n", at);
-        lines.push_back(good.substr(at, end - at));
-        at = end + 2;
-    }
-    auto with_line = [&](std::size_t i, const std::string& line) {
-        std::vector<std::string> edited = lines;
-        if (line.empty()) {
-            edited.erase(edited.begin() + static_cast<std::ptrdiff_t>(i));
-        } else {
-            edited[i] = line;
-        }
-        std::string text;
-        for (const std::string& l : edited) text += l + "\r\n";
-        return text;
+    // Stations "1" and "3" are the first two of group 1, "SF".
+    const std::string first = "1,\"1\",1,1,\"SF\"\r\n2,\"3\",3,1,\"SF\"\r\n";
+    ASSERT_NE(good.find(first), std::string::npos) << good;
+    auto edited = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        return text.replace(text.find(from), from.size(), to);
     };
-    // Lines 2 and 3 are stations "1" and "3", the first two of group 1, "SF".
-    ASSERT_EQ(lines.at(1), "1,\"1\",1,1,\"SF\"");
-    ASSERT_EQ(lines.at(2), "2,\"3\",3,1,\"SF\"");
+    const std::string last_line = good.substr(good.rfind("\r\n", good.size() - 3) + 2);
     const struct {
         const char* edit;
         std::string text;
         const char* says;
     } cases[] = {
-        {"a station left out", with_line(20, ""), "it names 19 stations; the data file has 20"},
-        {"another group", with_line(1, "1,\"1\",1,2,\"SF\""), "line 2 puts station 1 in group 2"},
-        {"another label", with_line(1, "1,\"22\",1,1,\"SF\""), "line 2 names station \"22\""},
-        {"a row given twice", with_line(2, "2,\"3\",1,1,\"SF\""), "line 3 gives table row \"1\""},
-        {"two names in a group", with_line(2, "2,\"3\",3,1,\"HF\""), "names group 1 \"HF\""},
-        {"not a names file", with_line(0, "a,b"), "its first line is not the heading line"},
+        {"a station left out", edited(last_line, ""), "it names 19 stations; the data file has 20"},
+        {"another group", edited("1,1,\"SF\"", "1,2,\"SF\""), "line 2 puts station 1 in group 2"},
+        {"another label", edited("1,\"1\",", "1,\"22\","), "line 2 names station \"22\""},
+        {"a row given twice", edited("\"3\",3,", "\"3\",1,"), "line 3 gives table row \"1\""},
+        {"two names in a group", edited("3,1,\"SF\"", "3,1,\"HF\""), "names group 1 \"HF\""},
+        {"not a names file", edited("station,", "a,"), "its first line is not the heading line"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit);
