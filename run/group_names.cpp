@@ -115,6 +115,8 @@ std::string group_names_path(const std::string& data_file) {
 
 GroupNamesRead parse_group_names(std::string_view text, const RunContext& ctx) {
     GroupNamesRead out;
+    // A spreadsheet that saved the file again may have put a byte order mark first.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     const std::vector<std::string_view> lines = lines_of(text);
     std::vector<std::string> f;
     if (lines.empty() || !split_record(lines[0], f) || f.size() != 5 || f[0] != "station") {
