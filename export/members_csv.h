@@ -5,7 +5,8 @@
 // table_row,grouping_value. With the group names of an imported table,
 // group_label is the group's name, table_row the station's place in the
 // user's table and grouping_value its value in the grouping column; without
-// them group_label is the design's group label and the last two are empty.
+// them group_label is the label of the group's first station and the last two
+// are empty.
 
 #include <string>
 

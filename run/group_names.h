@@ -55,7 +55,7 @@ GroupNamesRead parse_group_names(std::string_view text, const RunContext& ctx);
 // file, no names and no message.
 void take_group_names(RunContext& ctx, Host& host);
 
-// The label every output beside the design's own shows for group g: its
+// The label the figure, FORM5's lists and the exports show for group g: its
 // name when the run has names, else GroupLabel(g); empty out of range.
 const std::string& shown_group_label(const RunContext& ctx, std::int32_t g);
 
