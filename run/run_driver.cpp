@@ -7,6 +7,7 @@
 
 #include "run/averaging.h"
 #include "run/data_reader.h"
+#include "run/group_names.h"
 #include "run/input_file.h"
 #include "run/questions.h"
 #include "run/report_header.h"
@@ -124,6 +125,7 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& c
     check_columns(ctx, host, seen);
     load_groups(ctx, host, file);
     average_observed_groups(ctx, host);
+    take_group_names(ctx, host);
     open_report(ctx, host, chosen);
     host.show(Window::Form3, false);
     host.show(Window::Form2, false);
