@@ -14,7 +14,7 @@ class QProgressBar;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
-class QTableWidget;
+class QTableView;
 class QFrame;
 class QLayout;
 
@@ -25,6 +25,7 @@ struct RunContext;
 namespace tw::ui {
 
 class GridAdapter;
+class ResultsModel;
 class Session;
 class TextPanel;
 
@@ -37,7 +38,7 @@ class FORM5 : public QWidget {
     GridAdapter& grid() { return *grid_; }
 
     TextPanel* link_table;
-    QTableWidget* Grid_out;
+    QTableView* Grid_out;
     QLabel* Label1;  // alpha
     QLabel* Sig_level;
     QLabel* Label2;  // "Level"
@@ -97,6 +98,7 @@ class FORM5 : public QWidget {
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
     TestProgress last_;
+    ResultsModel* results_;  // the grid's rows, owned by the window
     std::unique_ptr<GridAdapter> grid_;
 };
 

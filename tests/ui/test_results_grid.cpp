@@ -8,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,9 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "ui/examples_dir.h"
@@ -25,6 +27,7 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/qt_host.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {
@@ -130,6 +133,49 @@ TEST_F(ResultsGridText, EveryCellTipAndShadeIsAsBeforeForBothTestsAndAStop) {
         dir.setAutoRemove(false);
     }
     EXPECT_EQ(seen.toStdString(), expected.toStdString());
+}
+
+// What freezes a window is work once a row that grows with the rows: each
+// step here, on a shown grid of 10,000 linkages, must take what a user
+// would not notice per 1,000 rows.
+TEST_F(ResultsGridText, TenThousandRowsFillShadeAndClearWithoutFreezing) {
+    constexpr int kRows = 10000;
+    FORM5& f5 = session->form5();
+    f5.resize(900, 700);
+    f5.show();
+    ResultsGrid& g = session->host().grid();
+    const auto step = [&](const char* what, const std::function<void()>& act) {
+        QElapsedTimer clock;
+        clock.start();
+        act();
+        QCoreApplication::processEvents();  // the repaint and the column fit
+        EXPECT_LT(clock.elapsed(), kRows / 1000 * 200) << what;
+    };
+    step("fill", [&] {
+        g.set_rows(kRows + 1);
+        for (int r = 1; r <= kRows; ++r) {
+            g.set_cell(r, 0, std::to_string(r));
+            g.set_cell(r, 1, std::to_string(r) + " + " + std::to_string(r + 1));
+            g.set_cell(r, 2, "12");
+            g.set_cell(r, 3, r % 7 ? "0.300" : "Stopped");
+        }
+    });
+    EXPECT_GE(f5.Grid_out->columnWidth(3),
+              f5.Grid_out->fontMetrics().horizontalAdvance(QStringLiteral("Stopped")))
+        << "columns fitted to their widest text";
+    std::vector<int> every_other;
+    for (int r = 1; r <= kRows; r += 2) every_other.push_back(r);
+    step("shade", [&] { f5.show_results_complete(QStringLiteral("1"), every_other); });
+    step("clear", [&] {
+        f5.clear_linkage_details();
+        f5.clear_uncertain_rows();
+        for (int r = 1; r <= kRows; ++r)
+            for (int c = 0; c < 4; ++c) g.set_cell(r, c, "  ");
+    });
+    const QAbstractItemModel* m = f5.Grid_out->model();
+    EXPECT_EQ(m->rowCount(), kRows);
+    EXPECT_EQ(m->data(m->index(kRows - 1, 3)).toString(), "  ");
+    EXPECT_FALSE(m->data(m->index(1, 0), Qt::BackgroundRole).isValid());
 }
 
 }  // namespace
