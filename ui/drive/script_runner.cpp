@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -160,6 +161,7 @@ void ScriptRunner::on_progress_shown(qint64 done) {
     if (!stop->isEnabled()) return;
     stop_test_after_ = -1;
     out_ << "STOP TEST after " << done << " replicates" << std::endl;
+    stop_clock_.start();
     stop->click();
 }
 
@@ -172,6 +174,27 @@ QString ScriptRunner::pick_file(const QString& caption) {
     picks_.pop_front();
     out_ << "FILE " << caption.toStdString() << " -> " << chosen.toStdString() << std::endl;
     return chosen;
+}
+
+// With TARNWICK_DRIVE_TIMES naming a file, every user action's time (and,
+// for the action during which Stop was pressed, the time from Stop to the
+// action's end: the stopped test's results shown) is appended there, for the
+// benchmarks of the windows.
+void ScriptRunner::log_time(const Command& c, qint64 ms) {
+    if (!c.is_user_action()) return;
+    const QString path = qEnvironmentVariable("TARNWICK_DRIVE_TIMES");
+    if (path.isEmpty()) return;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return;
+    QString line = QStringLiteral("%1\t%2\t%3\n")
+                       .arg(c.line)
+                       .arg(QString::fromStdString(c.target.spelled()))
+                       .arg(ms);
+    if (stop_clock_.isValid()) {
+        line += QStringLiteral("%1\tstop to result\t%2\n").arg(c.line).arg(stop_clock_.elapsed());
+        stop_clock_.invalidate();
+    }
+    f.write(line.toUtf8());
 }
 
 void ScriptRunner::on_program_ended() {
@@ -196,7 +219,10 @@ void ScriptRunner::step() {
     }
     if (session_.ended()) return;  // the rest is done once the loop has returned
     const Command& c = commands_[next_++];
+    QElapsedTimer clock;
+    clock.start();
     perform(c);
+    log_time(c, clock.elapsed());
     if (box_failed_ && exit_code_ == 0) {
         fail(c, 2, QStringLiteral("a message box had no answer"));
     }

@@ -16,6 +16,7 @@
 // one it does not offer); 3 a control the user could not use (not open, not
 // visible, disabled, or the program has ended); 4 an expect- line was false.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <deque>
 #include <iosfwd>
@@ -57,6 +58,7 @@ class ScriptRunner : public QObject {
     void stop();
     tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons);
     void on_program_ended();
+    void log_time(const Command& c, qint64 ms);
 
     tw::ui::Session& session_;
     std::vector<Command> commands_;
@@ -67,6 +69,7 @@ class ScriptRunner : public QObject {
     std::deque<QString> picks_;    // files the next dialogs choose
     qint64 stop_test_after_ = -1;  // replicates after which to press "Stop test"
     bool watching_progress_ = false;
+    QElapsedTimer stop_clock_;  // since a stop-test-after line pressed Stop
     std::optional<tw::Answer> answer_all_;
     int exit_code_ = 0;
     bool stopped_ = false;
