@@ -227,7 +227,11 @@ void Form2::on_Text1_clicked() {
     if (!data_file.isEmpty()) Text1->setText(data_file);
 }
 void Form2::on_Text2_clicked() {
-    choose_into(Text2, QStringLiteral("Output file"), FileUse::Save, file_filter::kReport);
+    const QString name = choose_file(this, QStringLiteral("Output file"), FileUse::Save,
+                                     QString::fromLatin1(file_filter::kReport));
+    if (name.isEmpty()) return;
+    Text2->setText(name);
+    report_asked_ = name;
 }
 void Form2::on_Text3_clicked() {
     choose_into(Text3, QStringLiteral("Average Matrix file"), FileUse::Save, file_filter::kTable);

@@ -26,6 +26,11 @@ class Form2 : public QWidget {
 
     // The window's settings as the run takes them.
     void read_settings(RunSettings& settings) const;
+    // The report file last named in the save dialog, which asked before
+    // replacing it; a run that starts forgets it, since the next run would
+    // replace that run's report.
+    const QString& report_asked_in_dialog() const { return report_asked_; }
+    void forget_report_dialog() { report_asked_.clear(); }
 
     QLabel* Label1;  // input file
     QLineEdit* Text1;
@@ -85,6 +90,7 @@ class Form2 : public QWidget {
     void show_form3_unchecked();
 
     Session& session_;
+    QString report_asked_;
 };
 
 }  // namespace tw::ui

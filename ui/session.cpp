@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +30,7 @@
 #include "ui/form5.h"
 #include "ui/message_box.h"
 #include "ui/qt_host.h"
+#include "ui/report_replacement.h"
 #include "ui/report_window.h"
 #include "ui/text_panel.h"
 #include "ui/window_placement.h"
@@ -215,6 +217,15 @@ void Session::run_analysis() {
     form2().read_settings(settings);
     form3().read_settings(settings);
     settings.random_seed = random_seed_;
+    if (!busy_ && !ended_) {
+        const QString report = report_to_confirm(settings, form2().report_asked_in_dialog());
+        if (!report.isEmpty() && !replace_report_confirmed(&form2(), report)) {
+            show_window(Window::Form2, true);
+            form2().Text2->setFocus();
+            return;
+        }
+        form2().forget_report_dialog();
+    }
     results_complete_ = false;
     if (form5_) form5_->clear_results_complete();
     // Each run's notes start in an empty message area.
@@ -263,7 +274,11 @@ bool Session::bootstrap_confirmed() {
         *warning +
         "\n\nRun the bootstrap test anyway? No takes you back to the method window, where "
         "the similarity profile test can be chosen.";
-    if (host_->ask(kUnreplicatedTitle, question, Buttons::YesNo) == Answer::Yes) return true;
+    // No is the default: Enter takes the user back to choose a test that suits
+    // single stations rather than into a long test that cannot find much.
+    if (ask_box(QApplication::activeWindow(), QString::fromUtf8(kUnreplicatedTitle),
+                QString::fromStdString(question), Buttons::YesNo, Answer::No) == Answer::Yes)
+        return true;
     show_window(Window::Form3, true);
     return false;
 }

@@ -93,7 +93,7 @@ class ResultsGridText : public WindowTest {
         Form2& f2 = session->form2();
         const QString local = dir.filePath(data);
         f2.Text1->setText(QFile::exists(local) ? local : QDir(examples_dir()).filePath(data));
-        f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
+        f2.Text2->setText(dir.filePath(QStringLiteral("report%1.txt").arg(++runs)));
         f2.CheckData->setChecked(true);
         Form3& f3 = session->form3();
         f3.RESMX[1]->setChecked(true);
@@ -118,6 +118,7 @@ class ResultsGridText : public WindowTest {
 
     QTemporaryDir dir;
     QString seen;
+    int runs = 0;
 };
 
 TEST_F(ResultsGridText, EveryCellTipAndShadeIsAsBeforeForBothTestsAndAStop) {

@@ -150,6 +150,10 @@ std::string parse_line(std::string_view rest, Command& c) {
         case Verb::Answer:
         case Verb::AnswerAll: {
             const std::string_view word = next_word(rest);
+            if (word == "default" && c.verb == Verb::Answer) {
+                c.default_answer = true;
+                return "";
+            }
             const auto a = parse_answer(word, c.verb == Verb::AnswerAll);
             if (!a) return "unknown answer \"" + std::string(word) + "\"";
             c.answer = *a;

@@ -9,6 +9,8 @@
 //   click WINDOW.CONTROL            click a button (or a text box)
 //   press WINDOW.CONTROL KEY        a key on a control: Enter, Space or one character
 //   answer yes|no|cancel|ok         answer for the next message box
+//   answer default                  the next message box gets Enter: its
+//                                   default button
 //   answer-all yes|no               answer for every later box with none queued
 //   expect-visible WINDOW[.CONTROL] stop with status 4 unless it is visible
 //   expect-hidden WINDOW[.CONTROL]  stop with status 4 unless it is hidden
@@ -82,7 +84,8 @@ struct Command {
     std::string text;  // set: the text; press: the key; grab/dump: the file
     tw::Answer answer = tw::Answer::Yes;
     unsigned long long seed = 0;
-    bool for_saving = false;  // dump-folder: the dialog saves a file
+    bool for_saving = false;      // dump-folder: the dialog saves a file
+    bool default_answer = false;  // answer: whatever the box's default button is
 
     // Changes what the windows hold (as opposed to checking or saving them).
     bool is_user_action() const;

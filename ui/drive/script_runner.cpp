@@ -106,10 +106,10 @@ void send_click(QWidget* w) {
 ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> commands,
                            std::ostream& out, std::ostream& err)
     : session_(session), commands_(std::move(commands)), out_(out), err_(err) {
-    tw::ui::set_answer_provider(
-        [this](const QString& title, const QString& text, tw::Buttons buttons) {
-            return answer_box(title, text, buttons);
-        });
+    tw::ui::set_answer_provider([this](const QString& title, const QString& text,
+                                       tw::Buttons buttons, tw::Answer default_answer) {
+        return answer_box(title, text, buttons, default_answer);
+    });
     tw::ui::set_file_provider(
         [this](const QString& caption, tw::ui::FileUse) { return pick_file(caption); });
     tw::ui::set_print_handler([this](const QString& report) {
@@ -128,11 +128,11 @@ ScriptRunner::~ScriptRunner() {
     tw::ui::set_resolution_provider({});
 }
 
-tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text,
-                                    tw::Buttons buttons) {
+tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text, tw::Buttons buttons,
+                                    tw::Answer default_answer) {
     std::optional<tw::Answer> a;
     if (!answers_.empty()) {
-        a = answers_.front();
+        a = answers_.front() ? *answers_.front() : default_answer;
         answers_.pop_front();
     } else if (answer_all_) {
         a = buttons == tw::Buttons::Ok ? tw::Answer::Ok : *answer_all_;
@@ -260,7 +260,7 @@ void ScriptRunner::stop() {
 void ScriptRunner::perform(const Command& c) {
     switch (c.verb) {
         case Verb::Answer:
-            answers_.push_back(c.answer);
+            answers_.push_back(c.default_answer ? std::nullopt : std::optional(c.answer));
             return;
         case Verb::AnswerAll:
             answer_all_ = c.answer;

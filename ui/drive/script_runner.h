@@ -56,7 +56,8 @@ class ScriptRunner : public QObject {
     void save_picture(const Command& c);
     void fail(const Command& c, int code, const QString& message);
     void stop();
-    tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons);
+    tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons,
+                          tw::Answer default_answer);
     void on_program_ended();
     void log_time(const Command& c, qint64 ms);
 
@@ -65,9 +66,9 @@ class ScriptRunner : public QObject {
     std::size_t next_ = 0;
     std::ostream& out_;
     std::ostream& err_;
-    std::deque<tw::Answer> answers_;
-    std::deque<QString> picks_;    // files the next dialogs choose
-    qint64 stop_test_after_ = -1;  // replicates after which to press "Stop test"
+    std::deque<std::optional<tw::Answer>> answers_;  // empty: the box's default
+    std::deque<QString> picks_;                      // files the next dialogs choose
+    qint64 stop_test_after_ = -1;                    // replicates after which to press "Stop test"
     bool watching_progress_ = false;
     QElapsedTimer stop_clock_;  // since a stop-test-after line pressed Stop
     std::optional<tw::Answer> answer_all_;
