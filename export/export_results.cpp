@@ -69,6 +69,12 @@ Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
     });
 }
 
+std::vector<std::string> export_file_names(const std::string& prefix) {
+    std::vector<std::string> names;
+    for (const char* ending : kEndings) names.push_back(prefix + ending);
+    return names;
+}
+
 std::string export_prefix(const std::string& chosen) {
     for (const char* ending : kEndings)
         if (ends_with(chosen, ending))

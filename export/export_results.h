@@ -34,6 +34,9 @@ std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& p
 Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
                        std::chrono::system_clock::time_point made);
 
+// The five files' names for `prefix`, in the order above.
+std::vector<std::string> export_file_names(const std::string& prefix);
+
 // The prefix a user means by a name chosen in a save dialog: a name ending
 // in one of the five files' endings loses that ending.
 std::string export_prefix(const std::string& chosen);

@@ -38,6 +38,11 @@ class Form2 : public QWidget {
     QLineEdit* Text2;
     QLabel* Label3;  // average matrix file
     QLineEdit* Text3;
+    // "Browse..." beside Text1, Text2 and Text3: the same dialog as a click
+    // into the box.
+    QPushButton* Browse1;
+    QPushButton* Browse2;
+    QPushButton* Browse3;
     QLabel* Label4;  // "Constant:"
     QLineEdit* Text4;
     QLabel* Label5;  // savelinks

@@ -1,6 +1,8 @@
 #include "ui/form5.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -89,9 +91,16 @@ QLayout* FORM5::make_export_row() {
     Export->setEnabled(false);
     connect(Export, &QPushButton::clicked, this, &FORM5::on_Export_clicked);
 
+    ExportStatus = new QLabel(this);
+    ExportStatus->setObjectName(QStringLiteral("ExportStatus"));
+    ExportStatus->setWordWrap(true);
+    ExportStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ExportStatus->hide();
+
     auto* labels = new QVBoxLayout;
     labels->addWidget(SeedUsed);
     labels->addWidget(UncertainNote);
+    labels->addWidget(ExportStatus);
     auto* row = new QHBoxLayout;
     row->addLayout(labels, 1);
     row->addWidget(Export, 0, Qt::AlignBottom);
@@ -111,13 +120,30 @@ void FORM5::show_results_complete(const QString& seed_used,
 
 void FORM5::clear_results_complete() {
     SeedUsed->clear();
-    Export->setEnabled(false);
+    results_gone();
     clear_uncertain_rows();
 }
 
 void FORM5::clear_uncertain_rows() {
     UncertainNote->hide();
     results_->clear_marks(ResultsModel::kColumns);
+}
+
+void FORM5::show_exported(const QStringList& files) {
+    if (files.isEmpty()) return;
+    const QFileInfo first(files.first());
+    QStringList names;
+    for (const QString& f : files) names << QFileInfo(f).fileName();
+    ExportStatus->setText(
+        QStringLiteral("Exported to %1: %2")
+            .arg(QDir::toNativeSeparators(first.absolutePath()), names.join(QStringLiteral(", "))));
+    ExportStatus->show();
+}
+
+void FORM5::results_gone() {
+    Export->setEnabled(false);
+    ExportStatus->clear();
+    ExportStatus->hide();
 }
 
 void FORM5::on_Export_clicked() {

@@ -3,6 +3,7 @@
 // alpha level it tests at, the results grid, and "Finish", which ends the run.
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -70,9 +71,13 @@ class FORM5 : public QWidget {
     QLabel* SeedUsed;
     QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
     QPushButton* Export;
+    QLabel* ExportStatus;  // what the last "Export..." wrote, and where
     void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
     void clear_results_complete();
     void clear_uncertain_rows();
+    void show_exported(const QStringList& files);
+    // After "Finish" the grid is blank: there is nothing left to export.
+    void results_gone();
 
   signals:
     // The progress bar moved: `done` replicates of the whole test.

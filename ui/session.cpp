@@ -328,8 +328,15 @@ void Session::export_results_chosen() {
 
 Outcome Session::export_results(const std::string& prefix) {
     if (!results_complete_) return Outcome::Failed;
-    return guarded(
+    const Outcome outcome = guarded(
         [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
+    if (outcome == Outcome::Completed) {
+        QStringList written;
+        for (const std::string& name : export_file_names(prefix))
+            written << QString::fromStdString(name);
+        form5().show_exported(written);
+    }
+    return outcome;
 }
 
 void Session::finish() {
@@ -340,6 +347,8 @@ void Session::finish() {
     if (outcome != Outcome::Completed) return;
     if (form5_) form5_->clear_linkage_details();
     if (form5_) form5_->clear_uncertain_rows();  // the grid's rows are blank now
+    results_complete_ = false;
+    if (form5_) form5_->results_gone();
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
     run_open_ = false;
