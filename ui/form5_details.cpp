@@ -56,7 +56,7 @@ QSplitter* FORM5::build_details_panel() {
                                                 "observed level: the report's COUNT <= OBSERVED"));
     // One line of text a row, so a screen holds twenty linkages and more.
     const int row = Grid_out->verticalHeader()->defaultSectionSize();
-    Grid_out->setMinimumHeight(row * 21 + Grid_out->horizontalHeader()->sizeHint().height());
+    Grid_out->setMinimumHeight(row * 8 + Grid_out->horizontalHeader()->sizeHint().height());
 
     ClusterList = new QPlainTextEdit(this);
     ClusterList->setObjectName(QStringLiteral("ClusterList"));

@@ -39,6 +39,9 @@ namespace tw::ui {
 
 namespace {
 
+// A window manager's frame, for a window whose frame is not known yet.
+const QSize kFrameAllowance(8, 30);
+
 // Creates a window on first use.
 template <class W>
 W& loaded(std::unique_ptr<W>& slot, Session& session) {
@@ -431,10 +434,16 @@ void Session::place_on_first_show(Window window, QWidget* w) {
     const QWidget* options = form2_.get();
     const QWidget* dendrogram = form4_.get();
     const QRect none;
-    w->move(
-        first_position(window, available_screen(w), w->frameGeometry().size(),
-                       options && options->isVisible() ? options->frameGeometry() : none,
-                       dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none));
+    // A window not shown yet has no frame: allow for one.
+    QSize frame = w->frameGeometry().size() - w->size();
+    if (frame.isNull()) frame = kFrameAllowance;
+    const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
+    const QRect at =
+        first_frame(window, available_screen(w), w->size() + frame, smallest + frame,
+                    options && options->isVisible() ? options->frameGeometry() : none,
+                    dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none);
+    w->resize(at.size() - frame);
+    w->move(at.topLeft());
 }
 
 void Session::close_everything() {

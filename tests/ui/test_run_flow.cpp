@@ -84,5 +84,31 @@ TEST(WindowPlacement, NextWindowOpensBesideTheOptionsAndStaysOnScreen) {
     EXPECT_EQ(centred, QPoint(600, 400));
 }
 
+TEST(WindowPlacement, ResultsWindowFitsTheScreenWithoutCoveringTheDendrogram) {
+    const QSize wanted(828, 710), smallest(420, 470);
+    struct Case {
+        QRect screen, options, dendrogram;
+    };
+    const Case cases[] = {
+        // 1366 x 768: no room beside or below, so over the options at the left.
+        {QRect(0, 0, 1366, 740), QRect(16, 16, 728, 590), QRect(686, 16, 680, 450)},
+        // 1600 x 1000: below the dendrogram.
+        {QRect(0, 0, 1600, 1000), QRect(16, 16, 728, 590), QRect(752, 16, 688, 450)},
+        // 2560 x 1440: beside it.
+        {QRect(0, 0, 2560, 1400), QRect(16, 16, 728, 590), QRect(752, 16, 688, 450)},
+    };
+    for (const Case& c : cases) {
+        const QRect f5 =
+            first_frame(Window::FORM5, c.screen, wanted, smallest, c.options, c.dendrogram);
+        EXPECT_TRUE(c.screen.contains(f5)) << c.screen.width();
+        EXPECT_FALSE(f5.intersects(c.dendrogram)) << c.screen.width();
+        EXPECT_GE(f5.height(), smallest.height()) << c.screen.width();
+    }
+    // A window larger than the screen is made to fit it.
+    const QRect big = first_frame(Window::Form2, QRect(0, 0, 1366, 740), QSize(900, 900),
+                                  QSize(300, 300), QRect(), QRect());
+    EXPECT_TRUE(QRect(0, 0, 1366, 740).contains(big));
+}
+
 }  // namespace
 }  // namespace tw::ui

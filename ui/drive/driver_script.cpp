@@ -45,6 +45,7 @@ const std::map<std::string_view, Verb>& verbs() {
         {"expect-hidden", Verb::ExpectHidden},
         {"grab", Verb::Grab},
         {"dump-grid", Verb::DumpGrid},
+        {"grab-screen", Verb::GrabScreen},
         {"dump-text", Verb::DumpText},
         {"seed", Verb::Seed},
         {"pick", Verb::Pick},
@@ -165,6 +166,7 @@ std::string parse_line(std::string_view rest, Command& c) {
         case Verb::Grab:
             return need_ref(false) && need_word("file name") ? "" : error;
         case Verb::DumpGrid:
+        case Verb::GrabScreen:
         case Verb::SavePicture:
             return need_word("file name") ? "" : error;
         case Verb::DumpText:

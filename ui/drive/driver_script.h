@@ -16,6 +16,7 @@
 //   expect-hidden WINDOW[.CONTROL]  stop with status 4 unless it is hidden
 //   grab WINDOW[.CONTROL] FILE.png  save a picture of a window or control
 //   dump-grid FILE                  FORM5.Grid_out as tab-separated text
+//   grab-screen FILE.png            save a picture of the whole screen
 //   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
 //   seed N                          fix the bootstrap's random seed (0: clock)
 //   pick FILE                       the next file dialog chooses FILE
@@ -54,6 +55,7 @@ enum class Verb {
     ExpectHidden,
     Grab,
     DumpGrid,
+    GrabScreen,
     DumpText,
     Seed,
     Pick,

@@ -6,12 +6,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <ostream>
 
@@ -295,6 +297,13 @@ void ScriptRunner::perform(const Command& c) {
         case Verb::ExpectEnabled:
         case Verb::ExpectDisabled:
             return check_enabled(c, c.verb == Verb::ExpectEnabled);
+        case Verb::GrabScreen: {
+            QScreen* screen = QGuiApplication::primaryScreen();
+            if (!screen || !screen->grabWindow(0).save(QString::fromStdString(c.text), "PNG")) {
+                fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+            }
+            return;
+        }
         case Verb::DumpGrid: {
             QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
             if (!w) return fail(c, 3, QStringLiteral("window FORM5 is not open"));
