@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "import/data_file_text.h"
 #include "import/delimited_text.h"
@@ -23,6 +24,7 @@
 #include "import/workbook/workbook.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"
+#include "ui/window_placement.h"
 
 namespace tw::ui {
 
@@ -33,7 +35,8 @@ using import::DecimalMark;
 using import::Orientation;
 using import::Separator;
 
-constexpr int kPreviewRows = 15;
+// Enough rows to fill the preview on a tall screen; it scrolls on a short one.
+constexpr int kPreviewRows = 60;
 constexpr int kPreviewColumns = 12;
 const char* const kCaption = "Import a Table";
 const char* const kNoGrouping = "(no grouping)";
@@ -150,7 +153,10 @@ void ImportDialog::build_layout() {
     layout->addWidget(new QLabel(tr("The first rows as they will be read:")));
     layout->addWidget(Preview, 1);
     layout->addLayout(buttons);
-    resize(760, 640);
+    // As tall as the screen allows, so the preview shows as many rows as fit.
+    const QRect screen = available_screen(this);
+    resize(std::min(760, screen.width() - 32),
+           std::max(minimumSizeHint().height(), screen.height() - 80));
 
     const auto activated = &QComboBox::activated;
     connect(SheetBox, activated, this, &ImportDialog::on_SheetBox_activated);
