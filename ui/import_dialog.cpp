@@ -18,6 +18,7 @@
 
 #include "import/data_file_text.h"
 #include "import/delimited_text.h"
+#include "import/file_kind.h"
 #include "import/import_error.h"
 #include "import/table_files.h"
 #include "import/text_decoding.h"
@@ -179,6 +180,13 @@ void ImportDialog::load_grid() {
     try {
         if (workbook_) {
             if (SheetBox->count() == 0) {
+                QFile file(qt(table_path_));
+                if (file.open(QIODevice::ReadOnly)) {
+                    const QByteArray head = file.read(64 * 1024);
+                    import::refuse_non_table(
+                        table_path_,
+                        std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+                }
                 for (const auto& name : import::workbook_sheets(table_path_))
                     SheetBox->addItem(qt(name));
             }
@@ -190,6 +198,9 @@ void ImportDialog::load_grid() {
             if (!file.open(QIODevice::ReadOnly))
                 throw import::ImportError("The table \"" + table_path_ + "\" could not be read.");
             const QByteArray bytes = file.readAll();
+            import::refuse_non_table(
+                table_path_,
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
             text_ = import::decode_table_text(
                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
                         .utf8;
@@ -208,7 +219,12 @@ void ImportDialog::reimport() {
         if (load_error_.empty())
             imported_ = import::import_grid(grid_, options_, core(TitleEdit->text()));
     } catch (const import::ImportError& e) {
-        Problem->setText(qt(e.what()));
+        const std::string message =
+            workbook_ ? std::string(e.what())
+                      : import::with_decimal_comma_hint(
+                            e.what(), text_,
+                            options_.separator.value_or(import::detect_separator(text_)));
+        Problem->setText(qt(message));
     }
     OkButton->setEnabled(imported_.has_value());
     show_choices();
