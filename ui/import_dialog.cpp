@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "import/cell_number.h"
 #include "import/data_file_text.h"
 #include "import/delimited_text.h"
 #include "import/file_kind.h"
@@ -224,7 +225,7 @@ void ImportDialog::reimport() {
                       : import::with_decimal_comma_hint(
                             e.what(), text_,
                             options_.separator.value_or(import::detect_separator(text_)));
-        Problem->setText(qt(message));
+        Problem->setText(qt(message) + other_sheets_hint());
     }
     OkButton->setEnabled(imported_.has_value());
     show_choices();
@@ -233,6 +234,26 @@ void ImportDialog::reimport() {
     } else {
         show_raw_preview();
     }
+}
+
+// A sheet without a single number is most likely notes or a cover sheet:
+// the numbers are on another sheet, which the user may not have seen.
+QString ImportDialog::other_sheets_hint() const {
+    if (!workbook_ || SheetBox->count() < 2) return {};
+    for (const auto& row : grid_.cells)
+        for (const std::string& cell : row)
+            if (import::read_cell(cell, import::DecimalMark::Point).kind ==
+                    import::CellKind::Number ||
+                import::read_cell(cell, import::DecimalMark::Comma).kind ==
+                    import::CellKind::Number)
+                return {};
+    QStringList others;
+    for (int i = 0; i < SheetBox->count(); ++i)
+        if (i != SheetBox->currentIndex())
+            others << QStringLiteral("\"%1\"").arg(SheetBox->itemText(i));
+    return tr(" The sheet \"%1\" holds no numbers; the workbook's other sheets are %2: choose "
+              "the one with the counts under Sheet.")
+        .arg(SheetBox->currentText(), others.join(QStringLiteral(", ")));
 }
 
 void ImportDialog::fill_headings(QComboBox* box, const std::vector<std::string>& names,

@@ -60,6 +60,7 @@ class ImportDialog : public QDialog {
     void on_OkButton_clicked();
 
   private:
+    QString other_sheets_hint() const;
     void build_layout();
     void load_grid();
     void reimport();
