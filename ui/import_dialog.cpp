@@ -1,6 +1,8 @@
 #include "ui/import_dialog.h"
 
+#include <QBrush>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,7 @@
 #include "import/cell_number.h"
 #include "import/data_file_text.h"
 #include "import/delimited_text.h"
+#include "import/fault_place.h"
 #include "import/file_kind.h"
 #include "import/import_error.h"
 #include "import/table_files.h"
@@ -333,6 +336,7 @@ void ImportDialog::show_choices() {
 }
 
 void ImportDialog::show_preview() {
+    Preview->verticalHeader()->hide();
     const auto& t = imported_->table;
     const bool grouped = !t.groups.empty();
     const int species = std::min<int>(static_cast<int>(t.species.size()), kPreviewColumns);
@@ -362,20 +366,61 @@ void ImportDialog::show_preview() {
 // the user can see why.
 void ImportDialog::show_raw_preview() {
     Preview->clear();
-    const int rows = std::min<int>(static_cast<int>(grid_.rows()), kPreviewRows + 1);
+    // The rows shown start at the top, or around the row at fault when it
+    // lies further down, so that it can be shown and marked.
+    const import::FaultPlace fault = import::fault_place(core(Problem->text()));
+    const auto line_of = [this](std::size_t r) {
+        return r < grid_.row_numbers.size() ? grid_.row_numbers[r] : static_cast<int>(r) + 1;
+    };
+    int fault_row = -1;
+    for (std::size_t r = 0; fault.row > 0 && r < grid_.rows(); ++r)
+        if (line_of(r) == fault.row) fault_row = static_cast<int>(r);
+    const int total = static_cast<int>(grid_.rows());
+    const int first = fault_row > kPreviewRows ? std::min(fault_row - kPreviewRows / 2,
+                                                          std::max(total - kPreviewRows - 1, 0))
+                                               : 0;
+    const int rows = std::min(total - first, kPreviewRows + 1);
     int columns = 0;
-    for (int r = 0; r < rows; ++r)
+    for (int r = first; r < first + rows; ++r)
         columns =
             std::max(columns, static_cast<int>(grid_.cells[static_cast<std::size_t>(r)].size()));
-    columns = std::min(columns, kPreviewColumns + 1);
+    columns = std::min(columns, std::max(kPreviewColumns + 1, fault.column));
     Preview->setRowCount(rows);
     Preview->setColumnCount(columns);
-    for (int r = 0; r < rows; ++r) {
-        const auto& row = grid_.cells[static_cast<std::size_t>(r)];
+    QStringList lines;
+    for (int i = 0; i < rows; ++i) {
+        const auto r = static_cast<std::size_t>(first + i);
+        lines << QString::number(line_of(r));
+        const auto& row = grid_.cells[r];
         for (int c = 0; c < columns && c < static_cast<int>(row.size()); ++c)
-            Preview->setItem(r, c, new QTableWidgetItem(qt(row[static_cast<std::size_t>(c)])));
+            Preview->setItem(i, c, new QTableWidgetItem(qt(row[static_cast<std::size_t>(c)])));
     }
+    // The file's own line numbers, which the message names.
+    Preview->setVerticalHeaderLabels(lines);
+    Preview->verticalHeader()->show();
     Preview->resizeColumnsToContents();
+    if (fault_row >= 0) mark_fault(fault_row - first, fault.column);
+}
+
+void ImportDialog::mark_fault(int row, int column) {
+    const QBrush shade(QColor(255, 205, 205));
+    const int first_column = column > 0 ? column - 1 : 0;
+    const int last_column = column > 0 ? column - 1 : Preview->columnCount() - 1;
+    for (int c = first_column; c <= last_column && c < Preview->columnCount(); ++c) {
+        QTableWidgetItem* item = Preview->item(row, c);
+        if (!item) {
+            item = new QTableWidgetItem;
+            Preview->setItem(row, c, item);
+        }
+        item->setBackground(shade);
+        item->setToolTip(Problem->text());
+        item->setData(Qt::UserRole, QStringLiteral("fault"));
+    }
+    if (first_column < Preview->columnCount()) {
+        Preview->setCurrentCell(row, first_column);
+        Preview->scrollToItem(Preview->item(row, first_column),
+                              QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void ImportDialog::on_SheetBox_activated() {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <filesystem>
 #include <string>
 
@@ -75,6 +76,22 @@ TEST_F(NotATable, ARowLengthFaultADecimalCommaExplainsSaysSo) {
     ImportDialog plain(file_with("short.csv", "Station, A, B\nS1, 1, 5, 2\nS2, 3, 4\n"));
     EXPECT_FALSE(plain.Problem->text().isEmpty());
     EXPECT_FALSE(plain.Problem->text().contains(QStringLiteral("decimal comma")));
+}
+
+TEST_F(NotATable, ThePreviewShowsAndMarksTheCellAtFaultFarDownTheTable) {
+    std::string table = "Station,A,B\n";
+    for (int i = 1; i <= 120; ++i)
+        table += "S" + std::to_string(i) + (i == 100 ? ",4,many\n" : ",1,2\n");
+    ImportDialog d(file_with("long.csv", table));
+    ASSERT_FALSE(d.OkButton->isEnabled());
+    ASSERT_TRUE(d.Problem->text().startsWith(QStringLiteral("Line 101, column 3")))
+        << d.Problem->text().toStdString();
+    const QTableWidgetItem* current = d.Preview->currentItem();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->text(), "many");
+    EXPECT_EQ(current->data(Qt::UserRole).toString(), "fault");
+    EXPECT_EQ(d.Preview->verticalHeaderItem(current->row())->text(), "101")
+        << "rows are labelled with the file's own line numbers";
 }
 
 }  // namespace
