@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -21,6 +22,7 @@
 #include "ui/file_chooser.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/import_dialog.h"
 #include "ui/message_box.h"
 #include "ui/picture_resolution.h"
 #include "ui/report_printing.h"
@@ -120,6 +122,16 @@ ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> comman
         out_ << "PRINT LPT1: -> " << (ok ? "LPT1.pdf" : "(failed)") << std::endl;
     });
     tw::ui::set_resolution_provider([] { return tw::ui::kPrintResolution; });
+    // The import dialog is answered as a user who reads it would: OK when it
+    // allows it, else Cancel; what it said is logged either way.
+    tw::ui::set_import_dialog_hook([this](tw::ui::ImportDialog& dialog) {
+        const bool ok = dialog.OkButton->isEnabled();
+        out_ << "IMPORT " << one_line(dialog.TableFile->text()) << " | "
+             << one_line(dialog.Problem->text()) << " -> " << (ok ? "OK" : "Cancel") << std::endl;
+        if (!ok) return QString();
+        dialog.OkButton->click();
+        return dialog.data_file();
+    });
     connect(&session_, &tw::ui::Session::programEnded, this, &ScriptRunner::on_program_ended);
 }
 
@@ -128,6 +140,7 @@ ScriptRunner::~ScriptRunner() {
     tw::ui::set_file_provider({});
     tw::ui::set_print_handler({});
     tw::ui::set_resolution_provider({});
+    tw::ui::set_import_dialog_hook({});
 }
 
 tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text, tw::Buttons buttons,

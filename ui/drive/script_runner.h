@@ -7,6 +7,8 @@
 //   FILE <caption> -> (cancelled)         every file dialog (or -> the file
 //                                         a pick line chose)
 //   PRINT LPT1: -> LPT1.pdf               the printed report
+//   IMPORT <table> | <problem> -> OK|Cancel  every import dialog (OK when
+//                                         it allows it)
 //   STOP TEST after <n> replicates        a stop-test-after line pressed Stop
 //   END                                   the end of the program
 // are written to `out` as they happen.
