@@ -50,7 +50,8 @@ class FORM5 : public QWidget {
     QProgressBar* BootProgress;
     QLabel* ProgressText;
     QPushButton* StopTest;  // "Stop test"
-    void test_started();
+    // `cumulative_work` weighs the time-left estimate (empty: by replicates).
+    void test_started(std::vector<double> cumulative_work = {});
     // `repaint`: the windows have had a turn since the last repaint, so the
     // bar and its line may be brought up to date (the end always is).
     void show_progress(const TestProgress& progress, bool repaint);
@@ -103,6 +104,7 @@ class FORM5 : public QWidget {
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
     TestProgress last_;
+    std::vector<double> work_;
     ResultsModel* results_;  // the grid's rows, owned by the window
     std::unique_ptr<GridAdapter> grid_;
 };
