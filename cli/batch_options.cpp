@@ -1,11 +1,17 @@
 #include "cli/batch_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <span>
 
+#include <stdexcept>
+
+#include "cli/batch_figure.h"
+#include "cli/table_options.h"
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
 
@@ -55,6 +61,14 @@ int index_of(const std::string& option, const std::string& value,
     throw UsageError{"unknown " + option + " '" + value + "' (choose one of: " + known + ")"};
 }
 
+template <typename E>
+E figure_choice(const std::string& option, std::span<const ChoiceName<E>> table,
+                const std::string& value) {
+    if (const auto chosen = choice_named(table, value)) return *chosen;
+    throw UsageError{"unknown --" + option + " '" + value + "' (choose " + choice_words(table) +
+                     ")"};
+}
+
 void set_transform(RunSettings& s, const std::string& value) {
     if (value != "ln" && value != "binary" && value != "none") {
         throw UsageError{"unknown --transform '" + value + "' (choose ln, binary or none)"};
@@ -80,14 +94,11 @@ void set_seed(BatchOptions& o, const std::string& value) {
     o.seed_given = seed != 0;  // 0 asks for a seed from the clock, as the default does
 }
 
-// --long STATION,SPECIES,VALUE: the three columns of a long table.
-void set_long_columns(BatchOptions& o, const std::string& v) {
-    const std::size_t a = v.find(',');
-    const std::size_t b = a == std::string::npos ? a : v.find(',', a + 1);
-    if (b == std::string::npos || v.find(',', b + 1) != std::string::npos)
-        throw UsageError{"--long needs three column names, STATION,SPECIES,VALUE, not '" + v + "'"};
-    o.table.long_columns =
-        import::LongColumns{v.substr(0, a), v.substr(a + 1, b - a - 1), v.substr(b + 1)};
+void set_simper_cut(BatchOptions& o, const std::string& value) {
+    const double cut = real_number("simper-cut", value);
+    if (cut <= 0 || cut > 100)
+        throw UsageError{"--simper-cut must lie above 0 and at most 100, not " + value};
+    o.settings.simper_cut = cut;
 }
 
 const std::vector<BatchOption>& batch_option_table() {
@@ -138,6 +149,14 @@ const std::vector<BatchOption>& batch_option_table() {
              o.settings.permutations_text = std::to_string(whole_number("permutations", v, 1));
          }},
         {"seed", true, set_seed},
+        {"explain", false,
+         [](BatchOptions& o, const std::string&) { o.settings.explain_clusters = true; }},
+        {"simper-cut", true, set_simper_cut},
+        {"indicator-permutations", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.settings.indicator_permutations = static_cast<std::int32_t>(
+                 std::min<std::int64_t>(whole_number("indicator-permutations", v, 0), 99'999'999));
+         }},
         {"threads", true,
          [](BatchOptions& o, const std::string& v) {
              o.settings.bootstrap_threads = static_cast<unsigned>(whole_number("threads", v, 0));
@@ -147,35 +166,28 @@ const std::vector<BatchOption>& batch_option_table() {
              if (v.empty()) throw UsageError{"--export needs a file name prefix"};
              o.export_prefix = v;
          }},
-        {"stations-as-rows", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.orientation = import::Orientation::StationsAsRows;
-         }},
-        {"stations-as-columns", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.orientation = import::Orientation::StationsAsColumns;
-         }},
-        {"label-column", true,
+        {"figure", true,
          [](BatchOptions& o, const std::string& v) {
-             o.table.label_column = import::ColumnChoice::named(v);
+             if (v.empty()) throw UsageError{"--figure needs a file name"};
+             o.figure_file = v;
          }},
-        {"group-column", true,
+        {"figure-view", true,
          [](BatchOptions& o, const std::string& v) {
-             o.table.group_column = import::ColumnChoice::named(v);
+             o.figure.view = figure_choice("figure-view", figure_view_names(), v);
          }},
-        {"no-group-column", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.group_column = import::ColumnChoice::none();
+        {"figure-title", true, [](BatchOptions& o, const std::string& v) { o.figure.title = v; }},
+        {"figure-p", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.p_shown = figure_choice("figure-p", p_shown_names(), v);
          }},
-        {"long", true, set_long_columns},
-        {"sheet", true, [](BatchOptions& o, const std::string& v) { o.table.sheet = v; }},
-        {"title", true, [](BatchOptions& o, const std::string& v) { o.table.title = v; }},
-        {"decimal-comma", false,
-         [](BatchOptions& o, const std::string&) {
-             o.table.decimal_mark = import::DecimalMark::Comma;
+        {"figure-orientation", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.leaf_side = figure_choice("figure-orientation", leaf_side_names(), v);
          }},
-        {"missing-as-zero", false,
-         [](BatchOptions& o, const std::string&) { o.table.missing_as_zero = true; }},
+        {"figure-dpi", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.figure.dpi = static_cast<int>(whole_number("figure-dpi", v, 72));
+         }},
         {"no-bootstrap", false,
          [](BatchOptions& o, const std::string&) { o.run_bootstrap = false; }},
         {"report", true,
@@ -192,9 +204,21 @@ const std::vector<BatchOption>& batch_option_table() {
     return known;
 }
 
-const BatchOption& find_option(const std::string& name) {
+// The batch command's own option called `name`, or a table option (how a
+// table given as DATA is read, as tarnwick-import reads it).
+BatchOption find_option(const std::string& name) {
     for (const BatchOption& option : batch_option_table())
         if (name == option.name) return option;
+    if (const cli::TableOption* table = cli::find_table_option(name)) {
+        return {table->name, table->value_name != nullptr,
+                [set = table->set](BatchOptions& o, const std::string& v) {
+                    try {
+                        set(o.table, v);
+                    } catch (const std::invalid_argument& e) {
+                        throw UsageError{e.what()};
+                    }
+                }};
+    }
     throw UsageError{"unknown option '--" + name + "'"};
 }
 
@@ -215,7 +239,7 @@ std::size_t take_option(BatchOptions& o, const std::vector<std::string>& args, s
     const std::string word = args[i].substr(2);
     const std::size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    const BatchOption& option = find_option(name);
+    const BatchOption option = find_option(name);
     if (!option.takes_value) {
         if (eq != std::string::npos) throw UsageError{"--" + name + " takes no value"};
         option.set(o, {});
@@ -256,6 +280,9 @@ BatchOptions parse(const std::vector<std::string>& args) {
     }
     o.settings.input_file = data.front();
     o.settings.bypass_check = !o.check;
+    if (!o.figure_file.empty() && !figure_format_supported(o.figure_file)) {
+        throw UsageError{"--figure writes .svg, .pdf or .png files, not '" + o.figure_file + "'"};
+    }
     return o;
 }
 

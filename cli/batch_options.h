@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "figure/figure_options.h"
 #include "import/import_options.h"
 #include "run/run_settings.h"
 
@@ -19,6 +20,8 @@ struct BatchOptions {
     bool quiet = false;         // no progress on standard error
     bool run_bootstrap = true;  // false: stop after the observed run
     std::string export_prefix;  // --export: the results files' prefix; empty: none
+    std::string figure_file;    // --figure: the publication figure; empty: none
+    FigureOptions figure;       // --figure-*: as the window's "Figure options"
     // How a table given as DATA is read (the options of tarnwick-import).
     import::ImportOptions table;
     bool help = false;

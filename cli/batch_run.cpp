@@ -5,11 +5,14 @@
 #include "bootstrap/random_source.h"
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
+#include "cli/batch_figure.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
 #include "cli/table_input.h"
 #include "cluster/observed_run.h"
+#include "explain/explain_clusters.h"
 #include "export/export_results.h"
+#include "figure/figure_source.h"
 #include "import/data_file_text.h"
 #include "import/table_files.h"
 #include "simprof/test_profiles.h"
@@ -137,7 +140,7 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
                 << settings.random_seed << " to repeat this run)\n";
         }
         warn_unreplicated(ctx, err);
-        outcome = test_significance(ctx, host);
+        outcome = test_and_explain(ctx, host);
         progress.finish(outcome == Outcome::Completed);
     }
     if (outcome != Outcome::Completed) {
@@ -145,9 +148,15 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
         outputs.discard();
         return stopped(host, outcome, options, err);
     }
+    // The figure reads the run as the dendrogram window does, before Finish.
+    const FigureSource figure = figure_source(ctx, options.run_bootstrap);
     finish_run(ctx, host);
     if (const std::string failed = outputs.commit(); !failed.empty()) {
         err << kName << "File Error: The file \"" << failed << "\" cannot be created or written.\n";
+        return ExitCode::OutputFailed;
+    }
+    if (!options.figure_file.empty() &&
+        !write_batch_figure(figure, options.figure, options.figure_file, err)) {
         return ExitCode::OutputFailed;
     }
     // The exports read the finished run, once its own files are in place.

@@ -1,6 +1,7 @@
 #include "cli/batch_usage.h"
 
 #include "cli/batch_options.h"
+#include "cli/table_options.h"
 
 #ifndef TARNWICK_VERSION
 #define TARNWICK_VERSION "unknown"
@@ -50,6 +51,10 @@ std::string usage_text() {
            "                       totalling zero or less, poor log-series fit); without it\n"
            "                       the first such question stops the run\n"
            "\n"
+           "Reading a table given as DATA (as tarnwick-import reads it; what is not\n"
+           "given is detected from the table):\n" +
+           cli::table_options_usage(23) +
+           "\n"
            "Report:\n"
            "  --report FILE        the report file; - for standard output (default -)\n"
            "  --savelinks K        list in CLUSTER.LST every level with K or fewer clusters\n"
@@ -69,9 +74,22 @@ std::string usage_text() {
            "  --threads T          threads drawing replicates (default 0: every core);\n"
            "                       the counts do not depend on it\n"
            "  --no-bootstrap       stop after the clustering (no test, no SIGLIST.TXT lines)\n"
+           "  --explain            after the test, report the species that typify, separate\n"
+           "                       and indicate the clusters (with --export, also\n"
+           "                       PREFIX.simper.csv and PREFIX.indicators.csv)\n"
+           "  --simper-cut PERCENT list species down to this cumulative share (default 90)\n"
+           "  --indicator-permutations N\n"
+           "                       permutations for the indicator values' P (default 999)\n"
            "  --export PREFIX      also write PREFIX.nwk, PREFIX.members.csv,\n"
            "                       PREFIX.results.csv, PREFIX.linkage.csv and PREFIX.run.json\n"
            "                       (needs the bootstrap test)\n"
+           "  --figure FILE        the publication figure, SVG, PDF or PNG by FILE's extension\n"
+           "  --figure-view names|clusters    every object by name (default), or each\n"
+           "                       cluster as one tip\n"
+           "  --figure-title TEXT  the figure's title (default: the data title)\n"
+           "  --figure-p all|significant|none    which nodes show their P (default all)\n"
+           "  --figure-orientation down|left    where the leaves stand (default down)\n"
+           "  --figure-dpi N       pixels per inch of a PNG figure (default 300)\n"
            "  --quiet              no progress display on standard error\n"
            "\n"
            "  --help               show this text and stop\n"

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of tarnwick-import, parsed into the import options the
-// dialog fills too.
+// dialog fills too; the table options are those of cli/table_options.h.
 
 #include <string>
 #include <vector>
@@ -20,6 +20,7 @@ struct ImportCommand {
 // Throws std::invalid_argument with a message for the user.
 ImportCommand parse_import_arguments(const std::vector<std::string>& args);
 
-extern const char* const kImportHelp;
+// What --help prints.
+std::string import_help();
 
 }  // namespace tw::cli

@@ -9,10 +9,15 @@
 #include "import/data_file_text.h"
 #include "import/import_error.h"
 #include "import/table_import.h"
+#include "run/exit_status.h"
 
 namespace {
 
-enum Exit { kWritten = 0, kRefused = 1, kUsage = 2, kFileError = 3 };
+using tw::ExitStatus;
+constexpr int kWritten = tw::exit_status(ExitStatus::Done);
+constexpr int kRefused = tw::exit_status(ExitStatus::DataRefused);
+constexpr int kUsage = tw::exit_status(ExitStatus::Usage);
+constexpr int kNotWritten = tw::exit_status(ExitStatus::OutputFailed);
 
 using FileError = tw::cli::TableFileError;
 
@@ -28,7 +33,8 @@ int run(const tw::cli::ImportCommand& cmd) {
     try {
         tw::import::save_data_file(cmd.out, text, cmd.table);
     } catch (const tw::import::ImportError& e) {
-        throw FileError(e.what());
+        std::cerr << "tarnwick-import: " << e.what() << "\n";
+        return kNotWritten;
     }
     std::cerr << "Wrote " << cmd.out << ": " << tw::import::counts_text(imported.summary) << ".\n";
     for (const auto& note : tw::import::import_notes(imported.summary)) std::cerr << note << "\n";
@@ -46,7 +52,7 @@ int main(int argc, char** argv) {
         return kUsage;
     }
     if (cmd.help) {
-        std::cout << tw::cli::kImportHelp;
+        std::cout << tw::cli::import_help();
         return kWritten;
     }
     if (cmd.version) {
@@ -57,7 +63,7 @@ int main(int argc, char** argv) {
         return run(cmd);
     } catch (const FileError& e) {
         std::cerr << "tarnwick-import: " << e.what() << "\n";
-        return kFileError;
+        return kRefused;
     } catch (const tw::import::ImportError& e) {
         std::cerr << "tarnwick-import: " << e.what() << "\n";
         return kRefused;

@@ -1,8 +1,6 @@
 #include "export/export_results.h"
 
-#include <array>
-
-#include "export/level_conversion.h"
+#include "export/explanation_csv.h"
 #include "export/linkage_matrix_csv.h"
 #include "export/members_csv.h"
 #include "export/method_names.h"
@@ -16,8 +14,24 @@ namespace tw {
 
 namespace {
 
-constexpr std::array<const char*, 5> kEndings = {".nwk", ".members.csv", ".results.csv",
-                                                 ".linkage.csv", ".run.json"};
+const ExportKind kExports[] = {
+    {".nwk", "the tree in Newick, with P as node labels",
+     [](const ExportInputs& in) { return newick_tree(in.ctx, in.conversion); }},
+    {".members.csv", "every station with its group and cluster",
+     [](const ExportInputs& in) { return members_csv(in.ctx); }},
+    {".results.csv", "every linkage with its test",
+     [](const ExportInputs& in) { return results_csv(in.ctx); }},
+    {".linkage.csv", "the tree as scipy's linkage matrix",
+     [](const ExportInputs& in) { return linkage_matrix_csv(in.ctx, in.conversion); }},
+    {".run.json", "the record of how the results were made",
+     [](const ExportInputs& in) { return run_record_json(in.ctx, in.conversion, in.made); }},
+    {".simper.csv", "the species that typify and separate the clusters (once explained)",
+     [](const ExportInputs& in) { return simper_csv(in.ctx, *in.ctx.Explanation); },
+     [](const RunContext& ctx) { return ctx.Explanation.has_value(); }},
+    {".indicators.csv", "every species' indicator values (once explained)",
+     [](const ExportInputs& in) { return indicators_csv(in.ctx, *in.ctx.Explanation); },
+     [](const RunContext& ctx) { return ctx.Explanation.has_value(); }},
+};
 
 bool ends_with(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -44,17 +58,20 @@ std::vector<float> observed_levels(const RunContext& ctx) {
 
 }  // namespace
 
+std::span<const ExportKind> export_table() {
+    return kExports;
+}
+
 std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& prefix,
                                      std::chrono::system_clock::time_point made) {
     const LevelConversion conversion =
         LevelConversion::for_levels(observed_levels(ctx), measure_of_run(ctx).distance);
-    return {
-        {prefix + kEndings[0], newick_tree(ctx, conversion)},
-        {prefix + kEndings[1], members_csv(ctx)},
-        {prefix + kEndings[2], results_csv(ctx)},
-        {prefix + kEndings[3], linkage_matrix_csv(ctx, conversion)},
-        {prefix + kEndings[4], run_record_json(ctx, conversion, made)},
-    };
+    const ExportInputs inputs{ctx, conversion, made};
+    std::vector<ExportFile> files;
+    for (const ExportKind& kind : export_table())
+        if (!kind.present || kind.present(ctx))
+            files.push_back({prefix + kind.ending, kind.write(inputs)});
+    return files;
 }
 
 Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
@@ -69,16 +86,10 @@ Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
     });
 }
 
-std::vector<std::string> export_file_names(const std::string& prefix) {
-    std::vector<std::string> names;
-    for (const char* ending : kEndings) names.push_back(prefix + ending);
-    return names;
-}
-
 std::string export_prefix(const std::string& chosen) {
-    for (const char* ending : kEndings)
-        if (ends_with(chosen, ending))
-            return chosen.substr(0, chosen.size() - std::string(ending).size());
+    for (const ExportKind& kind : export_table())
+        if (ends_with(chosen, kind.ending))
+            return chosen.substr(0, chosen.size() - std::string(kind.ending).size());
     return chosen;
 }
 

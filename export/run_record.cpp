@@ -108,6 +108,17 @@ JsonObject bootstrap(const RunContext& ctx) {
     return o;
 }
 
+// How the species tables of PREFIX.simper.csv and PREFIX.indicators.csv
+// were made, when the run has them.
+JsonObject explanation(const ClusterExplanation& e) {
+    JsonObject o(1);
+    o.text("measure", "Bray-Curtis")
+        .number("simper_cut", e.simper_cut)
+        .integer("indicator_permutations", e.permutations)
+        .unsigned_integer("seed", e.seed);
+    return o;
+}
+
 // The check leaves the replicate sequence it saw; a key pressed on the
 // options window's Continue skips the check without ticking the by-pass.
 bool format_check_ran(const RunContext& ctx) {
@@ -143,6 +154,7 @@ std::string run_record_json(const RunContext& ctx, const LevelConversion& conver
         .object("bootstrap", bootstrap(ctx))
         .text("level_conversion", conversion.description())
         .text("methods", methods_paragraph(ctx));
+    if (ctx.Explanation) record.object("cluster_explanation", explanation(*ctx.Explanation));
     return record.str() + "\n";
 }
 

@@ -1,6 +1,7 @@
 #include "figure/cluster_palette.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 namespace tw {
@@ -30,6 +31,15 @@ Rgb cluster_colour(std::int32_t k) {
 
 double grey_level(const Rgb& c) {
     return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+}
+
+void to_grey(Figure& fig) {
+    const auto grey = [](Rgb& c) {
+        const auto g = static_cast<std::uint8_t>(std::lround(grey_level(c)));
+        c = {g, g, g};
+    };
+    for (FigureLine& l : fig.lines) grey(l.colour);
+    for (FigureText& t : fig.texts) grey(t.colour);
 }
 
 }  // namespace tw

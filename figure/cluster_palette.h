@@ -21,4 +21,9 @@ Rgb cluster_colour(std::int32_t k);
 // Lightness as a greyscale print shows it (ITU-R BT.601 weights), 0..255.
 double grey_level(const Rgb& c);
 
+// Every colour of the figure as the grey a greyscale print gives it: for a
+// journal that prints in black and white, the clusters stay apart by
+// lightness.
+void to_grey(Figure& fig);
+
 }  // namespace tw

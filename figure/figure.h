@@ -54,6 +54,7 @@ struct FigureLine {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb colour = kInk;
     double width = 1;
+    bool dashed = false;
 };
 
 // How a node of the tree is marked once the bootstrap has run.
@@ -72,7 +73,7 @@ struct FigureMarker {
 
 enum class Orientation {
     Upright,   // leaves along the bottom, the root at the top
-    Sideways,  // leaves down the right side, the root at the left
+    Sideways,  // leaves down the left side, the root at the right
 };
 
 struct Figure {
@@ -82,7 +83,8 @@ struct Figure {
     std::vector<FigureLine> lines;
     std::vector<FigureText> texts;
     std::vector<FigureMarker> markers;
-    std::string hidden_note;  // also among the texts, as TextRole::Note
+    std::int32_t p_left_out = 0;    // tested nodes whose P found no clear place
+    bool taller_than_page = false;  // the names view of a tree too tall for a page
 
     bool empty() const { return lines.empty() && texts.empty(); }
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "figure/text_metrics.h"
+
 namespace tw {
 
 namespace {
@@ -18,10 +20,17 @@ double widest(const std::vector<std::string>& texts, double size, const TextWidt
     return w;
 }
 
+// Identifiers are drawn bold.
+double widest_id(const std::vector<std::string>& ids, double size, const TextWidth& width_of) {
+    double w = 0;
+    for (const std::string& t : ids) w = std::max(w, width_of(t, size) * bold_widening(t));
+    return w;
+}
+
 // Font sizes to try, largest first, in steps of half a unit.
-std::vector<double> font_steps(const FigurePage& page) {
+std::vector<double> font_steps(const FigurePage& page, double largest) {
     std::vector<double> sizes;
-    for (double s = page.largest_font; s >= page.smallest_font - 1e-9; s -= 0.5) {
+    for (double s = largest; s >= page.smallest_font - 1e-9; s -= 0.5) {
         sizes.push_back(s);
     }
     if (sizes.empty()) sizes.push_back(page.smallest_font);
@@ -29,7 +38,7 @@ std::vector<double> font_steps(const FigurePage& page) {
 }
 
 double id_band(const TextMeasures& m, double id_w, double font) {
-    return m.cluster_ids.empty() ? 0 : 6 + std::max(line_height(font), id_w) + 2;
+    return m.cluster_ids.empty() || !m.brackets ? 0 : 6 + std::max(line_height(font), id_w) + 2;
 }
 
 bool try_upright(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
@@ -38,11 +47,11 @@ bool try_upright(const FigureSource& src, const FigurePage& page, const TextWidt
     const double right = page.width - page.margin;
     const double pitch = (right - axis_x) / std::max(src.leaves(), 1);
     const double top = m.header_h + line_height(m.small);
-    for (double s : font_steps(page)) {
+    for (double s : font_steps(page, m.largest_label)) {
         const double label_w = widest(src.leaf_labels, s, width_of);
         const bool fits = vertical ? line_height(s) <= pitch : label_w + kLabelGap <= pitch;
         if (!fits) continue;
-        const double id_w = widest(m.cluster_ids, s, width_of);
+        const double id_w = widest_id(m.cluster_ids, s, width_of);
         const double label_band = vertical ? label_w : line_height(s);
         const double bottom =
             page.height - page.margin - m.legend_h - id_band(m, id_w, s) - label_band - kLabelGap;
@@ -60,12 +69,15 @@ bool try_upright(const FigureSource& src, const FigurePage& page, const TextWidt
                         top,
                         label_w,
                         id_w,
-                        axis_x - 6};
+                        axis_x - 6,
+                        kLabelGap};
         return true;
     }
     return false;
 }
 
+// On its side, leaves down the left with their labels before them and the
+// root at the right, so the names read where a reader starts.
 LayoutFrame sideways(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
                      const TextMeasures& m) {
     const double n = std::max(src.leaves(), 1);
@@ -73,7 +85,7 @@ LayoutFrame sideways(const FigureSource& src, const FigurePage& page, const Text
     const double top = m.header_h;
     const double room = page.height - top - axis_band - m.legend_h - page.margin;
     double s = page.smallest_font;
-    for (double candidate : font_steps(page)) {
+    for (double candidate : font_steps(page, m.largest_label)) {
         if (line_height(candidate) * n <= room) {
             s = candidate;
             break;
@@ -81,23 +93,24 @@ LayoutFrame sideways(const FigureSource& src, const FigurePage& page, const Text
     }
     const double pitch = std::max(room / n, line_height(s));
     const double label_w = widest(src.leaf_labels, s, width_of);
-    const double id_w = widest(m.cluster_ids, s, width_of);
-    const double left = page.margin + m.tick_w / 2;
-    const double right_parts = kLabelGap + label_w + id_band(m, id_w, s) + page.margin;
-    const double leaf_x = std::max(page.width - right_parts, left + kMinTreeLength);
+    const double id_w = widest_id(m.cluster_ids, s, width_of);
+    const double leaf_x = page.margin + id_band(m, id_w, s) + label_w + kLabelGap;
+    const double root_x =
+        std::max(page.width - page.margin - m.tick_w / 2, leaf_x + kMinTreeLength);
     const double tree_bottom = top + pitch * n;
     LayoutFrame f{Orientation::Sideways,
                   s,
                   false,
-                  leaf_x + right_parts,
+                  root_x + m.tick_w / 2 + page.margin,
                   tree_bottom + axis_band + m.legend_h + page.margin,
                   top,
                   pitch,
                   leaf_x,
-                  left,
+                  root_x,
                   label_w,
                   id_w,
-                  tree_bottom + 4};
+                  tree_bottom + 4,
+                  kLabelGap};
     f.width = std::max(f.width, page.width);
     f.height = std::max(f.height, page.height);
     return f;
@@ -142,15 +155,15 @@ double place_legend(const std::vector<LegendEntry>& entries, double left, double
 }
 
 TextMeasures text_measures(const FigureSource& src, const FigurePage& page,
-                           const TextWidth& width_of, const AxisTicks& ticks) {
+                           const TextWidth& width_of, const AxisTicks& ticks,
+                           const FigureOptions& options) {
     TextMeasures m;
     m.small = std::max(page.smallest_font, page.largest_font - 2);
+    m.brackets = options.view == FigureView::Names;
+    m.largest_label = options.label_size > 0 ? std::max(options.label_size, page.smallest_font)
+                                             : page.largest_font;
     const double big = page.largest_font;
-    m.header_h = page.margin + line_height(big + 2) + line_height(big);
-    if (page.show_note && !hidden_links_note(src.leaves(), src.savelinks).empty()) {
-        m.header_h += line_height(m.small);
-    }
-    m.header_h += 6;
+    m.header_h = page.margin + line_height(big + 2) + line_height(big) + 6;
     if (src.tested) {
         m.legend_h = 6 + place_legend(legend_entries(src), 0, 0, page.width - 2 * page.margin,
                                       m.small, width_of, nullptr);
@@ -167,8 +180,9 @@ TextMeasures text_measures(const FigureSource& src, const FigurePage& page,
 }
 
 LayoutFrame layout_frame(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
-                         const TextMeasures& m) {
+                         const TextMeasures& m, LeafSide side) {
     LayoutFrame f;
+    if (side == LeafSide::Left) return sideways(src, page, width_of, m);
     if (try_upright(src, page, width_of, m, false, f)) return f;
     if (try_upright(src, page, width_of, m, true, f)) return f;
     return sideways(src, page, width_of, m);

@@ -21,6 +21,8 @@ struct TextMeasures {
     double legend_h = 0;                   // legend lines (0 before the bootstrap)
     double tick_w = 0;                     // widest tick label
     std::vector<std::string> cluster_ids;  // one per run of leaves, left to right
+    bool brackets = true;                  // identifiers in a band beyond the labels
+    double largest_label = 11;             // the leaf label size tried first
 };
 
 struct LegendEntry {
@@ -48,14 +50,16 @@ struct LayoutFrame {
     double label_w = 0;            // widest leaf label at `font`
     double id_w = 0;               // widest identifier at `font`
     double tree_edge = 0;          // upright: x of the axis; sideways: y of the axis
+    double label_gap = 4;          // between a leaf and its label
 
     double leaf(std::int32_t position) const { return first_leaf + pitch * (position + 0.5); }
 };
 
 TextMeasures text_measures(const FigureSource& src, const FigurePage& page,
-                           const TextWidth& width_of, const AxisTicks& ticks);
+                           const TextWidth& width_of, const AxisTicks& ticks,
+                           const FigureOptions& options);
 
 LayoutFrame layout_frame(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
-                         const TextMeasures& m);
+                         const TextMeasures& m, LeafSide side);
 
 }  // namespace tw

@@ -1,7 +1,6 @@
 #include "figure/publication_layout.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -9,7 +8,10 @@
 #include <map>
 
 #include "figure/cluster_palette.h"
+#include "figure/clusters_view.h"
 #include "figure/layout_frame.h"
+#include "figure/p_labels.h"
+#include "figure/text_metrics.h"
 
 namespace tw {
 
@@ -41,21 +43,20 @@ MarkerKind marker_kind(LinkageVerdict v) {
     }
 }
 
-// As many decimals as the replicates can tell apart: 10 or 100 replicates
-// give P in hundredths, 1000 in thousandths.
-std::string p_text(float p, std::int32_t replicates) {
-    const int decimals = replicates <= 100 ? 2 : replicates <= 1000 ? 3 : 4;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(p));
-    return buf;
-}
-
 // Places figure parts in the frame's leaf (u) and level (v) coordinates.
 class Builder {
   public:
     Builder(const FigureSource& src, const FigurePage& page, const TextWidth& width_of,
-            const AxisTicks& ticks, const TextMeasures& m, const LayoutFrame& f)
-        : src_(src), page_(page), width_of_(width_of), ticks_(ticks), m_(m), f_(f) {
+            const AxisTicks& ticks, const TextMeasures& m, const LayoutFrame& f,
+            const FigureOptions& options, const std::vector<float>& tip_tops)
+        : src_(src),
+          page_(page),
+          width_of_(width_of),
+          ticks_(ticks),
+          m_(m),
+          f_(f),
+          options_(options),
+          tip_tops_(tip_tops) {
         fig_.width = f.width;
         fig_.height = f.height;
         fig_.orientation = f.orientation;
@@ -69,13 +70,17 @@ class Builder {
         header();
         axis();
         tree();
+        cut_line();
         leaf_labels();
-        cluster_brackets();
+        if (m_.brackets) cluster_brackets();
         if (src_.tested) {
             place_legend(legend_entries(src_), page_.margin,
                          f_.height - page_.margin - m_.legend_h + 6, f_.width - 2 * page_.margin,
                          m_.small, width_of_, &fig_);
         }
+        // Last, so that each finds its place clear of everything else.
+        fig_.p_left_out = place_p_labels(fig_, p_wanted_, m_.small, width_of_);
+        if (options_.colours == ColourScheme::Greyscale) to_grey(fig_);
         return std::move(fig_);
     }
 
@@ -112,8 +117,10 @@ class Builder {
         const double big = page_.largest_font;
         double y = page_.margin;
         const double x = page_.margin;
-        text({x, y, x + width_of_(src_.title, big + 2), y + line_height(big + 2)}, src_.title,
-             TextRole::Title, big + 2, kInk, false, true);
+        const std::string& title = options_.title.empty() ? src_.title : options_.title;
+        const double title_w = width_of_(title, big + 2) * bold_widening(title);
+        text({x, y, x + title_w, y + line_height(big + 2)}, title, TextRole::Title, big + 2, kInk,
+             false, true);
         y += line_height(big + 2);
         std::string method = src_.method_line;
         if (src_.tested) {
@@ -122,12 +129,6 @@ class Builder {
         }
         text({x, y, x + width_of_(method, big), y + line_height(big)}, method, TextRole::MethodLine,
              big);
-        y += line_height(big);
-        fig_.hidden_note = hidden_links_note(src_.leaves(), src_.savelinks);
-        if (!fig_.hidden_note.empty() && page_.show_note) {
-            text({x, y, x + width_of_(fig_.hidden_note, m_.small), y + line_height(m_.small)},
-                 fig_.hidden_note, TextRole::Note, m_.small, kMutedInk);
-        }
     }
 
     void axis() {
@@ -144,10 +145,11 @@ class Builder {
                 const double w = width_of_(label, s);
                 text({e - 6 - w, y - lh / 2, e - 6, y + lh / 2}, label, TextRole::TickLabel, s);
             }
-            const double w = width_of_(src_.axis_title, s);
+            const auto [title, ts] = fitted_axis_title(std::abs(to - from));
+            const double w = width_of_(title, ts);
             const double mid = (from + to) / 2;
-            text({page_.margin, mid - w / 2, page_.margin + lh, mid + w / 2}, src_.axis_title,
-                 TextRole::AxisTitle, s, kInk, true);
+            text({page_.margin, mid - w / 2, page_.margin + line_height(ts), mid + w / 2}, title,
+                 TextRole::AxisTitle, ts, kInk, true);
             return;
         }
         fig_.lines.push_back({from, e, to, e, kInk, 1});
@@ -158,10 +160,28 @@ class Builder {
             const double w = width_of_(label, s);
             text({x - w / 2, e + 6, x + w / 2, e + 6 + lh}, label, TextRole::TickLabel, s);
         }
-        const double w = width_of_(src_.axis_title, s);
+        const auto [title, ts] = fitted_axis_title(std::abs(to - from));
+        const double w = width_of_(title, ts);
         const double mid = (from + to) / 2;
-        text({mid - w / 2, e + 8 + lh, mid + w / 2, e + 8 + 2 * lh}, src_.axis_title,
-             TextRole::AxisTitle, s);
+        text({mid - w / 2, e + 8 + lh, mid + w / 2, e + 8 + lh + line_height(ts)}, title,
+             TextRole::AxisTitle, ts);
+    }
+
+    // The axis title no longer than the axis it names: smaller, then without
+    // which way is closer, then cut short.
+    std::pair<std::string, double> fitted_axis_title(double length) const {
+        std::string t = src_.axis_title;
+        for (double s = m_.small; s >= page_.smallest_font - 1e-9; s -= 0.5) {
+            if (width_of_(t, s) <= length) return {t, s};
+        }
+        const double s = std::min(m_.small, page_.smallest_font);
+        if (const std::size_t paren = t.find(" ("); paren != std::string::npos) t.resize(paren);
+        if (width_of_(t, s) <= length) return {t, s};
+        while (!t.empty() && width_of_(t + "\u2026", s) > length) t.pop_back();
+        // Never end inside a multi-byte letter.
+        while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+        if (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0xC0) t.pop_back();
+        return {t.empty() ? t : t + "\u2026", s};
     }
 
     struct Node {
@@ -181,8 +201,10 @@ class Builder {
                            src_.tested && at(p) < src_.leaf_clusters.size()
                                ? src_.leaf_clusters[at(p)]
                                : std::string()};
+            if (at(p) < tip_tops_.size() && std::isfinite(tip_tops_[at(p)])) {
+                node[at(g)].v = wedge(p, tip_tops_[at(p)]);
+            }
         }
-        const std::int32_t first = first_drawn_linkage(n, src_.savelinks);
         for (std::int32_t L = 1; L <= static_cast<std::int32_t>(src_.linkages.size()); ++L) {
             const FigureLinkage& k = src_.linkages[at(L - 1)];
             if (k.left < 1 || k.right < 1 || k.left > groups || k.right > groups) continue;
@@ -193,11 +215,28 @@ class Builder {
             const bool together = joins(verdict) && !a.cluster.empty() && a.cluster == b.cluster;
             const bool finite = std::isfinite(k.level);
             const double v = finite ? level_v(k.level) : a.v;
-            if (finite && L >= first) link(L, a, b, v, verdict, together);
+            if (finite) {
+                link(L, a, b, v, verdict, together);
+                note_cut(k.level, together, verdict);
+            }
             a.u = (a.u + b.u) / 2;
             a.v = v;
             if (!together) a.cluster.clear();
         }
+    }
+
+    // A cluster drawn as one tip: a wedge from its loosest join down to the
+    // leaves, in the cluster's colour. Returns where the tip's stem begins.
+    double wedge(std::int32_t p, float top) {
+        const double u = f_.leaf(p);
+        const double v = level_v(top);
+        const double half = std::min(f_.pitch * 0.3, 3 * f_.font);
+        const Rgb colour = leaf_colour(p);
+        line(u, v, u - half, f_.leaf_v, colour, kTreeLine);
+        line(u, v, u + half, f_.leaf_v, colour, kTreeLine);
+        line(u - half, f_.leaf_v, u + half, f_.leaf_v, colour, kTreeLine);
+        note_cut(top, true, LinkageVerdict::NotSignificant);
+        return v;
     }
 
     void link(std::int32_t L, const Node& a, const Node& b, double v, LinkageVerdict verdict,
@@ -214,34 +253,36 @@ class Builder {
         const double y = upright() ? v : mid;
         fig_.markers.push_back({x, y, mark, marker_kind(verdict)});
         const std::optional<float> p = src_.p[at(L - 1)];
-        if (!p) return;
-        const std::string s = p_text(*p, src_.replicates);
-        const double w = width_of_(s, m_.small);
-        const double lh = line_height(m_.small);
-        text(p_box(x, y, w, lh, mark), s, TextRole::PValue, m_.small);
+        if (!p || options_.p_shown == PShown::None) return;
+        const bool significant = verdict == LinkageVerdict::Significant;
+        if (options_.p_shown == PShown::Significant && !significant) return;
+        p_wanted_.push_back({x, y, mark, p_text(*p, src_.replicates), significant,
+                             upright() ? NodeFacing::Up : NodeFacing::Right});
     }
 
-    // Beside the node, on the first side where it stays clear of the P
-    // values already placed; where none is clear (a crowded tree), the first.
-    Box p_box(double x, double y, double w, double lh, double mark) {
-        const double gap = mark / 2 + 1;
-        const std::array<Box, 3> sides =
-            upright() ? std::array<Box, 3>{Box{x + gap, y - lh, x + gap + w, y},
-                                           Box{x - gap - w, y - lh, x - gap, y},
-                                           Box{x + gap, y, x + gap + w, y + lh}}
-                      : std::array<Box, 3>{Box{x - gap - w, y - lh, x - gap, y},
-                                           Box{x - gap - w, y, x - gap, y + lh},
-                                           Box{x + gap, y - lh, x + gap + w, y}};
-        for (const Box& b : sides) {
-            const bool clear = std::none_of(p_boxes_.begin(), p_boxes_.end(),
-                                            [&](const Box& o) { return o.overlaps(b); });
-            if (clear) {
-                p_boxes_.push_back(b);
-                return b;
-            }
+    // The levels closest to the root inside a cluster and closest to the
+    // leaves between clusters: a cut between the two separates every
+    // cluster from the next.
+    void note_cut(float level, bool together, LinkageVerdict verdict) {
+        const double closeness = src_.distance ? -level : level;
+        if (together) {
+            loosest_join_ = std::min(loosest_join_, closeness);
+        } else if (verdict == LinkageVerdict::Significant ||
+                   verdict == LinkageVerdict::ContainsSignificant) {
+            tightest_split_ = std::max(tightest_split_, closeness);
         }
-        p_boxes_.push_back(sides[0]);
-        return sides[0];
+    }
+
+    // A dashed line across the tree between the two, where one exists.
+    void cut_line() {
+        if (!options_.cut_line || !src_.tested) return;
+        if (!std::isfinite(loosest_join_) || !std::isfinite(tightest_split_)) return;
+        if (!(tightest_split_ < loosest_join_)) return;
+        const double mid = (loosest_join_ + tightest_split_) / 2;
+        const double v = level_v(src_.distance ? -mid : mid);
+        const double u1 = f_.leaf(0) - f_.pitch / 2, u2 = f_.leaf(src_.leaves() - 1) + f_.pitch / 2;
+        line(u1, v, u2, v, kMutedInk, 0.8);
+        fig_.lines.back().dashed = true;
     }
 
     Rgb leaf_colour(std::int32_t p) const {
@@ -258,12 +299,13 @@ class Builder {
             const double w = width_of_(label, s);
             const double u = f_.leaf(p);
             Box box;
+            const double g = f_.label_gap;
             if (!upright()) {
-                box = across(label, s, f_.leaf_v + 4, u);
+                box = across(label, s, f_.leaf_v - g - w, u);
             } else if (f_.vertical_labels) {
-                box = {u - lh / 2, f_.leaf_v + 4, u + lh / 2, f_.leaf_v + 4 + w};
+                box = {u - lh / 2, f_.leaf_v + g, u + lh / 2, f_.leaf_v + g + w};
             } else {
-                box = {u - w / 2, f_.leaf_v + 4, u + w / 2, f_.leaf_v + 4 + lh};
+                box = {u - w / 2, f_.leaf_v + g, u + w / 2, f_.leaf_v + g + lh};
             }
             text(box, label, TextRole::LeafLabel, s, leaf_colour(p),
                  upright() && f_.vertical_labels);
@@ -275,8 +317,9 @@ class Builder {
         if (m_.cluster_ids.empty()) return;
         const double s = f_.font;
         const double lh = line_height(s);
-        const double band = upright() ? f_.leaf_v + 4 + (f_.vertical_labels ? f_.label_w : lh) + 3
-                                      : f_.leaf_v + 4 + f_.label_w + 4;
+        const double g = f_.label_gap;
+        const double band = upright() ? f_.leaf_v + g + (f_.vertical_labels ? f_.label_w : lh) + 3
+                                      : f_.leaf_v - g - f_.label_w - 4;
         const std::int32_t n = src_.leaves();
         for (std::int32_t a = 0; a < n;) {
             std::int32_t b = a;
@@ -292,10 +335,11 @@ class Builder {
     void bracket(const std::string& id, double u1, double u2, double band, double s, double lh) {
         const Rgb colour = colour_of_.at(id);
         line(u1, band, u2, band, colour, kClusterLine);
-        const double w = width_of_(id, s);
+        const double w = width_of_(id, s) * bold_widening(id);
         const double mid = (u1 + u2) / 2;
         if (!upright()) {
-            text(across(id, s, band + 4, mid), id, TextRole::ClusterId, s, colour, false, true);
+            text({band - 4 - w, mid - lh / 2, band - 4, mid + lh / 2}, id, TextRole::ClusterId, s,
+                 colour, false, true);
         } else if (w <= u2 - u1) {
             text({mid - w / 2, band + 2, mid + w / 2, band + 2 + lh}, id, TextRole::ClusterId, s,
                  colour, false, true);
@@ -311,8 +355,12 @@ class Builder {
     const AxisTicks& ticks_;
     const TextMeasures& m_;
     const LayoutFrame& f_;
+    const FigureOptions& options_;
+    const std::vector<float>& tip_tops_;  // clusters view: where each tip begins
     std::map<std::string, Rgb> colour_of_;
-    std::vector<Box> p_boxes_;
+    std::vector<WantedP> p_wanted_;
+    double loosest_join_ = std::numeric_limits<double>::infinity();
+    double tightest_split_ = -std::numeric_limits<double>::infinity();
     Figure fig_;
 };
 
@@ -325,6 +373,9 @@ AxisTicks source_ticks(const FigureSource& src) {
         hi = std::max(hi, static_cast<double>(k.level));
     }
     if (lo > hi) lo = hi = 0;
+    // Every similarity here is at most 1, where identical objects join:
+    // the axis reaches it, as a distance axis reaches 0.
+    if (!src.distance && hi <= 1) hi = 1;
     return axis_ticks(lo, hi, src.distance);
 }
 
@@ -345,18 +396,41 @@ double line_height(double size) {
     return size * 1.25;
 }
 
-Figure publication_layout(const FigureSource& src, const FigurePage& page,
-                          const TextWidth& width_of) {
+std::string p_text(float p, std::int32_t replicates) {
+    const int decimals = replicates <= 100 ? 2 : replicates <= 1000 ? 3 : 4;
+    const auto fixed = [&](double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+        return std::string(buf);
+    };
+    // Journals write P below a thousandth as "<0.001"; a P of 0 from fewer
+    // than a thousand replicates says only that it is below one replicate's
+    // share, so it is written below that ("<0.01" from 100 replicates).
+    const double floor = replicates > 0 ? std::max(0.001, 1.0 / replicates) : 0.001;
+    if (static_cast<double>(p) < 0.001) return "<" + (floor > 0.001 ? fixed(floor) : "0.001");
+    return fixed(static_cast<double>(p));
+}
+
+Figure publication_layout(const FigureSource& names, const FigurePage& page,
+                          const TextWidth& width_of, const FigureOptions& options) {
+    const bool clusters = options.view == FigureView::Clusters && !cluster_tips(names).empty();
+    const ClustersSource tips =
+        clusters ? clusters_source(names, options.tip_labels) : ClustersSource{names, {}};
+    const FigureSource& src = tips.tree;
+    FigureOptions chosen = options;
+    if (!clusters) chosen.view = FigureView::Names;
     if (src.leaves() == 0) {
         Figure empty;
         empty.width = page.width;
         empty.height = page.height;
         return empty;
     }
-    const AxisTicks ticks = source_ticks(src);
-    const TextMeasures m = text_measures(src, page, width_of, ticks);
-    const LayoutFrame f = layout_frame(src, page, width_of, m);
-    return Builder(src, page, width_of, ticks, m, f).build();
+    const AxisTicks ticks = source_ticks(names);  // the tips begin inside the clusters
+    const TextMeasures m = text_measures(src, page, width_of, ticks, chosen);
+    const LayoutFrame f = layout_frame(src, page, width_of, m, chosen.leaf_side);
+    Figure fig = Builder(src, page, width_of, ticks, m, f, chosen, tips.tops).build();
+    fig.taller_than_page = !clusters && fig.height > page.page_limit;
+    return fig;
 }
 
 }  // namespace tw

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "run/channels.h"
+#include "run/cluster_explanation.h"
 #include "run/link_members.h"
 #include "run/matrix.h"
 #include "run/measure_index.h"
@@ -128,6 +129,8 @@ struct RunContext : ReplicateInputs {
     RunStage Stage = RunStage::Idle;        // how far the run, and its report, have got
     // 1..NumGroups-1 after a similarity profile test; empty otherwise.
     std::vector<ProfileLinkRecord> ProfileLinks;
+    // The species behind the final clusters, once asked for after a test.
+    std::optional<ClusterExplanation> Explanation;
 
     // How the bootstrap test drew, so that it can be repeated: the seed it
     // started from (typed, fixed or taken from the clock; empty until a test

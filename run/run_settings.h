@@ -65,6 +65,13 @@ struct RunSettings {
     // Form3, the choice of test: TestMethod entry and the Permutations box.
     TestMethod test_method = TestMethod::Bootstrap;
     std::string permutations_text = "1000";
+
+    // What makes each cluster: its report section is written after the test
+    // only when asked (Form3's ExplainClusters, --explain); the results
+    // window works it out on demand with the same two numbers.
+    bool explain_clusters = false;
+    double simper_cut = 90.0;  // cumulative percent the species lists run to
+    std::int32_t indicator_permutations = 999;
 };
 
 }  // namespace tw

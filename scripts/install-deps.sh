@@ -5,9 +5,11 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev libssl-dev
           xvfb xauth clang clang-format libclang-rt-14-dev valgrind libquazip1-qt6-dev
-          python3-scipy python3-biopython)
+          python3-scipy python3-biopython fonts-dejavu-core)
+# fonts-dejavu-core: the face publication figures are measured in and drawn with.
 # python3-openpyxl only remakes the workbook test fixtures (tests/import/fixtures).
-optional=(python3-fastcluster python3-openpyxl)
+# R with vegan and labdsv checks the cluster explanations against their peers.
+optional=(python3-fastcluster python3-openpyxl r-base-core r-cran-vegan r-cran-labdsv)
 
 missing=()
 for p in "${packages[@]}" "${optional[@]}"; do

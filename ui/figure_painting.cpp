@@ -1,11 +1,14 @@
 #include "ui/figure_painting.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
+#include "figure/svg_writer.h"
 #include "ui/picture_file.h"
 
 namespace tw::ui {
@@ -14,12 +17,15 @@ namespace {
 
 // Text is drawn from one face at a large pixel size and scaled to each
 // size: fractional sizes keep their exact width, on every device alike.
+// Without kerning, a text is as wide as the sum of its letters, which is
+// how the layout measures it.
 constexpr double kReferenceSize = 100;
 
 const QFont& reference_font(bool bold) {
     static const QFont plain = [] {
-        QFont f(QStringLiteral("DejaVu Sans"));
+        QFont f(QString::fromLatin1(kFaceName));
         f.setStyleHint(QFont::SansSerif);
+        f.setKerning(false);
         f.setPixelSize(static_cast<int>(kReferenceSize));
         return f;
     }();
@@ -85,11 +91,6 @@ void paint_marker(QPainter& p, const FigureMarker& m) {
 
 }  // namespace
 
-double figure_text_width(const std::string& text, double size) {
-    static const QFontMetricsF fm(reference_font(false));
-    return fm.horizontalAdvance(from_core(text)) * size / kReferenceSize;
-}
-
 void paint_figure(QPainter& painter, const Figure& figure) {
     painter.save();
     painter.fillRect(QRectF(0, 0, figure.width, figure.height), Qt::white);
@@ -97,7 +98,9 @@ void paint_figure(QPainter& painter, const Figure& figure) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const FigureLine& l : figure.lines) {
         QPen pen(colour(l.colour), l.width);
-        pen.setCapStyle(Qt::SquareCap);
+        pen.setCapStyle(l.dashed ? Qt::FlatCap : Qt::SquareCap);
+        // Dashes of 4 and gaps of 3 points, as the SVG has them.
+        if (l.dashed) pen.setDashPattern({4 / l.width, 3 / l.width});
         painter.setPen(pen);
         painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
     }
@@ -107,6 +110,13 @@ void paint_figure(QPainter& painter, const Figure& figure) {
 }
 
 bool save_figure(const Figure& figure, const QString& path, int dpi) {
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        const std::string svg = figure_svg(figure);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+        const auto size = static_cast<qint64>(svg.size());
+        return file.write(svg.data(), size) == size && file.flush();
+    }
     return save_picture(path, QSizeF(figure.width, figure.height), dpi,
                         [&figure](QPainter& p) { paint_figure(p, figure); });
 }

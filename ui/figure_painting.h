@@ -7,14 +7,11 @@
 
 #include "figure/figure.h"
 #include "figure/publication_layout.h"
+#include "figure/text_metrics.h"
 
 class QPainter;
 
 namespace tw::ui {
-
-// Text widths as the figure's typeface has them: what the layout measures
-// with is what the painter draws.
-double figure_text_width(const std::string& text, double size);
 
 // Paints `figure` with its top-left at the painter's origin, one figure unit
 // per painter unit, on white.
@@ -22,7 +19,8 @@ void paint_figure(QPainter& painter, const Figure& figure);
 
 // Writes the figure as SVG, PDF or PNG by the file's suffix (anything else
 // is written as PNG). Figure units are points; a PNG has `dpi` pixels per
-// inch. Returns false when it cannot be written.
+// inch. The SVG is the core's own text, byte for byte what the batch command
+// writes. Returns false when it cannot be written.
 bool save_figure(const Figure& figure, const QString& path, int dpi);
 
 }  // namespace tw::ui

@@ -29,6 +29,11 @@ void FigureView::set_source(FigureSource source) {
     update();
 }
 
+void FigureView::set_options(const FigureOptions& options) {
+    options_ = options;
+    fit_to(available_.isValid() ? available_ : size());
+}
+
 void FigureView::clear() {
     source_ = FigureSource{};
     figure_ = Figure{};
@@ -41,15 +46,14 @@ void FigureView::fit_to(const QSize& available) {
     page.width = std::max(available.width(), kSmallestWidth);
     page.height = std::max(available.height(), kSmallestHeight);
     page.smallest_font = 7;  // the smallest a screen shows legibly
-    page.show_note = false;  // Form4 says it above the view
-    figure_ = publication_layout(source_, page, figure_text_width);
+    figure_ = publication_layout(source_, page, figure_text_width, options_);
     setFixedSize(static_cast<int>(std::ceil(std::max(figure_.width, page.width))),
                  static_cast<int>(std::ceil(std::max(figure_.height, page.height))));
     update();
 }
 
 Figure FigureView::page_figure() const {
-    return publication_layout(source_, journal_page(), figure_text_width);
+    return publication_layout(source_, journal_page(), figure_text_width, options_);
 }
 
 void FigureView::paintEvent(QPaintEvent*) {

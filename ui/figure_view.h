@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "figure/figure.h"
+#include "figure/figure_options.h"
 #include "figure/figure_source.h"
 
 namespace tw::ui {
@@ -22,6 +23,10 @@ class FigureView : public QWidget {
     const FigureSource& source() const { return source_; }
     const Figure& figure() const { return figure_; }
 
+    // The choices of "Figure options", for the view and the saved figure.
+    void set_options(const FigureOptions& options);
+    const FigureOptions& options() const { return options_; }
+
     // Lays the figure out to fill `available` pixels; a tree that needs more
     // room makes the view larger, for the scroll area around it.
     void fit_to(const QSize& available);
@@ -34,6 +39,7 @@ class FigureView : public QWidget {
 
   private:
     FigureSource source_;
+    FigureOptions options_;
     Figure figure_;
     QSize available_;
 };

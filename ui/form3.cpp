@@ -31,9 +31,9 @@ QRadioButton* entry(const char* array, int index, const char* caption, QWidget* 
     return b;
 }
 
-template <std::size_t N>
-int chosen(const std::array<QRadioButton*, N>& entries) {
-    for (std::size_t i = 0; i < N; ++i) {
+template <typename Buttons>
+int chosen(const Buttons& entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i]->isChecked()) return static_cast<int>(i);
     }
     return -1;
@@ -48,19 +48,18 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     auto* measures = new QGroupBox(QStringLiteral("Similarity Measure"), this);
     measures->setObjectName(QStringLiteral("Frame1"));
     auto* measure_layout = new QVBoxLayout(measures);
-    for (int i = 0; i < 8; ++i) {
-        RESMX[static_cast<std::size_t>(i)] =
-            entry("RESMX", i, measure_table()[static_cast<std::size_t>(i)].caption, measures);
-        measure_layout->addWidget(RESMX[static_cast<std::size_t>(i)]);
+    for (const MeasureTraits& m : measure_table()) {
+        RESMX.push_back(entry("RESMX", static_cast<int>(RESMX.size()), m.caption, measures));
+        measure_layout->addWidget(RESMX.back());
     }
     auto* methods = new QGroupBox(QStringLiteral("Linkage Method"), this);
     methods->setObjectName(QStringLiteral("Frame2"));
     auto* method_layout = new QVBoxLayout(methods);
-    for (int i = 0; i < 7; ++i) {
-        LINK_METH[static_cast<std::size_t>(i)] = entry(
-            "LINK_METH", i, linkage_table()[static_cast<std::size_t>(i)].caption.c_str(), methods);
-        method_layout->addWidget(LINK_METH[static_cast<std::size_t>(i)]);
-        connect(LINK_METH[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+    for (const LinkageTraits& l : linkage_table()) {
+        const int i = static_cast<int>(LINK_METH.size());
+        LINK_METH.push_back(entry("LINK_METH", i, l.caption.c_str(), methods));
+        method_layout->addWidget(LINK_METH.back());
+        connect(LINK_METH.back(), &QRadioButton::clicked, this,
                 [this, i] { on_LINK_METH_clicked(i); });
     }
     method_layout->addStretch();
@@ -97,6 +96,10 @@ Form3::Form3(Session& session) : QWidget(nullptr), session_(session) {
     layout->addLayout(numbers);
     layout->addWidget(build_check_status());
     layout->addWidget(build_test_choice());
+    ExplainClusters = new QCheckBox(
+        QStringLiteral("Report what makes each cluster (typifying and indicator species)"), this);
+    ExplainClusters->setObjectName(QStringLiteral("ExplainClusters"));
+    layout->addWidget(ExplainClusters);
     layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::on_Command1_clicked);
@@ -117,6 +120,7 @@ void Form3::read_settings(RunSettings& s) const {
     s.alpha_text = Alpha_level->text().toStdString();
     s.boot_text = Text1->text().toStdString();
     s.seed_text = Seed->text().toStdString();
+    s.explain_clusters = ExplainClusters->isChecked();
     read_test_choice(s);
 }
 

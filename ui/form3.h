@@ -2,13 +2,15 @@
 // "Similarity Index and Linkage Method": the resemblance measure, the linkage
 // method and the bootstrap settings; its CONTINUE starts the analysis.
 //
-// The option-button arrays RESMX (0..7) and LINK_METH (0..6) are one button
-// per entry, named "RESMX_3", "LINK_METH_6" and so on, each also carrying its
-// entry number in the dynamic property "index". The choice of significance
+// The option-button arrays RESMX and LINK_METH are one button per entry of the
+// measure table and of the linkage method table, named "RESMX_3",
+// "LINK_METH_6" and so on, each also carrying its entry number in the dynamic
+// property "index". The choice of significance
 // test, TestMethod (0..1) with its Permutations box, is built the same way.
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "run/run_settings.h"
 
@@ -30,8 +32,8 @@ class Form3 : public QWidget {
 
     void read_settings(RunSettings& settings) const;
 
-    std::array<QRadioButton*, 8> RESMX;
-    std::array<QRadioButton*, 7> LINK_METH;
+    std::vector<QRadioButton*> RESMX;      // one per measure table entry
+    std::vector<QRadioButton*> LINK_METH;  // one per linkage method table entry
     QCheckBox* Sqr_sim;
     QLineEdit* Alpha_level;
     QLineEdit* Text1;
@@ -44,6 +46,8 @@ class Form3 : public QWidget {
     // The significance test run from the dendrogram window.
     std::array<QRadioButton*, 2> TestMethod;
     QLineEdit* Permutations;
+    // After the test, the report says what makes each cluster.
+    QCheckBox* ExplainClusters;
 
     static constexpr int kEuclidean = 0;        // RESMX entry "Euclidean Distance"
     static constexpr int kMinimumVariance = 6;  // LINK_METH entry "Minimum Variance"

@@ -14,6 +14,7 @@
 
 #include "ui/dendrogram_drawing.h"
 #include "ui/dendrogram_view.h"
+#include "ui/figure_options_dialog.h"
 #include "ui/figure_painting.h"
 #include "ui/figure_view.h"
 #include "ui/file_chooser.h"
@@ -22,6 +23,29 @@
 #include "ui/session.h"
 
 namespace tw::ui {
+
+namespace {
+
+// What the figure shown could not show as asked, and what would help.
+QString figure_notes(const Figure& shown) {
+    QStringList notes;
+    if (shown.taller_than_page) {
+        notes << QStringLiteral(
+            "The tree is taller than a page: \"Each cluster as one tip\" in Figure options "
+            "draws it on one.");
+    }
+    if (shown.p_left_out == 1) {
+        notes << QStringLiteral("One P is not shown: there is no clear place beside its node.");
+    } else if (shown.p_left_out > 1) {
+        notes << QStringLiteral(
+                     "%1 P values are not shown: there is no clear place beside their nodes "
+                     "(\"Significant only\" in Figure options shows fewer).")
+                     .arg(shown.p_left_out);
+    }
+    return notes.join(QLatin1Char(' '));
+}
+
+}  // namespace
 
 Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     setObjectName(QStringLiteral("Form4"));
@@ -62,14 +86,22 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     SavePicture->setEnabled(false);
     PublicationView = new QCheckBox(QStringLiteral("Names and clusters"), this);
     PublicationView->setObjectName(QStringLiteral("PublicationView"));
+    FigureOptions = new QPushButton(QStringLiteral("Figure options..."), this);
+    FigureOptions->setObjectName(QStringLiteral("FigureOptions"));
+    FigureNote = new QLabel(this);
+    FigureNote->setObjectName(QStringLiteral("FigureNote"));
+    FigureNote->setWordWrap(true);
+    FigureNote->hide();
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PublicationView);
+    buttons->addWidget(FigureOptions);
     buttons->addWidget(SavePicture);
     buttons->addStretch();
     buttons->addWidget(Command1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(HiddenLinksNote);
+    layout->addWidget(FigureNote);
     layout->addWidget(views_, 1);
     layout->addLayout(buttons);
     // Room for the 640 x 320 drawing area at its own size.
@@ -80,6 +112,32 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     connect(Dendrogram, &DendrogramView::drawingChanged, this,
             &Form4::on_Dendrogram_drawingChanged);
     connect(PublicationView, &QCheckBox::toggled, this, &Form4::on_PublicationView_toggled);
+    connect(FigureOptions, &QPushButton::clicked, this, &Form4::on_FigureOptions_clicked);
+}
+
+FigureOptionsDialog* Form4::figure_options_dialog() {
+    if (!options_dialog_) {
+        options_dialog_ = new FigureOptionsDialog(this);
+        connect(options_dialog_, &FigureOptionsDialog::chosen, this,
+                &Form4::on_FigureOptionsDialog_chosen);
+    }
+    return options_dialog_;
+}
+
+void Form4::on_FigureOptions_clicked() {
+    figure_options_dialog()->edit(PublicationFigure->options());
+}
+
+// The choices hold for the rest of the session; asking for them shows the
+// view they are for.
+void Form4::on_FigureOptionsDialog_chosen(const tw::FigureOptions& options) {
+    PublicationFigure->set_options(options);
+    if (!PublicationView->isChecked()) {
+        PublicationView->setChecked(true);
+    } else {
+        refit_figure();
+        update_note_and_saving();
+    }
 }
 
 void Form4::on_Command1_clicked() {
@@ -145,11 +203,22 @@ void Form4::update_note_and_saving() {
     const std::string note = PublicationFigure->has_figure()
                                  ? hidden_links_note(src.leaves(), src.savelinks)
                                  : std::string();
+    // The publication view draws every link: the note is the drawing's.
     HiddenLinksNote->setText(QString::fromStdString(note));
-    HiddenLinksNote->setVisible(!note.empty());
+    HiddenLinksNote->setVisible(!note.empty() && !publication_shown());
+    update_figure_note();
     const bool something =
         publication_shown() ? PublicationFigure->has_figure() : !Dendrogram->drawing().empty();
     SavePicture->setEnabled(something);
+}
+
+void Form4::update_figure_note() {
+    const QString note = publication_shown() && PublicationFigure->has_figure()
+                             ? figure_notes(PublicationFigure->figure())
+                             : QString();
+    if (note == FigureNote->text() && FigureNote->isVisible() == !note.isEmpty()) return;
+    FigureNote->setText(note);
+    FigureNote->setVisible(!note.isEmpty());
 }
 
 void Form4::refit() {
@@ -171,6 +240,8 @@ void Form4::refit_figure() {
         room.setWidth(room.width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         PublicationFigure->fit_to(room);
     }
+    // Laid out again, the figure may leave out more or fewer P.
+    update_figure_note();
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* event) {

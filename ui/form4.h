@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "figure/figure_options.h"
 #include "figure/figure_source.h"
 
 class QCheckBox;
@@ -17,6 +18,7 @@ class QStackedWidget;
 namespace tw::ui {
 
 class DendrogramView;
+class FigureOptionsDialog;
 class FigureView;
 class Session;
 
@@ -33,6 +35,10 @@ class Form4 : public QWidget {
     FigureView* PublicationFigure;
     QCheckBox* PublicationView;
     QLabel* HiddenLinksNote;
+    // "Figure options...", and what the figure could not show as asked.
+    QPushButton* FigureOptions;
+    QLabel* FigureNote;
+    FigureOptionsDialog* figure_options_dialog();
 
     // The hierarchy of the run just drawn, and later its verdicts.
     void show_figure(FigureSource source);
@@ -45,6 +51,8 @@ class Form4 : public QWidget {
     void on_SavePicture_clicked();
     void on_Dendrogram_drawingChanged();
     void on_PublicationView_toggled(bool checked);
+    void on_FigureOptions_clicked();
+    void on_FigureOptionsDialog_chosen(const tw::FigureOptions& options);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,12 +62,14 @@ class Form4 : public QWidget {
     void refit();
     void refit_figure();
     void update_note_and_saving();
+    void update_figure_note();
     bool publication_shown() const;
 
     Session& session_;
     QScrollArea* scroll_;
     QScrollArea* figure_scroll_;
     QStackedWidget* views_;
+    FigureOptionsDialog* options_dialog_ = nullptr;
     bool refit_pending_ = false;
 };
 

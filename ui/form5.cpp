@@ -90,6 +90,10 @@ QLayout* FORM5::make_export_row() {
     Export->setObjectName(QStringLiteral("Export"));
     Export->setEnabled(false);
     connect(Export, &QPushButton::clicked, this, &FORM5::on_Export_clicked);
+    ExplainClusters = new QPushButton(QStringLiteral("What makes each cluster..."), this);
+    ExplainClusters->setObjectName(QStringLiteral("ExplainClusters"));
+    ExplainClusters->setEnabled(false);
+    connect(ExplainClusters, &QPushButton::clicked, this, &FORM5::on_ExplainClusters_clicked);
 
     ExportStatus = new QLabel(this);
     ExportStatus->setObjectName(QStringLiteral("ExportStatus"));
@@ -103,6 +107,7 @@ QLayout* FORM5::make_export_row() {
     labels->addWidget(ExportStatus);
     auto* row = new QHBoxLayout;
     row->addLayout(labels, 1);
+    row->addWidget(ExplainClusters, 0, Qt::AlignBottom);
     row->addWidget(Export, 0, Qt::AlignBottom);
     return row;
 }
@@ -111,6 +116,7 @@ void FORM5::show_results_complete(const QString& seed_used,
                                   const std::vector<int>& uncertain_rows) {
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
+    ExplainClusters->setEnabled(true);
     UncertainNote->setVisible(!uncertain_rows.empty());
     std::vector<int> rows;  // the heading row is the table's header
     rows.reserve(uncertain_rows.size());
@@ -121,6 +127,7 @@ void FORM5::show_results_complete(const QString& seed_used,
 void FORM5::clear_results_complete() {
     SeedUsed->clear();
     results_gone();
+    ExplainClusters->setEnabled(false);
     clear_uncertain_rows();
 }
 
@@ -148,6 +155,10 @@ void FORM5::results_gone() {
 
 void FORM5::on_Export_clicked() {
     session_.export_results_chosen();
+}
+
+void FORM5::on_ExplainClusters_clicked() {
+    session_.explain_clusters_chosen();
 }
 
 // ---- progress and stop -------------------------------------------------

@@ -72,7 +72,8 @@ class FORM5 : public QWidget {
     QLabel* SeedUsed;
     QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
     QPushButton* Export;
-    QLabel* ExportStatus;  // what the last "Export..." wrote, and where
+    QLabel* ExportStatus;          // what the last "Export..." wrote, and where
+    QPushButton* ExplainClusters;  // "What makes each cluster...", beside Export
     void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
     void clear_results_complete();
     void clear_uncertain_rows();
@@ -90,6 +91,7 @@ class FORM5 : public QWidget {
     void on_StopTest_clicked();
     void on_ShowReport_clicked();
     void on_Export_clicked();
+    void on_ExplainClusters_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -15,6 +15,7 @@
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
 #include "cluster/observed_run.h"
+#include "explain/explain_clusters.h"
 #include "export/export_results.h"
 #include "export/results_csv.h"
 #include "figure/figure_source.h"
@@ -22,6 +23,7 @@
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"
+#include "ui/explain_window.h"
 #include "ui/file_chooser.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -138,6 +140,7 @@ QWidget* Session::loaded_window(const QString& name) const {
     if (name == QLatin1String("DataCheck")) return data_check_.data();
     if (name == QLatin1String("Report")) return report_.get();
     if (name == QLatin1String("RunReport")) return run_report_window_.get();
+    if (name == QLatin1String("ExplainWindow")) return explain_window_.get();
     return nullptr;
 }
 
@@ -232,6 +235,7 @@ void Session::run_analysis() {
     }
     results_complete_ = false;
     if (form5_) form5_->clear_results_complete();
+    if (explain_window_) explain_window_->hide();  // it explained the run before
     // Each run's notes start in an empty message area.
     if (!busy_ && !ended_) form2().PicBox1->clear();
     const Outcome outcome = guarded([&] {
@@ -259,7 +263,7 @@ void Session::test_linkages() {
                                        static_cast<double>(ctx_.NumRows) / ctx_.NumGroups);
     }
     form5().test_started(std::move(work));
-    const Outcome outcome = guarded([&] { return tw::test_significance(ctx_, *host_); });
+    const Outcome outcome = guarded([&] { return tw::test_and_explain(ctx_, *host_); });
     testing_ = false;
     if (ended_) return;
     form5().test_ended(stop_requested_);
@@ -341,8 +345,9 @@ Outcome Session::export_results(const std::string& prefix) {
         [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
     if (outcome == Outcome::Completed) {
         QStringList written;
-        for (const std::string& name : export_file_names(prefix))
-            written << QString::fromStdString(name);
+        for (const ExportKind& kind : export_table())
+            if (!kind.present || kind.present(ctx_))
+                written << QString::fromStdString(prefix + kind.ending);
         form5().show_exported(written);
     }
     return outcome;
@@ -459,6 +464,7 @@ void Session::close_everything() {
                        static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
                        static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
                        static_cast<QWidget*>(run_report_window_.get()),
+                       static_cast<QWidget*>(explain_window_.get()),
                        static_cast<QWidget*>(data_check_.data())}) {
         if (w) w->hide();
     }

@@ -31,6 +31,7 @@ class Form3;
 class Form4;
 class FORM5;
 class QtHost;
+class ExplainWindow;
 class ReportWindow;
 
 class Session : public QObject {
@@ -95,6 +96,9 @@ class Session : public QObject {
     void export_results_chosen();
     Outcome export_results(const std::string& prefix);
     bool results_complete() const { return results_complete_; }
+    // "What makes each cluster..." on FORM5: the explanation of the complete
+    // results, worked out on first asking, in a window of its own.
+    void explain_clusters_chosen();
 
     // Fixed seed for the bootstrap (0: from the clock), for repeatable sessions.
     void set_random_seed(std::uint64_t seed) { random_seed_ = seed; }
@@ -135,6 +139,7 @@ class Session : public QObject {
     std::unique_ptr<FORM5> form5_;
     std::unique_ptr<ReportWindow> report_;
     std::unique_ptr<ReportWindow> run_report_window_;
+    std::unique_ptr<ExplainWindow> explain_window_;
     std::string run_report_;
     QPointer<DataCheckWindow> data_check_;
     bool busy_ = false;

@@ -321,4 +321,28 @@ TEST(BatchExit, ExportWritesTheResultsFilesOrNamesTheOneThatFailed) {
     EXPECT_NE(failed.err.find("missing/lake.nwk"), std::string::npos) << failed.err;
 }
 
+// --figure writes the picture after the run's own files, whatever the test
+// or the lack of one; a figure that cannot be written is named.
+TEST(BatchExit, FigureIsWrittenAfterTheRunOrNamedWhenItCannotBe) {
+    if (!have_windows()) GTEST_SKIP() << "PDF and PNG are painted by the windows' painter";
+    const std::string folder = fresh_folder("figure");
+    const Ran png = run_batch(folder, {"--quiet", "--seed", "5", "--report", "r.txt", "--figure",
+                                       "tree.png", "--figure-dpi", "72", lake()});
+    ASSERT_EQ(png.status, kDone) << png.err;
+    EXPECT_EQ(file_in(folder, "tree.png").substr(1, 3), "PNG");
+    EXPECT_TRUE(png.err.empty()) << "Qt's start-up says nothing: " << png.err;
+
+    const Ran untested =
+        run_batch(folder, {"--quiet", "--no-bootstrap", "--report", "r.txt", "--figure", "tree.svg",
+                           "--figure-view", "clusters", lake()});
+    ASSERT_EQ(untested.status, kDone) << untested.err;
+    EXPECT_NE(untested.err.find("no clusters before the test"), std::string::npos);
+    EXPECT_NE(file_in(folder, "tree.svg").find(">L1a<"), std::string::npos) << "every name shown";
+
+    const Ran failed = run_batch(folder, {"--quiet", "--seed", "5", "--report", "r.txt", "--figure",
+                                          "missing/tree.pdf", lake()});
+    EXPECT_EQ(failed.status, kOutputFailed);
+    EXPECT_NE(failed.err.find("missing/tree.pdf"), std::string::npos) << failed.err;
+}
+
 }  // namespace tw::test

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "cli/batch_options.h"
+#include "cli/batch_usage.h"
+#include "cli/import_arguments.h"
+#include "cli/table_options.h"
 
 namespace tw::batch {
 
@@ -70,6 +73,10 @@ TEST(BatchOptions, EveryOptionSetsWhatItsWindowControlWould) {
                                    "--yes",
                                    "--quiet",
                                    "--no-bootstrap",
+                                   "--explain",
+                                   "--simper-cut=75.5",
+                                   "--indicator-permutations",
+                                   "0",
                                    "d.txt"});
     const RunSettings& s = o.settings;
     EXPECT_TRUE(s.sqr_sim);
@@ -91,6 +98,9 @@ TEST(BatchOptions, EveryOptionSetsWhatItsWindowControlWould) {
     EXPECT_FALSE(s.bypass_check);
     EXPECT_TRUE(o.check && o.answer_yes && o.quiet);
     EXPECT_FALSE(o.run_bootstrap);
+    EXPECT_TRUE(s.explain_clusters);
+    EXPECT_EQ(s.simper_cut, 75.5);
+    EXPECT_EQ(s.indicator_permutations, 0);
 }
 
 TEST(BatchOptions, LaterTransformReplacesEarlierAndSeedZeroMeansTheClock) {
@@ -115,11 +125,64 @@ TEST(BatchOptions, ValuesOutsideTheirRangeAreRefused) {
                                                  {"--constant=", "d"},
                                                  {"--transform", "log", "d"},
                                                  {"--report=", "d"},
-                                                 {"--average-matrix=", "d"}}) {
+                                                 {"--average-matrix=", "d"},
+                                                 {"--figure", "tree.gif", "d"},
+                                                 {"--figure-dpi", "20", "d"},
+                                                 {"--figure-view", "tips", "d"},
+                                                 {"--simper-cut", "0", "d"},
+                                                 {"--simper-cut", "100.5", "d"},
+                                                 {"--indicator-permutations", "-1", "d"}}) {
         const ParsedOptions p = parse_batch_options(args);
         EXPECT_FALSE(p.options.has_value()) << args[0] << " " << args[1];
         EXPECT_FALSE(p.error.empty());
     }
+}
+
+TEST(BatchOptions, BothToolsReadAndListTheSameTableOptions) {
+    // Every table option is listed in both --help texts and taken by both
+    // parsers alike, from the one table.
+    for (const cli::TableOption& option : cli::table_options()) {
+        const std::string name = std::string("--") + option.name;
+        EXPECT_NE(usage_text().find(name), std::string::npos) << name;
+        EXPECT_NE(cli::import_help().find(name), std::string::npos) << name;
+        const std::string value = name == "--separator" ? "tab" : name == "--long" ? "s,p,v" : "X";
+        std::vector<std::string> args = {name};
+        if (option.value_name) args.push_back(value);
+        std::vector<std::string> batch = args, import = args;
+        batch.push_back("d.txt");
+        import.insert(import.end(), {"t.csv", "d.txt"});
+        const ParsedOptions b = parse_batch_options(batch);
+        ASSERT_TRUE(b.options.has_value()) << name << ": " << b.error;
+        const import::ImportOptions& x = b.options->table;
+        const import::ImportOptions y = cli::parse_import_arguments(import).options;
+        EXPECT_TRUE(x.title == y.title && x.sheet == y.sheet && x.orientation == y.orientation &&
+                    x.decimal_mark == y.decimal_mark && x.separator == y.separator &&
+                    x.missing_as_zero == y.missing_as_zero &&
+                    x.group_column.kind == y.group_column.kind &&
+                    x.label_column.name == y.label_column.name &&
+                    x.long_columns.has_value() == y.long_columns.has_value())
+            << name;
+    }
+    // A value that cannot be used is refused alike.
+    EXPECT_FALSE(parse_batch_options({"--separator=pipe", "d.txt"}).options.has_value());
+    EXPECT_THROW(cli::parse_import_arguments({"--separator=pipe", "t", "d"}),
+                 std::invalid_argument);
+}
+
+TEST(BatchOptions, FigureOptionsFillTheSameChoicesAsTheFigureOptionsDialog) {
+    const BatchOptions o = parsed({"--figure", "tree.PDF", "--figure-view", "clusters",
+                                   "--figure-title=Bay", "--figure-p", "significant",
+                                   "--figure-orientation", "left", "--figure-dpi", "600", "d"});
+    FigureOptions dialog;
+    dialog.view = FigureView::Clusters;
+    dialog.title = "Bay";
+    dialog.p_shown = PShown::Significant;
+    dialog.leaf_side = LeafSide::Left;
+    dialog.dpi = 600;
+    EXPECT_EQ(o.figure_file, "tree.PDF");
+    EXPECT_EQ(o.figure, dialog);
+    EXPECT_EQ(parse_batch_options({"--figure-p", "some", "d"}).error,
+              "unknown --figure-p 'some' (choose all|significant|none)");
 }
 
 }  // namespace tw::batch

@@ -10,6 +10,8 @@
 
 #include "batch_process.h"
 #include "cli/batch_options.h"
+#include "cluster/linkage_method.h"
+#include "resemblance/measure.h"
 #include "support/test_files.h"
 
 namespace tw::test {
@@ -24,7 +26,8 @@ struct Case {
     std::vector<std::string> form3;  // drive lines for the linkage window
     std::vector<std::string> batch;  // the same settings as options
     std::vector<std::string> outputs = {"report.txt", "CLUSTER.LST", "SIGLIST.TXT"};
-    int check_presses = 0;  // 0: format check by-passed
+    int check_presses = 0;                // 0: format check by-passed
+    std::vector<std::string> form4 = {};  // drive lines once the test has run
 };
 
 constexpr const char* kSeed = "4242";
@@ -41,7 +44,9 @@ std::string window_script(const Case& c) {
     s += "click Form2.Command1\n";
     for (int i = 0; i < c.check_presses; ++i) s += "click DataCheck.Command1\n";
     for (const std::string& line : c.form3) s += line + "\n";
-    s += "click Form3.Command1\nclick Form4.Command1\nclick FORM5.Command1\n";
+    s += "click Form3.Command1\nclick Form4.Command1\n";
+    for (const std::string& line : c.form4) s += line + "\n";
+    s += "click FORM5.Command1\n";
     return s;
 }
 
@@ -84,11 +89,13 @@ TEST(SameFilesAsWindows, EveryMeasureWithEveryLinkageMethod) {
     // Presence/absence data for the four presence/absence measures, counts
     // with replicate groups for the others.
     std::vector<Case> cases;
-    for (int m = 0; m < 8; ++m) {
-        for (int l = 0; l < 7; ++l) {
+    // Sized from the tables, so a new measure or method is compared too.
+    for (std::size_t m = 0; m < measure_table().size(); ++m) {
+        for (std::size_t l = 0; l < linkage_table().size(); ++l) {
             Case c;
             c.name = batch::measure_names()[m] + "-" + batch::linkage_names()[l];
-            c.data = m >= 4 ? "river_presence.txt" : "lake_stations.txt";
+            c.data = measure_table()[m].index >= Measure::Jaccard ? "river_presence.txt"
+                                                                  : "lake_stations.txt";
             c.form3 = {"choose Form3.RESMX[" + std::to_string(m) + "]",
                        "choose Form3.LINK_METH[" + std::to_string(l) + "]"};
             c.batch = {"--measure", batch::measure_names()[m],
@@ -138,6 +145,11 @@ TEST(SameFilesAsWindows, DataOptionsListingsAndTestSettings) {
          {},
          {"set Form3.Text1 25", "set Form3.Alpha_level 0.1"},
          {"--replicates", "25", "--alpha", "0.1"}},
+        {"explained-clusters",
+         "lake_stations.txt",
+         {},
+         {"choose Form3.RESMX[1]", "tick Form3.ExplainClusters"},
+         {"--measure", "bray-curtis", "--explain"}},
         // The checked file's replicate sequence appears in the report header.
         {"format-check",
          "lake_stations.txt",
@@ -148,6 +160,34 @@ TEST(SameFilesAsWindows, DataOptionsListingsAndTestSettings) {
          7},
     };
     expect_same_files(cases);
+}
+
+// The figure saved from the dendrogram window and the batch command's
+// --figure, for the same figure options, after either significance test.
+TEST(SameFilesAsWindows, PublicationFigureForTheSameFigureOptions) {
+    const std::vector<std::string> options_dialog = {
+        "click Form4.FigureOptions",    "set Form4.FigureTitle Benthos & sediment",
+        "choose Form4.FigureLeaves[1]", "choose Form4.FigureP[1]",
+        "tick Form4.FigureClusters",    "click Form4.FigureOptionsOk"};
+    const std::vector<std::string> clusters = {
+        "--figure-view",        "clusters", "--figure-title", "Benthos & sediment",
+        "--figure-orientation", "left",     "--figure-p",     "significant"};
+    const auto with_figure = [](std::vector<std::string> args) {
+        args.insert(args.end(), {"--figure", "figure.svg"});
+        return args;
+    };
+    Case names{"figure-names", "lake_stations.txt", {}, {}, with_figure({}), {"figure.svg"}};
+    names.form4 = {"tick Form4.PublicationView", "save-picture figure.svg"};
+    Case tips{"figure-clusters",     "estuary_transect.txt", {}, {},
+              with_figure(clusters), {"figure.svg"}};
+    tips.form4 = options_dialog;
+    tips.form4.push_back("save-picture figure.svg");
+    Case profile = tips;
+    profile.name = "figure-simprof";
+    profile.form3 = {"choose Form3.TestMethod[1]", "set Form3.Permutations 99"};
+    profile.batch = with_figure(clusters);
+    profile.batch.insert(profile.batch.end(), {"--test", "simprof", "--permutations", "99"});
+    expect_same_files({names, tips, profile});
 }
 
 }  // namespace tw::test

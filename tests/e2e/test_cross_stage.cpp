@@ -6,17 +6,22 @@
 #include <string>
 #include <tuple>
 
+#include "cluster/linkage_method.h"
 #include "datacheck/data_check.h"
 #include "datacheck/null_data_check_view.h"
 #include "e2e_fixture.h"
+#include "resemblance/measure.h"
 
 namespace tw::test {
 namespace {
 
-const char* const kMeasures[] = {"Euclidean", "Bray-Curtis",     "Correlation", "H/R",
-                                 "Jaccard",   "Simple matching", "Dice",        "Fager"};
-const char* const kMethods[] = {"Single", "Complete",     "WPGMA",          "WPGMCentroid",
-                                "UPGMA",  "UPGMCentroid", "MinimumVariance"};
+// Every entry of the two tables, so that a new measure or method is run too.
+int measure_count() {
+    return static_cast<int>(measure_table().size());
+}
+int method_count() {
+    return static_cast<int>(linkage_table().size());
+}
 
 bool poor_fit_question(const AskedQuestion& q) {
     return q.title == "Poor Fit to Log-series Warning Do you want to continue?";
@@ -67,16 +72,19 @@ TEST_P(EveryMeasureAndMethod, RunsToFinishWithResultsForEveryLinkage) {
 std::string combination_name(const ::testing::TestParamInfo<Combination>& info) {
     std::string name = std::get<0>(info.param);
     name = name.substr(0, name.find('_'));
-    std::string measure = kMeasures[std::get<1>(info.param)];
-    std::erase_if(measure, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-    return name + "_" + measure + "_" + kMethods[std::get<2>(info.param)];
+    std::string measure = measure_table()[static_cast<std::size_t>(std::get<1>(info.param))].option;
+    std::string method = linkage_table()[static_cast<std::size_t>(std::get<2>(info.param))].option;
+    const auto not_alnum = [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); };
+    std::erase_if(measure, not_alnum);
+    std::erase_if(method, not_alnum);
+    return name + "_" + measure + "_" + method;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, EveryMeasureAndMethod,
     ::testing::Combine(::testing::Values("lake_stations.txt", "meadow_quadrats.txt",
                                          "river_presence.txt", "estuary_transect.txt"),
-                       ::testing::Range(0, 8), ::testing::Range(0, 7)),
+                       ::testing::Range(0, measure_count()), ::testing::Range(0, method_count())),
     combination_name);
 
 // ---------------------------------------------------------------------------

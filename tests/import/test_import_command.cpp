@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "import_fixture.h"
+#include "run/exit_status.h"
 
 namespace tw::test {
 namespace {
@@ -56,7 +57,7 @@ TEST(ImportCommand, RefusedTableLeavesNoFileAndAnOldFileUntouched) {
     const std::string table = write_input_file("bad.csv", "Station,A,B\nS1,1,NA\n");
     const std::string out = write_input_file("out.txt", "old contents");
     auto r = run_import("--stations-as-rows " + quoted(table) + " " + quoted(out));
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, exit_status(ExitStatus::DataRefused));
     EXPECT_NE(r.err.find("Line 2, column 3"), std::string::npos) << r.err;
     EXPECT_EQ(bytes_of(out), "old contents");
     std::filesystem::remove(out);
@@ -75,7 +76,7 @@ TEST(ImportCommand, UnclearOrientationAsksTheUserToSay) {
     const std::string out = write_input_file("out.txt", "");
     std::filesystem::remove(out);
     auto r = run_import(quoted(table) + " " + quoted(out));
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, exit_status(ExitStatus::DataRefused));
     EXPECT_NE(r.err.find("--stations-as-columns"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(out));
     r = run_import("--stations-as-columns " + quoted(table) + " " + quoted(out));
@@ -83,19 +84,20 @@ TEST(ImportCommand, UnclearOrientationAsksTheUserToSay) {
     EXPECT_NE(bytes_of(out).find("\"a\" 1\r\n\"b\" 2\r\n"), std::string::npos);
 }
 
-TEST(ImportCommand, WrongCommandLinesAndMissingFilesHaveTheirOwnExitStatus) {
+TEST(ImportCommand, WrongCommandLinesMissingTablesAndUnwritableFilesHaveTheProgramsExitStatuses) {
     EXPECT_EQ(run_import("--help").status, 0);
     EXPECT_EQ(run_import("only-one-file").status, 2);
     EXPECT_EQ(run_import("--colour=red a b").status, 2);
     EXPECT_EQ(run_import("--long a,b x y").status, 2);
     EXPECT_EQ(run_import("--separator=pipe x y").status, 2);
     const auto r = run_import("/no/such/table.csv /tmp/x.txt");
-    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.status, exit_status(ExitStatus::DataRefused));
     EXPECT_NE(r.err.find("There is no table"), std::string::npos);
     // The table is never written over.
     const std::string table = fixture_path("r_write_csv.csv");
     const std::string before = bytes_of(table);
-    EXPECT_EQ(run_import("--stations-as-rows " + quoted(table) + " " + quoted(table)).status, 3);
+    EXPECT_EQ(run_import("--stations-as-rows " + quoted(table) + " " + quoted(table)).status,
+              exit_status(ExitStatus::OutputFailed));
     EXPECT_EQ(bytes_of(table), before);
 }
 

@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "cluster/linkage_method.h"
 #include "reliability_fixture.h"
 
 namespace tw {
@@ -54,7 +55,7 @@ const AwkwardData kCases[] = {
 
 TEST(NonFiniteRun, EveryMethodEndsTheRunAndTheBootstrapWithEveryOutputWritten) {
     for (const AwkwardData& c : kCases) {
-        for (int method = 0; method < 7; ++method) {
+        for (int method = 0; method < static_cast<int>(linkage_table().size()); ++method) {
             SCOPED_TRACE(std::string(c.what) + ", linkage entry " + std::to_string(method));
             test::WholeRun run(c.contents, c.measure_entry, method);
             run.ctx.settings.transform_ln = c.ln_transform;

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "cluster/linkage_method.h"
+#include "resemblance/measure.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -160,6 +162,13 @@ TEST_F(OptionWindows, ResemblanceWindowStartsWithEuclideanUpgmaAndNamedArrayEntr
     EXPECT_EQ(f.Text1->text(), "10");
     EXPECT_EQ(f.findChild<QRadioButton*>("RESMX_3")->text(), "Heterogeneity Ratio");
     EXPECT_EQ(f.findChild<QRadioButton*>("LINK_METH_6")->property("index").toInt(), 6);
+    // One button per table entry: a new measure or method gets its button.
+    ASSERT_EQ(f.RESMX.size(), measure_table().size());
+    ASSERT_EQ(f.LINK_METH.size(), linkage_table().size());
+    for (std::size_t i = 0; i < f.RESMX.size(); ++i)
+        EXPECT_EQ(f.RESMX[i]->text().toStdString(), measure_table()[i].caption);
+    for (std::size_t i = 0; i < f.LINK_METH.size(); ++i)
+        EXPECT_EQ(f.LINK_METH[i]->text().toStdString(), linkage_table()[i].caption);
 }
 
 struct MismatchCase {

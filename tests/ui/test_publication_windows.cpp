@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "figure/publication_layout.h"
 #include "ui/examples_dir.h"
+#include "ui/figure_options_dialog.h"
 #include "ui/figure_painting.h"
 #include "ui/figure_view.h"
 #include "ui/form2.h"
@@ -24,6 +26,13 @@
 
 namespace tw::ui::test {
 namespace {
+
+QStringList texts_of_role(const Figure& f, TextRole role) {
+    QStringList out;
+    for (const FigureText& t : f.texts)
+        if (t.role == role) out << QString::fromStdString(t.text);
+    return out;
+}
 
 class PublicationWindows : public WindowTest {
   protected:
@@ -99,6 +108,33 @@ TEST_F(PublicationWindows, TheReportOpensFromTheResultsWindowInFileMode) {
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     EXPECT_NE(session->run_report().find("Bootstrap testing results"), std::string::npos);
+}
+
+TEST_F(PublicationWindows, FigureOptionsHoldForTheSessionAndCancelLeavesThemAsTheyWere) {
+    session->test_linkages();
+    Form4& f4 = session->form4();
+    f4.FigureOptions->click();
+    FigureOptionsDialog* dialog = f4.figure_options_dialog();
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->FigureTitle->setText(QStringLiteral("Littoral benthos"));
+    dialog->FigureColours[1]->click();
+    dialog->FigureClusters->click();
+    dialog->FigureOptionsOk->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(f4.PublicationView->isChecked()) << "the choices show the view they are for";
+    const Figure page = f4.PublicationFigure->page_figure();
+    EXPECT_EQ(texts_of_role(page, TextRole::Title),
+              QStringList{QStringLiteral("Littoral benthos")});
+    for (const FigureLine& l : page.lines) EXPECT_EQ(l.colour.r, l.colour.b) << "greyscale";
+
+    // Opened again, the dialog shows the choices kept; Cancel changes nothing.
+    f4.FigureOptions->click();
+    EXPECT_EQ(dialog->FigureTitle->text(), QStringLiteral("Littoral benthos"));
+    EXPECT_TRUE(dialog->FigureClusters->isChecked());
+    dialog->FigureTitle->setText(QStringLiteral("Discarded"));
+    dialog->FigureOptionsCancel->click();
+    EXPECT_EQ(f4.PublicationFigure->options().title, "Littoral benthos");
+    EXPECT_EQ(f4.PublicationFigure->options().colours, ColourScheme::Greyscale);
 }
 
 TEST(FigurePictures, PngHasTheChosenResolutionAndSvgKeepsTextAsText) {

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "run/exit_status.h"
 #include "ui/drive/driver_script.h"
 #include "ui/drive/script_runner.h"
 #include "ui/session.h"
@@ -31,12 +32,12 @@ void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, con
 int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::cerr << "usage: tarnwick-drive SCRIPT" << std::endl;
-        return 1;
+        return tw::exit_status(tw::ExitStatus::Usage);
     }
     std::ifstream in(argv[1], std::ios::binary);
     if (!in) {
         std::cerr << "tarnwick-drive: cannot read " << argv[1] << std::endl;
-        return 1;
+        return tw::exit_status(tw::ExitStatus::DataRefused);
     }
     std::stringstream text;
     text << in.rdbuf();
@@ -44,7 +45,7 @@ int main(int argc, char* argv[]) {
     if (script.error) {
         std::cerr << "tarnwick-drive: line " << script.error->line << ": " << script.error->message
                   << std::endl;
-        return 1;
+        return tw::exit_status(tw::ExitStatus::Usage);
     }
 
     // Without a display the windows are drawn off screen.

@@ -233,8 +233,9 @@ bool Command::is_user_action() const {
 }
 
 bool is_known_window(std::string_view name) {
-    static constexpr std::array<std::string_view, 8> kWindows{
-        "Form1", "Form2", "Form3", "Form4", "FORM5", "DataCheck", "Report", "RunReport"};
+    static constexpr std::array<std::string_view, 9> kWindows{
+        "Form1",     "Form2",  "Form3",     "Form4",        "FORM5",
+        "DataCheck", "Report", "RunReport", "ExplainWindow"};
     for (std::string_view w : kWindows) {
         if (w == name) return true;
     }

@@ -239,7 +239,7 @@ void ScriptRunner::step() {
     perform(c);
     log_time(c, clock.elapsed());
     if (box_failed_ && exit_code_ == 0) {
-        fail(c, 2, QStringLiteral("a message box had no answer"));
+        fail(c, ExitStatus::Unanswered, QStringLiteral("a message box had no answer"));
     }
     if (stopped_) return;
     QTimer::singleShot(0, this, &ScriptRunner::step);
@@ -249,7 +249,7 @@ void ScriptRunner::finish_after_loop() {
     while (!stopped_ && next_ < commands_.size()) {
         const Command& c = commands_[next_++];
         if (c.is_user_action()) {
-            fail(c, 3, QStringLiteral("the program has already ended"));
+            fail(c, ExitStatus::ControlUnusable, QStringLiteral("the program has already ended"));
             break;
         }
         perform(c);
@@ -257,9 +257,9 @@ void ScriptRunner::finish_after_loop() {
     stop();
 }
 
-void ScriptRunner::fail(const Command& c, int code, const QString& message) {
+void ScriptRunner::fail(const Command& c, ExitStatus code, const QString& message) {
     err_ << "tarnwick-drive: line " << c.line << ": " << message.toStdString() << std::endl;
-    exit_code_ = code;
+    exit_code_ = exit_status(code);
     stop();
 }
 
@@ -285,7 +285,8 @@ void ScriptRunner::perform(const Command& c) {
             return;
         case Verb::Export:
             if (!session_.results_complete())
-                return fail(c, 3, QStringLiteral("the results are not complete"));
+                return fail(c, ExitStatus::ControlUnusable,
+                            QStringLiteral("the results are not complete"));
             session_.export_results(c.text);
             return;
         case Verb::StopTestAfter:
@@ -303,7 +304,8 @@ void ScriptRunner::perform(const Command& c) {
             const QString folder =
                 tw::ui::start_folder(c.for_saving ? tw::ui::FileUse::Save : tw::ui::FileUse::Open);
             if (!write_file(c.text, (folder + QLatin1Char('\n')).toUtf8())) {
-                fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+                fail(c, ExitStatus::OutputFailed,
+                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
             }
             return;
         }
@@ -313,16 +315,20 @@ void ScriptRunner::perform(const Command& c) {
         case Verb::GrabScreen: {
             QScreen* screen = QGuiApplication::primaryScreen();
             if (!screen || !screen->grabWindow(0).save(QString::fromStdString(c.text), "PNG")) {
-                fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+                fail(c, ExitStatus::OutputFailed,
+                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
             }
             return;
         }
         case Verb::DumpGrid: {
             QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
-            if (!w) return fail(c, 3, QStringLiteral("window FORM5 is not open"));
+            if (!w)
+                return fail(c, ExitStatus::ControlUnusable,
+                            QStringLiteral("window FORM5 is not open"));
             const QString grid = session_.form5().grid().tab_separated();
             if (!write_file(c.text, grid.toUtf8())) {
-                fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+                fail(c, ExitStatus::OutputFailed,
+                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
             }
             return;
         }
@@ -335,23 +341,29 @@ void ScriptRunner::perform(const Command& c) {
             break;
     }
     const Found found = find_target(session_, c.target);
-    if (!found.widget) return fail(c, found.window_not_loaded ? 3 : 1, found.error);
+    if (!found.widget)
+        return fail(c, found.window_not_loaded ? ExitStatus::ControlUnusable : ExitStatus::Usage,
+                    found.error);
     QWidget* w = found.widget;
     if (c.verb == Verb::Grab) {
         if (!w->grab().save(QString::fromStdString(c.text), "PNG")) {
-            fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+            fail(c, ExitStatus::OutputFailed,
+                 QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
         }
         return;
     }
     if (c.verb == Verb::DumpText) {
         if (!write_file(c.text, shown_text(w).toUtf8())) {
-            fail(c, 1, QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+            fail(c, ExitStatus::OutputFailed,
+                 QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
         }
         return;
     }
     const QString name = QString::fromStdString(c.target.spelled());
-    if (!w->isVisible()) return fail(c, 3, name + QStringLiteral(" is not visible"));
-    if (!w->isEnabled()) return fail(c, 3, name + QStringLiteral(" is disabled"));
+    if (!w->isVisible())
+        return fail(c, ExitStatus::ControlUnusable, name + QStringLiteral(" is not visible"));
+    if (!w->isEnabled())
+        return fail(c, ExitStatus::ControlUnusable, name + QStringLiteral(" is disabled"));
     act(c, w);
 }
 
@@ -360,7 +372,8 @@ void ScriptRunner::act(const Command& c, QWidget* w) {
     switch (c.verb) {
         case Verb::Set: {
             auto* edit = qobject_cast<QLineEdit*>(w);
-            if (!edit) return fail(c, 1, name + QStringLiteral(" is not a text box"));
+            if (!edit)
+                return fail(c, ExitStatus::Usage, name + QStringLiteral(" is not a text box"));
             edit->setFocus(Qt::OtherFocusReason);
             edit->selectAll();
             edit->insert(QString::fromStdString(c.text));
@@ -369,13 +382,16 @@ void ScriptRunner::act(const Command& c, QWidget* w) {
         case Verb::Tick:
         case Verb::Untick: {
             auto* box = qobject_cast<QCheckBox*>(w);
-            if (!box) return fail(c, 1, name + QStringLiteral(" is not a check box"));
+            if (!box)
+                return fail(c, ExitStatus::Usage, name + QStringLiteral(" is not a check box"));
             if (box->isChecked() != (c.verb == Verb::Tick)) box->click();
             return;
         }
         case Verb::Choose: {
             auto* option = qobject_cast<QRadioButton*>(w);
-            if (!option) return fail(c, 1, name + QStringLiteral(" is not an option button"));
+            if (!option)
+                return fail(c, ExitStatus::Usage,
+                            name + QStringLiteral(" is not an option button"));
             option->click();
             return;
         }
@@ -399,9 +415,11 @@ void ScriptRunner::act(const Command& c, QWidget* w) {
 
 void ScriptRunner::check_enabled(const Command& c, bool want_enabled) {
     const Found found = find_target(session_, c.target);
-    if (!found.widget) return fail(c, found.window_not_loaded ? 3 : 1, found.error);
+    if (!found.widget)
+        return fail(c, found.window_not_loaded ? ExitStatus::ControlUnusable : ExitStatus::Usage,
+                    found.error);
     if (found.widget->isEnabled() != want_enabled) {
-        fail(c, 4,
+        fail(c, ExitStatus::ExpectationFailed,
              QStringLiteral("expected %1 to be %2")
                  .arg(QString::fromStdString(c.target.spelled()),
                       want_enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")));
@@ -410,24 +428,25 @@ void ScriptRunner::check_enabled(const Command& c, bool want_enabled) {
 
 void ScriptRunner::save_picture(const Command& c) {
     if (!session_.loaded_window(QStringLiteral("Form4"))) {
-        return fail(c, 3, QStringLiteral("window Form4 is not open"));
+        return fail(c, ExitStatus::ControlUnusable, QStringLiteral("window Form4 is not open"));
     }
     tw::ui::Form4& form = session_.form4();
     if (!form.SavePicture->isEnabled()) {
-        return fail(c, 3, QStringLiteral("Form4.SavePicture is disabled"));
+        return fail(c, ExitStatus::ControlUnusable,
+                    QStringLiteral("Form4.SavePicture is disabled"));
     }
     const QString path = QString::fromStdString(c.text);
     if (!form.save_picture(path, tw::ui::kPrintResolution)) {
-        fail(c, 1, QStringLiteral("cannot write %1").arg(path));
+        fail(c, ExitStatus::OutputFailed, QStringLiteral("cannot write %1").arg(path));
     }
 }
 
 void ScriptRunner::check_visible(const Command& c, bool want_visible) {
     const Found found = find_target(session_, c.target);
-    if (!found.widget && !found.window_not_loaded) return fail(c, 1, found.error);
+    if (!found.widget && !found.window_not_loaded) return fail(c, ExitStatus::Usage, found.error);
     const bool visible = found.widget && found.widget->isVisible();
     if (visible != want_visible) {
-        fail(c, 4,
+        fail(c, ExitStatus::ExpectationFailed,
              QStringLiteral("expected %1 to be %2")
                  .arg(QString::fromStdString(c.target.spelled()),
                       want_visible ? QStringLiteral("visible") : QStringLiteral("hidden")));

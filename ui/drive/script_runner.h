@@ -13,10 +13,12 @@
 //   END                                   the end of the program
 // are written to `out` as they happen.
 //
-// Exit status: 0 done; 1 a bad line (unknown window, control, verb, or a
-// file that cannot be written); 2 a message box without an answer (or with
-// one it does not offer); 3 a control the user could not use (not open, not
-// visible, disabled, or the program has ended); 4 an expect- line was false.
+// Exit status, from the program's one list (run/exit_status.h): Usage for a
+// bad line (unknown window, control or verb), OutputFailed for a file that
+// cannot be written, Unanswered for a message box without an answer (or with
+// one it does not offer), ControlUnusable for a control the user could not use
+// (not open, not visible, disabled, or the program has ended),
+// ExpectationFailed for an expect- line that was false.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -24,6 +26,7 @@
 #include <iosfwd>
 #include <optional>
 
+#include "run/exit_status.h"
 #include "ui/drive/driver_script.h"
 
 namespace tw::ui {
@@ -56,7 +59,7 @@ class ScriptRunner : public QObject {
     QString pick_file(const QString& caption);
     void on_progress_shown(qint64 done);
     void save_picture(const Command& c);
-    void fail(const Command& c, int code, const QString& message);
+    void fail(const Command& c, ExitStatus code, const QString& message);
     void stop();
     tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons,
                           tw::Answer default_answer);

@@ -1,0 +1,41 @@
+// FORM5's "What makes each cluster...": kept apart from session.cpp, which
+// runs the stages, since it only reads a finished run.
+
+#include <QApplication>
+
+#include "explain/explain_clusters.h"
+#include "run/outcome.h"
+#include "ui/explain_window.h"
+#include "ui/qt_host.h"
+#include "ui/session.h"
+
+namespace tw::ui {
+
+void Session::explain_clusters_chosen() {
+    if (!results_complete_) return;
+    const ClusterExplanation* explanation = nullptr;
+    // The explanation is worked out on the window thread: a few seconds at
+    // most for thousands of stations, and nothing else may change the run
+    // meanwhile.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Outcome outcome = guarded([&] {
+        try {
+            explanation = &explanation_of(ctx_);
+            return Outcome::Completed;
+        } catch (const RunError& error) {
+            // The test's results stand, and the report stays open for Finish.
+            QApplication::restoreOverrideCursor();
+            host_->ask(error.title(), error.what(), Buttons::Ok);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            return Outcome::Failed;
+        }
+    });
+    QApplication::restoreOverrideCursor();
+    if (outcome != Outcome::Completed || explanation == nullptr) return;
+    if (!explain_window_) explain_window_ = std::make_unique<ExplainWindow>();
+    explain_window_->show_explanation(ctx_, *explanation);
+    explain_window_->show();
+    explain_window_->raise();
+}
+
+}  // namespace tw::ui
