@@ -6,6 +6,7 @@
 
 #include "bootstrap/p_value.h"
 #include "bootstrap/resample.h"
+#include "run/group_names.h"
 #include "run/null_host.h"
 
 namespace tw {
@@ -71,9 +72,7 @@ std::vector<std::string> member_labels(const RunContext& ctx, std::int32_t link)
     std::vector<std::string> labels;
     labels.reserve(at(count));
     for (std::int32_t k = 1; k <= count; ++k) {
-        const std::int32_t g = members[at(k)];
-        labels.push_back(g >= 1 && at(g) < ctx.GroupLabel.size() ? ctx.GroupLabel[at(g)]
-                                                                 : std::string());
+        labels.push_back(shown_group_label(ctx, members[at(k)]));
     }
     return labels;
 }
@@ -101,7 +100,9 @@ std::vector<ClusterMembers> cluster_members(const RunContext& ctx) {
         auto it = std::find_if(clusters.begin(), clusters.end(),
                                [&](const ClusterMembers& c) { return c.identifier == id; });
         if (it == clusters.end()) it = clusters.insert(clusters.end(), {id, {}});
-        it->labels.push_back(ctx.Label(p, 1));
+        it->labels.push_back(at(p) < ctx.DendroOrder.size()
+                                 ? shown_group_label(ctx, ctx.DendroOrder[at(p)])
+                                 : ctx.Label(p, 1));
     }
     std::stable_sort(clusters.begin(), clusters.end(),
                      [](const ClusterMembers& a, const ClusterMembers& b) {

@@ -14,6 +14,7 @@
 #include "cli/table_options.h"
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
+#include "run/transform.h"
 
 namespace tw::batch {
 
@@ -70,11 +71,8 @@ E figure_choice(const std::string& option, std::span<const ChoiceName<E>> table,
 }
 
 void set_transform(RunSettings& s, const std::string& value) {
-    if (value != "ln" && value != "binary" && value != "none") {
-        throw UsageError{"unknown --transform '" + value + "' (choose ln, binary or none)"};
-    }
-    s.transform_ln = value == "ln";
-    s.transform_binary = value == "binary";
+    const int chosen = index_of("transform", value, transform_names());
+    choose_transform(s, transform_table()[static_cast<std::size_t>(chosen)].code);
 }
 
 void set_alpha(RunSettings& s, const std::string& value) {
@@ -120,6 +118,8 @@ const std::vector<BatchOption>& batch_option_table() {
          }},
         {"transform", true,
          [](BatchOptions& o, const std::string& v) { set_transform(o.settings, v); }},
+        {"standardise", false,
+         [](BatchOptions& o, const std::string&) { o.settings.standardise = true; }},
         {"average-matrix", true,
          [](BatchOptions& o, const std::string& v) {
              if (v.empty()) throw UsageError{"--average-matrix needs a file name"};
@@ -303,6 +303,11 @@ const std::vector<std::string>& measure_names() {
 
 const std::vector<std::string>& linkage_names() {
     static const std::vector<std::string> names = option_values(linkage_table());
+    return names;
+}
+
+const std::vector<std::string>& transform_names() {
+    static const std::vector<std::string> names = option_values(transform_table());
     return names;
 }
 

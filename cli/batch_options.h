@@ -44,5 +44,7 @@ ParsedOptions parse_batch_options(const std::vector<std::string>& args);
 // linkage methods, in the order of the windows' RESMX and LINK_METH entries.
 const std::vector<std::string>& measure_names();
 const std::vector<std::string>& linkage_names();
+// The --transform values, from the transformation table.
+const std::vector<std::string>& transform_names();
 
 }  // namespace tw::batch

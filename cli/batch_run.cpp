@@ -14,6 +14,7 @@
 #include "export/export_results.h"
 #include "figure/figure_source.h"
 #include "import/data_file_text.h"
+#include "import/group_names_file.h"
 #include "import/table_files.h"
 #include "simprof/test_profiles.h"
 
@@ -89,7 +90,7 @@ std::string data_file_from_table(const std::string& table, const import::ImportO
             return {};
         }
         const std::string data = import::default_data_file_path(table);
-        import::save_data_file(data, import::data_file_text(imported), table);
+        import::save_imported_table(data, imported, table);
         err << kName << "read the table " << table << " into " << data << ": "
             << import::counts_text(imported.summary) << '\n';
         for (const std::string& note : import::import_notes(imported.summary))

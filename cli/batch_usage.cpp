@@ -43,7 +43,11 @@ std::string usage_text() {
            "\n"
            "Data:\n"
            "  --constant X         multiply the data by X (default: not multiplied)\n"
-           "  --transform NAME     ln (ln(X+1)) | binary | none (default none)\n"
+           "  --transform NAME     " +
+           joined(transform_names()) +
+           "\n"
+           "                       (default none; ln is ln(X+1), applied to the group means)\n"
+           "  --standardise        express each group as % of its total before transforming\n"
            "  --average-matrix FILE  write the average abundance matrix to FILE\n"
            "  --check              check the data file's format first; list every fault with\n"
            "                       its line and stop when there is any\n"

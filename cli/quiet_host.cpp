@@ -62,6 +62,10 @@ Answer QuietHost::ask(std::string_view title, std::string_view text, Buttons but
     return Answer::No;
 }
 
+void QuietHost::note(std::string_view title, std::string_view text) {
+    messages_out_ << "tarnwick-batch: " << title << ": " << text << '\n';
+}
+
 std::unique_ptr<TextTarget> QuietHost::open_output(const std::string& name, OpenMode mode) {
     if (name == kStandardOutput) return std::make_unique<StreamTarget>(report_out_, progress_);
     return outputs_.open(name, mode);

@@ -42,6 +42,7 @@ class QuietHost : public NullHost {
               StagedOutputs& outputs, ProgressDisplay* progress);
 
     Answer ask(std::string_view title, std::string_view text, Buttons buttons) override;
+    void note(std::string_view title, std::string_view text) override;
     std::unique_ptr<TextTarget> open_output(const std::string& name, OpenMode mode) override;
     void test_progress(const TestProgress& progress) override;
 

@@ -30,12 +30,16 @@ bool is_program_data_file(const std::string& path) {
     return import::is_data_file(path, head);
 }
 
-import::ImportedTable read_table(const std::string& path, const import::ImportOptions& options){
-    namespace fs = std::filesystem;
-if (!fs::is_regular_file(path)) throw TableFileError("There is no table \"" + path + "\".");
-const std::string title = fs::path(path).filename().string();
-if (import::is_workbook_path(path)) return import::import_workbook(path, options, title);
-return import::import_text(read_bytes(path), options, title);
-}  // namespace tw::cli
+// Named in full: clang-format takes a line that starts with "import" for a
+// module import and leaves the function unformatted.
+tw::import::ImportedTable read_table(const std::string& path,
+                                     const import::ImportOptions& options) {
+    if (!std::filesystem::is_regular_file(path))
+        throw TableFileError("There is no table \"" + path + "\".");
+    // The title a user would give the data: the table's name without its ending.
+    const std::string title = std::filesystem::path(path).stem().string();
+    if (import::is_workbook_path(path)) return import::import_workbook(path, options, title);
+    return import::import_text(read_bytes(path), options, title);
+}
 
 }  // namespace tw::cli

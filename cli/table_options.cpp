@@ -44,7 +44,8 @@ const TableOption kTableOptions[] = {
     {"label-column", "NAME", "the column (row) holding the station labels\n(default: the first)",
      [](ImportOptions& o, const std::string& v) { o.label_column = ColumnChoice::named(v); }},
     {"group-column", "NAME",
-     "the column (row) that groups the stations; the\nstations of a group are put together\n"
+     "the column (row) that groups the stations; the\nstations of a group are put together, and\n"
+     "the group names go beside the data file (its\nname without its ending, then .groups.csv)\n"
      "(default: a column of repeating text, if any)",
      [](ImportOptions& o, const std::string& v) { o.group_column = ColumnChoice::named(v); }},
     {"no-group-column", nullptr, "do not group the stations",
@@ -54,7 +55,7 @@ const TableOption kTableOptions[] = {
      set_long_columns},
     {"sheet", "NAME", "the workbook sheet to read (default: the first)",
      [](ImportOptions& o, const std::string& v) { o.sheet = v; }},
-    {"title", "TEXT", "the data file's title (default: the table's\nfile name)",
+    {"title", "TEXT", "the data file's title (default: the table's\nname without its ending)",
      [](ImportOptions& o, const std::string& v) { o.title = v; }},
     {"separator", "SEP", "comma, semicolon or tab (default: detected)", set_separator},
     {"decimal-comma", nullptr, "numbers are written with a decimal comma",

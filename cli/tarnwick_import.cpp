@@ -6,7 +6,7 @@
 
 #include "cli/import_arguments.h"
 #include "cli/table_input.h"
-#include "import/data_file_text.h"
+#include "import/group_names_file.h"
 #include "import/import_error.h"
 #include "import/table_import.h"
 #include "run/exit_status.h"
@@ -29,9 +29,8 @@ int run(const tw::cli::ImportCommand& cmd) {
                      "--stations-as-columns.\n";
         return kRefused;
     }
-    const std::string text = tw::import::data_file_text(imported);
     try {
-        tw::import::save_data_file(cmd.out, text, cmd.table);
+        tw::import::save_imported_table(cmd.out, imported, cmd.table);
     } catch (const tw::import::ImportError& e) {
         std::cerr << "tarnwick-import: " << e.what() << "\n";
         return kNotWritten;
@@ -56,7 +55,7 @@ int main(int argc, char** argv) {
         return kWritten;
     }
     if (cmd.version) {
-        std::cout << "tarnwick-import " << TARNWICK_VERSION << "\n";
+        std::cout << "tarnwick-import (TARNWICK) " << TARNWICK_VERSION << "\n";
         return kWritten;
     }
     try {

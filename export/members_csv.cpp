@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "export/csv_row.h"
+#include "run/group_names.h"
 
 namespace tw {
 
@@ -23,16 +24,28 @@ std::string cluster_of(const RunContext& ctx, const std::string& first_station) 
     return std::string();
 }
 
+std::string table_row_text(const RunContext& ctx, std::int32_t station) {
+    if (!ctx.GroupNames.present()) return std::string();
+    return std::to_string(ctx.GroupNames.table_row[at(station)]);
+}
+
+// Every station of a group holds the group's name in the grouping column.
+std::string grouping_value(const RunContext& ctx, std::int32_t g) {
+    return ctx.GroupNames.present() ? shown_group_label(ctx, g) : std::string();
+}
+
 }  // namespace
 
 std::string members_csv(const RunContext& ctx) {
-    std::string out = csv_row({"station", "station_label", "group", "group_label", "cluster"});
+    std::string out = csv_row({"station", "station_label", "group", "group_label", "cluster",
+                               "table_row", "grouping_value"});
     std::int32_t station = 1;
     for (std::int32_t g = 1; g <= ctx.NumGroups && station <= ctx.NumRows; ++g) {
         const std::string cluster = cluster_of(ctx, ctx.StationLabel[at(station)]);
         for (std::int32_t s = 0; s < ctx.RepCount[at(g)] && station <= ctx.NumRows; ++s) {
             out += csv_row({std::to_string(station), ctx.StationLabel[at(station)],
-                            std::to_string(g), ctx.GroupLabel[at(g)], cluster});
+                            std::to_string(g), shown_group_label(ctx, g), cluster,
+                            table_row_text(ctx, station), grouping_value(ctx, g)});
             ++station;
         }
     }

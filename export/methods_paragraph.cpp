@@ -28,9 +28,10 @@ std::string grouping(const RunContext& ctx) {
                                  " formed a group of its own";
     if (ctx.MultConstant != 1.0f)
         text += ", after multiplying every abundance by " + shortest_text(ctx.MultConstant);
-    if (ctx.TransformCode == Transform::Ln) text += "; the group means were transformed to ln(X+1)";
-    if (ctx.TransformCode == Transform::Binary)
-        text += "; the group means were reduced to presence/absence";
+    if (ctx.StandardiseFlag)
+        text += "; the group means were standardised to percentages of each group's total";
+    if (ctx.TransformCode != Transform::None)
+        text += "; " + transform_entry(ctx.TransformCode).done_to_means;
     return text;
 }
 

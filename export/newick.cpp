@@ -6,6 +6,7 @@
 #include "bootstrap/p_value.h"
 #include "export/merge_tree.h"
 #include "export/number_text.h"
+#include "run/group_names.h"
 
 namespace tw {
 
@@ -43,7 +44,7 @@ struct TreeText {
             auto [node, step] = stack.back();
             stack.pop_back();
             if (node < tips()) {
-                out += newick_label(ctx.GroupLabel[at(node + 1)]);
+                out += newick_label(shown_group_label(ctx, node + 1));
                 continue;
             }
             const Merge& m = merges[at(node - tips())];

@@ -4,6 +4,7 @@
 #include "export/csv_row.h"
 #include "export/merge_tree.h"
 #include "export/number_text.h"
+#include "run/group_names.h"
 #include "run/text_number.h"
 
 namespace tw {
@@ -41,8 +42,8 @@ std::string results_csv(const RunContext& ctx) {
         const std::int32_t left = link_left(ctx, link);
         const std::int32_t right = link_right(ctx, link);
         std::vector<std::string> row = {
-            std::to_string(link),       std::to_string(left),      std::to_string(right),
-            ctx.GroupLabel[at(left)],   ctx.GroupLabel[at(right)], shortest_text(m.level),
+            std::to_string(link),         std::to_string(left),          std::to_string(right),
+            shown_group_label(ctx, left), shown_group_label(ctx, right), shortest_text(m.level),
             std::to_string(m.stations),
         };
         if (tested(ctx, link)) {

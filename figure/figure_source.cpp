@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "resemblance/measure.h"
+#include "run/group_names.h"
 #include "run/text_number.h"
 
 namespace tw {
@@ -40,7 +41,7 @@ void add_verdicts(FigureSource& src, const RunContext& ctx) {
 FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     FigureSource src;
     const Workspace& w = ctx.work;
-    src.title = ctx.DataTitle;
+    src.title = figure_title(ctx.DataTitle);
     src.method_line = w.MethodName + ", " + w.MeasureName;
     src.distance = w.DistanceFlag == Resemblance::Distance;
     src.axis_title = axis_title(ctx.MeasureIndex, src.distance, ctx.SquaredFlag);
@@ -50,8 +51,7 @@ FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     for (std::int32_t p = 1; p <= n && at(p) < ctx.DendroOrder.size(); ++p) {
         const std::int32_t g = ctx.DendroOrder[at(p)];
         src.order.push_back(g);
-        src.leaf_labels.push_back(g >= 1 && at(g) < ctx.GroupLabel.size() ? ctx.GroupLabel[at(g)]
-                                                                          : std::string());
+        src.leaf_labels.push_back(shown_group_label(ctx, g));
     }
     for (std::int32_t L = 1; L <= n - 1; ++L) {
         if (at(L) >= w.LinkI.size() || at(L) >= w.LinkJ.size() || at(L) >= w.JoinLevel.size()) {
@@ -61,6 +61,14 @@ FigureSource figure_source(const RunContext& ctx, bool with_verdicts) {
     }
     if (with_verdicts) add_verdicts(src, ctx);
     return src;
+}
+
+std::string figure_title(const std::string& data_title) {
+    const std::size_t first = data_title.find_first_not_of(' ');
+    const std::size_t last = data_title.find_last_not_of(' ');
+    if (first == std::string::npos || last - first < 1) return data_title;
+    if (data_title[first] != '\'' || data_title[last] != '\'') return data_title;
+    return data_title.substr(first + 1, last - first - 1);
 }
 
 std::string axis_title(Measure measure, bool distance, bool squared) {

@@ -48,6 +48,11 @@ struct FigureSource {
 // verdicts when `with_verdicts` and the bootstrap has written them.
 FigureSource figure_source(const RunContext& ctx, bool with_verdicts);
 
+// The data title as a figure shows it: the start-up window asks for the
+// title in single quotes, and the data file keeps them (its own quotes are
+// double), so a title standing in single quotes is shown without them.
+std::string figure_title(const std::string& data_title);
+
 // "Bray-Curtis similarity (larger is closer)", "Euclidean distance (smaller
 // is closer)": the measure's name on the axis (its measure table entry) and
 // which way is closer.

@@ -14,7 +14,7 @@ std::vector<int> gather_groups(SpeciesTable& table, bool& moved) {
         if (fresh) order.push_back(table.groups[i]);
         it->second.push_back(i);
     }
-    SpeciesTable out{table.title, {}, table.species, {}, {}};
+    SpeciesTable out{table.title, {}, table.species, {}, {}, {}};
     std::vector<int> sizes;
     for (const auto& name : order) {
         const auto& list = members[name];
@@ -24,6 +24,7 @@ std::vector<int> gather_groups(SpeciesTable& table, bool& moved) {
             out.stations.push_back(table.stations[i]);
             out.values.push_back(table.values[i]);
             out.groups.push_back(table.groups[i]);
+            if (i < table.table_rows.size()) out.table_rows.push_back(table.table_rows[i]);
         }
     }
     table = std::move(out);

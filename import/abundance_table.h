@@ -12,6 +12,10 @@ struct SpeciesTable {
     std::vector<std::string> species;
     std::vector<std::vector<std::string>> values;  // [station][species], plain decimals
     std::vector<std::string> groups;               // group of each station; empty: no grouping
+    // Each station's place among the stations of the user's table, from 1
+    // (its row, or its column when the stations are columns; a long table's
+    // stations in the order they first appear), kept when groups reorder.
+    std::vector<int> table_rows;
 };
 
 // Puts the stations of a group together, groups in the order they first

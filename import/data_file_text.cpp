@@ -42,10 +42,15 @@ std::string data_file_text(const ImportedTable& imported) {
 
 void save_data_file(const std::string& path, const std::string& text,
                     const std::string& table_path) {
+    save_import_file(path, text, table_path, "data file");
+}
+
+void save_import_file(const std::string& path, const std::string& text,
+                      const std::string& table_path, const std::string& what) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (fs::exists(path, ec) && fs::equivalent(path, table_path, ec)) {
-        throw ImportError("The data file \"" + path +
+        throw ImportError("The " + what + " \"" + path +
                           "\" is the table itself; choose another name so that the table is kept.");
     }
     const std::string temp = path + ".part";
@@ -55,14 +60,14 @@ void save_data_file(const std::string& path, const std::string& text,
         file.close();
         if (!file) {
             fs::remove(temp, ec);
-            throw ImportError("The data file \"" + path + "\" could not be written.");
+            throw ImportError("The " + what + " \"" + path + "\" could not be written.");
         }
     }
     fs::rename(temp, path, ec);
     if (ec) {
         fs::remove(temp, ec);
-        throw ImportError("The data file \"" + path + "\" could not be written: " + ec.message() +
-                          ".");
+        throw ImportError("The " + what + " \"" + path +
+                          "\" could not be written: " + ec.message() + ".");
     }
 }
 

@@ -19,4 +19,9 @@ std::string data_file_text(const ImportedTable& imported);
 void save_data_file(const std::string& path, const std::string& text,
                     const std::string& table_path);
 
+// The same for any file the import writes; `what` names it in the messages
+// ("data file", "group names file").
+void save_import_file(const std::string& path, const std::string& text,
+                      const std::string& table_path, const std::string& what);
+
 }  // namespace tw::import

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <numeric>
 
 #include "import/import_error.h"
 #include "import/table_readers.h"
@@ -60,6 +61,14 @@ std::optional<Orientation> detect_orientation(const CellGrid& grid, const Import
     return std::nullopt;
 }
 
+// The start-up window asks for the title in single quotes; the data file
+// gives it its own double quotes, so single quotes typed around it go.
+std::string without_single_quotes(const std::string& title) {
+    const std::string t = trimmed(title);
+    if (t.size() >= 2 && t.front() == '\'' && t.back() == '\'') return t.substr(1, t.size() - 2);
+    return title;
+}
+
 }  // namespace
 
 ImportedTable import_grid(CellGrid grid, const ImportOptions& options,
@@ -82,7 +91,10 @@ ImportedTable import_grid(CellGrid grid, const ImportOptions& options,
         s.orientation_known = detected.has_value();
         out.table = read_wide_table(grid, s.orientation, options, rules, used);
     }
-    out.table.title = data_file_label(options.title.empty() ? default_title : options.title);
+    out.table.title = data_file_label(
+        without_single_quotes(options.title.empty() ? default_title : options.title));
+    out.table.table_rows.resize(out.table.stations.size());
+    std::iota(out.table.table_rows.begin(), out.table.table_rows.end(), 1);
     out.group_sizes = gather_groups(out.table, s.reordered);
 
     s.label_column = used.label;

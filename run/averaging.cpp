@@ -68,8 +68,12 @@ void check_arrays(const RunContext& ctx, const std::vector<std::int32_t>& sizes,
 }
 
 // Row `g` of `out`: the mean of each species over `size` data rows from
-// `first_row`, in single precision, then transformed. Returns the group's
-// total over all species.
+// `first_row`, in single precision, then standardised when asked, then
+// transformed. Returns the group's total over all species.
+//
+// Standardising acts on the group's means, where the transformation acts, so
+// a replicate group's relative abundances are those of its pooled stations
+// and every bootstrap replicate is pretreated as the observed groups were.
 float average_group(const RunContext& ctx, Host& host, std::int32_t g, std::int32_t first_row,
                     std::int32_t size, const Matrix<float>& data, Matrix<float>& out,
                     std::vector<float>& sums) {
@@ -84,11 +88,14 @@ float average_group(const RunContext& ctx, Host& host, std::int32_t g, std::int3
             host.yield();
         }
     }
-    float total = 0.0f;
     for (std::int32_t j = 1; j <= m; ++j) {
         host.yield();
-        const float mean = sums[at(j)] / static_cast<float>(size);
-        out(g, j) = transformed(mean, ctx.TransformCode);
+        out(g, j) = sums[at(j)] / static_cast<float>(size);
+    }
+    if (ctx.StandardiseFlag) standardise_row(out, g, m);
+    float total = 0.0f;
+    for (std::int32_t j = 1; j <= m; ++j) {
+        out(g, j) = transformed(out(g, j), ctx.TransformCode);
         total += out(g, j);
     }
     return total;

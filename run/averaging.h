@@ -23,7 +23,8 @@ struct AveragingBuffers {
 
 // Average, for each group g = 1..num_groups, the next group-size rows of
 // `data` into row g of `out` (re-created by the caller), transform the
-// means by ctx.TransformCode, and label each group in `group_label`.
+// means (after standardising them to the group's total when
+// ctx.StandardiseFlag is set) by ctx.TransformCode, and label each group in `group_label`.
 // The group size is ctx.RepCount(g) in the observed run, and in a replicate
 // the RepCount of the g-th member of linkage `map_row` of `group_map`. With
 // ctx.PrintAvgFlag set the average-matrix file (ctx.settings.average_file)

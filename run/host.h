@@ -69,6 +69,12 @@ class Host {
 
     // A modal message box. With Buttons::Ok the answer is Answer::Ok.
     virtual Answer ask(std::string_view title, std::string_view text, Buttons buttons) = 0;
+    // Something the user should know that does not stop the run (a message
+    // box with OK in the windows). The batch command prints it, since it
+    // takes an OK-only message box for the reason a stage stopped.
+    virtual void note(std::string_view title, std::string_view text) {
+        ask(title, text, Buttons::Ok);
+    }
 
     // Let the window system process pending events. The core calls this at
     // every pause point, often from its innermost loops (once per species of

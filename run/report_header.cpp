@@ -52,7 +52,7 @@ void write_report_header(RunContext& ctx, Printer& report, const MeasureChoice& 
     if (ctx.ReplicateSequenceText.size() > 1) {
         report.text("Replicate Sequence String: ").text(ctx.ReplicateSequenceText).end();
     }
-    write_transform_lines(report, ctx.MultConstant, ctx.TransformCode);
+    write_transform_lines(report, ctx.MultConstant, ctx.StandardiseFlag, ctx.TransformCode);
     write_measure_box(ctx, report, chosen);
     if (ctx.settings.sqr_sim) {
         report.text("     Resemblance Measure was Squared").end();

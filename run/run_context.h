@@ -12,6 +12,7 @@
 
 #include "run/channels.h"
 #include "run/cluster_explanation.h"
+#include "run/group_names.h"
 #include "run/link_members.h"
 #include "run/matrix.h"
 #include "run/measure_index.h"
@@ -99,8 +100,10 @@ struct ReplicateInputs {
     std::string DataTitle;
     float MultConstant = 1.0f;
     Transform TransformCode = Transform::None;
-    bool PrintAvgFlag = false;      // the average-matrix file is still to be written
-    Measure MeasureIndex{1};        // Euclidean distance until a run chooses
+    bool StandardiseFlag =
+        false;                  // every group mean as % of the group's total, before TransformCode
+    bool PrintAvgFlag = false;  // the average-matrix file is still to be written
+    Measure MeasureIndex{1};    // Euclidean distance until a run chooses
     std::int16_t LinkageIndex = 5;  // 1..7
     bool SquaredFlag = false;       // every resemblance squared before clustering
     ClusteringStart ClusterState = ClusteringStart::Objects;
@@ -119,6 +122,10 @@ struct RunContext : ReplicateInputs {
     // Per-linkage results of the test, sized from NumRows.
     std::vector<std::string> SIG;
     std::vector<float> LinkStat;
+
+    // The user's own names of the groups, from the names file beside the
+    // data file; shown beside GroupLabel, never in its place.
+    tw::GroupNames GroupNames;
 
     // Items of later stages that other stages read.
     Workspace work;                         // the observed run's routine state

@@ -7,6 +7,7 @@
 
 #include "run/averaging.h"
 #include "run/data_reader.h"
+#include "run/group_names.h"
 #include "run/input_file.h"
 #include "run/questions.h"
 #include "run/report_header.h"
@@ -62,9 +63,8 @@ void take_data_options(RunContext& ctx) {
     // written, not after the dendrogram has been drawn.
     if (read_seed_text(s.seed_text).source == SeedSource::Invalid)
         throw RunError("Random Seed", seed_problem_message(s.seed_text));
-    ctx.TransformCode = s.transform_ln       ? Transform::Ln
-                        : s.transform_binary ? Transform::Binary
-                                             : Transform::None;
+    ctx.TransformCode = chosen_transform(s);
+    ctx.StandardiseFlag = s.standardise;
 }
 
 // The whole input is read and checked, and every setting taken, before the
@@ -125,6 +125,7 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& c
     check_columns(ctx, host, seen);
     load_groups(ctx, host, file);
     average_observed_groups(ctx, host);
+    take_group_names(ctx, host);
     open_report(ctx, host, chosen);
     host.show(Window::Form3, false);
     host.show(Window::Form2, false);

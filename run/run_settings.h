@@ -26,6 +26,9 @@ struct RunSettings {
     std::string constant_text = "1";            // Text4
     bool transform_ln = false;                  // Option4 "ln(X+1)" (Check2 clear turns both off)
     bool transform_binary = false;              // Option5 "Binary"
+    bool transform_sqrt = false;                // Option6 "Square root"
+    bool transform_fourth_root = false;         // Option7 "Fourth root"
+    bool standardise = false;                   // Standardise: each group to its total, in %
     bool print_average = false;                 // Check3
     bool bypass_check = false;                  // CheckData
     bool sim_matrix = false;                    // "Output Similarity Matrix"

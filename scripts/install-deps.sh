@@ -5,10 +5,14 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libgl-dev libssl-dev
           xvfb xauth clang clang-format libclang-rt-14-dev valgrind libquazip1-qt6-dev
-          python3-scipy python3-biopython fonts-dejavu-core)
+          python3-scipy python3-biopython fonts-dejavu-core
+          dpkg-dev desktop-file-utils appstream help2man man-db)
 # fonts-dejavu-core: the face publication figures are measured in and drawn with.
+# dpkg-dev, desktop-file-utils, appstream, help2man, man-db: the Debian package
+# and its checks.
 # python3-openpyxl only remakes the workbook test fixtures (tests/import/fixtures).
-# R with vegan and labdsv checks the cluster explanations against their peers.
+# R with vegan and labdsv is the reference for the pretreatment levels and the
+# cluster explanations (those tests are skipped without it).
 optional=(python3-fastcluster python3-openpyxl r-base-core r-cran-vegan r-cran-labdsv)
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the formatting of every source file, then builds everything and
-# runs every test: the program, the driver and the benchmarks into build/;
+# runs every test: the program, the driver and the benchmarks into build/,
+# and the Debian package from them into build/package/;
 # the test suite with AddressSanitizer and UndefinedBehaviorSanitizer, every
 # warning an error, into build/sanitize/; the fuzz targets with clang into
 # build/fuzz/. Then one end-to-end session under valgrind, each fuzz target
@@ -19,6 +20,9 @@ scripts/check-format.sh
 # build.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs" --target programs test_e2e
+
+echo "== the Debian package, made from that tree"
+tests/package/check_package.sh build
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
       -DTARNWICK_WITH_BENCH=OFF -DTARNWICK_WARNINGS_AS_ERRORS=ON >/dev/null

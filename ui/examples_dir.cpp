@@ -6,7 +6,16 @@
 
 namespace tw::ui {
 
+QString installed_examples_dir() {
+    if (!QCoreApplication::instance()) return {};
+    const QString c =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarnwick/examples");
+    return QFileInfo(c).isDir() ? QDir(c).absolutePath() : QString();
+}
+
 QString examples_dir() {
+    const QString installed = installed_examples_dir();
+    if (!installed.isEmpty()) return installed;
     QStringList candidates;
 #ifdef TARNWICK_SOURCE_DIR
     candidates << QStringLiteral(TARNWICK_SOURCE_DIR "/examples");

@@ -65,8 +65,14 @@ QString pick_start_folder(const QString& last_chosen, const QString& data_file,
 
 QString start_folder(FileUse use) {
     const QString avoid = use == FileUse::Save ? examples_dir() : QString();
-    return pick_start_folder(folders().last_chosen, folders().data_file, QDir::currentPath(),
-                             avoid);
+    // Started from the desktop menu, an installed program runs in the home
+    // folder; its first data file is then looked for among the examples. From
+    // a terminal the folder it was started in is meant.
+    QString current = QDir::currentPath();
+    const QString installed = installed_examples_dir();
+    if (use == FileUse::Open && !installed.isEmpty() && QDir(current) == QDir::home())
+        current = installed;
+    return pick_start_folder(folders().last_chosen, folders().data_file, current, avoid);
 }
 
 QString choose_file(QWidget* parent, const QString& caption, FileUse use, const QString& filter) {

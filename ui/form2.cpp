@@ -87,14 +87,21 @@ void Form2::build() {
     Frame2 = named(new QGroupBox(QStringLiteral("Transformation")), "Frame2");
     Option4 = named(new QRadioButton(QStringLiteral("ln(X+1)")), "Option4");
     Option5 = named(new QRadioButton(QStringLiteral("Binary")), "Option5");
-    // Both may be off (no transformation), which exclusive buttons cannot be:
-    // the click handlers keep them one-of-two instead.
-    Option4->setAutoExclusive(false);
-    Option5->setAutoExclusive(false);
+    Option6 = named(new QRadioButton(QStringLiteral("Square root")), "Option6");
+    Option7 = named(new QRadioButton(QStringLiteral("Fourth root")), "Option7");
+    // All may be off (no transformation), which exclusive buttons cannot be:
+    // the click handlers keep them one-of-four instead.
     auto* transform_layout = new QHBoxLayout(Frame2);
-    transform_layout->addWidget(Option4);
-    transform_layout->addWidget(Option5);
+    for (QRadioButton* o : transform_options()) {
+        o->setAutoExclusive(false);
+        transform_layout->addWidget(o);
+    }
     transform_layout->addStretch();
+    // Independent of the transformation: relative abundances may be
+    // analysed as they are or transformed.
+    Standardise = named(new QCheckBox(QStringLiteral(
+                            "Standardise each station to its total (relative abundance, %)")),
+                        "Standardise");
 
     Check1 = named(new QCheckBox(QStringLiteral("Multiply data by a constant")), "Check1");
     Check2 = named(new QCheckBox(QStringLiteral("Transform these data")), "Check2");
@@ -134,6 +141,7 @@ void Form2::build() {
     options->addLayout(constant);
     options->addWidget(Check2);
     options->addWidget(Frame2);
+    options->addWidget(Standardise);
     options->addWidget(Check3);
     options->addWidget(CheckData);
     options->addWidget(sim_matrix);
@@ -187,6 +195,8 @@ void Form2::connect_events() {
     connect(Option3, &QRadioButton::clicked, this, &Form2::on_Option3_clicked);
     connect(Option4, &QRadioButton::clicked, this, &Form2::on_Option4_clicked);
     connect(Option5, &QRadioButton::clicked, this, &Form2::on_Option5_clicked);
+    connect(Option6, &QRadioButton::clicked, this, &Form2::on_Option6_clicked);
+    connect(Option7, &QRadioButton::clicked, this, &Form2::on_Option7_clicked);
     connect(Check1, &QCheckBox::clicked, this, &Form2::on_Check1_clicked);
     connect(Check2, &QCheckBox::clicked, this, &Form2::on_Check2_clicked);
     connect(Check3, &QCheckBox::clicked, this, &Form2::on_Check3_clicked);
@@ -211,6 +221,9 @@ void Form2::read_settings(RunSettings& s) const {
     s.constant_text = to_core(Text4->text());
     s.transform_ln = Option4->isChecked();
     s.transform_binary = Option5->isChecked();
+    s.transform_sqrt = Option6->isChecked();
+    s.transform_fourth_root = Option7->isChecked();
+    s.standardise = Standardise->isChecked();
     s.print_average = Check3->isChecked();
     s.bypass_check = CheckData->isChecked();
     s.sim_matrix = sim_matrix->isChecked();
@@ -228,7 +241,10 @@ void Form2::choose_into(QLineEdit* box, const QString& caption, FileUse use, con
 void Form2::on_Text1_clicked() {
     const QString name =
         choose_file(this, QStringLiteral("Input data file"), FileUse::Open, kInputFilter);
-    if (name.isEmpty()) return;
+    if (!name.isEmpty()) take_input_file(name);
+}
+
+void Form2::take_input_file(const QString& name) {
     if (is_data_file(name)) {
         Text1->setText(name);
         return;
@@ -278,13 +294,25 @@ void Form2::on_Option3_clicked() {
     Text2->setFocus();
 }
 
+std::array<QRadioButton*, 4> Form2::transform_options() const {
+    return {Option4, Option5, Option6, Option7};
+}
+
+void Form2::choose_transform_option(QRadioButton* chosen) {
+    for (QRadioButton* o : transform_options()) o->setChecked(o == chosen);
+}
+
 void Form2::on_Option4_clicked() {
-    Option4->setChecked(true);
-    Option5->setChecked(false);
+    choose_transform_option(Option4);
 }
 void Form2::on_Option5_clicked() {
-    Option5->setChecked(true);
-    Option4->setChecked(false);
+    choose_transform_option(Option5);
+}
+void Form2::on_Option6_clicked() {
+    choose_transform_option(Option6);
+}
+void Form2::on_Option7_clicked() {
+    choose_transform_option(Option7);
 }
 
 void Form2::on_Check1_clicked() {
@@ -301,10 +329,7 @@ void Form2::on_Check1_clicked() {
 void Form2::on_Check2_clicked() {
     const bool on = Check2->isChecked();
     Frame2->setVisible(on);
-    if (!on) {
-        Option4->setChecked(false);
-        Option5->setChecked(false);
-    }
+    if (!on) choose_transform_option(nullptr);
 }
 
 void Form2::on_Check3_clicked() {

@@ -3,6 +3,7 @@
 // the message area (PicBox1) where the run reports its progress.
 
 #include <QWidget>
+#include <array>
 
 #include "run/run_settings.h"
 #include "ui/file_chooser.h"
@@ -31,6 +32,9 @@ class Form2 : public QWidget {
     // replace that run's report.
     const QString& report_asked_in_dialog() const { return report_asked_; }
     void forget_report_dialog() { report_asked_.clear(); }
+    // A data file goes into the input box; a table is imported first, as
+    // when it is chosen in the file dialog.
+    void take_input_file(const QString& name);
 
     QLabel* Label1;  // input file
     QLineEdit* Text1;
@@ -54,6 +58,9 @@ class Form2 : public QWidget {
     QGroupBox* Frame2;  // "Transformation"
     QRadioButton* Option4;
     QRadioButton* Option5;
+    QRadioButton* Option6;  // "Square root"
+    QRadioButton* Option7;  // "Fourth root"
+    QCheckBox* Standardise;
     QCheckBox* Check1;
     QCheckBox* Check2;
     QCheckBox* Check3;
@@ -77,6 +84,8 @@ class Form2 : public QWidget {
     void on_Option3_clicked();
     void on_Option4_clicked();
     void on_Option5_clicked();
+    void on_Option6_clicked();
+    void on_Option7_clicked();
     void on_Check1_clicked();
     void on_Check2_clicked();
     void on_Check3_clicked();
@@ -92,6 +101,9 @@ class Form2 : public QWidget {
     void connect_events();
     void choose_into(QLineEdit* box, const QString& caption, FileUse use, const char* filter);
     void show_output_file(bool visible);
+    std::array<QRadioButton*, 4> transform_options() const;
+    // Turns `chosen` on and the other transformations off (all off for nullptr).
+    void choose_transform_option(QRadioButton* chosen);
     void show_form3_unchecked();
 
     Session& session_;

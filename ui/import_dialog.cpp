@@ -19,10 +19,10 @@
 #include <algorithm>
 
 #include "import/cell_number.h"
-#include "import/data_file_text.h"
 #include "import/delimited_text.h"
 #include "import/fault_place.h"
 #include "import/file_kind.h"
+#include "import/group_names_file.h"
 #include "import/import_error.h"
 #include "import/table_files.h"
 #include "import/text_decoding.h"
@@ -107,7 +107,7 @@ void ImportDialog::build_layout() {
     LongValueBox = combo("LongValueBox");
     MissingZeroCheck = named(new QCheckBox(tr("Read missing values (NA, ?, empty cells) as 0")),
                              "MissingZeroCheck");
-    TitleEdit = named(new QLineEdit(QFileInfo(qt(table_path_)).fileName()), "TitleEdit");
+    TitleEdit = named(new QLineEdit(QFileInfo(qt(table_path_)).completeBaseName()), "TitleEdit");
     DataFileEdit =
         named(new QLineEdit(qt(import::default_data_file_path(table_path_))), "DataFileEdit");
     DataFileButton = named(new QPushButton(tr("Browse...")), "DataFileButton");
@@ -495,7 +495,7 @@ void ImportDialog::on_OkButton_clicked() {
     options_.title = core(TitleEdit->text());
     try {
         const auto imported = import::import_grid(grid_, options_, core(TitleEdit->text()));
-        import::save_data_file(core(path), import::data_file_text(imported), table_path_);
+        import::save_imported_table(core(path), imported, table_path_);
     } catch (const import::ImportError& e) {
         ask_box(this, QString::fromLatin1(kCaption), qt(e.what()), Buttons::Ok);
         return;

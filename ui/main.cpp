@@ -3,12 +3,19 @@
 
 #include <QApplication>
 
+#include "ui/form2.h"
+#include "ui/program_arguments.h"
 #include "ui/session.h"
 
 int main(int argc, char* argv[]) {
+    const tw::ui::ProgramArguments arguments =
+        tw::ui::read_program_arguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (arguments.exit_now) return *arguments.exit_now;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARNWICK"));
-    QApplication::setApplicationVersion(QStringLiteral("3.1"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tarnwick"));
     // The program ends through its exit buttons or when its last window is
     // closed (see Session::window_closed), never just because windows are
     // hidden between steps of a run.
@@ -16,5 +23,7 @@ int main(int argc, char* argv[]) {
 
     tw::ui::Session session;
     session.start();
+    if (!arguments.start_file.empty())
+        session.form2().take_input_file(QString::fromStdString(arguments.start_file));
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "cli/batch_usage.h"
 #include "cli/import_arguments.h"
 #include "cli/table_options.h"
+#include "run/transform.h"
 
 namespace tw::batch {
 
@@ -107,6 +108,11 @@ TEST(BatchOptions, LaterTransformReplacesEarlierAndSeedZeroMeansTheClock) {
     const BatchOptions o = parsed({"--transform", "ln", "--transform", "none", "--seed", "0", "d"});
     EXPECT_FALSE(o.settings.transform_ln || o.settings.transform_binary);
     EXPECT_FALSE(o.seed_given);
+    // A root chosen earlier must not win over the one chosen last.
+    const RunSettings roots =
+        parsed({"--transform", "sqrt", "--standardise", "--transform=fourth-root", "d"}).settings;
+    EXPECT_EQ(chosen_transform(roots), Transform::FourthRoot);
+    EXPECT_TRUE(roots.standardise);
 }
 
 TEST(BatchOptions, DoubleDashEndsTheOptionsSoADataFileMayStartWithADash) {

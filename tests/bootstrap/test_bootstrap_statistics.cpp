@@ -66,6 +66,37 @@ TEST(BootstrapTest, IdenticalGroupsCountEveryReplicateAndEveryRunAppendsItsLines
     EXPECT_EQ(r.siglist(), " 1            NS\r\n 1            NS\r\n");
 }
 
+TEST(BootstrapTest, EveryReplicateIsStandardisedAndTransformedAsTheObservedGroups) {
+    // Four stations of one profile, 1 : 3, sampled with different effort.
+    // Standardised, every group and every replicate group is (25 75) exactly,
+    // so every replicate joins at the observed level of 1; left as counts,
+    // a replicate that gives both groups the same stations joins closer than
+    // the observed groups and is not counted. On threads as on one.
+    for (const unsigned threads : {1u, 2u}) {
+        for (const bool standardise : {true, false}) {
+            SCOPED_TRACE(std::to_string(threads) + (standardise ? " standardised" : " counts"));
+            BootstrapRun r({2, 2});
+            const float counts[4][2] = {{1, 3}, {4, 12}, {2, 6}, {8, 24}};
+            for (std::int32_t i = 1; i <= 4; ++i)
+                for (std::int32_t j = 1; j <= 2; ++j) r.ctx.DataMatrix(i, j) = counts[i - 1][j - 1];
+            r.ctx.StandardiseFlag = standardise;
+            r.ctx.TransformCode = Transform::FourthRoot;
+            r.ctx.settings.bootstrap_threads = threads;
+            r.ctx.settings.bootstrap_thread_min_work = 0;
+            r.ctx.NumBoot = 200;
+            observe(r, kBrayCurtis);
+            ASSERT_EQ(test_linkages(r.ctx, r.host), Outcome::Completed);
+            if (standardise) {
+                EXPECT_EQ(r.ctx.LinkLevel[1], 1.0f);
+                EXPECT_EQ(r.ctx.LinkStat[1], 200.0f);
+            } else {
+                EXPECT_LT(r.ctx.LinkLevel[1], 1.0f);
+                EXPECT_LT(r.ctx.LinkStat[1], 200.0f);
+            }
+        }
+    }
+}
+
 TEST(BootstrapTest, EmptyGroupsUnderBrayCurtisAreGivenUpAfterOneHundredRedraws) {
     BootstrapRun r({2, 2});  // every abundance 0
     r.ctx.MeasureIndex = Measure{kBrayCurtis};

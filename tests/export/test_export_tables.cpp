@@ -80,13 +80,14 @@ TEST(MembersCsv, ListsEveryStationWithTheReportsClusterIdentifier) {
         "Original data matrix sample labels with assigned Cluster Identifiers (letters)", 0);
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(ctx.NumRows) + 1);
     ASSERT_EQ(list.size(), static_cast<std::size_t>(ctx.NumRows));
-    EXPECT_EQ(rows[0], (Fields{"station", "station_label", "group", "group_label", "cluster"}));
+    EXPECT_EQ(rows[0], (Fields{"station", "station_label", "group", "group_label", "cluster",
+                               "table_row", "grouping_value"}));
     for (std::int32_t s = 1; s <= ctx.NumRows; ++s) {
         const Fields& csv = rows[static_cast<std::size_t>(s)];
         const std::vector<std::string> shown = words(list[static_cast<std::size_t>(s - 1)]);
         const std::int32_t group = (s - 1) / 4 + 1;  // ten groups of four in file order
         EXPECT_EQ(csv, (Fields{std::to_string(s), ctx.StationLabel[s], std::to_string(group),
-                               ctx.GroupLabel[group], shown.at(1)}));
+                               ctx.GroupLabel[group], shown.at(1), "", ""}));
         EXPECT_EQ(shown.at(0), "\"" + ctx.StationLabel[s] + "\"");
     }
 }

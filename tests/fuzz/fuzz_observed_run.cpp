@@ -10,6 +10,7 @@
 #include "bootstrap/test_linkages.h"
 #include "cluster/observed_run.h"
 #include "fuzz_files.h"
+#include "run/transform.h"
 
 namespace {
 
@@ -24,9 +25,9 @@ void choose_options(tw::RunSettings& s, std::uint8_t a, std::uint8_t b) {
     s.resmx = a % 8;
     s.link_meth = b % 7;
     s.sqr_sim = (a & 0x80) != 0;
-    const int transform = (a >> 3) % 3;
-    s.transform_ln = transform == 1;
-    s.transform_binary = transform == 2;
+    const auto& transforms = tw::transform_table();
+    tw::choose_transform(s, transforms[static_cast<std::size_t>(a >> 3) % transforms.size()].code);
+    s.standardise = (b & 0x80) != 0;
     s.multiply = (b & 0x08) != 0;
     s.constant_text = kConstants[(b >> 4) % 4];
     s.print_average = (b & 0x40) != 0;

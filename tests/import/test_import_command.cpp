@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -99,6 +100,27 @@ TEST(ImportCommand, WrongCommandLinesMissingTablesAndUnwritableFilesHaveTheProgr
     EXPECT_EQ(run_import("--stations-as-rows " + quoted(table) + " " + quoted(table)).status,
               exit_status(ExitStatus::OutputFailed));
     EXPECT_EQ(bytes_of(table), before);
+}
+
+// A user typing the title in single quotes, as the start-up window shows
+// titles, means the title without them.
+TEST(ImportCommand, TitlesTheDataByTheTablesNameAndWritesTheGroupNamesBeside) {
+    const std::filesystem::path folder =
+        std::filesystem::path(write_input_file("dune.csv", "")).parent_path();
+    std::filesystem::copy_file(fixture_path("dune_management.csv"), folder / "dune.csv",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string table = quoted((folder / "dune.csv").string());
+    const std::string out = (folder / "dune.txt").string();
+    auto r = run_import("--group-column Management " + table + " " + quoted(out));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(bytes_of(out).substr(0, 8), "\"dune\"\r\n");
+    const std::string names = bytes_of((folder / "dune.groups.csv").string());
+    EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), 21);  // heading and 20 stations
+
+    r = run_import("--title \"'Dune meadows'\" --group-column Management " + table + " " +
+                   quoted(out));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(bytes_of(out).substr(0, 16), "\"Dune meadows\"\r\n");
 }
 
 }  // namespace

@@ -72,6 +72,62 @@ TEST_F(Averaging, MeansAreTransformedAfterAveraging) {
     EXPECT_EQ(ctx.AvgMatrix(1, 3), 0.0f);
 }
 
+TEST_F(Averaging, RootsAndRelativeAbundancesAreThoseWorkedByHand) {
+    struct Case {
+        const char* name;
+        bool standardise;
+        Transform code;
+        Rows expected;
+    };
+    // Stations (1 4 9 0) and (0 16 0 0), each its own group; 1 + 4 + 9 = 14.
+    const std::vector<Case> cases = {
+        {"square root", false, Transform::SquareRoot, {{1, 2, 3, 0}, {0, 4, 0, 0}}},
+        {"fourth root",
+         false,
+         Transform::FourthRoot,
+         {{1, 1.4142135f, 1.7320508f, 0}, {0, 2, 0, 0}}},
+        {"relative abundance",
+         true,
+         Transform::None,
+         {{7.142857f, 28.571428f, 64.28571f, 0}, {0, 100, 0, 0}}},
+        {"relative abundance, square root",
+         true,
+         Transform::SquareRoot,
+         {{2.6726124f, 5.3452249f, 8.0178373f, 0}, {0, 10, 0, 0}}},
+        {"relative abundance, ln(X+1)",
+         true,
+         Transform::Ln,
+         {{2.0971411f, 3.3868086f, 4.1787732f, 0}, {0, 4.6151205f, 0, 0}}},
+    };
+    set_data({{1, 4, 9, 0}, {0, 16, 0, 0}}, {1, 1});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ctx.StandardiseFlag = c.standardise;
+        ctx.TransformCode = c.code;
+        average();
+        for (int g = 1; g <= 2; ++g)
+            for (int j = 1; j <= 4; ++j)
+                EXPECT_FLOAT_EQ(ctx.AvgMatrix(g, j), c.expected[g - 1][j - 1]) << g << "," << j;
+    }
+}
+
+TEST_F(Averaging, AGroupIsStandardisedOnItsMeansAndAnEmptyGroupStaysEmpty) {
+    // Stations (2 0) and (0 6) average to (1 3): 25 % and 75 % of the group,
+    // whatever the group's size; fourth roots 2.236068 and 2.942831.
+    set_data({{2, 0}, {0, 6}, {0, 0}, {-4, 0}}, {2, 1, 1});
+    ctx.StandardiseFlag = true;
+    ctx.TransformCode = Transform::FourthRoot;
+    average();
+    EXPECT_FLOAT_EQ(ctx.AvgMatrix(1, 1), 2.236068f);
+    EXPECT_FLOAT_EQ(ctx.AvgMatrix(1, 2), 2.942831f);
+    EXPECT_EQ(ctx.AvgMatrix(2, 1), 0.0f);
+    EXPECT_EQ(ctx.AvgMatrix(2, 2), 0.0f);
+    // A total of zero or less has no relative abundances: the negative group
+    // is left unscaled and its root keeps the sign.
+    EXPECT_FLOAT_EQ(ctx.AvgMatrix(3, 1), -1.4142135f);
+    EXPECT_EQ(host.message_area.shown, "NO LIFE ...\r\n");
+}
+
 TEST_F(Averaging, AGroupWithoutAnySpeciesIsReportedAndKept) {
     set_data({{0, 0}, {1, 2}, {0, 0}}, {1, 1, 1});
     average();

@@ -71,6 +71,16 @@ TEST_F(Header, TransformLinesFollowTheConstantLine) {
     ctx.TransformCode = Transform::Binary;
     EXPECT_NE(header().find("\r\nThe data were Binary-transformed\r\n \r\n* * "),
               std::string::npos);
+    // Standardising comes before the transformation, as it is applied.
+    ctx.StandardiseFlag = true;
+    ctx.TransformCode = Transform::FourthRoot;
+    EXPECT_NE(header().find("value:  10 \r\n \r\nThe data were standardised to each group's "
+                            "total (relative abundance, %)\r\n \r\nThe data were "
+                            "fourth-root-transformed\r\n \r\n* * "),
+              std::string::npos);
+    ctx.TransformCode = Transform::SquareRoot;
+    EXPECT_NE(header().find("\r\nThe data were square-root-transformed\r\n \r\n* * "),
+              std::string::npos);
 }
 
 TEST_F(Header, MeasureBoxKeepsTheTextsTrailingBlanks) {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,7 +77,8 @@ TEST_F(ImportDialogTest, ChosenTableShowsWhatWasDetectedAndOkPutsTheDataFileInTh
         EXPECT_EQ(d.Preview->item(1, 0)->text(), "P3");
         EXPECT_EQ(d.Preview->item(0, 2)->text(), "12.5");
         EXPECT_TRUE(d.DataFileEdit->text().endsWith("ponds.txt"));
-        d.TitleEdit->setText("Pond survey");
+        EXPECT_EQ(d.TitleEdit->text(), "ponds");
+        d.TitleEdit->setText("'Pond survey'");
         d.OkButton->click();
         return d.data_file();
     });
@@ -89,6 +91,7 @@ TEST_F(ImportDialogTest, ChosenTableShowsWhatWasDetectedAndOkPutsTheDataFileInTh
     QFile expected(QString(TARNWICK_IMPORT_FIXTURES) + "/ponds_expected.txt");
     ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
     EXPECT_EQ(out.readAll(), expected.readAll());
+    EXPECT_TRUE(QFileInfo::exists(written.chopped(4) + ".groups.csv"));
 }
 
 TEST_F(ImportDialogTest, TheProgramsOwnDataFileGoesStraightIntoTheBox) {

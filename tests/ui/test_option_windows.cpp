@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <vector>
 
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
@@ -48,7 +49,8 @@ TEST_F(OptionWindows, OptionsWindowStartsWithItsDefaults) {
     EXPECT_TRUE(f.Text3->isHidden());
     EXPECT_TRUE(f.Text4->isHidden());
     EXPECT_TRUE(f.Frame2->isHidden());
-    for (QCheckBox* c : {f.Check1, f.Check2, f.Check3, f.CheckData, f.sim_matrix, f.all_matrix}) {
+    for (QCheckBox* c :
+         {f.Check1, f.Check2, f.Standardise, f.Check3, f.CheckData, f.sim_matrix, f.all_matrix}) {
         EXPECT_FALSE(c->isChecked()) << c->objectName().toStdString();
     }
 }
@@ -65,21 +67,30 @@ TEST_F(OptionWindows, UntickingTheConstantLeavesASingleBlankAndHidesTheBox) {
     EXPECT_EQ(f.Text4->text(), " ");
 }
 
-TEST_F(OptionWindows, TransformationOptionsAreOneOfTwoAndClearedWithTheirCheckBox) {
+TEST_F(OptionWindows, TransformationOptionsAreOneOfFourAndClearedWithTheirCheckBox) {
     Form2& f = session->form2();
     f.show();
     f.Check2->click();
     ASSERT_TRUE(f.Frame2->isVisible());
-    f.Option4->click();
-    f.Option5->click();
-    EXPECT_FALSE(f.Option4->isChecked());
-    EXPECT_TRUE(f.Option5->isChecked());
-    f.Option5->click();  // choosing the chosen one keeps it on
-    EXPECT_TRUE(f.Option5->isChecked());
+    EXPECT_EQ(f.Option6->text(), "Square root");
+    EXPECT_EQ(f.Option7->text(), "Fourth root");
+    const std::vector<QRadioButton*> options = {f.Option4, f.Option5, f.Option6, f.Option7};
+    for (QRadioButton* chosen : options) {
+        chosen->click();
+        chosen->click();  // choosing the chosen one keeps it on
+        for (QRadioButton* o : options)
+            EXPECT_EQ(o->isChecked(), o == chosen) << o->objectName().toStdString();
+    }
+    f.Standardise->click();
     f.Check2->click();
     EXPECT_FALSE(f.Frame2->isVisible());
-    EXPECT_FALSE(f.Option4->isChecked());
-    EXPECT_FALSE(f.Option5->isChecked());
+    for (QRadioButton* o : options) EXPECT_FALSE(o->isChecked());
+    // Standardising does not depend on the transformation.
+    EXPECT_TRUE(f.Standardise->isVisible());
+    RunSettings s;
+    f.read_settings(s);
+    EXPECT_TRUE(s.standardise);
+    EXPECT_FALSE(s.transform_sqrt || s.transform_fourth_root || s.transform_ln);
 }
 
 TEST_F(OptionWindows, OutputFileBoxFollowsTheOutputMode) {
