@@ -449,10 +449,13 @@ void Session::place_on_first_show(Window window, QWidget* w) {
     QSize frame = w->frameGeometry().size() - w->size();
     if (frame.isNull()) frame = kFrameAllowance;
     const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
-    const QRect at =
-        first_frame(window, available_screen(w), w->size() + frame, smallest + frame,
-                    options && options->isVisible() ? options->frameGeometry() : none,
-                    dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none);
+    // A window never resized would open at its size hint, not at the
+    // default size a hidden widget reports.
+    const QSize wanted = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
+    const QRect at = first_frame(
+        window, available_screen(w), wanted.expandedTo(smallest) + frame, smallest + frame,
+        options && options->isVisible() ? options->frameGeometry() : none,
+        dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none);
     w->resize(at.size() - frame);
     w->move(at.topLeft());
 }
