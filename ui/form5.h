@@ -3,6 +3,7 @@
 // alpha level it tests at, the results grid, and "Finish", which ends the run.
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -14,7 +15,7 @@ class QProgressBar;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
-class QTableWidget;
+class QTableView;
 class QFrame;
 class QLayout;
 
@@ -27,6 +28,7 @@ namespace tw::ui {
 
 class GridAdapter;
 class OrdinationWindow;
+class ResultsModel;
 class Session;
 class TextPanel;
 
@@ -39,7 +41,7 @@ class FORM5 : public QWidget {
     GridAdapter& grid() { return *grid_; }
 
     TextPanel* link_table;
-    QTableWidget* Grid_out;
+    QTableView* Grid_out;
     QLabel* Label1;  // alpha
     QLabel* Sig_level;
     QLabel* Label2;  // "Level"
@@ -50,7 +52,8 @@ class FORM5 : public QWidget {
     QProgressBar* BootProgress;
     QLabel* ProgressText;
     QPushButton* StopTest;  // "Stop test"
-    void test_started();
+    // `cumulative_work` weighs the time-left estimate (empty: by replicates).
+    void test_started(std::vector<double> cumulative_work = {});
     // `repaint`: the windows have had a turn since the last repaint, so the
     // bar and its line may be brought up to date (the end always is).
     void show_progress(const TestProgress& progress, bool repaint);
@@ -71,6 +74,7 @@ class FORM5 : public QWidget {
     QLabel* SeedUsed;
     QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
     QPushButton* Export;
+    QLabel* ExportStatus;          // what the last "Export..." wrote, and where
     QPushButton* ExplainClusters;  // "What makes each cluster...", beside Export
     void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
     void clear_results_complete();
@@ -81,6 +85,9 @@ class FORM5 : public QWidget {
     QPushButton* Ordination;
     OrdinationWindow* ordination_window() const { return ordination_window_.get(); }
     const RunOrdination* ordination_of_run() const;
+    void show_exported(const QStringList& files);
+    // After "Finish" the grid is blank: there is nothing left to export.
+    void results_gone();
 
   signals:
     // The progress bar moved: `done` replicates of the whole test.
@@ -109,6 +116,8 @@ class FORM5 : public QWidget {
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
     TestProgress last_;
+    std::vector<double> work_;
+    ResultsModel* results_;  // the grid's rows, owned by the window
     std::unique_ptr<GridAdapter> grid_;
     std::unique_ptr<OrdinationWindow> ordination_window_;
 };
