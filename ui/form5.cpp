@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/key_relay.h"
+#include "ui/ordination_window.h"
 #include "ui/progress_text.h"
 #include "ui/results_grid.h"
 #include "ui/results_model.h"
@@ -73,7 +74,7 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     connect(ShowReport, &QPushButton::clicked, this, &FORM5::on_ShowReport_clicked);
 }
 
-FORM5::~FORM5() = default;
+FORM5::~FORM5() = default;  // the ordination window's type is complete here
 
 QLayout* FORM5::make_export_row() {
     SeedUsed = new QLabel(this);
@@ -108,6 +109,7 @@ QLayout* FORM5::make_export_row() {
     auto* row = new QHBoxLayout;
     row->addLayout(labels, 1);
     row->addWidget(ExplainClusters, 0, Qt::AlignBottom);
+    row->addWidget(make_ordination_button(), 0, Qt::AlignBottom);
     row->addWidget(Export, 0, Qt::AlignBottom);
     return row;
 }
@@ -117,6 +119,7 @@ void FORM5::show_results_complete(const QString& seed_used,
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
     ExplainClusters->setEnabled(true);
+    Ordination->setEnabled(true);
     UncertainNote->setVisible(!uncertain_rows.empty());
     std::vector<int> rows;  // the heading row is the table's header
     rows.reserve(uncertain_rows.size());
@@ -128,6 +131,8 @@ void FORM5::clear_results_complete() {
     SeedUsed->clear();
     results_gone();
     ExplainClusters->setEnabled(false);
+    Ordination->setEnabled(false);
+    if (ordination_window_) ordination_window_->run_closed();
     clear_uncertain_rows();
 }
 
@@ -234,6 +239,8 @@ void FORM5::test_ended(bool stopped) {
 void FORM5::run_closed() {
     StopTest->setEnabled(false);
     Command1->setEnabled(false);
+    Ordination->setEnabled(false);
+    if (ordination_window_) ordination_window_->run_closed();
 }
 
 void FORM5::on_StopTest_clicked() {

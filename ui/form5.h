@@ -21,11 +21,13 @@ class QLayout;
 
 namespace tw {
 struct RunContext;
-}
+struct RunOrdination;
+}  // namespace tw
 
 namespace tw::ui {
 
 class GridAdapter;
+class OrdinationWindow;
 class ResultsModel;
 class Session;
 class TextPanel;
@@ -77,6 +79,12 @@ class FORM5 : public QWidget {
     void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
     void clear_results_complete();
     void clear_uncertain_rows();
+    // "Ordination...", beside "Export...": the run's objects placed by
+    // non-metric scaling in a window of their own, once the results are
+    // complete. The ordination of the open run goes with its exports.
+    QPushButton* Ordination;
+    OrdinationWindow* ordination_window() const { return ordination_window_.get(); }
+    const RunOrdination* ordination_of_run() const;
     void show_exported(const QStringList& files);
     // After "Finish" the grid is blank: there is nothing left to export.
     void results_gone();
@@ -92,6 +100,7 @@ class FORM5 : public QWidget {
     void on_ShowReport_clicked();
     void on_Export_clicked();
     void on_ExplainClusters_clicked();
+    void on_Ordination_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +110,7 @@ class FORM5 : public QWidget {
     QLayout* build_progress_row();
     QSplitter* build_details_panel();
     QLayout* make_export_row();
+    QPushButton* make_ordination_button();
 
     Session& session_;
     QElapsedTimer test_clock_;
@@ -109,6 +119,7 @@ class FORM5 : public QWidget {
     std::vector<double> work_;
     ResultsModel* results_;  // the grid's rows, owned by the window
     std::unique_ptr<GridAdapter> grid_;
+    std::unique_ptr<OrdinationWindow> ordination_window_;
 };
 
 }  // namespace tw::ui

@@ -341,13 +341,17 @@ void Session::export_results_chosen() {
 
 Outcome Session::export_results(const std::string& prefix) {
     if (!results_complete_) return Outcome::Failed;
-    const Outcome outcome = guarded(
-        [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
+    const RunOrdination* ordination = form5_ ? form5_->ordination_of_run() : nullptr;
+    const Outcome outcome = guarded([&] {
+        return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now(),
+                                  ordination);
+    });
     if (outcome == Outcome::Completed) {
         QStringList written;
         for (const ExportKind& kind : export_table())
             if (!kind.present || kind.present(ctx_))
                 written << QString::fromStdString(prefix + kind.ending);
+        if (ordination) written << QString::fromStdString(prefix + ".ordination.csv");
         form5().show_exported(written);
     }
     return outcome;
