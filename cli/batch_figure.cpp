@@ -10,7 +10,7 @@
 #include "figure/text_metrics.h"
 
 #if TARNWICK_HAVE_FIGURE_RENDER
-#include "ui/figure_file.h"
+#include "render/figure_file.h"
 #endif
 
 namespace tw::batch {

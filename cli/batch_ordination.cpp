@@ -7,7 +7,7 @@
 #include "export/whole_file.h"
 #include "figure/text_metrics.h"
 #if TARNWICK_HAVE_FIGURE_RENDER
-#include "ui/ordination_painting.h"
+#include "render/ordination_painting.h"
 #endif
 
 namespace tw::batch {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/picture_file.h"
+#include "render/picture_file.h"
 
 namespace tw::ui {
 

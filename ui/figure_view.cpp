@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "figure/publication_layout.h"
-#include "ui/figure_painting.h"
+#include "render/figure_painting.h"
 
 namespace tw::ui {
 

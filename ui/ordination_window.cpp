@@ -14,10 +14,10 @@
 #include <stdexcept>
 
 #include "figure/text_metrics.h"
-#include "ui/figure_painting.h"
+#include "render/figure_painting.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"
-#include "ui/ordination_painting.h"
+#include "render/ordination_painting.h"
 #include "ui/picture_resolution.h"
 
 namespace tw::ui {

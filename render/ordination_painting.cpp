@@ -1,10 +1,10 @@
-#include "ui/ordination_painting.h"
+#include "render/ordination_painting.h"
 
 #include <QPainter>
 
-#include "ui/figure_file.h"
-#include "ui/figure_painting.h"
-#include "ui/picture_file.h"
+#include "render/figure_file.h"
+#include "render/figure_painting.h"
+#include "render/picture_file.h"
 
 namespace tw::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/figure_file.h"
+#include "render/figure_file.h"
 
 #include <QGuiApplication>
 #include <memory>
 
-#include "ui/figure_painting.h"
+#include "render/figure_painting.h"
 
 namespace tw::ui {
 

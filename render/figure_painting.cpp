@@ -1,4 +1,4 @@
-#include "ui/figure_painting.h"
+#include "render/figure_painting.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "figure/svg_writer.h"
-#include "ui/picture_file.h"
+#include "render/picture_file.h"
 
 namespace tw::ui {
 

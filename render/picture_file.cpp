@@ -1,4 +1,4 @@
-#include "ui/picture_file.h"
+#include "render/picture_file.h"
 
 #include <QFileInfo>
 #include <QImage>
