@@ -4,6 +4,7 @@
 #include <array>
 
 #include "import/import_error.h"
+#include "import/table_limits.h"
 
 namespace tw::import {
 
@@ -20,14 +21,23 @@ class RecordReader {
     std::vector<std::string> next_row() {
         std::vector<std::string> row;
         std::string cell;
+        record_start_ = pos_;
+        record_line_ = line_;
         for (;;) {
             if (at_end()) break;
+            check_length();
             const char ch = text_[pos_];
             if (ch == '"' && cell_starts_) {
                 quoted(cell);
                 continue;
             }
             if (ch == sep_) {
+                if (row.size() + 1 >= kMaxLineCells) {
+                    throw ImportError("Line " + std::to_string(record_line_) + " has more than " +
+                                      std::to_string(kMaxLineCells) +
+                                      " cells, more than a row of the widest table the program "
+                                      "takes (a label, a group and 32767 species).");
+                }
                 row.push_back(std::move(cell));
                 cell.clear();
                 cell_starts_ = true;
@@ -48,6 +58,16 @@ class RecordReader {
     }
 
   private:
+    // Checked before each byte is taken, so a line of any length costs at
+    // most the limit's worth of memory before it is refused.
+    void check_length() const {
+        if (pos_ - record_start_ < kMaxLineBytes) return;
+        throw ImportError("Line " + std::to_string(record_line_) + " is longer than " +
+                          std::to_string(kMaxLineBytes >> 20) +
+                          " MB, more than a row of the widest table the program takes needs; "
+                          "the file is not a table the program can read.");
+    }
+
     void skip_line_end() {
         if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
         ++pos_;
@@ -62,6 +82,11 @@ class RecordReader {
         cell.clear();
         ++pos_;
         for (;;) {
+            if (pos_ - record_start_ >= kMaxLineBytes) {
+                throw ImportError("A quoted cell that begins on line " + std::to_string(opened_on) +
+                                  " runs on for more than " + std::to_string(kMaxLineBytes >> 20) +
+                                  " MB; its closing double quote is probably missing.");
+            }
             if (at_end()) {
                 throw ImportError("A quoted cell that begins on line " + std::to_string(opened_on) +
                                   " has no closing double quote.");
@@ -87,7 +112,9 @@ class RecordReader {
     std::string_view text_;
     char sep_;
     std::size_t pos_ = 0;
+    std::size_t record_start_ = 0;
     int line_ = 1;
+    int record_line_ = 1;
     bool cell_starts_ = true;
 };
 
@@ -164,10 +191,18 @@ CellGrid parse_delimited(std::string_view text, Separator separator) {
     CellGrid grid;
     grid.naming = CellNaming::LineAndColumn;
     RecordReader reader(text, separator_char(separator));
+    std::size_t cells = 0;
     while (!reader.at_end()) {
         const int line = reader.line();
         grid.cells.push_back(reader.next_row());
         grid.row_numbers.push_back(line);
+        cells += grid.cells.back().size();
+        if (cells > kMaxTableCells) {
+            throw ImportError("The table has more than " + std::to_string(kMaxTableCells) +
+                              " cells by line " + std::to_string(line) +
+                              ", more than the program takes from one table (for instance "
+                              "10000 stations by 500 species).");
+        }
     }
     return grid;
 }

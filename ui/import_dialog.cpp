@@ -183,6 +183,7 @@ void ImportDialog::load_grid() {
             QFile file(qt(table_path_));
             if (!file.open(QIODevice::ReadOnly))
                 throw import::ImportError("The table \"" + table_path_ + "\" could not be read.");
+            import::check_text_table_size(static_cast<std::uintmax_t>(file.size()));
             const QByteArray bytes = file.readAll();
             text_ = import::decode_table_text(
                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
