@@ -4,8 +4,9 @@
 # and the Debian package from them into build/package/;
 # the test suite with AddressSanitizer and UndefinedBehaviorSanitizer, every
 # warning an error, into build/sanitize/; the fuzz targets with clang into
-# build/fuzz/. Then one end-to-end session under valgrind, each fuzz target
-# for FUZZ_SECONDS (default 30), and the whole suite through CTest.
+# build/fuzz/. Then one end-to-end session under valgrind, the fuzz targets
+# sharing FUZZ_BUDGET_SECONDS (default 120, one core each at a time), and
+# the whole suite through CTest.
 # Exits non-zero when any of it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,8 +37,8 @@ echo "== one whole session under valgrind"
 valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
          build/bin/test_e2e --gtest_brief=1 --gtest_filter='GoldenRun.*'
 
-echo "== fuzzing each target for ${FUZZ_SECONDS:-30} s"
-FUZZ_SECONDS="${FUZZ_SECONDS:-30}" tests/fuzz/run_fuzz.sh
+echo "== fuzzing, ${FUZZ_BUDGET_SECONDS:-120} s shared by the targets"
+FUZZ_BUDGET_SECONDS="${FUZZ_BUDGET_SECONDS:-120}" tests/fuzz/run_fuzz.sh
 
 echo "== the test suite (ASan + UBSan)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs" --timeout 600
