@@ -12,6 +12,7 @@
 #include "hostile_files.h"
 #include "import/workbook/workbook.h"
 #include "import_fixture.h"
+#include "run/exit_status.h"
 
 namespace tw::test {
 namespace {
@@ -23,7 +24,7 @@ void expect_refused_quickly(const std::string& table, const std::string& message
     const std::string out = write_input_file("hostile_out.txt", "");
     std::filesystem::remove(out);
     const MeasuredRun r = run_import_measured({"--stations-as-rows", table, out});
-    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.status, exit_status(ExitStatus::DataRefused)) << r.err;
     EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     EXPECT_LT(r.seconds, 10.0) << r.err;
     EXPECT_LT(r.peak_kb, 1024L * 1024) << r.err;
