@@ -98,9 +98,6 @@ void write_zip(const std::string& path, const std::vector<ZipPart>& parts) {
 std::vector<ZipPart> xlsx_parts(ZipPart sheet) {
     sheet.name = "xl/worksheets/sheet1.xml";
     return {
-        small_part("[Content_Types].xml",
-                   "<?xml version=\"1.0\"?><Types "
-                   "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"),
         small_part(
             "xl/workbook.xml",
             "<?xml version=\"1.0\"?><workbook "
