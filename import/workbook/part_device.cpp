@@ -46,7 +46,8 @@ qint64 PartDevice::readData(char* data, qint64 max) {
     if (unpacked_ > kFreePartBytes + credit_) {
         refuse(quoted(name_) + " holds " + std::to_string(unpacked_ >> 20) +
                " MB of XML for only " + std::to_string(cells_) +
-               " cells with content, far more than its cells could need; the workbook is "
+               (cells_ == 1 ? " cell" : " cells") +
+               " with content, far more than its cells could need; the workbook is "
                "damaged or was built to keep the program busy.");
         return -1;
     }

@@ -76,7 +76,7 @@ TEST(HostileWorkbooks, AreRefusedInSecondsNamingThePartOrTheCells) {
          sheet + "holds more than 256 KB of text between two tags"},
         // Empty tags would keep the XML reader busy for minutes.
         {"tags_bomb.xlsx", xlsx_parts({"", kSheetHead, tags, 500, kSheetTail}),
-         sheet + "holds 8 MB of XML for only 1 cells with content, far more than its cells "
+         sheet + "holds 8 MB of XML for only 1 cell with content, far more than its cells "
                  "could need"},
         // Repeats are checked at their far corner before any copy is made.
         {"repeat_bomb.ods", ods_parts({"", repeated_ods_rows("1000000", "16384"), "", 0, kOdsTail}),
