@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "import/import_error.h"
 #include "import/table_limits.h"
@@ -9,6 +10,33 @@
 namespace tw::import {
 
 namespace {
+
+ImportError line_too_long(int line) {
+    return ImportError("Line " + std::to_string(line) + " is longer than " +
+                       std::to_string(kMaxLineBytes >> 20) +
+                       " MB, more than a row of the widest table the program takes needs; the "
+                       "file is not a table the program can read.");
+}
+
+std::size_t next_of(std::string_view text, char c, std::size_t from) {
+    const void* at = std::memchr(text.data() + from, c, text.size() - from);
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text.data()) : text.size();
+}
+
+// A line longer than any row of a table, found with memchr before any cell
+// is read, so that a file of one endless line is refused at once. A record
+// holds every line it spans, so this refuses nothing the reader would take.
+void check_line_lengths(std::string_view text) {
+    std::size_t start = 0, next_lf = 0, next_cr = 0;
+    for (int line = 1; start < text.size(); ++line) {
+        if (next_lf < start || line == 1) next_lf = next_of(text, '\n', start);
+        if (next_cr < start || line == 1) next_cr = next_of(text, '\r', start);
+        const std::size_t end = std::min(next_lf, next_cr);
+        if (end - start >= kMaxLineBytes) throw line_too_long(line);
+        const bool crlf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        start = end + (crlf ? 2 : 1);
+    }
+}
 
 // A parser over the whole text; one call of next_row() per record.
 class RecordReader {
@@ -61,11 +89,7 @@ class RecordReader {
     // Checked before each byte is taken, so a line of any length costs at
     // most the limit's worth of memory before it is refused.
     void check_length() const {
-        if (pos_ - record_start_ < kMaxLineBytes) return;
-        throw ImportError("Line " + std::to_string(record_line_) + " is longer than " +
-                          std::to_string(kMaxLineBytes >> 20) +
-                          " MB, more than a row of the widest table the program takes needs; "
-                          "the file is not a table the program can read.");
+        if (pos_ - record_start_ >= kMaxLineBytes) throw line_too_long(record_line_);
     }
 
     void skip_line_end() {
@@ -174,6 +198,11 @@ std::string separator_name(Separator separator) {
 }
 
 Separator detect_separator(std::string_view text) {
+    try {
+        check_line_lengths(text);
+    } catch (const ImportError&) {
+        return Separator::Comma;  // parse_delimited refuses the text with the line named
+    }
     for (Separator s : kPreference) {
         if (consistent(sample_widths(text, s))) return s;
     }
@@ -188,6 +217,7 @@ Separator detect_separator(std::string_view text) {
 }
 
 CellGrid parse_delimited(std::string_view text, Separator separator) {
+    check_line_lengths(text);
     CellGrid grid;
     grid.naming = CellNaming::LineAndColumn;
     RecordReader reader(text, separator_char(separator));

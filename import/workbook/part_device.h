@@ -28,7 +28,7 @@ inline constexpr std::int64_t kMaxTextRunBytes = std::int64_t{256} << 10;
 // styles, empty cells and other sheets' plain text of an ordinary workbook;
 // a part of tags with nothing in them, which the reader would otherwise
 // take minutes over, is refused after it.
-inline constexpr std::int64_t kFreePartBytes = std::int64_t{8} << 20;
+inline constexpr std::int64_t kFreePartBytes = std::int64_t{4} << 20;
 inline constexpr std::int64_t kCellCredit = 512;
 
 class PartDevice : public QIODevice {

@@ -31,7 +31,9 @@ struct MeasuredRun {
     int status = -1;
     std::string err;
     double seconds = 0;
-    long peak_kb = 0;  // the command's own peak resident memory
+    // The command's peak resident memory: an upper bound, since the kernel
+    // also counts the test process's memory at the moment it was started.
+    long peak_kb = 0;
 };
 
 MeasuredRun run_import_measured(const std::vector<std::string>& args);
