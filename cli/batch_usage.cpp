@@ -114,7 +114,8 @@ std::string usage_text() {
            "  2  the command line cannot be used\n"
            "  3  the data file cannot be read or analysed, or --check found faults\n"
            "  4  the run stopped at a data warning question (see --yes)\n"
-           "  5  an output file cannot be created or written\n";
+           "  5  an output file cannot be created or written\n"
+           "  130, 143  interrupted (SIGINT, SIGTERM); no output was left half written\n";
 }
 
 std::string version_text() {

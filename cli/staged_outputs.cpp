@@ -7,6 +7,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "cli/interrupted_run.h"
+
 namespace tw::batch {
 
 namespace {
@@ -71,6 +73,7 @@ std::unique_ptr<TextTarget> StagedOutputs::open(const std::string& name, OpenMod
         if (first_open) staged_.erase(it);
         return nullptr;
     }
+    if (first_open) staged.interrupt_slot = register_staged_file(staged.temporary, name);
     return std::make_unique<StagedTarget>(std::move(out), staged.write_failed);
 }
 
@@ -78,6 +81,7 @@ std::string StagedOutputs::commit() {
     for (auto& [name, staged] : staged_) {
         std::error_code ec;
         if (!*staged.write_failed) fs::rename(staged.temporary, name, ec);
+        if (!*staged.write_failed && !ec) unregister_staged_file(staged.interrupt_slot);
         if (*staged.write_failed || ec) {
             const std::string failed = name;
             discard();
@@ -89,7 +93,10 @@ std::string StagedOutputs::commit() {
 }
 
 void StagedOutputs::discard() {
-    for (const auto& [name, staged] : staged_) std::remove(staged.temporary.c_str());
+    for (const auto& [name, staged] : staged_) {
+        std::remove(staged.temporary.c_str());
+        unregister_staged_file(staged.interrupt_slot);
+    }
     staged_.clear();
 }
 

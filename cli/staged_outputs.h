@@ -39,6 +39,7 @@ class StagedOutputs {
   private:
     struct Staged {
         std::string temporary;
+        int interrupt_slot = -1;  // where an interrupt finds it (interrupted_run.h)
         // Shared with the open target, which may outlive a discard.
         std::shared_ptr<bool> write_failed = std::make_shared<bool>(false);
     };

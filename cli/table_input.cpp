@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "import/table_files.h"
 #include "import/workbook/workbook.h"
@@ -12,11 +11,15 @@ namespace tw::cli {
 namespace {
 
 std::string read_bytes(const std::string& path) {
+    std::error_code size_unknown;
+    const auto size = std::filesystem::file_size(path, size_unknown);
+    if (!size_unknown) import::check_text_table_size(size);
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in) bytes << in.rdbuf();
+    // Read straight into place: a large table is held once, not copied.
+    std::string bytes(size_unknown ? 0 : size, '\0');
+    if (in) in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!in) throw TableFileError("The table \"" + path + "\" could not be read.");
-    return bytes.str();
+    return bytes;
 }
 
 }  // namespace

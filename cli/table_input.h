@@ -22,6 +22,6 @@ bool is_program_data_file(const std::string& path);
 
 // Reads the table or workbook at `path` with `options`. Throws TableFileError
 // when it cannot be read and import::ImportError when it is refused.
-import::ImportedTable read_table(const std::string& path, const import::ImportOptions& options);
+tw::import::ImportedTable read_table(const std::string& path, const import::ImportOptions& options);
 
 }  // namespace tw::cli

@@ -11,6 +11,7 @@
 #include "cli/batch_options.h"
 #include "cli/batch_run.h"
 #include "cli/batch_usage.h"
+#include "cli/interrupted_run.h"
 
 int main(int argc, char* argv[]) {
     using namespace tw::batch;
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     }
     try {
         const BatchStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
+        remove_staged_files_on_interrupt(streams.err_is_terminal);
         return exit_status(run_batch(options, streams));
     } catch (const std::exception& e) {
         std::cerr << "tarnwick-batch: " << e.what() << "\n";

@@ -5,6 +5,7 @@
 
 #include "import/import_error.h"
 #include "import/oriented_grid.h"
+#include "import/table_limits.h"
 
 namespace tw::import {
 
@@ -75,6 +76,14 @@ std::vector<std::string> headings(CellGrid grid, Orientation orientation) {
     const OrientedGrid view(grid, orientation);
     for (std::size_t c = 0; c < view.columns(); ++c) names.push_back(trimmed(view.at(0, c)));
     return names;
+}
+
+void check_text_table_size(std::uintmax_t bytes) {
+    if (bytes <= kMaxTextFileBytes) return;
+    throw ImportError("The table is " + std::to_string(bytes >> 20) + " MB, larger than any " +
+                      "table the program takes (at most " + std::to_string(kMaxTableCells) +
+                      " cells, " + std::to_string(kMaxTextFileBytes >> 20) +
+                      " MB of text); it was not read.");
 }
 
 }  // namespace tw::import

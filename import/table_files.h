@@ -2,6 +2,7 @@
 // Telling a table to import from the program's own data file, and where the
 // data file made from a table goes by default.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,9 @@ std::string default_data_file_path(const std::string& table_path);
 // user may choose the labels or the grouping from; empty when the grid has
 // no cells.
 std::vector<std::string> headings(CellGrid grid, Orientation orientation);
+
+// Throws ImportError when a text table of `bytes` is larger than any table
+// the program takes could be (kMaxTextFileBytes); it is then not read.
+void check_text_table_size(std::uintmax_t bytes);
 
 }  // namespace tw::import

@@ -201,6 +201,7 @@ void ImportDialog::load_grid() {
             QFile file(qt(table_path_));
             if (!file.open(QIODevice::ReadOnly))
                 throw import::ImportError("The table \"" + table_path_ + "\" could not be read.");
+            import::check_text_table_size(static_cast<std::uintmax_t>(file.size()));
             const QByteArray bytes = file.readAll();
             import::refuse_non_table(
                 table_path_,

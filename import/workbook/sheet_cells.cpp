@@ -16,8 +16,17 @@ void SheetCells::put(int row, int column, std::string text) {
         throw ImportError("The sheet has cells out to column " + column_letters(column) +
                           "; the program can hold at most 32767 species.");
     }
-    rows_ = std::max(rows_, row);
-    columns_ = std::max(columns_, column);
+    const int rows = std::max(rows_, row), columns = std::max(columns_, column);
+    // The grid is made square, so a lone cell far out costs as much as a full table.
+    if (static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns) > kMaxTableCells) {
+        throw ImportError("The sheet's cells reach from A1 to " + column_letters(columns) +
+                          std::to_string(rows) + ", more than the " +
+                          std::to_string(kMaxTableCells) +
+                          " cells the program takes from one table (for instance 10000 stations "
+                          "by 500 species).");
+    }
+    rows_ = rows;
+    columns_ = columns;
     cells_[{row, column}] = std::move(text);
 }
 

@@ -7,17 +7,14 @@
 #include <utility>
 
 #include "import/cell_grid.h"
+#include "import/table_limits.h"
 
 namespace tw::import {
 
-// Sheets far beyond the program's limits are refused while they are read,
-// before their cells fill the memory.
-inline constexpr int kMaxSheetRows = 10002;
-inline constexpr int kMaxSheetColumns = 32770;
-
 class SheetCells {
   public:
-    // Throws ImportError when (row, column) is beyond the sheet limits.
+    // Throws ImportError when (row, column) is beyond the sheet limits, or
+    // the cells would reach over more than kMaxTableCells.
     void put(int row, int column, std::string text);
     CellGrid grid() const;
 

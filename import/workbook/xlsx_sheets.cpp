@@ -4,6 +4,7 @@
 
 #include <QXmlStreamReader>
 #include <map>
+#include <memory>
 
 #include "import/import_error.h"
 #include "import/workbook/sheet_readers.h"
@@ -12,21 +13,19 @@ namespace tw::import {
 
 namespace {
 
-QByteArray entry(ZipEntries& zip, const QString& name) {
-    auto bytes = zip.read(name);
-    if (!bytes) {
+std::unique_ptr<PartDevice> part(ZipEntries& zip, const QString& name) {
+    auto device = zip.open(name);
+    if (!device) {
         throw ImportError("The workbook has no readable part \"" + name.toStdString() +
                           "\"; it may be damaged.");
     }
-    return *bytes;
+    return device;
 }
 
-void check(const QXmlStreamReader& xml, const QString& part) {
-    if (xml.hasError()) {
-        throw ImportError("The workbook part \"" + part.toStdString() +
-                          "\" is not readable XML: " + xml.errorString().toStdString());
-    }
-}
+// Far more than the texts of any table the program takes (labels of 10000
+// stations and 32767 species), and than a whole workbook of them needs.
+constexpr std::size_t kMaxSharedStrings = 1'000'000;
+constexpr std::size_t kMaxSharedTextBytes = std::size_t{64} << 20;
 
 struct SheetEntry {
     std::string name;
@@ -34,7 +33,8 @@ struct SheetEntry {
 };
 
 std::vector<SheetEntry> sheet_entries(ZipEntries& zip) {
-    QXmlStreamReader xml(entry(zip, "xl/workbook.xml"));
+    const auto book = part(zip, "xl/workbook.xml");
+    QXmlStreamReader xml(book.get());
     std::vector<SheetEntry> sheets;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -45,12 +45,13 @@ std::vector<SheetEntry> sheet_entries(ZipEntries& zip) {
         }
         sheets.push_back({xml.attributes().value("name").toString().toStdString(), id});
     }
-    check(xml, "xl/workbook.xml");
+    check_part(xml, *book);
     return sheets;
 }
 
 QString sheet_part(ZipEntries& zip, const QString& rel_id) {
-    QXmlStreamReader xml(entry(zip, "xl/_rels/workbook.xml.rels"));
+    const auto rels = part(zip, "xl/_rels/workbook.xml.rels");
+    QXmlStreamReader xml(rels.get());
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement() || xml.name() != u"Relationship") continue;
@@ -58,29 +59,44 @@ QString sheet_part(ZipEntries& zip, const QString& rel_id) {
         QString target = xml.attributes().value("Target").toString();
         return target.startsWith('/') ? target.mid(1) : "xl/" + target;
     }
-    check(xml, "xl/_rels/workbook.xml.rels");
+    check_part(xml, *rels);
     throw ImportError("The workbook does not say where its sheet is stored; it may be damaged.");
 }
 
 // Every <t> of a shared string, rich-text runs joined; phonetic guides left out.
 std::vector<std::string> shared_strings(ZipEntries& zip) {
     std::vector<std::string> strings;
-    auto bytes = zip.read("xl/sharedStrings.xml");
-    if (!bytes) return strings;
-    QXmlStreamReader xml(*bytes);
+    const auto table = zip.open("xl/sharedStrings.xml");
+    if (!table) return strings;
+    QXmlStreamReader xml(table.get());
     int phonetic = 0;
+    std::size_t text_bytes = 0;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
-            if (xml.name() == u"si") strings.emplace_back();
+            if (xml.name() == u"si") {
+                if (!strings.empty()) table->credit_cell(strings.back().size());
+                strings.emplace_back();
+            }
             if (xml.name() == u"rPh") ++phonetic;
-            if (xml.name() == u"t" && phonetic == 0 && !strings.empty())
-                strings.back() += xml.readElementText().toStdString();
+            if (xml.name() == u"t" && phonetic == 0 && !strings.empty()) {
+                const std::string run = xml.readElementText().toStdString();
+                strings.back() += run;
+                text_bytes += run.size();
+            }
+            if (strings.size() > kMaxSharedStrings || text_bytes > kMaxSharedTextBytes) {
+                throw ImportError("The workbook part \"xl/sharedStrings.xml\" holds more than " +
+                                  std::to_string(kMaxSharedStrings) + " texts or " +
+                                  std::to_string(kMaxSharedTextBytes >> 20) +
+                                  " MB of text, far more than any table the program can take "
+                                  "needs; the workbook is damaged or was built to fill the "
+                                  "memory.");
+            }
         } else if (xml.isEndElement() && xml.name() == u"rPh") {
             --phonetic;
         }
     }
-    check(xml, "xl/sharedStrings.xml");
+    check_part(xml, *table);
     return strings;
 }
 
@@ -118,9 +134,10 @@ std::vector<std::string> xlsx_sheet_names(ZipEntries& zip) {
 
 SheetCells read_xlsx_sheet(ZipEntries& zip, std::size_t index) {
     const auto sheets = sheet_entries(zip);
-    const QString part = sheet_part(zip, sheets.at(index).rel_id);
+    const QString part_name = sheet_part(zip, sheets.at(index).rel_id);
     const auto strings = shared_strings(zip);
-    QXmlStreamReader xml(entry(zip, part));
+    const auto sheet = part(zip, part_name);
+    QXmlStreamReader xml(sheet.get());
     SheetCells cells;
     int row = 0, column = 0;
     while (!xml.atEnd()) {
@@ -135,10 +152,12 @@ SheetCells read_xlsx_sheet(ZipEntries& zip, std::size_t index) {
             column = ref.second > 0 ? ref.second : column + 1;
             if (ref.first > 0) row = ref.first;
             const QString type = xml.attributes().value("t").toString();
-            cells.put(row, column, cell_text(xml, type, strings));
+            std::string text = cell_text(xml, type, strings);
+            if (!text.empty()) sheet->credit_cell(text.size());
+            cells.put(row, column, std::move(text));
         }
     }
-    check(xml, part);
+    check_part(xml, *sheet);
     return cells;
 }
 

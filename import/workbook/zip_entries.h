@@ -3,9 +3,11 @@
 
 #include <quazip.h>
 
-#include <QByteArray>
 #include <QString>
-#include <optional>
+#include <QXmlStreamReader>
+#include <memory>
+
+#include "import/workbook/part_device.h"
 
 namespace tw::import {
 
@@ -17,11 +19,17 @@ class ZipEntries {
     ZipEntries(const ZipEntries&) = delete;
     ZipEntries& operator=(const ZipEntries&) = delete;
 
-    // The entry's bytes; nullopt when there is no such entry or it cannot be read.
-    std::optional<QByteArray> read(const QString& name);
+    // The part, to be read as it unpacks; nullptr when there is no such part
+    // or it cannot be opened. One part at a time. Throws ImportError when the
+    // part declares a size beyond kMaxPartBytes.
+    std::unique_ptr<PartDevice> open(const QString& name);
 
   private:
     QuaZip zip_;
 };
+
+// Throws ImportError naming the part when reading it stopped at one of its
+// limits, or when what was read is not well-formed XML.
+void check_part(const QXmlStreamReader& xml, const PartDevice& part);
 
 }  // namespace tw::import

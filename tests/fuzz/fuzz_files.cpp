@@ -11,23 +11,30 @@ namespace tw::fuzz {
 
 namespace {
 
-// Kept alive to the very end: the exit handler that removes the file runs
-// after static destructors would have freed an ordinary static string.
-const std::string& scratch_path() {
-    static const std::string* const path = [] {
-        const std::filesystem::path p = std::filesystem::temp_directory_path() /
-                                        ("tarnwick_fuzz_" + std::to_string(::getpid()) + ".txt");
-        auto* kept = new std::string(p.string());
-        std::atexit([] { std::remove(scratch_path().c_str()); });
-        return kept;
-    }();
-    return *path;
+// Made afresh each time rather than kept in a static string: the exit
+// handler that removes the files runs after static destructors.
+std::string scratch_path(const std::string& extension) {
+    return (std::filesystem::temp_directory_path() /
+            ("tarnwick_fuzz_" + std::to_string(::getpid()) + extension))
+        .string();
+}
+
+void remove_scratch_files() {
+    for (const char* extension : {".txt", ".xlsx", ".ods"})
+        std::remove(scratch_path(extension).c_str());
 }
 
 }  // namespace
 
-std::string write_scratch_file(const std::uint8_t* data, std::size_t size) {
-    const std::string& path = scratch_path();
+std::string scratch_file(const std::string& extension) {
+    static const bool removed_at_exit = std::atexit(remove_scratch_files) == 0;
+    (void)removed_at_exit;
+    return scratch_path(extension);
+}
+
+std::string write_scratch_file(const std::uint8_t* data, std::size_t size,
+                               const std::string& extension) {
+    const std::string path = scratch_file(extension);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     out.close();

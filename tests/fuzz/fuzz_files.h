@@ -11,9 +11,13 @@
 
 namespace tw::fuzz {
 
-// Writes the bytes to this process's scratch file (removed at exit) and
-// returns its path.
-std::string write_scratch_file(const std::uint8_t* data, std::size_t size);
+// The path of this process's scratch file with the extension (removed at
+// exit).
+std::string scratch_file(const std::string& extension);
+
+// Writes the bytes to the scratch file and returns its path.
+std::string write_scratch_file(const std::uint8_t* data, std::size_t size,
+                               const std::string& extension = ".txt");
 
 // Stops the fuzzer with a message: an input broke a promise of the code
 // under test without crashing it.

@@ -26,12 +26,12 @@ struct Convention {
 
 class PondSurvey : public ::testing::TestWithParam<Convention> {};
 
-import::ImportedTable import_fixture(const std::string& name,
-                                     ImportOptions options){options.title = "Pond survey";
-if (import::is_workbook_path(name))
-    return import::import_workbook(fixture_path(name), options, name);
-return import::import_text(fixture(name), options, name);
-}  // namespace
+tw::import::ImportedTable import_fixture(const std::string& name, ImportOptions options) {
+    options.title = "Pond survey";
+    if (import::is_workbook_path(name))
+        return import::import_workbook(fixture_path(name), options, name);
+    return import::import_text(fixture(name), options, name);
+}
 
 TEST_P(PondSurvey, ImportsToTheDataFileTypedByHandWithStationsGatheredByGroup) {
     const Convention& c = GetParam();
@@ -185,5 +185,5 @@ TEST(Workbooks, AFileThatIsNotAWorkbookIsRefused) {
     EXPECT_THROW(import::workbook_sheets(fixture_path("r_write_csv.csv")), import::ImportError);
 }
 
-}  // namespace tw::test
+}  // namespace
 }  // namespace tw::test
