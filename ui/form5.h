@@ -70,7 +70,10 @@ class FORM5 : public QWidget {
     QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
     QPushButton* Export;
     QPushButton* ExplainClusters;  // "What makes each cluster...", beside Export
-    void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
+    // `test` words the note and the tips: more bootstrap samples, or more
+    // permutations, could change a shaded verdict.
+    void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows,
+                               SignificanceTest test);
     void clear_results_complete();
     void clear_uncertain_rows();
 

@@ -11,7 +11,6 @@
 #include <cstdio>
 
 #include "bootstrap/linkage_details.h"
-#include "bootstrap/p_value.h"
 #include "ui/form5.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -36,10 +35,28 @@ QTableWidgetItem* cell(QTableWidget* t, int row, int column) {
     return item;
 }
 
-QString standard_error_text(float p, std::int32_t replicates) {
+QString standard_error_text(double standard_error) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.3f", p_standard_error(p, replicates));
+    std::snprintf(buf, sizeof buf, "%.3f", standard_error);
     return QString::fromLatin1(buf);
+}
+
+// The tips of the columns whose meaning depends on the test that ran.
+void set_header_tips(QTableWidget* grid, SignificanceTest test) {
+    const bool profile = test == SignificanceTest::SimilarityProfile;
+    if (QTableWidgetItem* count = grid->horizontalHeaderItem(2)) {
+        count->setToolTip(profile ? QStringLiteral("pi: how far the linkage's similarity profile "
+                                                   "departs from the mean of permuted ones")
+                                  : QStringLiteral("Replicates whose last join came at or beyond "
+                                                   "the observed level: the report's COUNT <= "
+                                                   "OBSERVED"));
+    }
+    if (QTableWidgetItem* error = grid->horizontalHeaderItem(kErrorColumn)) {
+        error->setToolTip(
+            QStringLiteral("Monte-Carlo standard error of P: how far another set of as many %1 "
+                           "would typically move it")
+                .arg(profile ? QStringLiteral("permutations") : QStringLiteral("replicates")));
+    }
 }
 
 QString cluster_text(const std::vector<ClusterMembers>& clusters) {
@@ -58,16 +75,9 @@ QSplitter* FORM5::build_details_panel() {
     Grid_out->setColumnCount(kErrorColumn + 1);
     auto* members = new QTableWidgetItem(QStringLiteral("Member labels"));
     auto* error = new QTableWidgetItem(QStringLiteral("SE of P"));
-    error->setToolTip(
-        QStringLiteral("Monte-Carlo standard error of P: how far another set of as "
-                       "many replicates would typically move it"));
-    if (QTableWidgetItem* count = Grid_out->horizontalHeaderItem(2)) {
-        count->setToolTip(
-            QStringLiteral("Replicates whose last join came at or beyond the "
-                           "observed level: the report's COUNT <= OBSERVED"));
-    }
     Grid_out->setHorizontalHeaderItem(kMembersColumn, members);
     Grid_out->setHorizontalHeaderItem(kErrorColumn, error);
+    set_header_tips(Grid_out, SignificanceTest::Bootstrap);
     QHeaderView* header = Grid_out->horizontalHeader();
     for (int c = 0; c < kMembersColumn; ++c)
         header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
@@ -96,15 +106,17 @@ QSplitter* FORM5::build_details_panel() {
 
 void FORM5::show_linkage_details(const RunContext& ctx) {
     const int rows = Grid_out->rowCount();
+    set_header_tips(Grid_out, ctx.Results.test);
     for (int r = 0; r < rows; ++r) {
         const std::int32_t link = r + 1;
         const QString members = from_core(joined(member_labels(ctx, link)));
         cell(Grid_out, r, kMembersColumn)->setText(members);
         cell(Grid_out, r, kMembersColumn)->setToolTip(members);
-        const std::optional<float> p = linkage_p(ctx, link);
+        const LinkResult& result = ctx.Results.at(link);
         cell(Grid_out, r, kErrorColumn)
-            ->setText(p ? standard_error_text(*p, ctx.NumBoot) : QString());
-        const QString why = from_core(untested_reason(linkage_verdict(ctx, link)));
+            ->setText(was_tested(result.verdict) ? standard_error_text(result.standard_error)
+                                                 : QString());
+        const QString why = from_core(untested_reason(result.verdict, ctx.Results.test));
         cell(Grid_out, r, 3)->setToolTip(why);
         cell(Grid_out, r, 2)->setToolTip(why);
     }

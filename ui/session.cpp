@@ -302,9 +302,9 @@ void Session::results_completed() {
     std::vector<int> uncertain;
     for (std::int32_t link = 1; link <= ctx_.NumGroups - 1; ++link)
         if (linkage_uncertain(ctx_, link)) uncertain.push_back(link);
-    const QString seed =
-        ctx_.SeedUsed ? QString::number(static_cast<qulonglong>(*ctx_.SeedUsed)) : QString();
-    form5().show_results_complete(seed, uncertain);
+    const std::optional<std::uint64_t> used = ctx_.Results.seed;
+    const QString seed = used ? QString::number(static_cast<qulonglong>(*used)) : QString();
+    form5().show_results_complete(seed, uncertain, ctx_.Results.test);
 }
 
 void Session::export_results_chosen() {

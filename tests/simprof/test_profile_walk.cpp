@@ -45,7 +45,8 @@ TEST(ProfileWalk, RootOfOneCommunityIsSignificantAboutAlphaOfTheTime) {
         Matrix<float> objects(8, 12);
         for (std::int32_t i = 1; i <= 8; ++i)
             for (std::int32_t sp = 1; sp <= 12; ++sp) objects(i, sp) = r.ctx.AvgMatrix(i, sp);
-        if (test_node(r.ctx, r.host, s, objects, 8, root).p <= s.alpha) ++significant;
+        TestProgress progress;
+        if (test_node(r.ctx, r.host, s, objects, 8, root, progress).p <= s.alpha) ++significant;
     }
     EXPECT_GE(significant, 4);
     EXPECT_LE(significant, 28);
@@ -73,12 +74,12 @@ TEST(ProfileWalk, NodeOfTwoObjectsIsNeverTestedAndJoins) {
     EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), 3u);
     int pairs = 0;
     for (std::int32_t link = 1; link < r.ctx.NumGroups; ++link) {
-        const ProfileLinkRecord& rec = r.ctx.ProfileLinks[at(link)];
+        const LinkResult& rec = r.ctx.Results.at(link);
         if (rec.objects != 2) continue;
         ++pairs;
-        EXPECT_EQ(rec.verdict, ProfileVerdict::TooFewObjects) << "linkage " << link;
+        EXPECT_EQ(rec.verdict, Verdict::TooFewObjects) << "linkage " << link;
         EXPECT_EQ(r.ctx.SIG[at(link)], "N/A");
-        EXPECT_EQ(rec.as_large, 0);
+        EXPECT_FALSE(rec.statistic.has_value());
     }
     EXPECT_EQ(pairs, 3);
 }
@@ -89,9 +90,9 @@ TEST(ProfileWalk, NothingUnderANonSignificantNodeIsTested) {
     r.ctx.settings.alpha_text = "0";  // nothing can be significant
     walk_profile_tests(r.ctx, r.host, r.settings());
     const std::int32_t root = r.ctx.NumGroups - 1;
-    EXPECT_EQ(r.ctx.ProfileLinks[at(root)].verdict, ProfileVerdict::NotSignificant);
+    EXPECT_EQ(r.ctx.Results.at(root).verdict, Verdict::NotSignificant);
     for (std::int32_t link = 1; link < root; ++link)
-        EXPECT_EQ(r.ctx.ProfileLinks[at(link)].verdict, ProfileVerdict::NotReached);
+        EXPECT_EQ(r.ctx.Results.at(link).verdict, Verdict::NotReached);
     set_profile_symbols(r.ctx);
     assign_cluster_identifiers(r.ctx, r.host);
     EXPECT_EQ(r.ids(), "A A A A A A A A A A ");
@@ -102,19 +103,20 @@ TEST(ProfileWalk, SameResultOnOneAndTwoThreads) {
     ProfileRun r(interleaved(12, 3), 25, random);
     r.ctx.settings.random_seed = 4242;
     walk_profile_tests(r.ctx, r.host, r.settings());
-    const std::vector<ProfileLinkRecord> one = r.ctx.ProfileLinks;
+    const std::vector<LinkResult> one = r.ctx.Results.links;
     r.ctx.settings.bootstrap_threads = 2;
     walk_profile_tests(r.ctx, r.host, r.settings());
-    ASSERT_EQ(one.size(), r.ctx.ProfileLinks.size());
+    const std::vector<LinkResult>& two = r.ctx.Results.links;
+    ASSERT_EQ(one.size(), two.size());
     for (std::size_t l = 1; l < one.size(); ++l) {
-        EXPECT_EQ(one[l].verdict, r.ctx.ProfileLinks[l].verdict) << "linkage " << l;
-        EXPECT_EQ(one[l].pi, r.ctx.ProfileLinks[l].pi) << "linkage " << l;  // bit for bit
-        EXPECT_EQ(one[l].as_large, r.ctx.ProfileLinks[l].as_large) << "linkage " << l;
+        EXPECT_EQ(one[l].verdict, two[l].verdict) << "linkage " << l;
+        EXPECT_EQ(one[l].statistic, two[l].statistic) << "linkage " << l;  // bit for bit
+        EXPECT_EQ(one[l].count, two[l].count) << "linkage " << l;
     }
     // A different seed draws other permutations.
     r.ctx.settings.random_seed = 4243;
     walk_profile_tests(r.ctx, r.host, r.settings());
-    EXPECT_NE(one.back().pi, r.ctx.ProfileLinks.back().pi);
+    EXPECT_NE(one.back().statistic, r.ctx.Results.links.back().statistic);
 }
 
 TEST(ProfileWalk, PartsOfEachLinkageFollowTheRepresentatives) {
