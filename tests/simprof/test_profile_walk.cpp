@@ -7,6 +7,7 @@
 #include <set>
 
 #include "bootstrap/cluster_identifiers.h"
+#include "e2e/e2e_fixture.h"
 #include "simprof/node_test.h"
 #include "simprof/profile_results.h"
 #include "simprof/profile_walk.h"
@@ -117,6 +118,43 @@ TEST(ProfileWalk, SameResultOnOneAndTwoThreads) {
     r.ctx.settings.random_seed = 4243;
     walk_profile_tests(r.ctx, r.host, r.settings());
     EXPECT_NE(one.back().statistic, r.ctx.Results.links.back().statistic);
+}
+
+// The report section as a reader meets it: P as a plain decimal however
+// small, each side named by its label, every object list within the page
+// width and complete.
+TEST(ProfileWalk, ReportNamesObjectsByLabelWithinThePageAndNeverPrintsENotation) {
+    std::mt19937 random(77);
+    ProfileRun r(interleaved(24, 2), 30, random);
+    for (std::int32_t g = 1; g <= r.ctx.NumGroups; ++g)
+        r.ctx.GroupLabel[at(g)] = "Plot at station " + std::to_string(g);
+    r.ctx.settings.permutations_text = "2000";  // P down to 0.0005
+    walk_profile_tests(r.ctx, r.host, r.settings());
+    write_profile_results(r.ctx, r.host, r.settings());
+    const std::string report = r.report();
+    const std::string objects = "Objects under each tested linkage\r\n";
+    const std::size_t list = report.find(objects);
+    ASSERT_NE(list, std::string::npos);
+    const std::size_t rows = report.find("MEMBERS\r\n") + 9;
+    const std::string table = report.substr(rows, report.find("S: the objects") - rows);
+    EXPECT_EQ(table.find_first_of("Ee"), std::string::npos) << table;
+    EXPECT_NE(table.find(" 0.0005 "), std::string::npos) << table;  // 1 of 2000
+    const std::int32_t root = r.ctx.NumGroups - 1;
+    const std::string root_line = r.ctx.GroupLabel[at(r.ctx.LinkPair(root, 1))] + " + " +
+                                  r.ctx.GroupLabel[at(r.ctx.LinkPair(root, 2))] + "\r\n";
+    EXPECT_NE(report.find(root_line), std::string::npos) << report;
+    std::size_t named = 0;
+    for (const std::string& line : crlf_lines(report.substr(list + objects.size()))) {
+        EXPECT_LE(line.size(), 80u) << line;
+        for (std::size_t at_name = line.find("Plot"); at_name != std::string::npos;
+             at_name = line.find("Plot", at_name + 1))
+            ++named;
+    }
+    std::size_t expected = 0;
+    for (std::int32_t link = 1; link <= root; ++link)
+        if (was_tested(r.ctx.Results.at(link).verdict)) expected += r.ctx.LinkMembers.size(link);
+    EXPECT_EQ(named, expected);
+    EXPECT_GT(expected, 24u);
 }
 
 TEST(ProfileWalk, PartsOfEachLinkageFollowTheRepresentatives) {
