@@ -194,9 +194,7 @@ TEST_P(EveryOutput, ShowsTheReportsPAndVerdictAndNamesTheTest) {
         const std::string cell = t.grid.at({row.link, 3});
         EXPECT_FLOAT_EQ(grid_p(cell), p) << cell;
         EXPECT_EQ(cell.back() == '*', row.verdict == "S") << cell;
-        char text[32];
-        std::snprintf(text, sizeof text, "%.*f", t.trials <= 100 ? 2 : 3, static_cast<double>(p));
-        figure_p.push_back(text);
+        figure_p.push_back(p_text(p, t.trials));  // the figure's rounding of this P
     }
 
     // The figure: its subtitle names the test, its node labels are the
