@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "bootstrap/linkage_details.h"
 #include "bootstrap/stopped_test.h"
 #include "bootstrap/test_loop.h"
 #include "run/number_format.h"
@@ -81,6 +80,16 @@ void write_wrapped(Printer& report, const std::vector<std::string>& labels) {
     report.end();
 }
 
+// The data file's labels of the objects under a linkage: the report keeps
+// them whatever names the windows and the exports show.
+std::vector<std::string> report_labels(const RunContext& ctx, std::int32_t link) {
+    std::vector<std::int32_t> members;
+    const std::int32_t m = ctx.LinkMembers.list(link, members);
+    std::vector<std::string> labels;
+    for (std::int32_t i = 1; i <= m; ++i) labels.push_back(ctx.GroupLabel[at(members[at(i)])]);
+    return labels;
+}
+
 // The labels of the objects under every tested linkage.
 void write_members(RunContext& ctx, Printer& report) {
     report.line();
@@ -88,7 +97,7 @@ void write_members(RunContext& ctx, Printer& report) {
     for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
         if (!was_tested(ctx.Results.at(link).verdict)) continue;
         report.tab(4).num(link);
-        write_wrapped(report, member_labels(ctx, link));
+        write_wrapped(report, report_labels(ctx, link));
     }
 }
 
