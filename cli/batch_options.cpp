@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "cli/batch_figure.h"
+#include "cli/batch_ordination.h"
 #include "cli/table_options.h"
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
@@ -62,6 +63,15 @@ int index_of(const std::string& option, const std::string& value,
     std::string known;
     for (const std::string& n : names) known += (known.empty() ? "" : ", ") + n;
     throw UsageError{"unknown " + option + " '" + value + "' (choose one of: " + known + ")"};
+}
+
+void set_ordination_file(BatchOptions& o, const std::string& value) {
+    if (!ordination_file_kind_known(value))
+        throw UsageError{
+            "--ordination needs a file ending in .svg, .pdf or .png (the picture) or .csv "
+            "(the coordinates), not '" +
+            value + "'"};
+    o.ordination_file = value;
 }
 
 template <typename E>
@@ -171,6 +181,20 @@ const std::vector<BatchOption>& batch_option_table() {
          [](BatchOptions& o, const std::string& v) {
              if (v.empty()) throw UsageError{"--export needs a file name prefix"};
              o.export_prefix = v;
+         }},
+        {"ordination", true, set_ordination_file},
+        {"ordination-dimensions", true,
+         [](BatchOptions& o, const std::string& v) {
+             o.ordination_dimensions =
+                 static_cast<int>(whole_number("ordination-dimensions", v, 2));
+             if (o.ordination_dimensions > 3)
+                 throw UsageError{"--ordination-dimensions needs 2 or 3, not '" + v + "'"};
+         }},
+        {"ordination-starts", true,
+         [](BatchOptions& o, const std::string& v) {
+             const std::int64_t n = whole_number("ordination-starts", v, 1);
+             if (n > 1000) throw UsageError{"--ordination-starts takes at most 1000, not " + v};
+             o.ordination_starts = static_cast<int>(n);
          }},
         {"figure", true,
          [](BatchOptions& o, const std::string& v) {

@@ -15,13 +15,16 @@ namespace tw::batch {
 struct BatchOptions {
     RunSettings settings;  // input, report, measure, linkage, data and test options
     bool seed_given = false;
-    bool check = false;         // run the format check before the analysis
-    bool answer_yes = false;    // answer Yes to every data warning question
-    bool quiet = false;         // no progress on standard error
-    bool run_bootstrap = true;  // false: stop after the observed run
-    std::string export_prefix;  // --export: the results files' prefix; empty: none
-    std::string figure_file;    // --figure: the publication figure; empty: none
-    FigureOptions figure;       // --figure-*: as the window's "Figure options"
+    bool check = false;           // run the format check before the analysis
+    bool answer_yes = false;      // answer Yes to every data warning question
+    bool quiet = false;           // no progress on standard error
+    bool run_bootstrap = true;    // false: stop after the observed run
+    std::string export_prefix;    // --export: the results files' prefix; empty: none
+    std::string figure_file;      // --figure: the publication figure; empty: none
+    FigureOptions figure;         // --figure-*: as the window's "Figure options"
+    std::string ordination_file;  // --ordination: picture or coordinates; empty: none
+    int ordination_dimensions = 2;
+    int ordination_starts = 20;
     // How a table given as DATA is read (the options of tarnwick-import).
     import::ImportOptions table;
     bool help = false;

@@ -6,6 +6,7 @@
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/unreplicated_groups.h"
 #include "cli/batch_figure.h"
+#include "cli/batch_ordination.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
 #include "cli/table_input.h"
@@ -154,6 +155,14 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
         outputs.discard();
         return stopped(host, outcome, options, err);
     }
+    std::optional<ExitCode> ordination_failed;
+    const std::optional<RunOrdination> ordination =
+        batch_ordination(ctx, options, err, ordination_failed);
+    if (ordination_failed) {
+        ctx.channels.close_all();
+        outputs.discard();
+        return *ordination_failed;
+    }
     // The figure reads the run as the dendrogram window does, before Finish.
     const FigureSource figure = figure_source(ctx, options.run_bootstrap);
     finish_run(ctx, host);
@@ -167,12 +176,14 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
     }
     // The exports read the finished run, once its own files are in place.
     if (!options.export_prefix.empty() && options.run_bootstrap &&
-        export_results(ctx, host, options.export_prefix, std::chrono::system_clock::now()) !=
-            Outcome::Completed) {
+        export_results(ctx, host, options.export_prefix, std::chrono::system_clock::now(),
+                       ordination ? &*ordination : nullptr) != Outcome::Completed) {
         if (const auto& m = host.last_message())
             err << kName << m->title << ": " << m->text << '\n';
         return ExitCode::OutputFailed;
     }
+    if (ordination && !write_batch_ordination(*ordination, options, err))
+        return ExitCode::OutputFailed;
     return ExitCode::Done;
 }
 

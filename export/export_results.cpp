@@ -5,6 +5,7 @@
 #include "export/members_csv.h"
 #include "export/method_names.h"
 #include "export/newick.h"
+#include "export/ordination_export.h"
 #include "export/results_csv.h"
 #include "export/run_record.h"
 #include "export/whole_file.h"
@@ -24,7 +25,9 @@ const ExportKind kExports[] = {
     {".linkage.csv", "the tree as scipy's linkage matrix",
      [](const ExportInputs& in) { return linkage_matrix_csv(in.ctx, in.conversion); }},
     {".run.json", "the record of how the results were made",
-     [](const ExportInputs& in) { return run_record_json(in.ctx, in.conversion, in.made); }},
+     [](const ExportInputs& in) {
+         return run_record_json(in.ctx, in.conversion, in.made, in.ordination);
+     }},
     {".simper.csv", "the species that typify and separate the clusters (once explained)",
      [](const ExportInputs& in) { return simper_csv(in.ctx, *in.ctx.Explanation); },
      [](const RunContext& ctx) { return ctx.Explanation.has_value(); }},
@@ -32,6 +35,9 @@ const ExportKind kExports[] = {
      [](const ExportInputs& in) { return indicators_csv(in.ctx, *in.ctx.Explanation); },
      [](const RunContext& ctx) { return ctx.Explanation.has_value(); }},
 };
+
+// After the table's files, when the run was ordinated.
+constexpr const char* kOrdinationEnding = ".ordination.csv";
 
 bool ends_with(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -63,22 +69,26 @@ std::span<const ExportKind> export_table() {
 }
 
 std::vector<ExportFile> export_files(const RunContext& ctx, const std::string& prefix,
-                                     std::chrono::system_clock::time_point made) {
+                                     std::chrono::system_clock::time_point made,
+                                     const RunOrdination* ordination) {
     const LevelConversion conversion =
         LevelConversion::for_levels(observed_levels(ctx), measure_of_run(ctx).distance);
-    const ExportInputs inputs{ctx, conversion, made};
+    const ExportInputs inputs{ctx, conversion, made, ordination};
     std::vector<ExportFile> files;
     for (const ExportKind& kind : export_table())
         if (!kind.present || kind.present(ctx))
             files.push_back({prefix + kind.ending, kind.write(inputs)});
+    if (ordination != nullptr)
+        files.push_back({prefix + kOrdinationEnding, ordination_csv(*ordination)});
     return files;
 }
 
 Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
-                       std::chrono::system_clock::time_point made) {
+                       std::chrono::system_clock::time_point made,
+                       const RunOrdination* ordination) {
     return run_guarded(ctx, host, [&] {
         std::vector<std::string> failed;
-        for (const ExportFile& file : export_files(ctx, prefix, made))
+        for (const ExportFile& file : export_files(ctx, prefix, made, ordination))
             if (!write_whole_file(file.path, file.bytes)) failed.push_back(file.path);
         if (failed.empty()) return Outcome::Completed;
         host.ask("Export Error", failure_message(failed), Buttons::Ok);
@@ -87,6 +97,8 @@ Outcome export_results(RunContext& ctx, Host& host, const std::string& prefix,
 }
 
 std::string export_prefix(const std::string& chosen) {
+    if (ends_with(chosen, kOrdinationEnding))
+        return chosen.substr(0, chosen.size() - std::string(kOrdinationEnding).size());
     for (const ExportKind& kind : export_table())
         if (ends_with(chosen, kind.ending))
             return chosen.substr(0, chosen.size() - std::string(kind.ending).size());

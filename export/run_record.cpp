@@ -6,6 +6,7 @@
 #include "export/json_writer.h"
 #include "export/method_names.h"
 #include "export/methods_paragraph.h"
+#include "export/ordination_export.h"
 #include "export/sha256.h"
 #include "run/seed_text.h"
 
@@ -147,7 +148,8 @@ std::string utc_timestamp(std::chrono::system_clock::time_point when) {
 }
 
 std::string run_record_json(const RunContext& ctx, const LevelConversion& conversion,
-                            std::chrono::system_clock::time_point made) {
+                            std::chrono::system_clock::time_point made,
+                            const RunOrdination* ordination) {
     const MeasureOfRun measure = measure_of_run(ctx);
     JsonObject record;
     record.text("program", "TARNWICK")
@@ -165,6 +167,7 @@ std::string run_record_json(const RunContext& ctx, const LevelConversion& conver
         .text("level_conversion", conversion.description())
         .text("methods", methods_paragraph(ctx));
     if (ctx.Explanation) record.object("cluster_explanation", explanation(*ctx.Explanation));
+    if (ordination != nullptr) record.object("ordination", ordination_record(*ordination));
     return record.str() + "\n";
 }
 

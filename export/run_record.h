@@ -10,12 +10,15 @@
 #include <string>
 
 #include "export/level_conversion.h"
+#include "ordination/run_ordination.h"
 #include "run/run_context.h"
 
 namespace tw {
 
+// With `ordination`, the record also says how the ordination was made.
 std::string run_record_json(const RunContext& ctx, const LevelConversion& conversion,
-                            std::chrono::system_clock::time_point made);
+                            std::chrono::system_clock::time_point made,
+                            const RunOrdination* ordination = nullptr);
 
 // "2026-12-07T11:55:48Z"
 std::string utc_timestamp(std::chrono::system_clock::time_point when);

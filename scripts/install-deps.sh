@@ -11,8 +11,8 @@ packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libg
 # dpkg-dev, desktop-file-utils, appstream, help2man, man-db: the Debian package
 # and its checks.
 # python3-openpyxl only remakes the workbook test fixtures (tests/import/fixtures).
-# R with vegan and labdsv is the reference for the pretreatment levels and the
-# cluster explanations (those tests are skipped without it).
+# R with vegan and labdsv is the reference for the pretreatment levels, the
+# cluster explanations and the ordination (those tests are skipped without it).
 optional=(python3-fastcluster python3-openpyxl r-base-core r-cran-vegan r-cran-labdsv)
 
 missing=()

@@ -7,8 +7,6 @@
 
 namespace tw::ui {
 
-namespace {
-
 void ensure_gui_application() {
     if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -23,8 +21,6 @@ void ensure_gui_application() {
         std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(previous);
 }
-
-}  // namespace
 
 bool write_figure_file(const Figure& figure, const std::string& path, int dpi) {
     ensure_gui_application();

@@ -13,4 +13,8 @@ namespace tw::ui {
 // a PNG has `dpi` pixels per inch. False when it cannot be written.
 bool write_figure_file(const Figure& figure, const std::string& path, int dpi);
 
+// Makes the GUI application object that painting text needs, when the
+// program has none (on the offscreen platform unless another is asked for).
+void ensure_gui_application();
+
 }  // namespace tw::ui

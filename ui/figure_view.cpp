@@ -25,7 +25,8 @@ FigureView::FigureView(QWidget* parent) : QWidget(parent) {
 
 void FigureView::set_source(FigureSource source) {
     source_ = std::move(source);
-    fit_to(available_.isValid() ? available_ : size());
+    figure_ = Figure{};  // laid out by the next fit_to
+    update();
 }
 
 void FigureView::set_options(const FigureOptions& options) {

@@ -95,6 +95,16 @@ Form1::Form1(Session& session) : QWidget(nullptr), session_(session) {
         l->setContentsMargins(16, 0, 0, 0);
         layout->addWidget(l);
     }
+    // Beside the data file format: most users come with a spreadsheet.
+    auto* tables = label(QStringLiteral("TablesNote"),
+                         QStringLiteral("Tables can be opened too: a spreadsheet (.xlsx, .ods) or "
+                                        "a delimited text table (.csv, .tsv) with stations in rows "
+                                        "and species in columns is chosen as the input file in "
+                                        "the next window and imported into this format."),
+                         this);
+    tables->setWordWrap(true);
+    layout->addSpacing(4);
+    layout->addWidget(tables);
     layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

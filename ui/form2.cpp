@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "import/table_files.h"
+#include "ui/browse_button.h"
 #include "ui/file_chooser.h"
 #include "ui/form3.h"
 #include "ui/import_dialog.h"
@@ -122,6 +123,12 @@ void Form2::build() {
     files->addWidget(Text2, 1, 1);
     files->addWidget(Label3, 2, 0);
     files->addWidget(Text3, 2, 1);
+    Browse1 = browse_button_for(Text1, "Browse1");
+    Browse2 = browse_button_for(Text2, "Browse2");
+    Browse3 = browse_button_for(Text3, "Browse3");
+    files->addWidget(Browse1, 0, 2);
+    files->addWidget(Browse2, 1, 2);
+    files->addWidget(Browse3, 2, 2);
     files->setColumnStretch(1, 1);
 
     auto* constant = new QHBoxLayout;
@@ -193,6 +200,9 @@ void Form2::connect_events() {
     connect(Check1, &QCheckBox::clicked, this, &Form2::on_Check1_clicked);
     connect(Check2, &QCheckBox::clicked, this, &Form2::on_Check2_clicked);
     connect(Check3, &QCheckBox::clicked, this, &Form2::on_Check3_clicked);
+    connect(Browse1, &QPushButton::clicked, this, &Form2::on_Text1_clicked);
+    connect(Browse2, &QPushButton::clicked, this, &Form2::on_Text2_clicked);
+    connect(Browse3, &QPushButton::clicked, this, &Form2::on_Text3_clicked);
     connect(Command1, &QPushButton::clicked, this, &Form2::on_Command1_clicked);
     connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form2::on_Command1_keyPressed);
     connect(Exit2, &QPushButton::clicked, this, &Form2::on_Exit2_clicked);
@@ -243,7 +253,11 @@ void Form2::take_input_file(const QString& name) {
     if (!data_file.isEmpty()) Text1->setText(data_file);
 }
 void Form2::on_Text2_clicked() {
-    choose_into(Text2, QStringLiteral("Output file"), FileUse::Save, file_filter::kReport);
+    const QString name = choose_file(this, QStringLiteral("Output file"), FileUse::Save,
+                                     QString::fromLatin1(file_filter::kReport));
+    if (name.isEmpty()) return;
+    Text2->setText(name);
+    report_asked_ = name;
 }
 void Form2::on_Text3_clicked() {
     choose_into(Text3, QStringLiteral("Average Matrix file"), FileUse::Save, file_filter::kTable);

@@ -27,6 +27,11 @@ class Form2 : public QWidget {
 
     // The window's settings as the run takes them.
     void read_settings(RunSettings& settings) const;
+    // The report file last named in the save dialog, which asked before
+    // replacing it; a run that starts forgets it, since the next run would
+    // replace that run's report.
+    const QString& report_asked_in_dialog() const { return report_asked_; }
+    void forget_report_dialog() { report_asked_.clear(); }
     // A data file goes into the input box; a table is imported first, as
     // when it is chosen in the file dialog.
     void take_input_file(const QString& name);
@@ -37,6 +42,11 @@ class Form2 : public QWidget {
     QLineEdit* Text2;
     QLabel* Label3;  // average matrix file
     QLineEdit* Text3;
+    // "Browse..." beside Text1, Text2 and Text3: the same dialog as a click
+    // into the box.
+    QPushButton* Browse1;
+    QPushButton* Browse2;
+    QPushButton* Browse3;
     QLabel* Label4;  // "Constant:"
     QLineEdit* Text4;
     QLabel* Label5;  // savelinks
@@ -97,6 +107,7 @@ class Form2 : public QWidget {
     void show_form3_unchecked();
 
     Session& session_;
+    QString report_asked_;
 };
 
 }  // namespace tw::ui

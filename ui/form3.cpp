@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -185,6 +186,18 @@ void Form3::on_Command1_clicked() {
 
 void Form3::on_Command1_keyPressed(int) {
     session_.run_analysis();
+}
+
+// Enter anywhere in the window (a text box passes it on) presses CONTINUE, as
+// it would a dialog's default button; a key on CONTINUE itself keeps its own
+// meaning above.
+void Form3::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && Command1->isEnabled()) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

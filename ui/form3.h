@@ -60,6 +60,7 @@ class Form3 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QLabel* build_check_status();

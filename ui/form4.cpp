@@ -182,7 +182,9 @@ void Form4::on_Dendrogram_drawingChanged() {
 
 void Form4::show_figure(FigureSource source) {
     PublicationFigure->set_source(std::move(source));
-    refit_figure();
+    // Laid out when it is shown: a tree of thousands of stations takes
+    // seconds to lay out, which nobody should wait for unseen.
+    if (publication_shown()) refit_figure();
     update_note_and_saving();
 }
 

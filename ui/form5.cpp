@@ -1,21 +1,22 @@
 #include "ui/form5.h"
 
-#include <QBrush>
 #include <QCloseEvent>
-#include <QColor>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableWidget>
-#include <QTableWidgetItem>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "ui/key_relay.h"
+#include "ui/ordination_window.h"
 #include "ui/progress_text.h"
 #include "ui/results_grid.h"
+#include "ui/results_model.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
 
@@ -27,8 +28,9 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
 
     link_table = new TextPanel(QStringLiteral("link_table"), this);
     link_table->setMinimumHeight(110);
-    Grid_out = make_results_table(this);
-    grid_ = std::make_unique<GridAdapter>(Grid_out);
+    results_ = new ResultsModel(this);
+    Grid_out = make_results_table(results_, this);
+    grid_ = std::make_unique<GridAdapter>(Grid_out, results_);
 
     Label1 = new QLabel(QString(QChar(0x03B1)), this);  // the Greek letter alpha
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -72,7 +74,7 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     connect(ShowReport, &QPushButton::clicked, this, &FORM5::on_ShowReport_clicked);
 }
 
-FORM5::~FORM5() = default;
+FORM5::~FORM5() = default;  // the ordination window's type is complete here
 
 QLayout* FORM5::make_export_row() {
     SeedUsed = new QLabel(this);
@@ -94,12 +96,20 @@ QLayout* FORM5::make_export_row() {
     ExplainClusters->setEnabled(false);
     connect(ExplainClusters, &QPushButton::clicked, this, &FORM5::on_ExplainClusters_clicked);
 
+    ExportStatus = new QLabel(this);
+    ExportStatus->setObjectName(QStringLiteral("ExportStatus"));
+    ExportStatus->setWordWrap(true);
+    ExportStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ExportStatus->hide();
+
     auto* labels = new QVBoxLayout;
     labels->addWidget(SeedUsed);
     labels->addWidget(UncertainNote);
+    labels->addWidget(ExportStatus);
     auto* row = new QHBoxLayout;
     row->addLayout(labels, 1);
     row->addWidget(ExplainClusters, 0, Qt::AlignBottom);
+    row->addWidget(make_ordination_button(), 0, Qt::AlignBottom);
     row->addWidget(Export, 0, Qt::AlignBottom);
     return row;
 }
@@ -109,52 +119,51 @@ void FORM5::show_results_complete(const QString& seed_used, const std::vector<in
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
     ExplainClusters->setEnabled(true);
+    Ordination->setEnabled(true);
     const QString more = test == SignificanceTest::SimilarityProfile
                              ? QStringLiteral("more permutations")
                              : QStringLiteral("more bootstrap samples");
     UncertainNote->setText(
         QStringLiteral("Shaded rows: P is close to alpha, %1 could change the verdict.").arg(more));
     UncertainNote->setVisible(!uncertain_rows.empty());
-    // The grid's text colour belongs to the whole grid; an uncertain verdict
-    // is marked by its row's background instead.
-    const QBrush shade(QColor(255, 236, 179));
-    const QString tip =
+    results_->set_uncertain_tip(
         QStringLiteral("P lies within two standard errors of alpha: %1 could change this verdict.")
-            .arg(more);
-    for (int row : uncertain_rows) {
-        const int r = row - 1;  // the heading row is the table's header
-        if (r < 0 || r >= Grid_out->rowCount()) continue;
-        for (int c = 0; c < Grid_out->columnCount(); ++c) {
-            QTableWidgetItem* item = Grid_out->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                Grid_out->setItem(r, c, item);
-            }
-            item->setBackground(shade);
-            item->setToolTip(tip);
-            item->setData(Qt::UserRole, QStringLiteral("uncertain"));
-        }
-    }
+            .arg(more));
+    std::vector<int> rows;  // the heading row is the table's header
+    rows.reserve(uncertain_rows.size());
+    for (int row : uncertain_rows) rows.push_back(row - 1);
+    results_->mark_uncertain(rows);
 }
 
 void FORM5::clear_results_complete() {
     SeedUsed->clear();
-    Export->setEnabled(false);
+    results_gone();
     ExplainClusters->setEnabled(false);
+    Ordination->setEnabled(false);
+    if (ordination_window_) ordination_window_->run_closed();
     clear_uncertain_rows();
 }
 
 void FORM5::clear_uncertain_rows() {
     UncertainNote->hide();
-    for (int r = 0; r < Grid_out->rowCount(); ++r) {
-        for (int c = 0; c < Grid_out->columnCount(); ++c) {
-            if (QTableWidgetItem* item = Grid_out->item(r, c)) {
-                item->setBackground(QBrush());
-                item->setToolTip(QString());
-                item->setData(Qt::UserRole, QVariant());
-            }
-        }
-    }
+    results_->clear_marks(ResultsModel::kColumns);
+}
+
+void FORM5::show_exported(const QStringList& files) {
+    if (files.isEmpty()) return;
+    const QFileInfo first(files.first());
+    QStringList names;
+    for (const QString& f : files) names << QFileInfo(f).fileName();
+    ExportStatus->setText(
+        QStringLiteral("Exported to %1: %2")
+            .arg(QDir::toNativeSeparators(first.absolutePath()), names.join(QStringLiteral(", "))));
+    ExportStatus->show();
+}
+
+void FORM5::results_gone() {
+    Export->setEnabled(false);
+    ExportStatus->clear();
+    ExportStatus->hide();
 }
 
 void FORM5::on_Export_clicked() {
@@ -197,7 +206,8 @@ QLayout* FORM5::build_progress_row() {
     return rows;
 }
 
-void FORM5::test_started() {
+void FORM5::test_started(std::vector<double> cumulative_work) {
+    work_ = std::move(cumulative_work);
     BootProgress->setRange(0, 1);
     BootProgress->setValue(0);
     ProgressText->clear();
@@ -216,7 +226,7 @@ void FORM5::show_progress(const TestProgress& progress, bool repaint) {
     since_text_.start();
     show_bar(progress);
     ProgressText->setText(
-        progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0));
+        progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0, work_));
 }
 
 void FORM5::show_bar(const TestProgress& progress) {
@@ -237,6 +247,8 @@ void FORM5::test_ended(bool stopped) {
 void FORM5::run_closed() {
     StopTest->setEnabled(false);
     Command1->setEnabled(false);
+    Ordination->setEnabled(false);
+    if (ordination_window_) ordination_window_->run_closed();
 }
 
 void FORM5::on_StopTest_clicked() {

@@ -3,6 +3,7 @@
 // alpha level it tests at, the results grid, and "Finish", which ends the run.
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -14,17 +15,20 @@ class QProgressBar;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
-class QTableWidget;
+class QTableView;
 class QFrame;
 class QLayout;
 
 namespace tw {
 struct RunContext;
-}
+struct RunOrdination;
+}  // namespace tw
 
 namespace tw::ui {
 
 class GridAdapter;
+class OrdinationWindow;
+class ResultsModel;
 class Session;
 class TextPanel;
 
@@ -37,7 +41,7 @@ class FORM5 : public QWidget {
     GridAdapter& grid() { return *grid_; }
 
     TextPanel* link_table;
-    QTableWidget* Grid_out;
+    QTableView* Grid_out;
     QLabel* Label1;  // alpha
     QLabel* Sig_level;
     QLabel* Label2;  // "Level"
@@ -48,7 +52,8 @@ class FORM5 : public QWidget {
     QProgressBar* BootProgress;
     QLabel* ProgressText;
     QPushButton* StopTest;  // "Stop test"
-    void test_started();
+    // `cumulative_work` weighs the time-left estimate (empty: by replicates).
+    void test_started(std::vector<double> cumulative_work = {});
     // `repaint`: the windows have had a turn since the last repaint, so the
     // bar and its line may be brought up to date (the end always is).
     void show_progress(const TestProgress& progress, bool repaint);
@@ -69,6 +74,7 @@ class FORM5 : public QWidget {
     QLabel* SeedUsed;
     QLabel* UncertainNote;  // explains the shaded rows, shown when there are any
     QPushButton* Export;
+    QLabel* ExportStatus;          // what the last "Export..." wrote, and where
     QPushButton* ExplainClusters;  // "What makes each cluster...", beside Export
     // `test` words the note and the tips: more bootstrap samples, or more
     // permutations, could change a shaded verdict.
@@ -76,6 +82,15 @@ class FORM5 : public QWidget {
                                SignificanceTest test);
     void clear_results_complete();
     void clear_uncertain_rows();
+    // "Ordination...", beside "Export...": the run's objects placed by
+    // non-metric scaling in a window of their own, once the results are
+    // complete. The ordination of the open run goes with its exports.
+    QPushButton* Ordination;
+    OrdinationWindow* ordination_window() const { return ordination_window_.get(); }
+    const RunOrdination* ordination_of_run() const;
+    void show_exported(const QStringList& files);
+    // After "Finish" the grid is blank: there is nothing left to export.
+    void results_gone();
 
   signals:
     // The progress bar moved: `done` replicates of the whole test.
@@ -88,6 +103,7 @@ class FORM5 : public QWidget {
     void on_ShowReport_clicked();
     void on_Export_clicked();
     void on_ExplainClusters_clicked();
+    void on_Ordination_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,12 +113,16 @@ class FORM5 : public QWidget {
     QLayout* build_progress_row();
     QSplitter* build_details_panel();
     QLayout* make_export_row();
+    QPushButton* make_ordination_button();
 
     Session& session_;
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
     TestProgress last_;
+    std::vector<double> work_;
+    ResultsModel* results_;  // the grid's rows, owned by the window
     std::unique_ptr<GridAdapter> grid_;
+    std::unique_ptr<OrdinationWindow> ordination_window_;
 };
 
 }  // namespace tw::ui

@@ -7,11 +7,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <cstdio>
 
 #include "bootstrap/linkage_details.h"
 #include "ui/form5.h"
+#include "ui/results_model.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
 
@@ -19,20 +20,11 @@ namespace tw::ui {
 
 namespace {
 
-constexpr int kMembersColumn = 4;
-constexpr int kErrorColumn = 5;
+constexpr int kMembersColumn = ResultsModel::kMembersColumn;
+constexpr int kErrorColumn = ResultsModel::kErrorColumn;
 
 QString from_core(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QTableWidgetItem* cell(QTableWidget* t, int row, int column) {
-    QTableWidgetItem* item = t->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem();
-        t->setItem(row, column, item);
-    }
-    return item;
 }
 
 QString standard_error_text(double standard_error) {
@@ -42,21 +34,20 @@ QString standard_error_text(double standard_error) {
 }
 
 // The tips of the columns whose meaning depends on the test that ran.
-void set_header_tips(QTableWidget* grid, SignificanceTest test) {
+void set_heading_tips(ResultsModel& model, SignificanceTest test) {
     const bool profile = test == SignificanceTest::SimilarityProfile;
-    if (QTableWidgetItem* count = grid->horizontalHeaderItem(2)) {
-        count->setToolTip(profile ? QStringLiteral("pi: how far the linkage's similarity profile "
-                                                   "departs from the mean of permuted ones")
-                                  : QStringLiteral("Replicates whose last join came at or beyond "
-                                                   "the observed level: the report's COUNT <= "
-                                                   "OBSERVED"));
-    }
-    if (QTableWidgetItem* error = grid->horizontalHeaderItem(kErrorColumn)) {
-        error->setToolTip(
-            QStringLiteral("Monte-Carlo standard error of P: how far another set of as many %1 "
-                           "would typically move it")
-                .arg(profile ? QStringLiteral("permutations") : QStringLiteral("replicates")));
-    }
+    model.set_heading_tip(2, profile
+                                 ? QStringLiteral("pi: how far the linkage's similarity profile "
+                                                  "departs from the mean of permuted ones")
+                                 : QStringLiteral("Replicates whose last join came at or "
+                                                  "beyond the observed level: the report's "
+                                                  "COUNT <= OBSERVED"));
+    model.set_heading_tip(
+        kErrorColumn,
+        QStringLiteral("Monte-Carlo standard error of P: how far another set of as many %1 "
+                       "would typically move it")
+            .arg(profile ? QStringLiteral("permutations") : QStringLiteral("replicates")));
+}
 }
 
 QString cluster_text(const std::vector<ClusterMembers>& clusters) {
@@ -72,23 +63,12 @@ QString cluster_text(const std::vector<ClusterMembers>& clusters) {
 }  // namespace
 
 QSplitter* FORM5::build_details_panel() {
-    Grid_out->setColumnCount(kErrorColumn + 1);
-    auto* members = new QTableWidgetItem(QStringLiteral("Member labels"));
-    auto* error = new QTableWidgetItem(QStringLiteral("SE of P"));
-    Grid_out->setHorizontalHeaderItem(kMembersColumn, members);
-    Grid_out->setHorizontalHeaderItem(kErrorColumn, error);
-    set_header_tips(Grid_out, SignificanceTest::Bootstrap);
-    QHeaderView* header = Grid_out->horizontalHeader();
-    for (int c = 0; c < kMembersColumn; ++c)
-        header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(kMembersColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(kErrorColumn, QHeaderView::ResizeToContents);
+    results_->set_heading(kMembersColumn, QStringLiteral("Member labels"));
+    results_->set_heading(kErrorColumn, QStringLiteral("SE of P"));
+    set_heading_tips(*results_, SignificanceTest::Bootstrap);
     // One line of text a row, so a screen holds twenty linkages and more.
-    const int row = Grid_out->fontMetrics().height() + 4;
-    Grid_out->verticalHeader()->setMinimumSectionSize(row);
-    Grid_out->verticalHeader()->setDefaultSectionSize(row);
-    Grid_out->setWordWrap(false);
-    Grid_out->setMinimumHeight(row * 21 + header->sizeHint().height());
+    const int row = Grid_out->verticalHeader()->defaultSectionSize();
+    Grid_out->setMinimumHeight(row * 8 + Grid_out->horizontalHeader()->sizeHint().height());
 
     ClusterList = new QPlainTextEdit(this);
     ClusterList->setObjectName(QStringLiteral("ClusterList"));
@@ -105,33 +85,26 @@ QSplitter* FORM5::build_details_panel() {
 }
 
 void FORM5::show_linkage_details(const RunContext& ctx) {
-    const int rows = Grid_out->rowCount();
-    set_header_tips(Grid_out, ctx.Results.test);
+    const int rows = results_->rowCount();
+    set_heading_tips(*results_, ctx.Results.test);
     for (int r = 0; r < rows; ++r) {
         const std::int32_t link = r + 1;
         const QString members = from_core(joined(member_labels(ctx, link)));
-        cell(Grid_out, r, kMembersColumn)->setText(members);
-        cell(Grid_out, r, kMembersColumn)->setToolTip(members);
+        results_->set_text(r, kMembersColumn, members);
+        results_->set_tip(r, kMembersColumn, members);
         const LinkResult& result = ctx.Results.at(link);
-        cell(Grid_out, r, kErrorColumn)
-            ->setText(was_tested(result.verdict) ? standard_error_text(result.standard_error)
-                                                 : QString());
+        results_->set_text(
+            r, kErrorColumn,
+            was_tested(result.verdict) ? standard_error_text(result.standard_error) : QString());
         const QString why = from_core(untested_reason(result.verdict, ctx.Results.test));
-        cell(Grid_out, r, 3)->setToolTip(why);
-        cell(Grid_out, r, 2)->setToolTip(why);
+        results_->set_tip(r, 3, why);
+        results_->set_tip(r, 2, why);
     }
     ClusterList->setPlainText(cluster_text(cluster_members(ctx)));
 }
 
 void FORM5::clear_linkage_details() {
-    for (int r = 0; r < Grid_out->rowCount(); ++r) {
-        for (int c = 0; c < Grid_out->columnCount(); ++c) {
-            if (QTableWidgetItem* item = Grid_out->item(r, c)) {
-                item->setToolTip(QString());
-                if (c >= kMembersColumn) item->setText(QString());
-            }
-        }
-    }
+    results_->clear_marks(kMembersColumn);
     ClusterList->clear();
 }
 

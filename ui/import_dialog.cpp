@@ -1,6 +1,8 @@
 #include "ui/import_dialog.h"
 
+#include <QBrush>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +16,12 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "import/cell_number.h"
 #include "import/delimited_text.h"
+#include "import/fault_place.h"
+#include "import/file_kind.h"
 #include "import/group_names_file.h"
 #include "import/import_error.h"
 #include "import/table_files.h"
@@ -23,6 +29,7 @@
 #include "import/workbook/workbook.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"
+#include "ui/window_placement.h"
 
 namespace tw::ui {
 
@@ -33,7 +40,8 @@ using import::DecimalMark;
 using import::Orientation;
 using import::Separator;
 
-constexpr int kPreviewRows = 15;
+// Enough rows to fill the preview on a tall screen; it scrolls on a short one.
+constexpr int kPreviewRows = 60;
 constexpr int kPreviewColumns = 12;
 const char* const kCaption = "Import a Table";
 const char* const kNoGrouping = "(no grouping)";
@@ -150,7 +158,10 @@ void ImportDialog::build_layout() {
     layout->addWidget(new QLabel(tr("The first rows as they will be read:")));
     layout->addWidget(Preview, 1);
     layout->addLayout(buttons);
-    resize(760, 640);
+    // As tall as the screen allows, so the preview shows as many rows as fit.
+    const QRect screen = available_screen(this);
+    resize(std::min(760, screen.width() - 32),
+           std::max(minimumSizeHint().height(), screen.height() - 80));
 
     const auto activated = &QComboBox::activated;
     connect(SheetBox, activated, this, &ImportDialog::on_SheetBox_activated);
@@ -173,6 +184,13 @@ void ImportDialog::load_grid() {
     try {
         if (workbook_) {
             if (SheetBox->count() == 0) {
+                QFile file(qt(table_path_));
+                if (file.open(QIODevice::ReadOnly)) {
+                    const QByteArray head = file.read(64 * 1024);
+                    import::refuse_non_table(
+                        table_path_,
+                        std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+                }
                 for (const auto& name : import::workbook_sheets(table_path_))
                     SheetBox->addItem(qt(name));
             }
@@ -184,6 +202,9 @@ void ImportDialog::load_grid() {
             if (!file.open(QIODevice::ReadOnly))
                 throw import::ImportError("The table \"" + table_path_ + "\" could not be read.");
             const QByteArray bytes = file.readAll();
+            import::refuse_non_table(
+                table_path_,
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
             text_ = import::decode_table_text(
                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
                         .utf8;
@@ -202,7 +223,12 @@ void ImportDialog::reimport() {
         if (load_error_.empty())
             imported_ = import::import_grid(grid_, options_, core(TitleEdit->text()));
     } catch (const import::ImportError& e) {
-        Problem->setText(qt(e.what()));
+        const std::string message =
+            workbook_ ? std::string(e.what())
+                      : import::with_decimal_comma_hint(
+                            e.what(), text_,
+                            options_.separator.value_or(import::detect_separator(text_)));
+        Problem->setText(qt(message) + other_sheets_hint());
     }
     OkButton->setEnabled(imported_.has_value());
     show_choices();
@@ -211,6 +237,26 @@ void ImportDialog::reimport() {
     } else {
         show_raw_preview();
     }
+}
+
+// A sheet without a single number is most likely notes or a cover sheet:
+// the numbers are on another sheet, which the user may not have seen.
+QString ImportDialog::other_sheets_hint() const {
+    if (!workbook_ || SheetBox->count() < 2) return {};
+    for (const auto& row : grid_.cells)
+        for (const std::string& cell : row)
+            if (import::read_cell(cell, import::DecimalMark::Point).kind ==
+                    import::CellKind::Number ||
+                import::read_cell(cell, import::DecimalMark::Comma).kind ==
+                    import::CellKind::Number)
+                return {};
+    QStringList others;
+    for (int i = 0; i < SheetBox->count(); ++i)
+        if (i != SheetBox->currentIndex())
+            others << QStringLiteral("\"%1\"").arg(SheetBox->itemText(i));
+    return tr(" The sheet \"%1\" holds no numbers; the workbook's other sheets are %2: choose "
+              "the one with the counts under Sheet.")
+        .arg(SheetBox->currentText(), others.join(QStringLiteral(", ")));
 }
 
 void ImportDialog::fill_headings(QComboBox* box, const std::vector<std::string>& names,
@@ -290,6 +336,7 @@ void ImportDialog::show_choices() {
 }
 
 void ImportDialog::show_preview() {
+    Preview->verticalHeader()->hide();
     const auto& t = imported_->table;
     const bool grouped = !t.groups.empty();
     const int species = std::min<int>(static_cast<int>(t.species.size()), kPreviewColumns);
@@ -319,20 +366,61 @@ void ImportDialog::show_preview() {
 // the user can see why.
 void ImportDialog::show_raw_preview() {
     Preview->clear();
-    const int rows = std::min<int>(static_cast<int>(grid_.rows()), kPreviewRows + 1);
+    // The rows shown start at the top, or around the row at fault when it
+    // lies further down, so that it can be shown and marked.
+    const import::FaultPlace fault = import::fault_place(core(Problem->text()));
+    const auto line_of = [this](std::size_t r) {
+        return r < grid_.row_numbers.size() ? grid_.row_numbers[r] : static_cast<int>(r) + 1;
+    };
+    int fault_row = -1;
+    for (std::size_t r = 0; fault.row > 0 && r < grid_.rows(); ++r)
+        if (line_of(r) == fault.row) fault_row = static_cast<int>(r);
+    const int total = static_cast<int>(grid_.rows());
+    const int first = fault_row > kPreviewRows ? std::min(fault_row - kPreviewRows / 2,
+                                                          std::max(total - kPreviewRows - 1, 0))
+                                               : 0;
+    const int rows = std::min(total - first, kPreviewRows + 1);
     int columns = 0;
-    for (int r = 0; r < rows; ++r)
+    for (int r = first; r < first + rows; ++r)
         columns =
             std::max(columns, static_cast<int>(grid_.cells[static_cast<std::size_t>(r)].size()));
-    columns = std::min(columns, kPreviewColumns + 1);
+    columns = std::min(columns, std::max(kPreviewColumns + 1, fault.column));
     Preview->setRowCount(rows);
     Preview->setColumnCount(columns);
-    for (int r = 0; r < rows; ++r) {
-        const auto& row = grid_.cells[static_cast<std::size_t>(r)];
+    QStringList lines;
+    for (int i = 0; i < rows; ++i) {
+        const auto r = static_cast<std::size_t>(first + i);
+        lines << QString::number(line_of(r));
+        const auto& row = grid_.cells[r];
         for (int c = 0; c < columns && c < static_cast<int>(row.size()); ++c)
-            Preview->setItem(r, c, new QTableWidgetItem(qt(row[static_cast<std::size_t>(c)])));
+            Preview->setItem(i, c, new QTableWidgetItem(qt(row[static_cast<std::size_t>(c)])));
     }
+    // The file's own line numbers, which the message names.
+    Preview->setVerticalHeaderLabels(lines);
+    Preview->verticalHeader()->show();
     Preview->resizeColumnsToContents();
+    if (fault_row >= 0) mark_fault(fault_row - first, fault.column);
+}
+
+void ImportDialog::mark_fault(int row, int column) {
+    const QBrush shade(QColor(255, 205, 205));
+    const int first_column = column > 0 ? column - 1 : 0;
+    const int last_column = column > 0 ? column - 1 : Preview->columnCount() - 1;
+    for (int c = first_column; c <= last_column && c < Preview->columnCount(); ++c) {
+        QTableWidgetItem* item = Preview->item(row, c);
+        if (!item) {
+            item = new QTableWidgetItem;
+            Preview->setItem(row, c, item);
+        }
+        item->setBackground(shade);
+        item->setToolTip(Problem->text());
+        item->setData(Qt::UserRole, QStringLiteral("fault"));
+    }
+    if (first_column < Preview->columnCount()) {
+        Preview->setCurrentCell(row, first_column);
+        Preview->scrollToItem(Preview->item(row, first_column),
+                              QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void ImportDialog::on_SheetBox_activated() {

@@ -60,6 +60,9 @@ class ImportDialog : public QDialog {
     void on_OkButton_clicked();
 
   private:
+    QString other_sheets_hint() const;
+    // Shades the preview's cell at fault (the whole row for column 0) and scrolls to it.
+    void mark_fault(int row, int column);
     void build_layout();
     void load_grid();
     void reimport();

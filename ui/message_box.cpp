@@ -29,13 +29,19 @@ void set_answer_provider(AnswerProvider p) {
     provider() = std::move(p);
 }
 
-Answer ask_box(QWidget* parent, const QString& title, const QString& text, Buttons buttons) {
+Answer ask_box(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+               Answer default_answer) {
+    if (buttons == Buttons::Ok) default_answer = Answer::Ok;
     if (provider()) {
-        const Answer a = provider()(title, text, buttons);
+        const Answer a = provider()(title, text, buttons, default_answer);
         return buttons == Buttons::Ok ? Answer::Ok : a;
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, standard_buttons(buttons), parent);
-    box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    box.setDefaultButton(default_answer == Answer::Ok   ? QMessageBox::Ok
+                         : default_answer == Answer::No ? QMessageBox::No
+                         : default_answer == Answer::Cancel && buttons == Buttons::YesNoCancel
+                             ? QMessageBox::Cancel
+                             : QMessageBox::Yes);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;

@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +32,9 @@
 #include "ui/form4.h"
 #include "ui/form5.h"
 #include "ui/message_box.h"
+#include "ui/progress_text.h"
 #include "ui/qt_host.h"
+#include "ui/report_replacement.h"
 #include "ui/report_window.h"
 #include "ui/text_panel.h"
 #include "ui/window_placement.h"
@@ -39,6 +42,9 @@
 namespace tw::ui {
 
 namespace {
+
+// A window manager's frame, for a window whose frame is not known yet.
+const QSize kFrameAllowance(8, 30);
 
 // Creates a window on first use.
 template <class W>
@@ -219,6 +225,15 @@ void Session::run_analysis() {
     form2().read_settings(settings);
     form3().read_settings(settings);
     settings.random_seed = random_seed_;
+    if (!busy_ && !ended_) {
+        const QString report = report_to_confirm(settings, form2().report_asked_in_dialog());
+        if (!report.isEmpty() && !replace_report_confirmed(&form2(), report)) {
+            show_window(Window::Form2, true);
+            form2().Text2->setFocus();
+            return;
+        }
+        form2().forget_report_dialog();
+    }
     results_complete_ = false;
     if (form5_) form5_->clear_results_complete();
     if (explain_window_) explain_window_->hide();  // it explained the run before
@@ -243,7 +258,12 @@ void Session::test_linkages() {
     if (!test_confirmed()) return;
     stop_requested_ = false;
     testing_ = true;
-    form5().test_started();
+    std::vector<double> work;
+    if (ctx_.settings.test_method == TestMethod::Bootstrap && ctx_.NumGroups > 1) {
+        work = cumulative_linkage_work(ctx_.LinkSize, ctx_.NumGroups - 1,
+                                       static_cast<double>(ctx_.NumRows) / ctx_.NumGroups);
+    }
+    form5().test_started(std::move(work));
     const Outcome outcome = guarded([&] { return tw::test_and_explain(ctx_, *host_); });
     testing_ = false;
     if (ended_) return;
@@ -279,7 +299,11 @@ bool Session::test_confirmed() {
         *warning +
         "\n\nRun the bootstrap test anyway? No takes you back to the method window, where "
         "the similarity profile test can be chosen.";
-    if (host_->ask(kUnreplicatedTitle, question, Buttons::YesNo) == Answer::Yes) return true;
+    // No is the default: Enter takes the user back to choose a test that suits
+    // single stations rather than into a long test that cannot find much.
+    if (ask_box(QApplication::activeWindow(), QString::fromUtf8(kUnreplicatedTitle),
+                QString::fromStdString(question), Buttons::YesNo, Answer::No) == Answer::Yes)
+        return true;
     show_window(Window::Form3, true);
     return false;
 }
@@ -329,8 +353,20 @@ void Session::export_results_chosen() {
 
 Outcome Session::export_results(const std::string& prefix) {
     if (!results_complete_) return Outcome::Failed;
-    return guarded(
-        [&] { return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now()); });
+    const RunOrdination* ordination = form5_ ? form5_->ordination_of_run() : nullptr;
+    const Outcome outcome = guarded([&] {
+        return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now(),
+                                  ordination);
+    });
+    if (outcome == Outcome::Completed) {
+        QStringList written;
+        for (const ExportKind& kind : export_table())
+            if (!kind.present || kind.present(ctx_))
+                written << QString::fromStdString(prefix + kind.ending);
+        if (ordination) written << QString::fromStdString(prefix + ".ordination.csv");
+        form5().show_exported(written);
+    }
+    return outcome;
 }
 
 void Session::finish() {
@@ -341,6 +377,8 @@ void Session::finish() {
     if (outcome != Outcome::Completed) return;
     if (form5_) form5_->clear_linkage_details();
     if (form5_) form5_->clear_uncertain_rows();  // the grid's rows are blank now
+    results_complete_ = false;
+    if (form5_) form5_->results_gone();
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
     run_open_ = false;
@@ -423,10 +461,19 @@ void Session::place_on_first_show(Window window, QWidget* w) {
     const QWidget* options = form2_.get();
     const QWidget* dendrogram = form4_.get();
     const QRect none;
-    w->move(
-        first_position(window, available_screen(w), w->frameGeometry().size(),
-                       options && options->isVisible() ? options->frameGeometry() : none,
-                       dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none));
+    // A window not shown yet has no frame: allow for one.
+    QSize frame = w->frameGeometry().size() - w->size();
+    if (frame.isNull()) frame = kFrameAllowance;
+    const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
+    // A window never resized would open at its size hint, not at the
+    // default size a hidden widget reports.
+    const QSize wanted = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
+    const QRect at = first_frame(
+        window, available_screen(w), wanted.expandedTo(smallest) + frame, smallest + frame,
+        options && options->isVisible() ? options->frameGeometry() : none,
+        dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none);
+    w->resize(at.size() - frame);
+    w->move(at.topLeft());
 }
 
 void Session::close_everything() {

@@ -19,6 +19,15 @@ namespace tw::ui {
 QPoint first_position(Window window, const QRect& screen, const QSize& size, const QRect& options,
                       const QRect& dendrogram);
 
+// Where `window` goes and how large it is when it first opens, as a frame
+// rectangle: `wanted` as large as the screen allows but not below
+// `smallest`. The results window goes beside the dendrogram when there is
+// room at its right, else below it, else at the screen's left over the
+// options window and as tall as the screen; it never covers the dendrogram
+// (its clusters and legend) when any of these fits.
+QRect first_frame(Window window, const QRect& screen, const QSize& wanted, const QSize& smallest,
+                  const QRect& options, const QRect& dendrogram);
+
 // The screen area free for windows where `w` would open.
 QRect available_screen(const QWidget* w);
 

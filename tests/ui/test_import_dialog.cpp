@@ -149,6 +149,9 @@ TEST_F(ImportDialogTest, WorkbookSheetsAreOfferedAndTheSeparatorIsNot) {
     EXPECT_EQ(d.Counts->text(), "8 stations x 5 species in 3 groups");
     choose(d.SheetBox, 1);  // "Notes": one cell of text
     EXPECT_FALSE(d.OkButton->isEnabled());
+    EXPECT_TRUE(d.Problem->text().contains(
+        QStringLiteral("the workbook's other sheets are \"%1\"").arg(d.SheetBox->itemText(0))))
+        << d.Problem->text().toStdString();
 }
 
 }  // namespace

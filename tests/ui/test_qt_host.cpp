@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
@@ -156,10 +156,10 @@ TEST_F(HostTest, GridRowZeroIsTheHeadingAndRowLIsLinkageL) {
     g.set_cell(1, 0, "1");
     g.set_cell(1, 1, "2 + 5");
     g.set_cell(3, 3, "0.300");
-    QTableWidget* t = session->form5().Grid_out;
+    const QAbstractItemModel* t = session->form5().Grid_out->model();
     EXPECT_EQ(t->rowCount(), 3);
-    EXPECT_EQ(t->horizontalHeaderItem(2)->text(), "# < OBS.");
-    EXPECT_EQ(t->item(0, 1)->text(), "2 + 5");
+    EXPECT_EQ(t->headerData(2, Qt::Horizontal).toString(), "# < OBS.");
+    EXPECT_EQ(t->data(t->index(0, 1)).toString(), "2 + 5");
     EXPECT_EQ(session->form5().grid().tab_separated(),
               "LINKAGE\tMEMBERS\t# < OBS.\tP(0.05)\n1\t2 + 5\t\t\n\t\t\t\n\t\t\t0.300\n");
 
@@ -169,7 +169,7 @@ TEST_F(HostTest, GridRowZeroIsTheHeadingAndRowLIsLinkageL) {
 
 TEST_F(HostTest, GridTextColourIsTheWholeGridsThemeColour) {
     ResultsGrid& g = session->host().grid();
-    QTableWidget* t = session->form5().Grid_out;
+    QTableView* t = session->form5().Grid_out;
     g.set_text_colour(GridColour::TooltipText);
     EXPECT_EQ(t->palette().color(QPalette::Text),
               QApplication::palette().color(QPalette::ToolTipText));

@@ -25,6 +25,21 @@ TEST(ProgressText, GivesTheTimeLeftOnlyOnceThereIsARateToScale) {
     EXPECT_EQ(progress_text(done, 90000), "Linkage 9 of 9 - 900 of 900 replicates - 1:30 elapsed");
 }
 
+TEST(ProgressText, TheTimeLeftWeighsTheLargerLaterLinkagesMore) {
+    // Linkages of 2, 2, 4 and 8 groups of one station: 4, 4, 8 and 16 units.
+    const std::vector<double> work = cumulative_linkage_work({0, 2, 2, 4, 8}, 4, 1.0);
+    ASSERT_EQ(work, (std::vector<double>{0, 4, 8, 16, 32}));
+    // Half the replicates (two linkages) are a quarter of the work.
+    const TestProgress half{3, 4, 20, 40};
+    EXPECT_EQ(progress_text(half, 10000, work),
+              "Linkage 3 of 4 - 20 of 40 replicates - 0:10 elapsed, about 0:30 left");
+    EXPECT_EQ(progress_text(half, 10000),
+              "Linkage 3 of 4 - 20 of 40 replicates - 0:10 elapsed, about 0:10 left");
+    // Halfway through the third linkage: 12 of 32 units.
+    EXPECT_EQ(progress_text(TestProgress{3, 4, 25, 40}, 12000, work),
+              "Linkage 3 of 4 - 25 of 40 replicates - 0:12 elapsed, about 0:20 left");
+}
+
 TEST(ProgressText, DurationsRoundToTheSecondAndShowHoursWhenNeeded) {
     EXPECT_EQ(duration_text(-5), "0:00");
     EXPECT_EQ(duration_text(59499), "0:59");
@@ -82,6 +97,32 @@ TEST(WindowPlacement, NextWindowOpensBesideTheOptionsAndStaysOnScreen) {
     EXPECT_EQ(narrow.x(), 900 - 680);
     const QPoint centred = first_position(Window::Form1, screen, QSize(400, 200), QRect(), QRect());
     EXPECT_EQ(centred, QPoint(600, 400));
+}
+
+TEST(WindowPlacement, ResultsWindowFitsTheScreenWithoutCoveringTheDendrogram) {
+    const QSize wanted(828, 710), smallest(420, 470);
+    struct Case {
+        QRect screen, options, dendrogram;
+    };
+    const Case cases[] = {
+        // 1366 x 768: no room beside or below, so over the options at the left.
+        {QRect(0, 0, 1366, 740), QRect(16, 16, 728, 590), QRect(686, 16, 680, 450)},
+        // 1600 x 1000: below the dendrogram.
+        {QRect(0, 0, 1600, 1000), QRect(16, 16, 728, 590), QRect(752, 16, 688, 450)},
+        // 2560 x 1440: beside it.
+        {QRect(0, 0, 2560, 1400), QRect(16, 16, 728, 590), QRect(752, 16, 688, 450)},
+    };
+    for (const Case& c : cases) {
+        const QRect f5 =
+            first_frame(Window::FORM5, c.screen, wanted, smallest, c.options, c.dendrogram);
+        EXPECT_TRUE(c.screen.contains(f5)) << c.screen.width();
+        EXPECT_FALSE(f5.intersects(c.dendrogram)) << c.screen.width();
+        EXPECT_GE(f5.height(), smallest.height()) << c.screen.width();
+    }
+    // A window larger than the screen is made to fit it.
+    const QRect big = first_frame(Window::Form2, QRect(0, 0, 1366, 740), QSize(900, 900),
+                                  QSize(300, 300), QRect(), QRect());
+    EXPECT_TRUE(QRect(0, 0, 1366, 740).contains(big));
 }
 
 }  // namespace

@@ -18,22 +18,24 @@ struct SeenBox {
     QString title;
     QString text;
     Buttons buttons;
+    Answer default_answer;  // what Enter would press
 };
 
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        set_answer_provider([this](const QString& title, const QString& text, Buttons b) {
-            boxes.push_back({title, text, b});
-            if (b == Buttons::Ok) return Answer::Ok;
-            if (answers.empty()) {
-                ADD_FAILURE() << "unexpected question: " << title.toStdString();
-                return Answer::No;
-            }
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        });
+        set_answer_provider(
+            [this](const QString& title, const QString& text, Buttons b, Answer default_answer) {
+                boxes.push_back({title, text, b, default_answer});
+                if (b == Buttons::Ok) return Answer::Ok;
+                if (answers.empty()) {
+                    ADD_FAILURE() << "unexpected question: " << title.toStdString();
+                    return Answer::No;
+                }
+                const Answer a = answers.front();
+                answers.pop_front();
+                return a;
+            });
         session = std::make_unique<Session>();
     }
     void TearDown() override {

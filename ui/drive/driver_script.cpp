@@ -45,6 +45,7 @@ const std::map<std::string_view, Verb>& verbs() {
         {"expect-hidden", Verb::ExpectHidden},
         {"grab", Verb::Grab},
         {"dump-grid", Verb::DumpGrid},
+        {"grab-screen", Verb::GrabScreen},
         {"dump-text", Verb::DumpText},
         {"seed", Verb::Seed},
         {"pick", Verb::Pick},
@@ -150,6 +151,10 @@ std::string parse_line(std::string_view rest, Command& c) {
         case Verb::Answer:
         case Verb::AnswerAll: {
             const std::string_view word = next_word(rest);
+            if (word == "default" && c.verb == Verb::Answer) {
+                c.default_answer = true;
+                return "";
+            }
             const auto a = parse_answer(word, c.verb == Verb::AnswerAll);
             if (!a) return "unknown answer \"" + std::string(word) + "\"";
             c.answer = *a;
@@ -161,6 +166,7 @@ std::string parse_line(std::string_view rest, Command& c) {
         case Verb::Grab:
             return need_ref(false) && need_word("file name") ? "" : error;
         case Verb::DumpGrid:
+        case Verb::GrabScreen:
         case Verb::SavePicture:
             return need_word("file name") ? "" : error;
         case Verb::DumpText:

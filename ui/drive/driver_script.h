@@ -9,11 +9,14 @@
 //   click WINDOW.CONTROL            click a button (or a text box)
 //   press WINDOW.CONTROL KEY        a key on a control: Enter, Space or one character
 //   answer yes|no|cancel|ok         answer for the next message box
+//   answer default                  the next message box gets Enter: its
+//                                   default button
 //   answer-all yes|no               answer for every later box with none queued
 //   expect-visible WINDOW[.CONTROL] stop with status 4 unless it is visible
 //   expect-hidden WINDOW[.CONTROL]  stop with status 4 unless it is hidden
 //   grab WINDOW[.CONTROL] FILE.png  save a picture of a window or control
 //   dump-grid FILE                  FORM5.Grid_out as tab-separated text
+//   grab-screen FILE.png            save a picture of the whole screen
 //   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
 //   seed N                          fix the bootstrap's random seed (0: clock)
 //   pick FILE                       the next file dialog chooses FILE
@@ -52,6 +55,7 @@ enum class Verb {
     ExpectHidden,
     Grab,
     DumpGrid,
+    GrabScreen,
     DumpText,
     Seed,
     Pick,
@@ -82,7 +86,8 @@ struct Command {
     std::string text;  // set: the text; press: the key; grab/dump: the file
     tw::Answer answer = tw::Answer::Yes;
     unsigned long long seed = 0;
-    bool for_saving = false;  // dump-folder: the dialog saves a file
+    bool for_saving = false;      // dump-folder: the dialog saves a file
+    bool default_answer = false;  // answer: whatever the box's default button is
 
     // Changes what the windows hold (as opposed to checking or saving them).
     bool is_user_action() const;

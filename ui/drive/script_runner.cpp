@@ -3,14 +3,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <ostream>
 
@@ -18,6 +22,7 @@
 #include "ui/file_chooser.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/import_dialog.h"
 #include "ui/message_box.h"
 #include "ui/picture_resolution.h"
 #include "ui/report_printing.h"
@@ -105,10 +110,10 @@ void send_click(QWidget* w) {
 ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> commands,
                            std::ostream& out, std::ostream& err)
     : session_(session), commands_(std::move(commands)), out_(out), err_(err) {
-    tw::ui::set_answer_provider(
-        [this](const QString& title, const QString& text, tw::Buttons buttons) {
-            return answer_box(title, text, buttons);
-        });
+    tw::ui::set_answer_provider([this](const QString& title, const QString& text,
+                                       tw::Buttons buttons, tw::Answer default_answer) {
+        return answer_box(title, text, buttons, default_answer);
+    });
     tw::ui::set_file_provider(
         [this](const QString& caption, tw::ui::FileUse) { return pick_file(caption); });
     tw::ui::set_print_handler([this](const QString& report) {
@@ -117,6 +122,16 @@ ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> comman
         out_ << "PRINT LPT1: -> " << (ok ? "LPT1.pdf" : "(failed)") << std::endl;
     });
     tw::ui::set_resolution_provider([] { return tw::ui::kPrintResolution; });
+    // The import dialog is answered as a user who reads it would: OK when it
+    // allows it, else Cancel; what it said is logged either way.
+    tw::ui::set_import_dialog_hook([this](tw::ui::ImportDialog& dialog) {
+        const bool ok = dialog.OkButton->isEnabled();
+        out_ << "IMPORT " << one_line(dialog.TableFile->text()) << " | "
+             << one_line(dialog.Problem->text()) << " -> " << (ok ? "OK" : "Cancel") << std::endl;
+        if (!ok) return QString();
+        dialog.OkButton->click();
+        return dialog.data_file();
+    });
     connect(&session_, &tw::ui::Session::programEnded, this, &ScriptRunner::on_program_ended);
 }
 
@@ -125,13 +140,14 @@ ScriptRunner::~ScriptRunner() {
     tw::ui::set_file_provider({});
     tw::ui::set_print_handler({});
     tw::ui::set_resolution_provider({});
+    tw::ui::set_import_dialog_hook({});
 }
 
-tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text,
-                                    tw::Buttons buttons) {
+tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text, tw::Buttons buttons,
+                                    tw::Answer default_answer) {
     std::optional<tw::Answer> a;
     if (!answers_.empty()) {
-        a = answers_.front();
+        a = answers_.front() ? *answers_.front() : default_answer;
         answers_.pop_front();
     } else if (answer_all_) {
         a = buttons == tw::Buttons::Ok ? tw::Answer::Ok : *answer_all_;
@@ -160,6 +176,7 @@ void ScriptRunner::on_progress_shown(qint64 done) {
     if (!stop->isEnabled()) return;
     stop_test_after_ = -1;
     out_ << "STOP TEST after " << done << " replicates" << std::endl;
+    stop_clock_.start();
     stop->click();
 }
 
@@ -172,6 +189,27 @@ QString ScriptRunner::pick_file(const QString& caption) {
     picks_.pop_front();
     out_ << "FILE " << caption.toStdString() << " -> " << chosen.toStdString() << std::endl;
     return chosen;
+}
+
+// With TARNWICK_DRIVE_TIMES naming a file, every user action's time (and,
+// for the action during which Stop was pressed, the time from Stop to the
+// action's end: the stopped test's results shown) is appended there, for the
+// benchmarks of the windows.
+void ScriptRunner::log_time(const Command& c, qint64 ms) {
+    if (!c.is_user_action()) return;
+    const QString path = qEnvironmentVariable("TARNWICK_DRIVE_TIMES");
+    if (path.isEmpty()) return;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return;
+    QString line = QStringLiteral("%1\t%2\t%3\n")
+                       .arg(c.line)
+                       .arg(QString::fromStdString(c.target.spelled()))
+                       .arg(ms);
+    if (stop_clock_.isValid()) {
+        line += QStringLiteral("%1\tstop to result\t%2\n").arg(c.line).arg(stop_clock_.elapsed());
+        stop_clock_.invalidate();
+    }
+    f.write(line.toUtf8());
 }
 
 void ScriptRunner::on_program_ended() {
@@ -196,7 +234,10 @@ void ScriptRunner::step() {
     }
     if (session_.ended()) return;  // the rest is done once the loop has returned
     const Command& c = commands_[next_++];
+    QElapsedTimer clock;
+    clock.start();
     perform(c);
+    log_time(c, clock.elapsed());
     if (box_failed_ && exit_code_ == 0) {
         fail(c, ExitStatus::Unanswered, QStringLiteral("a message box had no answer"));
     }
@@ -234,7 +275,7 @@ void ScriptRunner::stop() {
 void ScriptRunner::perform(const Command& c) {
     switch (c.verb) {
         case Verb::Answer:
-            answers_.push_back(c.answer);
+            answers_.push_back(c.default_answer ? std::nullopt : std::optional(c.answer));
             return;
         case Verb::AnswerAll:
             answer_all_ = c.answer;
@@ -271,6 +312,14 @@ void ScriptRunner::perform(const Command& c) {
         case Verb::ExpectEnabled:
         case Verb::ExpectDisabled:
             return check_enabled(c, c.verb == Verb::ExpectEnabled);
+        case Verb::GrabScreen: {
+            QScreen* screen = QGuiApplication::primaryScreen();
+            if (!screen || !screen->grabWindow(0).save(QString::fromStdString(c.text), "PNG")) {
+                fail(c, ExitStatus::OutputFailed,
+                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+            }
+            return;
+        }
         case Verb::DumpGrid: {
             QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
             if (!w)

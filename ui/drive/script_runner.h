@@ -7,6 +7,8 @@
 //   FILE <caption> -> (cancelled)         every file dialog (or -> the file
 //                                         a pick line chose)
 //   PRINT LPT1: -> LPT1.pdf               the printed report
+//   IMPORT <table> | <problem> -> OK|Cancel  every import dialog (OK when
+//                                         it allows it)
 //   STOP TEST after <n> replicates        a stop-test-after line pressed Stop
 //   END                                   the end of the program
 // are written to `out` as they happen.
@@ -18,6 +20,7 @@
 // (not open, not visible, disabled, or the program has ended),
 // ExpectationFailed for an expect- line that was false.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <deque>
 #include <iosfwd>
@@ -58,18 +61,21 @@ class ScriptRunner : public QObject {
     void save_picture(const Command& c);
     void fail(const Command& c, ExitStatus code, const QString& message);
     void stop();
-    tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons);
+    tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons,
+                          tw::Answer default_answer);
     void on_program_ended();
+    void log_time(const Command& c, qint64 ms);
 
     tw::ui::Session& session_;
     std::vector<Command> commands_;
     std::size_t next_ = 0;
     std::ostream& out_;
     std::ostream& err_;
-    std::deque<tw::Answer> answers_;
-    std::deque<QString> picks_;    // files the next dialogs choose
-    qint64 stop_test_after_ = -1;  // replicates after which to press "Stop test"
+    std::deque<std::optional<tw::Answer>> answers_;  // empty: the box's default
+    std::deque<QString> picks_;                      // files the next dialogs choose
+    qint64 stop_test_after_ = -1;                    // replicates after which to press "Stop test"
     bool watching_progress_ = false;
+    QElapsedTimer stop_clock_;  // since a stop-test-after line pressed Stop
     std::optional<tw::Answer> answer_all_;
     int exit_code_ = 0;
     bool stopped_ = false;

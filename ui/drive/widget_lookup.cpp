@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QTableWidget>
 
 #include "ui/dendrogram_view.h"
 #include "ui/session.h"
