@@ -48,7 +48,6 @@ void set_heading_tips(ResultsModel& model, SignificanceTest test) {
                        "would typically move it")
             .arg(profile ? QStringLiteral("permutations") : QStringLiteral("replicates")));
 }
-}
 
 QString cluster_text(const std::vector<ClusterMembers>& clusters) {
     QString out;
