@@ -106,12 +106,10 @@ Timing time_test(const std::string& permutations, std::int32_t communities, unsi
     t.outcome = tw::test_significance(ctx, host);
     t.cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     t.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    for (const tw::ProfileLinkRecord& r : ctx.ProfileLinks) {
-        t.pi.push_back(r.pi);
-        t.p.push_back(r.p);
-        if (r.verdict == tw::ProfileVerdict::Significant ||
-            r.verdict == tw::ProfileVerdict::NotSignificant)
-            ++t.tested;
+    for (const tw::LinkResult& r : ctx.Results.links) {
+        t.pi.push_back(static_cast<float>(r.statistic.value_or(0.0)));
+        t.p.push_back(static_cast<float>(r.p));
+        if (tw::was_tested(r.verdict)) ++t.tested;
     }
     for (std::int32_t p = 1; p <= kSamples; ++p) t.groups += ctx.Label(p, 2) + " ";
     return t;

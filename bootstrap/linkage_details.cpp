@@ -4,10 +4,7 @@
 #include <cstddef>
 #include <map>
 
-#include "bootstrap/p_value.h"
-#include "bootstrap/resample.h"
 #include "run/group_names.h"
-#include "run/null_host.h"
 
 namespace tw {
 
@@ -16,10 +13,6 @@ namespace {
 std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
-
-// LinkStat's reason codes for linkages that were not tested.
-constexpr float kContainsSignificant = -100.0f;
-constexpr float kNotTested = -999.0f;
 
 // Identifiers sort as the clusters were numbered: A..Z before AA..AZ, and
 // the B-prefixed ones of a large run by their second character.
@@ -31,36 +24,28 @@ bool identifier_before(const std::string& a, const std::string& b) {
 }  // namespace
 
 LinkageVerdict linkage_verdict(const RunContext& ctx, std::int32_t link) {
-    if (link < 1 || at(link) >= ctx.SIG.size() || at(link) >= ctx.LinkStat.size()) {
-        return LinkageVerdict::NotTestedYet;
-    }
-    const std::string& sig = ctx.SIG[at(link)];
-    const float stat = ctx.LinkStat[at(link)];
-    if (sig == "S") return LinkageVerdict::Significant;
-    if (sig == "NS") return LinkageVerdict::NotSignificant;
-    if (stat == kContainsSignificant) return LinkageVerdict::ContainsSignificant;
-    if (stat == kNotTested) {
-        NullHost quiet;
-        return pool_size(ctx, quiet, link) == 2 ? LinkageVerdict::PoolOfTwo
-                                                : LinkageVerdict::GivenUp;
-    }
-    return LinkageVerdict::NotTestedYet;
+    return ctx.Results.at(link).verdict;
 }
 
-bool was_tested(LinkageVerdict v) {
-    return v == LinkageVerdict::Significant || v == LinkageVerdict::NotSignificant;
-}
-
-std::string untested_reason(LinkageVerdict v) {
+std::string untested_reason(LinkageVerdict v, SignificanceTest test) {
+    const bool profile = test == SignificanceTest::SimilarityProfile;
     switch (v) {
-        case LinkageVerdict::ContainsSignificant:
+        case Verdict::ContainsSignificant:
             return "Not tested: it contains a linkage already found significant.";
-        case LinkageVerdict::PoolOfTwo:
-            return "Not tested: the groups it joins hold only two stations in all, "
-                   "too few to resample.";
-        case LinkageVerdict::GivenUp:
+        case Verdict::TooFewObjects:
+            return profile ? "Not tested: it joins two objects, whose profile is a single "
+                             "resemblance."
+                           : "Not tested: the groups it joins hold only two stations in all, "
+                             "too few to resample.";
+        case Verdict::GivenUp:
             return "Not tested: the replicates were given up after 100 failed "
                    "attempts in a row (all abundances 0).";
+        case Verdict::Stopped:
+            return "Not tested: the test was stopped before it reached this linkage.";
+        case Verdict::NotReached:
+            return profile ? "Not tested: a linkage above it showed no structure, so its "
+                             "objects are one group."
+                           : std::string();
         default:
             return {};
     }
@@ -87,8 +72,9 @@ std::string joined(const std::vector<std::string>& labels) {
 }
 
 std::optional<float> linkage_p(const RunContext& ctx, std::int32_t link) {
-    if (!was_tested(linkage_verdict(ctx, link)) || ctx.NumBoot <= 0) return std::nullopt;
-    return p_value(ctx.LinkStat[at(link)], ctx.NumBoot);
+    const LinkResult& r = ctx.Results.at(link);
+    if (!was_tested(r.verdict)) return std::nullopt;
+    return static_cast<float>(r.p);
 }
 
 std::vector<ClusterMembers> cluster_members(const RunContext& ctx) {

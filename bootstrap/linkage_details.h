@@ -12,29 +12,23 @@
 
 namespace tw {
 
-enum class LinkageVerdict {
-    NotTestedYet,         // the test has not run (or not reached this linkage)
-    Significant,          // "S": P at or below alpha
-    NotSignificant,       // "NS"
-    ContainsSignificant,  // "*": holds a linkage already found significant
-    PoolOfTwo,            // "N/A": its groups hold two stations in all
-    GivenUp,              // "N/A": every replicate attempt failed, 100 in a row
-};
+// The verdicts as the run's test result holds them (run/link_result.h).
+using LinkageVerdict = Verdict;
 
-// The verdict of linkage `link` (1..NumGroups-1) from SIG and LinkStat; the
-// two kinds of "N/A" are told apart by the linkage's pool of stations.
+// The verdict of linkage `link` (1..NumGroups-1) in the test's result;
+// NotReached before a test has run.
 LinkageVerdict linkage_verdict(const RunContext& ctx, std::int32_t link);
 
-bool was_tested(LinkageVerdict v);
-// A sentence for a reader on why the linkage has no P; empty when it has one.
-std::string untested_reason(LinkageVerdict v);
+// A sentence for a reader on why the linkage has no P, in the terms of the
+// test that ran; empty when it has one.
+std::string untested_reason(LinkageVerdict v, SignificanceTest test);
 
 // The group labels of the linkage's members, LinkI's side first.
 std::vector<std::string> member_labels(const RunContext& ctx, std::int32_t link);
 // Labels joined by ", ".
 std::string joined(const std::vector<std::string>& labels);
 
-// P of a tested linkage, as the verdict computes it; nothing when untested.
+// P of a tested linkage, as the test computed it; nothing when untested.
 std::optional<float> linkage_p(const RunContext& ctx, std::int32_t link);
 
 struct ClusterMembers {

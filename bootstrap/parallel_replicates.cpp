@@ -236,8 +236,8 @@ LoopResult run_test_loop_on_threads(RunContext& ctx, Host& host, const TestSetti
     const SeedEntry chosen = chosen_seed(ctx.settings);
     const std::uint64_t seed = chosen.source == SeedSource::Typed ? chosen.value : test_seed(0);
     const unsigned threads = bootstrap_thread_count(ctx.settings);
-    ctx.SeedUsed = seed;
-    ctx.ThreadsUsed = threads;
+    ctx.Results.seed = seed;
+    ctx.Results.threads = threads;
     if (threads <= 1) {
         SequentialAttempts attempts(ctx, host, seed);
         return run_test_loop(ctx, host, settings, attempts);

@@ -52,7 +52,8 @@ void write_grid_row(RunContext& ctx, Host& host, std::int32_t link, float p, flo
     grid.set_cell(link, 2, untested ? " " : single_text(stat));
     // The colour belongs to the whole grid: once a significant or nested
     // linkage is shown, every row takes the highlight colour.
-    if (significant(p, alpha) || stat == kNestedLink) grid.set_text_colour(GridColour::TooltipText);
+    if (is_significant(p, alpha) || stat == kNestedLink)
+        grid.set_text_colour(GridColour::TooltipText);
     grid.set_cell(link, 3, p_cell_text(stat, p, alpha));
 }
 
@@ -87,7 +88,7 @@ void write_report_row(RunContext& ctx, Host& host, std::int32_t link, float p) {
 
 std::string p_cell_text(float link_stat, float p, float alpha) {
     if (link_stat == kStoppedLink) return "Stopped";
-    if (significant(p, alpha)) {
+    if (is_significant(p, alpha)) {
         std::string value = printed_number(p);
         value.pop_back();  // the print form's trailing blank
         return "0" + value + " *";

@@ -1,5 +1,6 @@
 #include "bootstrap/test_linkages.h"
 
+#include "bootstrap/bootstrap_results.h"
 #include "bootstrap/cluster_identifiers.h"
 #include "bootstrap/parallel_replicates.h"
 #include "bootstrap/results_pass.h"
@@ -38,6 +39,7 @@ Outcome run_test(RunContext& ctx, Host& host) {
     host.show(Control::Form4Continue, false);
     ctx.Stage = RunStage::BootstrapTest;
     prepare_link_records(ctx);
+    start_bootstrap_results(ctx, settings);
     // The window shows the alpha text of the run's settings as its level.
     host.show(Window::FORM5, true);
 
@@ -51,6 +53,7 @@ Outcome run_test(RunContext& ctx, Host& host) {
     }
 
     if (loop.stopped) mark_stopped_links(ctx, host, loop.stopped_link);
+    record_bootstrap_results(ctx, settings);
     ctx.Stage = RunStage::Results;
     write_results(ctx, host, settings);
     if (loop.stopped) write_stopped_note(ctx, host, loop.stopped_link);

@@ -152,7 +152,7 @@ bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t l
 }
 
 std::string verdict(float count, std::int32_t num_boot, float alpha) {
-    return significant(bootstrap_p(count, num_boot), alpha) ? "S" : "NS";
+    return is_significant(bootstrap_p(count, num_boot), alpha) ? "S" : "NS";
 }
 
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "run/link_result.h"
 #include "run/number_format.h"
-#include "run/text_number.h"
 
 namespace tw {
 
@@ -13,7 +13,7 @@ TestSettings read_test_settings(const RunContext& ctx) {
     // driver when it wrote the report header; the test uses that same count.
     s.num_boot = ctx.NumBoot;
     s.alpha_text = ctx.settings.alpha_text;
-    s.alpha = static_cast<float>(leading_number(s.alpha_text));
+    s.alpha = alpha_level(s.alpha_text);
     return s;
 }
 

@@ -15,7 +15,9 @@
 #include "cli/table_options.h"
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
+#include "run/text_number.h"
 #include "run/transform.h"
+#include "simprof/simprof_settings.h"
 
 namespace tw::batch {
 
@@ -156,7 +158,11 @@ const std::vector<BatchOption>& batch_option_table() {
          }},
         {"permutations", true,
          [](BatchOptions& o, const std::string& v) {
-             o.settings.permutations_text = std::to_string(whole_number("permutations", v, 1));
+             // Read as the method window's box reads it, and refused with its message.
+             const std::int32_t n = whole_number_setting(v);
+             if (const auto problem = permutations_problem(n))
+                 throw UsageError{"--permutations " + v + ": " + *problem};
+             o.settings.permutations_text = std::to_string(n);
          }},
         {"seed", true, set_seed},
         {"explain", false,

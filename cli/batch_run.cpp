@@ -17,6 +17,7 @@
 #include "import/data_file_text.h"
 #include "import/group_names_file.h"
 #include "import/table_files.h"
+#include "simprof/simprof_settings.h"
 #include "simprof/test_profiles.h"
 
 namespace tw::batch {
@@ -138,10 +139,14 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
     Outcome outcome = run_analysis(ctx, host);
     if (outcome == Outcome::Completed && options.run_bootstrap) {
         if (!options.seed_given) {
-            err << kName << "bootstrap seed " << settings.random_seed << " (give --seed "
-                << settings.random_seed << " to repeat this run)\n";
+            const bool profile = settings.test_method == TestMethod::Simprof;
+            err << kName << (profile ? "similarity profile seed " : "bootstrap seed ")
+                << settings.random_seed << " (give --seed " << settings.random_seed
+                << " to repeat this run)\n";
         }
         warn_unreplicated(ctx, err);
+        if (const auto floor = permutation_floor_warning(ctx.settings))
+            err << kName << "Similarity Profile Test: " << *floor << '\n';
         outcome = test_and_explain(ctx, host);
         progress.finish(outcome == Outcome::Completed);
     }

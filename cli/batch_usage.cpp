@@ -86,7 +86,7 @@ std::string usage_text() {
            "                       permutations for the indicator values' P (default 999)\n"
            "  --export PREFIX      also write PREFIX.nwk, PREFIX.members.csv,\n"
            "                       PREFIX.results.csv, PREFIX.linkage.csv and PREFIX.run.json\n"
-           "                       (needs the bootstrap test)\n"
+           "                       (needs a significance test: not with --no-bootstrap)\n"
            "  --figure FILE        the publication figure, SVG, PDF or PNG by FILE's extension\n"
            "  --figure-view names|clusters    every object by name (default), or each\n"
            "                       cluster as one tip\n"

@@ -29,8 +29,8 @@ std::string clock_text(double seconds) {
 std::string progress_text(const TestProgress& p, double elapsed_seconds) {
     std::string text = "linkage " + std::to_string(p.linkage) + " of " +
                        std::to_string(p.linkages) + ", " + std::to_string(p.replicates_done) +
-                       " of " + std::to_string(p.replicates_total) + " replicates, " +
-                       clock_text(elapsed_seconds) + " elapsed";
+                       " of " + std::to_string(p.replicates_total) + " " + trials_name(p.test) +
+                       ", " + clock_text(elapsed_seconds) + " elapsed";
     if (p.replicates_done > 0 && p.replicates_total >= p.replicates_done) {
         const double per_replicate = elapsed_seconds / static_cast<double>(p.replicates_done);
         const auto left = static_cast<double>(p.replicates_total - p.replicates_done);

@@ -28,7 +28,7 @@ ClusterExplanation explain_clusters(const RunContext& ctx) {
     e.permutations = ctx.settings.indicator_permutations;
     // A test always records its seed; a run explained without one (only the
     // tests do that) draws from a fixed stream.
-    e.seed = ctx.SeedUsed.value_or(1);
+    e.seed = ctx.Results.seed.value_or(1);
     const unsigned threads = threads_of(ctx.settings);
     e.simper = similarity_percentages(cs, threads);
     e.indicators = indicator_values(cs, {e.permutations, e.seed, threads});

@@ -35,18 +35,25 @@ std::string grouping(const RunContext& ctx) {
     return text;
 }
 
+std::string seed(const TestResults& r) {
+    return r.seed ? " (seed " + std::to_string(*r.seed) + ")" : std::string();
+}
+
 std::string test(const RunContext& ctx) {
-    if (ctx.settings.test_method == TestMethod::Simprof) {
-        std::string text = "each linkage was tested with a similarity profile test of " +
-                           ctx.settings.permutations_text + " permutations";
-        if (ctx.SeedUsed) text += " (seed " + std::to_string(*ctx.SeedUsed) + ")";
-        return text + ", alpha " + ctx.settings.alpha_text;
+    const TestResults& r = ctx.Results;
+    if (r.test == SignificanceTest::SimilarityProfile) {
+        return "the hierarchy was tested from the root down with similarity profile tests "
+               "(Clarke, Somerfield & Gorley 2008) of " +
+               plural(r.trials, "permutation", "permutations") + " per linkage" + seed(r) +
+               ", alpha " + r.alpha_text +
+               ": the two sides of a linkage whose objects showed more structure than chance "
+               "were tested in turn, and the objects under a linkage without it formed one "
+               "group";
     }
     std::string text = "each linkage was tested with " +
-                       plural(ctx.NumBoot, "bootstrap replicate", "bootstrap replicates") +
-                       " of its pooled stations";
-    if (ctx.SeedUsed) text += " (seed " + std::to_string(*ctx.SeedUsed) + ")";
-    text += ", alpha " + ctx.settings.alpha_text +
+                       plural(r.trials, "bootstrap replicate", "bootstrap replicates") +
+                       " of its pooled stations" + seed(r);
+    text += ", alpha " + r.alpha_text +
             ": a linkage was significant when at most that proportion of its replicates "
             "joined at or beyond the observed level, and linkages containing a significant "
             "linkage were not tested";

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "bootstrap/p_value.h"
 #include "export/merge_tree.h"
 #include "export/number_text.h"
 #include "run/group_names.h"
@@ -31,8 +30,9 @@ struct TreeText {
 
     void internal_label(std::int32_t node) {
         const std::int32_t link = node - tips() + 1;
-        const float count = ctx.LinkStat.size() > at(link) ? ctx.LinkStat[at(link)] : -1.0f;
-        if (count >= 0.0f && ctx.NumBoot > 0) out += shortest_text(p_value(count, ctx.NumBoot));
+        // P of the test that ran, as its report shows it; none when untested.
+        const LinkResult& r = ctx.Results.at(link);
+        if (was_tested(r.verdict)) out += shortest_text(static_cast<float>(r.p));
     }
 
     // Depth first without recursion: a chaining hierarchy of thousands of

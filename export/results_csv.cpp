@@ -1,11 +1,9 @@
 #include "export/results_csv.h"
 
-#include "bootstrap/p_value.h"
 #include "export/csv_row.h"
 #include "export/merge_tree.h"
 #include "export/number_text.h"
 #include "run/group_names.h"
-#include "run/text_number.h"
 
 namespace tw {
 
@@ -15,49 +13,43 @@ std::size_t at(std::int32_t i) {
     return static_cast<std::size_t>(i);
 }
 
-bool tested(const RunContext& ctx, std::int32_t link) {
-    return at(link) < ctx.LinkStat.size() && ctx.LinkStat[at(link)] >= 0.0f && ctx.NumBoot > 0;
-}
-
-// The alpha level as the verdicts compared with it.
-float alpha_of(const RunContext& ctx) {
-    return static_cast<float>(leading_number(ctx.settings.alpha_text));
-}
-
 }  // namespace
 
 bool linkage_uncertain(const RunContext& ctx, std::int32_t link) {
-    if (!tested(ctx, link)) return false;
-    const float p = p_value(ctx.LinkStat[at(link)], ctx.NumBoot);
-    return p_uncertain(p, alpha_of(ctx), ctx.NumBoot);
+    return verdict_uncertain(ctx.Results.at(link), ctx.Results.alpha);
 }
 
 std::string results_csv(const RunContext& ctx) {
     std::string out =
         csv_row({"linkage", "left", "right", "left_label", "right_label", "level", "stations",
-                 "count", "replicates", "p", "se", "verdict", "uncertain"});
+                 "test", "count", "trials", "p", "se", "statistic", "verdict", "uncertain"});
+    const TestResults& results = ctx.Results;
+    const std::string test = results.ran() ? test_name(results.test) : std::string();
     const std::vector<Merge> merges = merges_of_run(ctx);
     for (std::int32_t link = 1; link <= static_cast<std::int32_t>(merges.size()); ++link) {
         const Merge& m = merges[at(link - 1)];
         const std::int32_t left = link_left(ctx, link);
         const std::int32_t right = link_right(ctx, link);
+        const LinkResult& r = results.at(link);
         std::vector<std::string> row = {
-            std::to_string(link),         std::to_string(left),          std::to_string(right),
-            shown_group_label(ctx, left), shown_group_label(ctx, right), shortest_text(m.level),
-            std::to_string(m.stations),
+            std::to_string(link),          std::to_string(left),
+            std::to_string(right),         shown_group_label(ctx, left),
+            shown_group_label(ctx, right), shortest_text(m.level),
+            std::to_string(m.stations),    test,
         };
-        if (tested(ctx, link)) {
-            const float count = ctx.LinkStat[at(link)];
-            const float p = p_value(count, ctx.NumBoot);
-            row.push_back(shortest_text(count));
-            row.push_back(std::to_string(ctx.NumBoot));
-            row.push_back(shortest_text(p));
-            row.push_back(rounded_text(p_standard_error(p, ctx.NumBoot), 6));
+        if (was_tested(r.verdict)) {
+            row.push_back(std::to_string(r.count));
+            row.push_back(std::to_string(r.trials));
+            row.push_back(shortest_text(static_cast<float>(r.p)));
+            row.push_back(rounded_text(r.standard_error, 6));
+            row.push_back(r.statistic ? shortest_text(static_cast<float>(*r.statistic))
+                                      : std::string());
         } else {
-            row.insert(row.end(), {"", "", "", ""});
+            row.insert(row.end(), {"", "", "", "", ""});
         }
-        row.push_back(at(link) < ctx.SIG.size() ? ctx.SIG[at(link)] : std::string());
-        row.push_back(tested(ctx, link) ? (linkage_uncertain(ctx, link) ? "TRUE" : "FALSE") : "");
+        row.push_back(results.ran() ? verdict_symbol(r.verdict, results.test) : std::string());
+        row.push_back(was_tested(r.verdict) ? (linkage_uncertain(ctx, link) ? "TRUE" : "FALSE")
+                                            : "");
         out += csv_row(row);
     }
     return out;

@@ -9,7 +9,6 @@
 #include "export/ordination_export.h"
 #include "export/sha256.h"
 #include "run/seed_text.h"
-#include "run/text_number.h"
 
 #ifndef TARNWICK_VERSION
 #define TARNWICK_VERSION "unknown"
@@ -98,17 +97,25 @@ JsonObject counts(const RunContext& ctx) {
     return o;
 }
 
-JsonObject bootstrap(const RunContext& ctx) {
+// The test that ran, as its result records it; the seed is the one it drew
+// from however it was given (the seed box, --seed, or the clock).
+JsonObject test(const RunContext& ctx) {
+    const TestResults& r = ctx.Results;
     JsonObject o(1);
-    o.integer("replicates_per_linkage", ctx.NumBoot)
-        .text("alpha_text", ctx.settings.alpha_text)
-        .number("alpha", static_cast<float>(leading_number(ctx.settings.alpha_text)));
-    if (ctx.SeedUsed)
-        o.unsigned_integer("seed", *ctx.SeedUsed);
+    if (r.ran())
+        o.text("method", test_name(r.test));
+    else
+        o.text_or_null("method", std::nullopt);
+    o.integer("trials", r.trials)
+        .text("trials_are", trials_name(r.test))
+        .text("alpha_text", r.alpha_text)
+        .number("alpha", r.alpha);
+    if (r.seed)
+        o.unsigned_integer("seed", *r.seed);
     else
         o.text_or_null("seed", std::nullopt);
     const bool from_clock = chosen_seed(ctx.settings).source != SeedSource::Typed;
-    o.boolean("seed_from_clock", from_clock).integer("threads", ctx.ThreadsUsed);
+    o.boolean("seed_from_clock", from_clock).integer("threads", r.threads);
     return o;
 }
 
@@ -156,7 +163,7 @@ std::string run_record_json(const RunContext& ctx, const LevelConversion& conver
         .text("linkage", linkage_name(ctx))
         .boolean("format_check_ran", format_check_ran(ctx))
         .object("counts", counts(ctx))
-        .object("bootstrap", bootstrap(ctx))
+        .object("test", test(ctx))
         .text("level_conversion", conversion.description())
         .text("methods", methods_paragraph(ctx));
     if (ctx.Explanation) record.object("cluster_explanation", explanation(*ctx.Explanation));

@@ -79,7 +79,7 @@ ClustersSource clusters_source(const FigureSource& src, int names) {
         }
         out.linkages.push_back({a, b, k.level});
         out.verdicts.push_back(L < src.verdicts.size() ? src.verdicts[L]
-                                                       : LinkageVerdict::NotTestedYet);
+                                                       : LinkageVerdict::NotReached);
         out.p.push_back(L < src.p.size() ? src.p[L] : std::nullopt);
     }
     return result;

@@ -17,13 +17,13 @@ std::size_t at(std::int32_t i) {
 
 void add_verdicts(FigureSource& src, const RunContext& ctx) {
     const auto links = static_cast<std::int32_t>(src.linkages.size());
-    src.verdicts.assign(src.linkages.size(), LinkageVerdict::NotTestedYet);
+    src.verdicts.assign(src.linkages.size(), LinkageVerdict::NotReached);
     src.p.assign(src.linkages.size(), std::nullopt);
-    bool any = false;
+    bool any = ctx.Results.ran();
     for (std::int32_t L = 1; L <= links; ++L) {
         src.verdicts[at(L - 1)] = linkage_verdict(ctx, L);
         src.p[at(L - 1)] = linkage_p(ctx, L);
-        any = any || src.verdicts[at(L - 1)] != LinkageVerdict::NotTestedYet;
+        any = any || src.verdicts[at(L - 1)] != LinkageVerdict::NotReached;
     }
     src.leaf_clusters.assign(src.order.size(), std::string());
     if (!ctx.Label.empty() && ctx.Label.last_col() >= 2) {
@@ -32,8 +32,9 @@ void add_verdicts(FigureSource& src, const RunContext& ctx) {
         }
     }
     src.tested = any;
-    src.alpha_text = ctx.settings.alpha_text;
-    src.replicates = ctx.NumBoot;
+    src.test = ctx.Results.test;
+    src.alpha_text = ctx.Results.alpha_text;
+    src.trials = ctx.Results.trials;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // What the publication view of the dendrogram reads of a run: the observed
 // hierarchy with the group labels in dendrogram order, and, once the
-// bootstrap has run, each linkage's verdict and P and each group's cluster
+// significance test has run, each linkage's verdict and P and each group's cluster
 // identifier. Taken as a copy, so the view can be redrawn at any size after
 // the run's own working arrays have moved on.
 
@@ -33,10 +33,11 @@ struct FigureSource {
     std::vector<FigureLinkage> linkages;   // linkage L at index L - 1
     double savelinks = 100;                // links are drawn while n - L is at most this
 
-    // Filled once the bootstrap has run.
+    // Filled once a significance test has run, from its result.
     bool tested = false;
+    SignificanceTest test = SignificanceTest::Bootstrap;
     std::string alpha_text;
-    std::int32_t replicates = 0;
+    std::int32_t trials = 0;                 // replicates, or permutations, per linkage
     std::vector<LinkageVerdict> verdicts;    // per linkage, as linkages
     std::vector<std::optional<float>> p;     // per linkage: P of a tested one
     std::vector<std::string> leaf_clusters;  // identifier at each position
@@ -45,7 +46,7 @@ struct FigureSource {
 };
 
 // The observed run's hierarchy, after the dendrogram stage; with the
-// verdicts when `with_verdicts` and the bootstrap has written them.
+// verdicts when `with_verdicts` and a test has written them.
 FigureSource figure_source(const RunContext& ctx, bool with_verdicts);
 
 // The data title as a figure shows it: the start-up window asks for the

@@ -118,13 +118,43 @@ LayoutFrame sideways(const FigureSource& src, const FigurePage& page, const Text
 
 }  // namespace
 
+namespace {
+
+bool shows(const FigureSource& src, LinkageVerdict v) {
+    return std::find(src.verdicts.begin(), src.verdicts.end(), v) != src.verdicts.end();
+}
+
+// Why the crossed linkages of this figure were not tested, in the terms of
+// the test that ran.
+std::string untested_text(const FigureSource& src) {
+    std::vector<std::string> why;
+    if (shows(src, LinkageVerdict::TooFewObjects))
+        why.push_back(src.test == SignificanceTest::SimilarityProfile ? "two objects"
+                                                                      : "too few stations");
+    if (shows(src, LinkageVerdict::GivenUp)) why.push_back("replicates given up");
+    if (shows(src, LinkageVerdict::Stopped)) why.push_back("test stopped");
+    std::string text = "not tested:";
+    for (std::size_t i = 0; i < why.size(); ++i)
+        text += (i == 0 ? " " : i + 1 == why.size() ? ", or " : ", ") + why[i];
+    return text;
+}
+
+}  // namespace
+
+// Only the marks the figure shows are named.
 std::vector<LegendEntry> legend_entries(const FigureSource& src) {
-    return {
-        {MarkerKind::Significant, "significant (P \u2264 " + src.alpha_text + ")"},
-        {MarkerKind::NotSignificant, "not significant"},
-        {MarkerKind::ContainsSignificant, "not tested: contains a significant linkage"},
-        {MarkerKind::Untested, "not tested: too few stations, or replicates given up"},
-    };
+    std::vector<LegendEntry> entries;
+    if (shows(src, LinkageVerdict::Significant))
+        entries.push_back(
+            {MarkerKind::Significant, "significant (P \u2264 " + src.alpha_text + ")"});
+    if (shows(src, LinkageVerdict::NotSignificant))
+        entries.push_back({MarkerKind::NotSignificant, "not significant"});
+    if (shows(src, LinkageVerdict::ContainsSignificant))
+        entries.push_back(
+            {MarkerKind::ContainsSignificant, "not tested: contains a significant linkage"});
+    const std::string untested = untested_text(src);
+    if (untested != "not tested:") entries.push_back({MarkerKind::Untested, untested});
+    return entries;
 }
 
 double place_legend(const std::vector<LegendEntry>& entries, double left, double top, double width,

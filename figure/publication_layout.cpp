@@ -26,8 +26,9 @@ constexpr double kClusterLine = 2.0;
 
 // Linkages that put their two sides into one cluster.
 bool joins(LinkageVerdict v) {
-    return v == LinkageVerdict::NotSignificant || v == LinkageVerdict::PoolOfTwo ||
-           v == LinkageVerdict::GivenUp;
+    return v == LinkageVerdict::NotSignificant || v == LinkageVerdict::TooFewObjects ||
+           v == LinkageVerdict::GivenUp || v == LinkageVerdict::Stopped ||
+           v == LinkageVerdict::NotReached;
 }
 
 MarkerKind marker_kind(LinkageVerdict v) {
@@ -41,6 +42,16 @@ MarkerKind marker_kind(LinkageVerdict v) {
         default:
             return MarkerKind::Untested;
     }
+}
+
+// The subtitle's part on the test: its name, its trials and alpha.
+std::string test_line(const FigureSource& src) {
+    if (src.test == SignificanceTest::SimilarityProfile) {
+        return "similarity profile test, " + std::to_string(src.trials) +
+               " permutations per linkage, alpha " + src.alpha_text;
+    }
+    return std::to_string(src.trials) + " bootstrap replicates per linkage, alpha " +
+           src.alpha_text;
 }
 
 // Places figure parts in the frame's leaf (u) and level (v) coordinates.
@@ -123,10 +134,7 @@ class Builder {
              false, true);
         y += line_height(big + 2);
         std::string method = src_.method_line;
-        if (src_.tested) {
-            method += "; " + std::to_string(src_.replicates) +
-                      " bootstrap replicates per linkage, alpha " + src_.alpha_text;
-        }
+        if (src_.tested) method += "; " + test_line(src_);
         text({x, y, x + width_of_(method, big), y + line_height(big)}, method, TextRole::MethodLine,
              big);
     }
@@ -211,7 +219,7 @@ class Builder {
             Node& a = node[at(k.left)];
             const Node& b = node[at(k.right)];
             const LinkageVerdict verdict =
-                src_.tested ? src_.verdicts[at(L - 1)] : LinkageVerdict::NotTestedYet;
+                src_.tested ? src_.verdicts[at(L - 1)] : LinkageVerdict::NotReached;
             const bool together = joins(verdict) && !a.cluster.empty() && a.cluster == b.cluster;
             const bool finite = std::isfinite(k.level);
             const double v = finite ? level_v(k.level) : a.v;
@@ -246,7 +254,7 @@ class Builder {
         line(a.u, a.v, a.u, v, colour, width);
         line(b.u, b.v, b.u, v, colour, width);
         line(a.u, v, b.u, v, colour, width);
-        if (verdict == LinkageVerdict::NotTestedYet) return;
+        if (verdict == LinkageVerdict::NotReached) return;
         const double mid = (a.u + b.u) / 2;
         const double mark = m_.small * 0.7;
         const double x = upright() ? mid : v;
@@ -256,7 +264,7 @@ class Builder {
         if (!p || options_.p_shown == PShown::None) return;
         const bool significant = verdict == LinkageVerdict::Significant;
         if (options_.p_shown == PShown::Significant && !significant) return;
-        p_wanted_.push_back({x, y, mark, p_text(*p, src_.replicates), significant,
+        p_wanted_.push_back({x, y, mark, p_text(*p, src_.trials), significant,
                              upright() ? NodeFacing::Up : NodeFacing::Right});
     }
 

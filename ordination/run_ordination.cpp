@@ -32,7 +32,7 @@ std::map<std::string, Rgb> cluster_colours(const std::vector<std::string>& leaf_
 }
 
 std::uint64_t ordination_seed(const RunContext& ctx) {
-    if (ctx.SeedUsed) return *ctx.SeedUsed;
+    if (ctx.Results.seed) return *ctx.Results.seed;
     const SeedEntry chosen = chosen_seed(ctx.settings);
     return chosen.source == SeedSource::Typed ? chosen.value : 1;
 }

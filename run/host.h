@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "run/link_result.h"
 #include "run/printer.h"
 #include "run/text_target.h"
 
@@ -50,12 +51,15 @@ class ResultsGrid {
 
 enum class OpenMode { Write, Append };
 
-// How far the bootstrap test has come, for a progress display.
+// How far the significance test has come, for a progress display. The
+// bootstrap counts replicates, the similarity profile test permuted sets;
+// its total shrinks as linkages without structure close their branches.
 struct TestProgress {
     std::int32_t linkage = 0;           // the linkage under test, 1..linkages
     std::int32_t linkages = 0;          // linkages in the hierarchy (NumGroups - 1)
     std::int64_t replicates_done = 0;   // replicates finished in the whole test so far
     std::int64_t replicates_total = 0;  // linkages x replicates per linkage
+    SignificanceTest test = SignificanceTest::Bootstrap;
 };
 
 class Host {

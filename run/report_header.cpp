@@ -59,7 +59,14 @@ void write_report_header(RunContext& ctx, Printer& report, const MeasureChoice& 
         report.line();
     }
     ctx.NumBoot = whole_number_setting(ctx.settings.boot_text);
-    report.text("**  ").num(ctx.NumBoot).text("  bootstrap samples were used **").end();
+    if (ctx.settings.test_method == TestMethod::Simprof) {
+        // The bootstrap's sample count means nothing to this run; the line
+        // names the test that will run and its permutations instead.
+        report.text("**  ").num(whole_number_setting(ctx.settings.permutations_text));
+        report.text("  permutations per tested linkage (similarity profile test) **").end();
+    } else {
+        report.text("**  ").num(ctx.NumBoot).text("  bootstrap samples were used **").end();
+    }
     blank_line(report);
 }
 

@@ -14,11 +14,11 @@
 #include "run/cluster_explanation.h"
 #include "run/group_names.h"
 #include "run/link_members.h"
+#include "run/link_result.h"
 #include "run/matrix.h"
 #include "run/measure_index.h"
 #include "run/run_settings.h"
 #include "run/run_stage.h"
-#include "run/simprof_record.h"
 #include "run/transform.h"
 
 namespace tw {
@@ -134,16 +134,12 @@ struct RunContext : ReplicateInputs {
     Matrix<std::int32_t> LinkPair;          // (L, 1) LinkI, (L, 2) LinkJ of the observed run
     std::vector<Redrawn> LinkRedrawn;       // per linkage
     RunStage Stage = RunStage::Idle;        // how far the run, and its report, have got
-    // 1..NumGroups-1 after a similarity profile test; empty otherwise.
-    std::vector<ProfileLinkRecord> ProfileLinks;
     // The species behind the final clusters, once asked for after a test.
     std::optional<ClusterExplanation> Explanation;
-
-    // How the bootstrap test drew, so that it can be repeated: the seed it
-    // started from (typed, fixed or taken from the clock; empty until a test
-    // has drawn) and the threads that drew its replicates.
-    std::optional<std::uint64_t> SeedUsed;
-    unsigned ThreadsUsed = 0;
+    // What the significance test found at each linkage, how it drew (seed,
+    // threads) and at which level; empty until a test has run. SIG, LinkStat
+    // and LinkRedrawn stay the bootstrap's own working state.
+    TestResults Results;
 
     // Program-wide: these survive recreate_for_run.
     std::string ReplicateSequenceText;  // as the format check saw it; empty when by-passed

@@ -1,5 +1,6 @@
 #include "simprof/node_test.h"
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -25,8 +26,16 @@ struct PermutationWorker {
 class NodePermutations {
   public:
     NodePermutations(const RunContext& run, Host& host, const ProfileSettings& settings,
-                     const Matrix<float>& objects, std::int32_t m, std::int32_t link)
-        : run_(run), host_(host), settings_(settings), objects_(objects), m_(m), link_(link) {
+                     const Matrix<float>& objects, std::int32_t m, std::int32_t link,
+                     TestProgress& progress)
+        : run_(run),
+          host_(host),
+          settings_(settings),
+          objects_(objects),
+          m_(m),
+          link_(link),
+          progress_(progress),
+          done_before_(progress.replicates_done) {
         const unsigned threads = settings.threads < 1 ? 1 : settings.threads;
         for (unsigned i = 0; i < threads; ++i)
             workers_.push_back(std::make_unique<PermutationWorker>(run));
@@ -44,7 +53,7 @@ class NodePermutations {
                                                    std::vector<double>(pairs, 0.0));
         run_lanes(kPermutationLanes, threads(), [&](std::int32_t lane, unsigned w) {
             const LaneRange r = lane_range(count, kPermutationLanes, lane);
-            for (std::int32_t i = r.first; i < r.last; ++i)
+            for (std::int32_t i = r.first; i < r.last && !stopped(); ++i)
                 add_profile(permuted_profile(*workers_[w], PermutationUse::Mean, i + 1, w),
                             lane_sums[static_cast<std::size_t>(lane)]);
         });
@@ -59,12 +68,14 @@ class NodePermutations {
         std::vector<double> pis(static_cast<std::size_t>(count), 0.0);
         run_lanes(kPermutationLanes, threads(), [&](std::int32_t lane, unsigned w) {
             const LaneRange r = lane_range(count, kPermutationLanes, lane);
-            for (std::int32_t i = r.first; i < r.last; ++i)
+            for (std::int32_t i = r.first; i < r.last && !stopped(); ++i)
                 pis[static_cast<std::size_t>(i)] = profile_pi(
                     permuted_profile(*workers_[w], PermutationUse::Null, i + 1, w), mean);
         });
         return pis;
     }
+
+    bool stopped() const { return stop_.load(std::memory_order_relaxed); }
 
   private:
     unsigned threads() const { return static_cast<unsigned>(workers_.size()); }
@@ -75,8 +86,16 @@ class NodePermutations {
         seed_permutation_stream(w.stream, settings_.seed, link_, use, number);
         permute_within_columns(w.permuted, m_, run_.NumVars, w.stream);
         w.measure.profile(w.permuted, m_, w.profile);
-        if (index == 0) host_.yield();  // only the calling thread may let the windows in
+        finished_.fetch_add(1, std::memory_order_relaxed);
+        if (index == 0) report();  // only the calling thread may let the windows in
         return w.profile;
+    }
+
+    void report() {
+        host_.yield();
+        progress_.replicates_done = done_before_ + finished_.load(std::memory_order_relaxed);
+        host_.test_progress(progress_);
+        if (host_.stop_requested()) stop_.store(true, std::memory_order_relaxed);
     }
 
     const RunContext& run_;
@@ -85,6 +104,10 @@ class NodePermutations {
     const Matrix<float>& objects_;
     std::int32_t m_;
     std::int32_t link_;
+    TestProgress& progress_;
+    const std::int64_t done_before_;
+    std::atomic<std::int64_t> finished_{0};
+    std::atomic<bool> stop_{false};
     std::vector<std::unique_ptr<PermutationWorker>> workers_;
 };
 
@@ -99,15 +122,19 @@ void seed_permutation_stream(RandomSource& stream, std::uint64_t test_seed, std:
 }
 
 NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& settings,
-                     const Matrix<float>& objects, std::int32_t m, std::int32_t link) {
-    NodePermutations permutations(run, host, settings, objects, m, link);
+                     const Matrix<float>& objects, std::int32_t m, std::int32_t link,
+                     TestProgress& progress) {
+    NodePermutations permutations(run, host, settings, objects, m, link, progress);
+    NodeResult result;
     const std::vector<float> real = permutations.real_profile();
     const std::vector<double> mean = permutations.mean(settings.permutations, real.size());
+    if (permutations.stopped()) return NodeResult{0.0, 0, 0.0f, true};
 
-    NodeResult result;
     result.pi = profile_pi(real, mean);
     const std::int32_t null_count = settings.permutations - 1;
-    for (double pi : permutations.null_pis(null_count, mean))
+    const std::vector<double> pis = permutations.null_pis(null_count, mean);
+    if (permutations.stopped()) return NodeResult{0.0, 0, 0.0f, true};
+    for (double pi : pis)
         if (pi >= result.pi) ++result.as_large;
     result.p = profile_p(result.as_large, null_count);
     return result;

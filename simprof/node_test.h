@@ -28,16 +28,27 @@ struct NodeResult {
     double pi = 0.0;
     std::int32_t as_large = 0;  // null sets whose pi is at least the real pi
     float p = 0.0f;
+    bool stopped = false;  // the user stopped the test: nothing above is a result
 };
+
+// Permuted sets a node of `permutations` (N) draws: N for the mean profile
+// and N - 1 for the null.
+inline std::int64_t node_permutations(std::int32_t permutations) {
+    return permutations < 1 ? 0 : 2 * std::int64_t{permutations} - 1;
+}
 
 // Which of the node's two sets of permutations a stream belongs to.
 enum class PermutationUse : std::int32_t { Mean = 1, Null = 2 };
 
 // Tests the objects in rows 1..m (m >= 3) of `objects`, the node of linkage
 // `link`. Measures with the measure of `run`; the calling thread yields to
-// `host` after each of its permutations.
+// `host` after each of its permutations, shows it `progress` with the
+// node's finished permutations added to replicates_done, and asks it whether
+// the user wants the test stopped (then every thread ends its lane and the
+// result is only `stopped`).
 NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& settings,
-                     const Matrix<float>& objects, std::int32_t m, std::int32_t link);
+                     const Matrix<float>& objects, std::int32_t m, std::int32_t link,
+                     TestProgress& progress);
 
 // Seeds `stream` for permuted set `number` (1..) of `use` at linkage `link`.
 void seed_permutation_stream(RandomSource& stream, std::uint64_t test_seed, std::int32_t link,

@@ -29,24 +29,115 @@ void show_progress(Host& host, std::int32_t link, std::int32_t objects) {
     host.messages().text("objects)").end();
 }
 
-// Tests one node; returns whether its branches are to be tested in turn.
-bool test_link(RunContext& ctx, Host& host, const ProfileSettings& settings, std::int32_t link) {
-    ProfileLinkRecord& record = ctx.ProfileLinks[at(link)];
-    if (record.objects < 3) {
-        record.verdict = ProfileVerdict::TooFewObjects;
-        return false;
+// The walk from the root down, with what is left of it for the progress
+// display: a linkage that shows no structure takes the tests under it off
+// the total.
+class ProfileWalk {
+  public:
+    ProfileWalk(RunContext& ctx, Host& host, const ProfileSettings& settings)
+        : ctx_(ctx), host_(host), settings_(settings), parts_(link_parts(ctx)) {
+        const std::int32_t links = ctx.NumGroups - 1;
+        testable_under_.assign(at(links) + 1, 0);
+        for (std::int32_t link = 1; link <= links; ++link) {
+            LinkResult& r = ctx.Results.links[at(link)];
+            r.objects = ctx.LinkMembers.size(link);
+            testable_under_[at(link)] = (r.objects >= 3 ? 1 : 0) +
+                                        testable_under_[at(parts_[at(link)].left)] +
+                                        testable_under_[at(parts_[at(link)].right)];
+        }
+        progress_ = TestProgress{0, links, 0, 0, SignificanceTest::SimilarityProfile};
+        progress_.replicates_total =
+            testable_under_[at(links)] * node_permutations(settings.permutations);
     }
-    show_progress(host, link, record.objects);
-    const NodeResult result =
-        test_node(ctx, host, settings, node_objects(ctx, link), record.objects, link);
-    record.pi = static_cast<float>(result.pi);
-    record.p = result.p;
-    record.as_large = result.as_large;
-    // A P equal to alpha is significant, as in the bootstrap test.
-    const bool significant = settings.alpha >= result.p;
-    record.verdict = significant ? ProfileVerdict::Significant : ProfileVerdict::NotSignificant;
-    return significant;
-}
+
+    void run() {
+        std::vector<std::int32_t> pending{ctx_.NumGroups - 1};  // the root is the last fusion
+        while (!pending.empty()) {
+            const std::int32_t link = pending.back();
+            pending.pop_back();
+            if (stopped_ || !test_link(link)) {
+                if (stopped_) mark_stopped(link);
+                continue;
+            }
+            // Left branch first: the later push is taken first.
+            if (parts_[at(link)].right != 0) pending.push_back(parts_[at(link)].right);
+            if (parts_[at(link)].left != 0) pending.push_back(parts_[at(link)].left);
+        }
+        if (!stopped_) {
+            progress_.replicates_total = progress_.replicates_done;
+            host_.test_progress(progress_);
+        }
+    }
+
+    bool stopped() const { return stopped_; }
+
+  private:
+    // Tests one node; returns whether its branches are to be tested in turn.
+    bool test_link(std::int32_t link) {
+        if (host_.stop_requested()) {
+            stopped_ = true;
+            return false;
+        }
+        LinkResult& record = ctx_.Results.links[at(link)];
+        if (record.objects < 3) {
+            record.verdict = Verdict::TooFewObjects;
+            return false;
+        }
+        show_progress(host_, link, record.objects);
+        progress_.linkage = link;
+        const std::int64_t done_before = progress_.replicates_done;
+        host_.test_progress(progress_);
+        const NodeResult node = test_node(ctx_, host_, settings_, node_objects(ctx_, link),
+                                          record.objects, link, progress_);
+        if (node.stopped) {
+            stopped_ = true;
+            return false;
+        }
+        // Other threads may finish the node's last sets after the window
+        // thread last reported.
+        progress_.replicates_done = done_before + node_permutations(settings_.permutations);
+        // Counted in: the real profile, and the null sets as far or farther.
+        const std::int32_t objects = record.objects;
+        record = tested_link(node.p, std::int64_t{node.as_large} + 1, settings_.permutations,
+                             settings_.alpha);
+        record.objects = objects;
+        record.statistic = node.pi;
+        if (record.verdict == Verdict::NotSignificant) close_branches(link);
+        return record.verdict == Verdict::Significant;
+    }
+
+    // The tests under a linkage without structure will not be run.
+    void close_branches(std::int32_t link) {
+        const std::int64_t below =
+            testable_under_[at(link)] - (ctx_.Results.links[at(link)].objects >= 3 ? 1 : 0);
+        progress_.replicates_total -= below * node_permutations(settings_.permutations);
+    }
+
+    // The linkage and every one under it were left without a verdict.
+    void mark_stopped(std::int32_t link) {
+        std::vector<std::int32_t> under{link};
+        while (!under.empty()) {
+            const std::int32_t l = under.back();
+            under.pop_back();
+            if (l == 0) continue;
+            LinkResult& r = ctx_.Results.links[at(l)];
+            const std::int32_t objects = r.objects;
+            r = LinkResult{};
+            r.verdict = Verdict::Stopped;
+            r.objects = objects;
+            under.push_back(parts_[at(l)].left);
+            under.push_back(parts_[at(l)].right);
+        }
+    }
+
+    RunContext& ctx_;
+    Host& host_;
+    const ProfileSettings& settings_;
+    std::vector<LinkParts> parts_;
+    std::vector<std::int64_t> testable_under_;  // linkages of 3 or more objects, itself included
+    TestProgress progress_;
+    bool stopped_ = false;
+};
 
 }  // namespace
 
@@ -63,22 +154,29 @@ std::vector<LinkParts> link_parts(const RunContext& ctx) {
     return parts;
 }
 
-void walk_profile_tests(RunContext& ctx, Host& host, const ProfileSettings& settings) {
+namespace {
+
+void start_profile_results(RunContext& ctx, const ProfileSettings& settings) {
+    TestResults& results = ctx.Results;
+    results = TestResults{};
+    results.test = SignificanceTest::SimilarityProfile;
+    results.trials = settings.permutations;
+    results.alpha_text = settings.alpha_text;
+    results.alpha = settings.alpha;
+    results.seed = settings.seed;
+    results.threads = settings.threads;
+}
+
+}  // namespace
+
+bool walk_profile_tests(RunContext& ctx, Host& host, const ProfileSettings& settings) {
     const std::int32_t links = ctx.NumGroups - 1;
-    ctx.ProfileLinks.assign(at(links < 0 ? 0 : links) + 1, ProfileLinkRecord{});
-    if (links < 1) return;
-    for (std::int32_t link = 1; link <= links; ++link)
-        ctx.ProfileLinks[at(link)].objects = ctx.LinkMembers.size(link);
-    const std::vector<LinkParts> parts = link_parts(ctx);
-    std::vector<std::int32_t> pending{links};  // the root is the last fusion
-    while (!pending.empty()) {
-        const std::int32_t link = pending.back();
-        pending.pop_back();
-        if (!test_link(ctx, host, settings, link)) continue;
-        // Left branch first: the later push is taken first.
-        if (parts[at(link)].right != 0) pending.push_back(parts[at(link)].right);
-        if (parts[at(link)].left != 0) pending.push_back(parts[at(link)].left);
-    }
+    start_profile_results(ctx, settings);
+    ctx.Results.links.assign(at(links < 0 ? 0 : links) + 1, LinkResult{});
+    if (links < 1) return false;
+    ProfileWalk walk(ctx, host, settings);
+    walk.run();
+    return walk.stopped();
 }
 
 }  // namespace tw

@@ -24,9 +24,11 @@ struct LinkParts {
 };
 std::vector<LinkParts> link_parts(const RunContext& ctx);
 
-// Tests from the root down and records every linkage's outcome in
-// ctx.ProfileLinks (1..NumGroups-1). Reads LinkPair, LinkMembers and the
-// observed objects in AvgMatrix.
-void walk_profile_tests(RunContext& ctx, Host& host, const ProfileSettings& settings);
+// Tests from the root down and records the test and every linkage's outcome
+// in ctx.Results (links 1..NumGroups-1). Reads LinkPair, LinkMembers and the
+// observed objects in AvgMatrix. True when the user stopped the test: the
+// linkage under test then, and every one still waiting or under them, are
+// Stopped.
+bool walk_profile_tests(RunContext& ctx, Host& host, const ProfileSettings& settings);
 
 }  // namespace tw

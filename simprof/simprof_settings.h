@@ -32,8 +32,21 @@ struct ProfileSettings {
 
 ProfileSettings read_profile_settings(const RunContext& ctx);
 
-// Why the test cannot start with these settings, or nothing when it can: the
-// null distribution needs at least one permutation besides the mean's.
+// The most permutations the test takes: a node keeps one pi per null
+// permutation, and beyond a million P has more decimals than anyone reads.
+inline constexpr std::int32_t kMostPermutations = 1'000'000;
+
+// Why N permutations cannot be used, or nothing: the null distribution needs
+// at least one permutation besides the mean's. The batch command's
+// --permutations and the method window's box give this same message.
+std::optional<std::string> permutations_problem(std::int32_t permutations);
+
+// Why the test cannot start with these settings, or nothing when it can.
 std::optional<std::string> profile_settings_problem(const ProfileSettings& s);
+
+// When even the smallest P the permutations can give, 1/N, is above alpha,
+// no linkage can be significant: what to tell the user before the test.
+// Nothing when the settings choose the bootstrap.
+std::optional<std::string> permutation_floor_warning(const RunSettings& s);
 
 }  // namespace tw

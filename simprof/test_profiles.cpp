@@ -1,6 +1,7 @@
 #include "simprof/test_profiles.h"
 
 #include "bootstrap/cluster_identifiers.h"
+#include "bootstrap/stopped_test.h"
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/test_loop.h"
 #include "run/entry_point.h"
@@ -16,9 +17,6 @@ Outcome run_test(RunContext& ctx, Host& host) {
     const ProfileSettings settings = read_profile_settings(ctx);
     if (auto problem = profile_settings_problem(settings))
         throw RunError("Similarity Profile Test", *problem);
-    ctx.SeedUsed = settings.seed;
-    ctx.ThreadsUsed = settings.threads;
-
     // As for the bootstrap: a second "Continue" while the windows are let in
     // would start a second test over the first one's results.
     host.show(Control::Form4Continue, false);
@@ -26,11 +24,12 @@ Outcome run_test(RunContext& ctx, Host& host) {
     prepare_link_records(ctx);
     host.show(Window::FORM5, true);
 
-    walk_profile_tests(ctx, host, settings);
+    const bool stopped = walk_profile_tests(ctx, host, settings);
     set_profile_symbols(ctx);
     ctx.Stage = RunStage::Results;
     write_profile_results(ctx, host, settings);
     assign_cluster_identifiers(ctx, host);
+    if (stopped) write_stopped_identifiers_note(ctx);
     ctx.Stage = RunStage::Complete;
     host.show(Control::FORM5Finish, true);
     return Outcome::Completed;

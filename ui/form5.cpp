@@ -114,13 +114,21 @@ QLayout* FORM5::make_export_row() {
     return row;
 }
 
-void FORM5::show_results_complete(const QString& seed_used,
-                                  const std::vector<int>& uncertain_rows) {
+void FORM5::show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows,
+                                  SignificanceTest test) {
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
     ExplainClusters->setEnabled(true);
     Ordination->setEnabled(true);
+    const QString more = test == SignificanceTest::SimilarityProfile
+                             ? QStringLiteral("more permutations")
+                             : QStringLiteral("more bootstrap samples");
+    UncertainNote->setText(
+        QStringLiteral("Shaded rows: P is close to alpha, %1 could change the verdict.").arg(more));
     UncertainNote->setVisible(!uncertain_rows.empty());
+    results_->set_uncertain_tip(
+        QStringLiteral("P lies within two standard errors of alpha: %1 could change this verdict.")
+            .arg(more));
     std::vector<int> rows;  // the heading row is the table's header
     rows.reserve(uncertain_rows.size());
     for (int row : uncertain_rows) rows.push_back(row - 1);
@@ -245,7 +253,9 @@ void FORM5::run_closed() {
 
 void FORM5::on_StopTest_clicked() {
     StopTest->setEnabled(false);
-    ProgressText->setText(QStringLiteral("Stopping the test after this replicate..."));
+    ProgressText->setText(last_.test == SignificanceTest::SimilarityProfile
+                              ? QStringLiteral("Stopping the test after this permutation...")
+                              : QStringLiteral("Stopping the test after this replicate..."));
     session_.stop_test();
 }
 

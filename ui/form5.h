@@ -76,7 +76,10 @@ class FORM5 : public QWidget {
     QPushButton* Export;
     QLabel* ExportStatus;          // what the last "Export..." wrote, and where
     QPushButton* ExplainClusters;  // "What makes each cluster...", beside Export
-    void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows);
+    // `test` words the note and the tips: more bootstrap samples, or more
+    // permutations, could change a shaded verdict.
+    void show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows,
+                               SignificanceTest test);
     void clear_results_complete();
     void clear_uncertain_rows();
     // "Ordination...", beside "Export...": the run's objects placed by

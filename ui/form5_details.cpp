@@ -11,7 +11,6 @@
 #include <cstdio>
 
 #include "bootstrap/linkage_details.h"
-#include "bootstrap/p_value.h"
 #include "ui/form5.h"
 #include "ui/results_model.h"
 #include "ui/session.h"
@@ -28,10 +27,26 @@ QString from_core(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QString standard_error_text(float p, std::int32_t replicates) {
+QString standard_error_text(double standard_error) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.3f", p_standard_error(p, replicates));
+    std::snprintf(buf, sizeof buf, "%.3f", standard_error);
     return QString::fromLatin1(buf);
+}
+
+// The tips of the columns whose meaning depends on the test that ran.
+void set_heading_tips(ResultsModel& model, SignificanceTest test) {
+    const bool profile = test == SignificanceTest::SimilarityProfile;
+    model.set_heading_tip(2, profile
+                                 ? QStringLiteral("pi: how far the linkage's similarity profile "
+                                                  "departs from the mean of permuted ones")
+                                 : QStringLiteral("Replicates whose last join came at or "
+                                                  "beyond the observed level: the report's "
+                                                  "COUNT <= OBSERVED"));
+    model.set_heading_tip(
+        kErrorColumn,
+        QStringLiteral("Monte-Carlo standard error of P: how far another set of as many %1 "
+                       "would typically move it")
+            .arg(profile ? QStringLiteral("permutations") : QStringLiteral("replicates")));
 }
 
 QString cluster_text(const std::vector<ClusterMembers>& clusters) {
@@ -49,11 +64,7 @@ QString cluster_text(const std::vector<ClusterMembers>& clusters) {
 QSplitter* FORM5::build_details_panel() {
     results_->set_heading(kMembersColumn, QStringLiteral("Member labels"));
     results_->set_heading(kErrorColumn, QStringLiteral("SE of P"));
-    results_->set_heading_tip(
-        kErrorColumn, QStringLiteral("Monte-Carlo standard error of P: how far another set of as "
-                                     "many replicates would typically move it"));
-    results_->set_heading_tip(2, QStringLiteral("Replicates whose last join came at or beyond the "
-                                                "observed level: the report's COUNT <= OBSERVED"));
+    set_heading_tips(*results_, SignificanceTest::Bootstrap);
     // One line of text a row, so a screen holds twenty linkages and more.
     const int row = Grid_out->verticalHeader()->defaultSectionSize();
     Grid_out->setMinimumHeight(row * 8 + Grid_out->horizontalHeader()->sizeHint().height());
@@ -74,14 +85,17 @@ QSplitter* FORM5::build_details_panel() {
 
 void FORM5::show_linkage_details(const RunContext& ctx) {
     const int rows = results_->rowCount();
+    set_heading_tips(*results_, ctx.Results.test);
     for (int r = 0; r < rows; ++r) {
         const std::int32_t link = r + 1;
         const QString members = from_core(joined(member_labels(ctx, link)));
         results_->set_text(r, kMembersColumn, members);
         results_->set_tip(r, kMembersColumn, members);
-        const std::optional<float> p = linkage_p(ctx, link);
-        results_->set_text(r, kErrorColumn, p ? standard_error_text(*p, ctx.NumBoot) : QString());
-        const QString why = from_core(untested_reason(linkage_verdict(ctx, link)));
+        const LinkResult& result = ctx.Results.at(link);
+        results_->set_text(
+            r, kErrorColumn,
+            was_tested(result.verdict) ? standard_error_text(result.standard_error) : QString());
+        const QString why = from_core(untested_reason(result.verdict, ctx.Results.test));
         results_->set_tip(r, 3, why);
         results_->set_tip(r, 2, why);
     }

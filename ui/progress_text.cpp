@@ -55,11 +55,12 @@ double share_done(const TestProgress& p, const std::vector<double>& work) {
 
 QString progress_text(const TestProgress& p, std::int64_t elapsed_ms,
                       const std::vector<double>& cumulative_work) {
-    QString text = QStringLiteral("Linkage %1 of %2 - %3 of %4 replicates - %5 elapsed")
+    QString text = QStringLiteral("Linkage %1 of %2 - %3 of %4 %5 - %6 elapsed")
                        .arg(p.linkage)
                        .arg(p.linkages)
                        .arg(p.replicates_done)
                        .arg(p.replicates_total)
+                       .arg(QString::fromStdString(trials_name(p.test)))
                        .arg(duration_text(elapsed_ms));
     const std::int64_t left = p.replicates_total - p.replicates_done;
     if (left > 0 && p.replicates_done > 0 && elapsed_ms >= kEstimateAfterMs) {

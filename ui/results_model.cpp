@@ -11,12 +11,6 @@ namespace {
 // marked by its row's background instead.
 const QColor kUncertainShade(255, 236, 179);
 
-QString uncertain_tip() {
-    return QStringLiteral(
-        "P lies within two standard errors of alpha: more bootstrap samples could change "
-        "this verdict.");
-}
-
 bool in_range(int value, std::size_t size) {
     return value >= 0 && static_cast<std::size_t>(value) < size;
 }
@@ -40,7 +34,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
             return cell.text;
         case Qt::ToolTipRole:
             // The shade's explanation is the row's first word on every cell.
-            if (uncertain_[r]) return uncertain_tip();
+            if (uncertain_[r]) return uncertain_tip_;
             return cell.tip.isEmpty() ? QVariant() : QVariant(cell.tip);
         case Qt::BackgroundRole:
             return uncertain_[r] ? QVariant(QBrush(kUncertainShade)) : QVariant();
@@ -105,6 +99,10 @@ void ResultsModel::set_heading_tip(int column, const QString& tip) {
 QString ResultsModel::heading(int column) const {
     return in_range(column, kColumns) ? headings_[static_cast<std::size_t>(column)].text
                                       : QString();
+}
+
+void ResultsModel::set_uncertain_tip(const QString& tip) {
+    uncertain_tip_ = tip;
 }
 
 void ResultsModel::mark_uncertain(const std::vector<int>& rows) {

@@ -36,6 +36,9 @@ class ResultsModel : public QAbstractTableModel {
 
     // Shades `rows` (0-based) as verdicts more replicates could change.
     void mark_uncertain(const std::vector<int>& rows);
+    // What the shaded rows' tip says: more of the test's trials could change
+    // the verdict.
+    void set_uncertain_tip(const QString& tip);
     // Every tip and shade off; the texts of `from_column` on blanked.
     void clear_marks(int from_column);
 
@@ -57,6 +60,9 @@ class ResultsModel : public QAbstractTableModel {
 
     std::vector<Row> rows_;
     std::vector<bool> uncertain_;
+    QString uncertain_tip_ = QStringLiteral(
+        "P lies within two standard errors of alpha: more bootstrap samples could change this "
+        "verdict.");
     std::array<Cell, kColumns> headings_;
 };
 

@@ -20,6 +20,7 @@
 #include "export/results_csv.h"
 #include "figure/figure_source.h"
 #include "run/entry_point.h"
+#include "simprof/simprof_settings.h"
 #include "simprof/test_profiles.h"
 #include "ui/data_check_window.h"
 #include "ui/dendrogram_view.h"
@@ -254,7 +255,7 @@ void Session::test_linkages() {
     form5().Sig_level->setText(alpha);
     form2().PicBox1->setFocus();
     if (busy_ || ended_) return;
-    if (!bootstrap_confirmed()) return;
+    if (!test_confirmed()) return;
     stop_requested_ = false;
     testing_ = true;
     std::vector<double> work;
@@ -279,8 +280,19 @@ void Session::stop_test() {
     if (testing_) stop_requested_ = true;
 }
 
-bool Session::bootstrap_confirmed() {
-    if (busy_ || ended_ || ctx_.settings.test_method != TestMethod::Bootstrap) return true;
+bool Session::test_confirmed() {
+    if (busy_ || ended_) return true;
+    if (const auto floor = permutation_floor_warning(ctx_.settings)) {
+        const std::string question =
+            *floor +
+            "\n\nRun the similarity profile test anyway? No takes you back to the method "
+            "window, where the permutations can be raised.";
+        if (host_->ask("Too Few Permutations", question, Buttons::YesNo) == Answer::Yes)
+            return true;
+        show_window(Window::Form3, true);
+        return false;
+    }
+    if (ctx_.settings.test_method != TestMethod::Bootstrap) return true;
     const auto warning = unreplicated_warning(ctx_);
     if (!warning) return true;
     const std::string question =
@@ -326,9 +338,9 @@ void Session::results_completed() {
     std::vector<int> uncertain;
     for (std::int32_t link = 1; link <= ctx_.NumGroups - 1; ++link)
         if (linkage_uncertain(ctx_, link)) uncertain.push_back(link);
-    const QString seed =
-        ctx_.SeedUsed ? QString::number(static_cast<qulonglong>(*ctx_.SeedUsed)) : QString();
-    form5().show_results_complete(seed, uncertain);
+    const std::optional<std::uint64_t> used = ctx_.Results.seed;
+    const QString seed = used ? QString::number(static_cast<qulonglong>(*used)) : QString();
+    form5().show_results_complete(seed, uncertain, ctx_.Results.test);
 }
 
 void Session::export_results_chosen() {

@@ -117,9 +117,10 @@ class Session : public QObject {
     void programEnded();
 
   private:
-    // Before a bootstrap of single-station groups: tells the user what the
+    // Before a bootstrap of single-station groups, or a similarity profile
+    // test whose permutations cannot reach alpha: tells the user what the
     // test can and cannot find there; false when they go back instead.
-    bool bootstrap_confirmed();
+    bool test_confirmed();
     void update_start_buttons();
     // The windows once a run is over: nothing can act on it any more.
     void show_run_closed();

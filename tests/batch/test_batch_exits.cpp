@@ -63,6 +63,11 @@ TEST(BatchExit, CommandLinesThatCannotBeUsedStopBeforeAnything) {
         {{"--replicates", "0", "d.txt"}, "--replicates needs a whole number of 1 or more"},
         {{"--alpha", "1.5", "d.txt"}, "--alpha must lie between 0 and 1"},
         {{"--constant", "two", "d.txt"}, "--constant needs a number"},
+        // The method window's message for its Permutations box, word for word.
+        {{"--permutations", "1", "d.txt"},
+         "--permutations 1: The number of permutations is 1. The similarity profile test "
+         "needs a whole number from 2 to 1000000, such as 1000."},
+        {{"--permutations=lots", "d.txt"}, "--permutations lots: The number of permutations is 0."},
         {{"--yes=1", "d.txt"}, "--yes takes no value"},
         {{}, "no data file named"},
         {{"a.txt", "b.txt"}, "one data file per run"},
@@ -140,12 +145,31 @@ TEST(BatchExit, UnreplicatedBootstrapIsExplainedAndTheProfileTestCanBeChosen) {
     EXPECT_NE(bootstrap.err.find("Bootstrap Without Replicate Groups"), std::string::npos)
         << bootstrap.err;
 
+    // Its seed, from the clock, its progress and its export all name the
+    // similarity profile test; the record keeps the seed it drew from.
     const Ran profile =
-        run_batch(folder, {"--seed", "4", "--measure", "jaccard", "--test", "simprof",
-                           "--permutations=99", "--report", "profile.txt", river});
+        run_batch(folder, {"--measure", "jaccard", "--test", "simprof", "--permutations=99",
+                           "--report", "profile.txt", "--export", "river", river});
     EXPECT_EQ(profile.status, kDone) << profile.err;
     EXPECT_EQ(profile.err.find("Bootstrap Without Replicate Groups"), std::string::npos);
-    EXPECT_NE(file_in(folder, "profile.txt").find("99"), std::string::npos);
+    EXPECT_EQ(profile.err.find("bootstrap"), std::string::npos) << profile.err;
+    EXPECT_NE(profile.err.find(" permutations, "), std::string::npos) << profile.err;
+    const std::string marker = "similarity profile seed ";
+    const std::size_t at = profile.err.find(marker);
+    ASSERT_NE(at, std::string::npos) << profile.err;
+    const std::string seed = profile.err.substr(
+        at + marker.size(), profile.err.find(' ', at + marker.size()) - at - marker.size());
+    const std::string record = file_in(folder, "river.run.json");
+    EXPECT_NE(record.find("\"method\": \"similarity profile\""), std::string::npos) << record;
+    EXPECT_NE(record.find("\"seed\": " + seed + ","), std::string::npos) << record;
+    EXPECT_NE(file_in(folder, "profile.txt").find("seed " + seed), std::string::npos);
+
+    // Too few permutations for alpha: said before the test, which still runs.
+    const Ran few = run_batch(folder, {"--seed", "4", "--test", "simprof", "--permutations", "10",
+                                       "--report", "few.txt", river});
+    EXPECT_EQ(few.status, kDone) << few.err;
+    EXPECT_NE(few.err.find("no linkage can be significant"), std::string::npos) << few.err;
+    EXPECT_EQ(file_in(folder, "few.txt").find(" S "), std::string::npos);
 
     const Ran wrong = run_batch(folder, {"--test", "anova", river});
     EXPECT_EQ(wrong.status, kUsage);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bootstrap/bootstrap_results.h"
 #include "bootstrap/linkage_details.h"
-#include "bootstrap/p_value.h"
 #include "bootstrap_fixture.h"
 #include "figure/figure_source.h"
 
@@ -20,6 +20,12 @@ BootstrapRun four_groups() {
     return r;
 }
 
+// The test's result as the end of the test loop records it.
+void record(RunContext& ctx) {
+    start_bootstrap_results(ctx, read_test_settings(ctx));
+    record_bootstrap_results(ctx, read_test_settings(ctx));
+}
+
 TEST(LinkageDetails, UntestedLinkagesSayWhy) {
     BootstrapRun r = four_groups();
     RunContext& ctx = r.ctx;
@@ -27,19 +33,26 @@ TEST(LinkageDetails, UntestedLinkagesSayWhy) {
     ctx.SIG[2] = "S";
     ctx.LinkStat[2] = 0;
     ctx.LinkStat[3] = -100;
-    EXPECT_EQ(linkage_verdict(ctx, 1), LinkageVerdict::PoolOfTwo);
+    record(ctx);
+    EXPECT_EQ(linkage_verdict(ctx, 1), LinkageVerdict::TooFewObjects);
     EXPECT_EQ(linkage_verdict(ctx, 2), LinkageVerdict::Significant);
     EXPECT_EQ(linkage_verdict(ctx, 3), LinkageVerdict::ContainsSignificant);
-    EXPECT_NE(untested_reason(LinkageVerdict::PoolOfTwo).find("two stations"), std::string::npos);
-    EXPECT_NE(untested_reason(LinkageVerdict::ContainsSignificant).find("significant"),
+    constexpr SignificanceTest kBoot = SignificanceTest::Bootstrap;
+    EXPECT_NE(untested_reason(Verdict::TooFewObjects, kBoot).find("two stations"),
               std::string::npos);
-    EXPECT_EQ(untested_reason(LinkageVerdict::Significant), "");
+    EXPECT_NE(untested_reason(Verdict::TooFewObjects, SignificanceTest::SimilarityProfile)
+                  .find("two objects"),
+              std::string::npos);
+    EXPECT_NE(untested_reason(Verdict::ContainsSignificant, kBoot).find("significant"),
+              std::string::npos);
+    EXPECT_EQ(untested_reason(Verdict::Significant, kBoot), "");
 
     // The same -999 on a pool of three stations means the replicates were given up.
     ctx.LinkStat[2] = -999;
     ctx.SIG[2] = "";
+    record(ctx);
     EXPECT_EQ(linkage_verdict(ctx, 2), LinkageVerdict::GivenUp);
-    EXPECT_NE(untested_reason(LinkageVerdict::GivenUp).find("given up"), std::string::npos);
+    EXPECT_NE(untested_reason(Verdict::GivenUp, kBoot).find("given up"), std::string::npos);
     EXPECT_FALSE(linkage_p(ctx, 2).has_value());
 }
 
@@ -49,9 +62,10 @@ TEST(LinkageDetails, MembersAreNamedAndPIsTheVerdictsOwn) {
     EXPECT_EQ(joined(member_labels(ctx, 3)), "ST1, ST2, ST3, ST5");
     ctx.SIG[2] = "NS";
     ctx.LinkStat[2] = 3;
+    record(ctx);
     ASSERT_TRUE(linkage_p(ctx, 2).has_value());
     EXPECT_FLOAT_EQ(*linkage_p(ctx, 2), 0.3f);
-    EXPECT_NEAR(p_standard_error(0.3, ctx.NumBoot), 0.1449, 1e-4);
+    EXPECT_NEAR(ctx.Results.at(2).standard_error, 0.1449, 1e-4);
 }
 
 TEST(LinkageDetails, ClustersAreListedInIdentifierOrderWithEveryMember) {
@@ -75,6 +89,7 @@ TEST(LinkageDetails, TheFigureSourceCarriesNamesVerdictsAndClusters) {
     for (std::int32_t p = 1; p <= 4; ++p) ctx.Label(p, 2) = p <= 2 ? "A" : (p == 3 ? "B" : "C");
     ctx.work.JoinLevel = {0, 0.9f, 0.8f, 0.2f};
     ctx.settings.savelinks_text = "2";
+    record(ctx);
 
     const FigureSource before = figure_source(ctx, false);
     EXPECT_FALSE(before.tested);
@@ -86,10 +101,10 @@ TEST(LinkageDetails, TheFigureSourceCarriesNamesVerdictsAndClusters) {
 
     const FigureSource after = figure_source(ctx, true);
     EXPECT_TRUE(after.tested);
-    EXPECT_EQ(after.verdicts[0], LinkageVerdict::PoolOfTwo);
+    EXPECT_EQ(after.verdicts[0], LinkageVerdict::TooFewObjects);
     EXPECT_EQ(after.verdicts[2], LinkageVerdict::ContainsSignificant);
     EXPECT_EQ(after.leaf_clusters, (std::vector<std::string>{"A", "A", "B", "C"}));
-    EXPECT_EQ(after.replicates, 10);
+    EXPECT_EQ(after.trials, 10);
 }
 
 }  // namespace

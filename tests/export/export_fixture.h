@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,6 +48,13 @@ inline std::vector<Fields> read_back(const std::string& what, const std::string&
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(split_tabs(line));
     return lines;
+}
+
+// The run record flattened to key paths ("test.seed"), each with its JSON text.
+inline std::map<std::string, std::string> record_of(const std::string& prefix) {
+    std::map<std::string, std::string> record;
+    for (const Fields& f : read_back("json", prefix)) record[f.at(0)] = f.at(1);
+    return record;
 }
 
 // A folder of the test's own, emptied first.

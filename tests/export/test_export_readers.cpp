@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "bootstrap/p_value.h"
 #include "export_fixture.h"
 
 namespace tw::test {
@@ -85,37 +84,6 @@ TEST(NewickTree, BioPhyloReadsEveryAwkwardLabelOfABinaryTree) {
     for (const Fields& line : lines)
         if (line[0] == "tip") tips.insert(line.at(1));
     EXPECT_EQ(tips, (std::set<std::string>{"St A", "a,b (x)", "semi;colon", "under_score"}));
-}
-
-// Every internal node names its tips and carries the P of the linkage that
-// joined exactly those groups, as the results show it.
-TEST(NewickTree, InternalNodesCarryTheTestedLinkagesP) {
-    const ExportedRun exported(write_input_file("awkward.txt", kAwkwardLabels), 1, 4);
-    const RunContext& ctx = exported.ctx();
-    std::vector<Fields> nodes;
-    for (Fields& line : read_back("newick", exported.prefix))
-        if (line[0] == "node") nodes.push_back(line);
-    ASSERT_EQ(nodes.size(), static_cast<std::size_t>(ctx.NumGroups - 1));
-
-    int labelled = 0;
-    for (std::int32_t link = 1; link <= ctx.NumGroups - 1; ++link) {
-        std::vector<std::string> labels;
-        for (std::int32_t g : members_of(ctx, link)) labels.push_back(ctx.GroupLabel[g]);
-        std::sort(labels.begin(), labels.end());
-        std::string tips;
-        for (const std::string& l : labels) tips += (tips.empty() ? "" : " ") + l;
-        const auto node = std::find_if(nodes.begin(), nodes.end(),
-                                       [&](const Fields& f) { return f.at(2) == tips; });
-        ASSERT_NE(node, nodes.end()) << "no node holds " << tips;
-        const float count = ctx.LinkStat[link];
-        if (count < 0.0f) {
-            EXPECT_EQ(node->at(1), "") << "untested linkage " << link;
-            continue;
-        }
-        ++labelled;
-        EXPECT_FLOAT_EQ(std::stof(node->at(1)), p_value(count, ctx.NumBoot)) << "linkage " << link;
-    }
-    EXPECT_GT(labelled, 0);
 }
 
 }  // namespace

@@ -32,45 +32,6 @@ std::vector<std::string> report_section(const std::string& report, const std::st
     return section;
 }
 
-TEST(ResultsCsv, AgreesWithTheReportsResultsTable) {
-    const ExportedRun exported(example_path("estuary_transect.txt"), 1, 4);
-    const RunContext& ctx = exported.ctx();
-    const auto rows = read_back("csv", exported.prefix + ".results.csv");
-    const auto table =
-        report_section(exported.run.report(), "Bootstrap testing results", /*skip=*/1);
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(ctx.NumGroups));
-    ASSERT_EQ(table.size(), static_cast<std::size_t>(ctx.NumGroups - 1));
-    EXPECT_EQ(rows[0],
-              (Fields{"linkage", "left", "right", "left_label", "right_label", "level", "stations",
-                      "count", "replicates", "p", "se", "verdict", "uncertain"}));
-    const float alpha = 0.05f;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        SCOPED_TRACE(table[i]);
-        const Fields& csv = rows[i + 1];
-        const std::vector<std::string> shown = words(table[i]);  // L, left, right, count, P, SIG
-        ASSERT_GE(shown.size(), 6u);
-        EXPECT_EQ(csv[0], shown[0]);
-        EXPECT_EQ(csv[1], shown[1]);
-        EXPECT_EQ(csv[2], shown[2]);
-        EXPECT_EQ(csv[3], ctx.GroupLabel[std::stoul(shown[1])]);
-        EXPECT_EQ(csv[11], shown[5]);
-        if (shown[3] == "-") {
-            EXPECT_EQ((Fields{csv[7], csv[8], csv[9], csv[10], csv[12]}),
-                      (Fields{"", "", "", "", ""}));
-            continue;
-        }
-        EXPECT_EQ(csv[7], shown[3]);
-        EXPECT_EQ(csv[8], "40");
-        EXPECT_FLOAT_EQ(std::stof(csv[9]), std::stof(shown[4]));
-        const double p = std::stod(csv[9]);
-        EXPECT_NEAR(std::stod(csv[10]), std::sqrt(p * (1 - p) / 40), 1e-6);
-        const bool near_alpha = std::abs(p - alpha) <= 2 * std::stod(csv[10]);
-        EXPECT_EQ(csv[12], near_alpha ? "TRUE" : "FALSE");
-    }
-    // Every linkage pools the four stations of each group it joins.
-    for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_EQ(std::stoi(rows[i][6]) % 4, 0);
-}
-
 TEST(MembersCsv, ListsEveryStationWithTheReportsClusterIdentifier) {
     const ExportedRun exported(example_path("estuary_transect.txt"), 1, 4);
     const RunContext& ctx = exported.ctx();
@@ -92,12 +53,6 @@ TEST(MembersCsv, ListsEveryStationWithTheReportsClusterIdentifier) {
     }
 }
 
-std::map<std::string, std::string> record_of(const std::string& prefix) {
-    std::map<std::string, std::string> record;
-    for (const Fields& f : read_back("json", prefix)) record[f.at(0)] = f.at(1);
-    return record;
-}
-
 // A seed from the clock is written in the record; typed into the linkage
 // window it repeats every count, on another number of threads too. A typed
 // 0 is a seed like any other.
@@ -112,9 +67,9 @@ TEST(RunRecord, SeedRepeatsTheCounts) {
         const std::string prefix = fresh_folder("first") + "/run";
         ASSERT_EQ(export_results(first.ctx, first.host, prefix, kMade), Outcome::Completed);
         auto record = record_of(prefix);
-        EXPECT_EQ(record["bootstrap.seed_from_clock"], *typed ? "false" : "true");
-        EXPECT_EQ(record["bootstrap.threads"], "1");
-        const std::string seed = record["bootstrap.seed"];
+        EXPECT_EQ(record["test.seed_from_clock"], *typed ? "false" : "true");
+        EXPECT_EQ(record["test.threads"], "1");
+        const std::string seed = record["test.seed"];
         if (*typed) {
             EXPECT_EQ(seed, "0");
         }
@@ -126,7 +81,7 @@ TEST(RunRecord, SeedRepeatsTheCounts) {
         again.ctx.settings.bootstrap_threads = 3;
         ASSERT_EQ(again.whole_run(), Outcome::Completed);
         EXPECT_EQ(again.ctx.LinkStat, first.ctx.LinkStat);
-        EXPECT_EQ(again.ctx.SeedUsed, first.ctx.SeedUsed);
+        EXPECT_EQ(again.ctx.Results.seed, first.ctx.Results.seed);
     }
 }
 
@@ -152,7 +107,7 @@ TEST(RunRecord, NamesTheMethodsAndSettingsOfTheRun) {
     EXPECT_EQ(record["linkage"], "\"UPGMA\"");
     EXPECT_EQ(record["level_conversion"], "\"level\"");
     EXPECT_EQ(record["format_check_ran"], "false");
-    EXPECT_EQ(record["bootstrap.replicates_per_linkage"], "40");
+    EXPECT_EQ(record["test.trials"], "40");
     EXPECT_EQ(record["settings.linkage_window.alpha_level"], "\"0.05\"");
     EXPECT_EQ(record["made"], "\"2027-01-15T08:00:00Z\"");
 }

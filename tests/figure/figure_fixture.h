@@ -78,7 +78,7 @@ inline void add_verdicts(FigureSource& src, double significant, std::uint32_t se
     }
     src.tested = true;
     src.alpha_text = "0.05";
-    src.replicates = 100;
+    src.trials = 100;
     ClusterTable table;
     for (const FigureLinkage& k : src.linkages) {
         const auto i = static_cast<std::size_t>(k.left), j = static_cast<std::size_t>(k.right);
@@ -86,7 +86,7 @@ inline void add_verdicts(FigureSource& src, double significant, std::uint32_t se
         if (holds_significant[i] || holds_significant[j]) {
             v = LinkageVerdict::ContainsSignificant;
         } else if (single[i] && single[j]) {
-            v = LinkageVerdict::PoolOfTwo;
+            v = LinkageVerdict::TooFewObjects;
         } else {
             v = is_significant(rng) ? LinkageVerdict::Significant : LinkageVerdict::NotSignificant;
         }
@@ -98,7 +98,8 @@ inline void add_verdicts(FigureSource& src, double significant, std::uint32_t se
         holds_significant[i] =
             holds_significant[i] || holds_significant[j] || v == LinkageVerdict::Significant;
         single[i] = false;
-        const bool joins = v == LinkageVerdict::NotSignificant || v == LinkageVerdict::PoolOfTwo;
+        const bool joins =
+            v == LinkageVerdict::NotSignificant || v == LinkageVerdict::TooFewObjects;
         table.apply(label[i], label[j], joins);
     }
     for (const std::string& l : src.leaf_labels) {

@@ -70,7 +70,7 @@ TEST(OrdinationOfARun, SeedIsTheTestsThenTheTypedOneThenOne) {
     EXPECT_EQ(ordination_seed(ctx), 1u) << "a blank seed box still repeats the ordination";
     ctx.settings.seed_text = "99";
     EXPECT_EQ(ordination_seed(ctx), 99u);
-    ctx.SeedUsed = 1234;
+    ctx.Results.seed = 1234;
     EXPECT_EQ(ordination_seed(ctx), 1234u);
 }
 

@@ -87,7 +87,9 @@ TEST(ProfileValues, NodeTestConvergesOnTheHandWorkedMeanAndFindsNoStructure) {
     settings.permutations = 4000;
     settings.alpha = 0.05f;
     settings.seed = 99;
-    const NodeResult result = test_node(run, host, settings, table({{0, 0}, {3, 4}, {0, 4}}), 3, 1);
+    TestProgress progress;
+    const NodeResult result =
+        test_node(run, host, settings, table({{0, 0}, {3, 4}, {0, 4}}), 3, 1, progress);
     // The mean's first entry is 3 x (share of 3 4 5 profiles): 1/3 of 4000
     // draws misses 1/3 by 0.0075 (one standard error), so pi is within 0.05.
     EXPECT_NEAR(result.pi, 4.0 / 3.0, 0.05);

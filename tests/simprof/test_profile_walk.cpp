@@ -7,6 +7,7 @@
 #include <set>
 
 #include "bootstrap/cluster_identifiers.h"
+#include "e2e/e2e_fixture.h"
 #include "simprof/node_test.h"
 #include "simprof/profile_results.h"
 #include "simprof/profile_walk.h"
@@ -45,7 +46,8 @@ TEST(ProfileWalk, RootOfOneCommunityIsSignificantAboutAlphaOfTheTime) {
         Matrix<float> objects(8, 12);
         for (std::int32_t i = 1; i <= 8; ++i)
             for (std::int32_t sp = 1; sp <= 12; ++sp) objects(i, sp) = r.ctx.AvgMatrix(i, sp);
-        if (test_node(r.ctx, r.host, s, objects, 8, root).p <= s.alpha) ++significant;
+        TestProgress progress;
+        if (test_node(r.ctx, r.host, s, objects, 8, root, progress).p <= s.alpha) ++significant;
     }
     EXPECT_GE(significant, 4);
     EXPECT_LE(significant, 28);
@@ -73,12 +75,12 @@ TEST(ProfileWalk, NodeOfTwoObjectsIsNeverTestedAndJoins) {
     EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), 3u);
     int pairs = 0;
     for (std::int32_t link = 1; link < r.ctx.NumGroups; ++link) {
-        const ProfileLinkRecord& rec = r.ctx.ProfileLinks[at(link)];
+        const LinkResult& rec = r.ctx.Results.at(link);
         if (rec.objects != 2) continue;
         ++pairs;
-        EXPECT_EQ(rec.verdict, ProfileVerdict::TooFewObjects) << "linkage " << link;
+        EXPECT_EQ(rec.verdict, Verdict::TooFewObjects) << "linkage " << link;
         EXPECT_EQ(r.ctx.SIG[at(link)], "N/A");
-        EXPECT_EQ(rec.as_large, 0);
+        EXPECT_FALSE(rec.statistic.has_value());
     }
     EXPECT_EQ(pairs, 3);
 }
@@ -89,9 +91,9 @@ TEST(ProfileWalk, NothingUnderANonSignificantNodeIsTested) {
     r.ctx.settings.alpha_text = "0";  // nothing can be significant
     walk_profile_tests(r.ctx, r.host, r.settings());
     const std::int32_t root = r.ctx.NumGroups - 1;
-    EXPECT_EQ(r.ctx.ProfileLinks[at(root)].verdict, ProfileVerdict::NotSignificant);
+    EXPECT_EQ(r.ctx.Results.at(root).verdict, Verdict::NotSignificant);
     for (std::int32_t link = 1; link < root; ++link)
-        EXPECT_EQ(r.ctx.ProfileLinks[at(link)].verdict, ProfileVerdict::NotReached);
+        EXPECT_EQ(r.ctx.Results.at(link).verdict, Verdict::NotReached);
     set_profile_symbols(r.ctx);
     assign_cluster_identifiers(r.ctx, r.host);
     EXPECT_EQ(r.ids(), "A A A A A A A A A A ");
@@ -102,19 +104,57 @@ TEST(ProfileWalk, SameResultOnOneAndTwoThreads) {
     ProfileRun r(interleaved(12, 3), 25, random);
     r.ctx.settings.random_seed = 4242;
     walk_profile_tests(r.ctx, r.host, r.settings());
-    const std::vector<ProfileLinkRecord> one = r.ctx.ProfileLinks;
+    const std::vector<LinkResult> one = r.ctx.Results.links;
     r.ctx.settings.bootstrap_threads = 2;
     walk_profile_tests(r.ctx, r.host, r.settings());
-    ASSERT_EQ(one.size(), r.ctx.ProfileLinks.size());
+    const std::vector<LinkResult>& two = r.ctx.Results.links;
+    ASSERT_EQ(one.size(), two.size());
     for (std::size_t l = 1; l < one.size(); ++l) {
-        EXPECT_EQ(one[l].verdict, r.ctx.ProfileLinks[l].verdict) << "linkage " << l;
-        EXPECT_EQ(one[l].pi, r.ctx.ProfileLinks[l].pi) << "linkage " << l;  // bit for bit
-        EXPECT_EQ(one[l].as_large, r.ctx.ProfileLinks[l].as_large) << "linkage " << l;
+        EXPECT_EQ(one[l].verdict, two[l].verdict) << "linkage " << l;
+        EXPECT_EQ(one[l].statistic, two[l].statistic) << "linkage " << l;  // bit for bit
+        EXPECT_EQ(one[l].count, two[l].count) << "linkage " << l;
     }
     // A different seed draws other permutations.
     r.ctx.settings.random_seed = 4243;
     walk_profile_tests(r.ctx, r.host, r.settings());
-    EXPECT_NE(one.back().pi, r.ctx.ProfileLinks.back().pi);
+    EXPECT_NE(one.back().statistic, r.ctx.Results.links.back().statistic);
+}
+
+// The report section as a reader meets it: P as a plain decimal however
+// small, each side named by its label, every object list within the page
+// width and complete.
+TEST(ProfileWalk, ReportNamesObjectsByLabelWithinThePageAndNeverPrintsENotation) {
+    std::mt19937 random(77);
+    ProfileRun r(interleaved(24, 2), 30, random);
+    for (std::int32_t g = 1; g <= r.ctx.NumGroups; ++g)
+        r.ctx.GroupLabel[at(g)] = "Plot at station " + std::to_string(g);
+    r.ctx.settings.permutations_text = "2000";  // P down to 0.0005
+    walk_profile_tests(r.ctx, r.host, r.settings());
+    write_profile_results(r.ctx, r.host, r.settings());
+    const std::string report = r.report();
+    const std::string objects = "Objects under each tested linkage\r\n";
+    const std::size_t list = report.find(objects);
+    ASSERT_NE(list, std::string::npos);
+    const std::size_t rows = report.find("MEMBERS\r\n") + 9;
+    const std::string table = report.substr(rows, report.find("S: the objects") - rows);
+    EXPECT_EQ(table.find_first_of("Ee"), std::string::npos) << table;
+    EXPECT_NE(table.find(" 0.0005 "), std::string::npos) << table;  // 1 of 2000
+    const std::int32_t root = r.ctx.NumGroups - 1;
+    const std::string root_line = r.ctx.GroupLabel[at(r.ctx.LinkPair(root, 1))] + " + " +
+                                  r.ctx.GroupLabel[at(r.ctx.LinkPair(root, 2))] + "\r\n";
+    EXPECT_NE(report.find(root_line), std::string::npos) << report;
+    std::size_t named = 0;
+    for (const std::string& line : crlf_lines(report.substr(list + objects.size()))) {
+        EXPECT_LE(line.size(), 80u) << line;
+        for (std::size_t at_name = line.find("Plot"); at_name != std::string::npos;
+             at_name = line.find("Plot", at_name + 1))
+            ++named;
+    }
+    std::size_t expected = 0;
+    for (std::int32_t link = 1; link <= root; ++link)
+        if (was_tested(r.ctx.Results.at(link).verdict)) expected += r.ctx.LinkMembers.size(link);
+    EXPECT_EQ(named, expected);
+    EXPECT_GT(expected, 24u);
 }
 
 TEST(ProfileWalk, PartsOfEachLinkageFollowTheRepresentatives) {

@@ -7,6 +7,8 @@
 
 #include "bootstrap/unreplicated_groups.h"
 #include "e2e/e2e_fixture.h"
+#include "run/text_number.h"
+#include "simprof/simprof_settings.h"
 #include "simprof/test_profiles.h"
 
 namespace tw::test {
@@ -44,13 +46,14 @@ TEST(SignificanceRuns, SimprofOnUnreplicatedStationsFindsTheCommunities) {
     ASSERT_EQ(test_significance(run.ctx, run.host), Outcome::Completed);
 
     const std::string report = run.report();
-    EXPECT_NE(report.find("Similarity profile (SIMPROF) testing results\r\n"
-                          "Clarke, Somerfield & Gorley (2008), J. Exp. Mar. Biol. Ecol. "
-                          "366:56-69\r\n"
-                          "500 permutations for the mean profile, 499 for the null; alpha 0.05 "
-                          "at every linkage; seed 20240611\r\n"
-                          "LINKAGE  MEMBERS   OBJECTS   PI            P           VERDICT\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        report.find("Similarity profile (SIMPROF) testing results\r\n"
+                    "Clarke, Somerfield & Gorley (2008), J. Exp. Mar. Biol. Ecol. "
+                    "366:56-69\r\n"
+                    "500 permutations for the mean profile, 499 for the null; alpha 0.05 "
+                    "at every linkage; seed 20240611\r\n"
+                    "LINKAGE  OBJECTS   PI            P                 VERDICT  MEMBERS\r\n"),
+        std::string::npos);
     EXPECT_EQ(report.find("Bootstrap testing results"), std::string::npos);
     EXPECT_FALSE(run.host.opened("SIGLIST.TXT"));
     EXPECT_EQ(run.host.results.cell(0, 2), "PI");
@@ -67,14 +70,61 @@ TEST(SignificanceRuns, SimprofOnUnreplicatedStationsFindsTheCommunities) {
 }
 
 TEST(SignificanceRuns, UnusablePermutationsStopTheTestWithAMessage) {
+    for (const char* box : {"1", "0", "-5", "many", "1000001"}) {
+        SCOPED_TRACE(box);
+        ChosenTest run("0\r\n");
+        run.ctx.settings.permutations_text = box;
+        ASSERT_EQ(run.observed(), Outcome::Completed);
+        run.host.answer(Answer::Ok);
+        EXPECT_EQ(test_significance(run.ctx, run.host), Outcome::Failed);
+        ASSERT_FALSE(run.host.questions.empty());
+        EXPECT_EQ(run.host.questions.back().title, "Similarity Profile Test");
+        // The batch command's --permutations refuses with this same text.
+        EXPECT_EQ(run.host.questions.back().text, *permutations_problem(whole_number_setting(box)));
+        EXPECT_TRUE(run.ctx.Results.links.empty());
+    }
+}
+
+TEST(SignificanceRuns, TooFewPermutationsForAlphaAreNamedBeforeTheTest) {
+    RunSettings s;
+    s.test_method = TestMethod::Simprof;
+    s.alpha_text = "0.05";
+    s.permutations_text = "19";  // smallest P 1/19 = 0.053
+    const auto warning = permutation_floor_warning(s);
+    ASSERT_TRUE(warning.has_value());
+    EXPECT_NE(warning->find("no linkage can be significant"), std::string::npos) << *warning;
+    EXPECT_NE(warning->find("At least 20 permutations"), std::string::npos) << *warning;
+    s.permutations_text = "20";  // 1/20 = alpha: significant is still possible
+    EXPECT_FALSE(permutation_floor_warning(s).has_value());
+    s.permutations_text = "5";
+    s.test_method = TestMethod::Bootstrap;
+    EXPECT_FALSE(permutation_floor_warning(s).has_value());
+}
+
+// Stopped part-way, the linkage under test and every one left are marked
+// STOPPED everywhere; what was tested keeps its verdict.
+TEST(SignificanceRuns, AStoppedProfileTestReportsItsUntestedLinkages) {
     ChosenTest run("0\r\n");
-    run.ctx.settings.permutations_text = "1";
     ASSERT_EQ(run.observed(), Outcome::Completed);
-    run.host.answer(Answer::Ok);
-    EXPECT_EQ(test_significance(run.ctx, run.host), Outcome::Failed);
-    ASSERT_FALSE(run.host.questions.empty());
-    EXPECT_EQ(run.host.questions.back().title, "Similarity Profile Test");
-    EXPECT_NE(run.host.questions.back().text.find("at least 2"), std::string::npos);
+    run.host.stop_after = 1500;  // the root takes 999 sets; the next node is stopped
+    ASSERT_EQ(test_significance(run.ctx, run.host), Outcome::Completed);
+    const TestResults& r = run.ctx.Results;
+    const std::int32_t root = run.ctx.NumGroups - 1;
+    EXPECT_EQ(r.at(root).verdict, Verdict::Significant);
+    std::int32_t stopped = 0;
+    for (std::int32_t link = 1; link < root; ++link)
+        stopped += r.at(link).verdict == Verdict::Stopped ? 1 : 0;
+    EXPECT_GT(stopped, 0);
+    EXPECT_NE(run.report().find("The test was stopped: " + std::to_string(stopped) +
+                                " linkages marked STOPPED were not tested."),
+              std::string::npos);
+    EXPECT_NE(run.report().find("only the linkages tested before the stop"), std::string::npos);
+    // The progress counted permutations, linkage by linkage from the root.
+    ASSERT_FALSE(run.host.progress.empty());
+    EXPECT_EQ(run.host.progress.front().linkage, root);
+    EXPECT_EQ(run.host.progress.front().test, SignificanceTest::SimilarityProfile);
+    EXPECT_GE(run.host.progress.back().replicates_done, 1500);
+    EXPECT_LT(run.host.progress.back().replicates_done, run.host.progress.back().replicates_total);
 }
 
 TEST(SignificanceRuns, WarningNamesWhatTheBootstrapCannotTest) {

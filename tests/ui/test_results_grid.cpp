@@ -166,7 +166,9 @@ TEST_F(ResultsGridText, TenThousandRowsFillShadeAndClearWithoutFreezing) {
         << "columns fitted to their widest text";
     std::vector<int> every_other;
     for (int r = 1; r <= kRows; r += 2) every_other.push_back(r);
-    step("shade", [&] { f5.show_results_complete(QStringLiteral("1"), every_other); });
+    step("shade", [&] {
+        f5.show_results_complete(QStringLiteral("1"), every_other, SignificanceTest::Bootstrap);
+    });
     step("clear", [&] {
         f5.clear_linkage_details();
         f5.clear_uncertain_rows();
