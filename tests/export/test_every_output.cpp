@@ -189,7 +189,9 @@ TEST_P(EveryOutput, ShowsTheReportsPAndVerdictAndNamesTheTest) {
         EXPECT_FLOAT_EQ(std::stof(r[8]) / std::stof(r[9]), p);
         EXPECT_NEAR(std::stod(r[11]), std::sqrt(p * (1.0 - p) / t.trials), 1e-6);
         EXPECT_EQ(r[12].empty(), !profile);
-        if (profile) EXPECT_FLOAT_EQ(std::stof(r[12]), std::stof(row.statistic));
+        if (profile) {
+            EXPECT_FLOAT_EQ(std::stof(r[12]), std::stof(row.statistic));
+        }
         EXPECT_FLOAT_EQ(std::stof(node_p[tip_text]), p);
         const std::string cell = t.grid.at({row.link, 3});
         EXPECT_FLOAT_EQ(grid_p(cell), p) << cell;
@@ -221,7 +223,9 @@ TEST_P(EveryOutput, ShowsTheReportsPAndVerdictAndNamesTheTest) {
     const bool any_significant = std::any_of(table.begin(), table.end(),
                                              [](const ReportRow& r) { return r.verdict == "S"; });
     EXPECT_EQ(legend.find("significant (P") != std::string::npos, any_significant) << legend;
-    if (profile) EXPECT_EQ(legend.find("stations"), std::string::npos) << legend;
+    if (profile) {
+        EXPECT_EQ(legend.find("stations"), std::string::npos) << legend;
+    }
 
     // The run record and the methods paragraph: the test, its trials and
     // the seed the run was given.
@@ -230,7 +234,9 @@ TEST_P(EveryOutput, ShowsTheReportsPAndVerdictAndNamesTheTest) {
     EXPECT_EQ(record["test.trials"], std::to_string(t.trials));
     EXPECT_EQ(record["test.seed"], "20240611");
     EXPECT_EQ(record.count("bootstrap.replicates_per_linkage"), 0u);
-    if (profile) EXPECT_NE(report.find("seed 20240611"), std::string::npos);
+    if (profile) {
+        EXPECT_NE(report.find("seed 20240611"), std::string::npos);
+    }
     const std::string methods = methods_paragraph(ctx);
     EXPECT_NE(methods.find(profile ? "similarity profile tests" : "40 bootstrap replicates"),
               std::string::npos)
