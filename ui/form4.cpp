@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "render/figure_painting.h"
 #include "ui/dendrogram_drawing.h"
 #include "ui/dendrogram_view.h"
 #include "ui/figure_options_dialog.h"
-#include "render/figure_painting.h"
 #include "ui/figure_view.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"

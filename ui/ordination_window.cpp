@@ -15,9 +15,9 @@
 
 #include "figure/text_metrics.h"
 #include "render/figure_painting.h"
+#include "render/ordination_painting.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"
-#include "render/ordination_painting.h"
 #include "ui/picture_resolution.h"
 
 namespace tw::ui {

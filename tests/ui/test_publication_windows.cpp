@@ -13,9 +13,9 @@
 #include <QTest>
 
 #include "figure/publication_layout.h"
+#include "render/figure_painting.h"
 #include "ui/examples_dir.h"
 #include "ui/figure_options_dialog.h"
-#include "render/figure_painting.h"
 #include "ui/figure_view.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
