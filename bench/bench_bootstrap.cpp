@@ -25,19 +25,18 @@
 #include "bootstrap/test_linkages.h"
 #include "cluster/routine.h"
 #include "resemblance/measure.h"
+#include "run/array_index.h"
 #include "run/averaging.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
 
 namespace {
 
+using tw::at;
+
 constexpr std::int32_t kGroups = 50;
 constexpr std::int32_t kStationsPerGroup = 4;
 constexpr std::int16_t kDefaultSpecies = 225;
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Stations of a group scatter around their community's mean abundances
 // (Poisson counts), so replicates differ as field samples do.

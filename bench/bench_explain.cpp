@@ -16,12 +16,11 @@
 #include "explain/cluster_stations.h"
 #include "explain/indicator_values.h"
 #include "explain/simper.h"
+#include "run/array_index.h"
 
 namespace {
 
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
+using tw::at;
 
 int argument(int argc, char** argv, int index, int fallback) {
     return argc > index ? std::atoi(argv[index]) : fallback;

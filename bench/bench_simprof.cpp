@@ -21,18 +21,17 @@
 #include "bootstrap/parallel_replicates.h"
 #include "cluster/routine.h"
 #include "resemblance/measure.h"
+#include "run/array_index.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
 #include "simprof/test_profiles.h"
 
 namespace {
 
+using tw::at;
+
 constexpr std::int32_t kSamples = 50;
 constexpr std::int16_t kSpecies = 225;
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Samples scatter around their community's mean abundances (Poisson counts).
 void fill_data(tw::RunContext& ctx, std::int32_t communities) {

@@ -1,4 +1,5 @@
 #include "bootstrap/bootstrap_results.h"
+#include "run/array_index.h"
 
 #include "bootstrap/resample.h"
 #include "bootstrap/significance.h"
@@ -8,10 +9,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 LinkResult untested(const RunContext& ctx, std::int32_t link) {
     LinkResult r;

@@ -1,4 +1,5 @@
 #include "bootstrap/cluster_identifiers.h"
+#include "run/array_index.h"
 
 #include "bootstrap/stopped_test.h"
 #include "bootstrap/test_loop.h"
@@ -8,10 +9,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Positions of the dendrogram that have a label.
 std::int32_t labelled_positions(const RunContext& ctx) {

@@ -1,4 +1,5 @@
 #include "bootstrap/linkage_details.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -9,10 +10,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Identifiers sort as the clusters were numbered: A..Z before AA..AZ, and
 // the B-prefixed ones of a large run by their second character.

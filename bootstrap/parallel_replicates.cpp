@@ -1,4 +1,5 @@
 #include "bootstrap/parallel_replicates.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,10 +27,6 @@ constexpr std::chrono::milliseconds kWaitSlice{5};
 // wakes: a wake-up per replicate cost as much as a small replicate itself.
 constexpr std::int32_t kWakeBatch = 8;
 static_assert(kWakeBatch <= static_cast<std::int32_t>(kSlotsPerWorker));
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // The size of one replicate of `link`, in the units of
 // RunSettings::bootstrap_thread_min_work.

@@ -1,18 +1,11 @@
 #include "bootstrap/replicate.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 
 #include "cluster/routine.h"
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
 
 void ReplicateScratch::fit(std::int32_t pool_size, std::int32_t groups, std::int16_t num_cols) {
     BootDataMatrix.fit(pool_size, num_cols);

@@ -1,14 +1,7 @@
 #include "bootstrap/resample.h"
+#include "run/array_index.h"
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
 
 std::int32_t pool_size(const RunContext& ctx, Host& host, std::int32_t link) {
     std::vector<std::int32_t> members;

@@ -1,4 +1,5 @@
 #include "bootstrap/results_pass.h"
+#include "run/array_index.h"
 
 #include "bootstrap/significance.h"
 #include "bootstrap/stopped_test.h"
@@ -9,10 +10,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 void write_headings(RunContext& ctx, Host& host, const TestSettings& settings) {
     ResultsGrid& grid = host.grid();

@@ -1,4 +1,5 @@
 #include "bootstrap/test_loop.h"
+#include "run/array_index.h"
 
 #include "bootstrap/siglist.h"
 #include "bootstrap/significance.h"
@@ -8,10 +9,6 @@ namespace tw {
 namespace {
 
 enum class LinkEnd { Tested, NotTested, Abandoned, Stopped };
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 void give_up(RunContext& ctx, Host& host, std::int32_t link) {
     ctx.LinkStat[at(link)] = kUntestableLink;

@@ -1,14 +1,11 @@
 #include "bootstrap/unreplicated_groups.h"
+#include "run/array_index.h"
 
 #include "run/number_format.h"
 
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 bool single_stations(const RunContext& ctx, const std::vector<std::int32_t>& members,
                      std::int32_t count) {

@@ -1,4 +1,5 @@
 #include "cluster/agglomerate.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,10 +14,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
 
 // The triangles are copied in square tiles: a plain loop walks the lower
 // triangle down its columns, a new memory page at every step, and on a few

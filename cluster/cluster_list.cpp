@@ -1,4 +1,5 @@
 #include "cluster/cluster_list.h"
+#include "run/array_index.h"
 
 #include <utility>
 
@@ -7,10 +8,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
 
 const std::string kTaken = " ";
 const std::string kNoLabel;

@@ -1,4 +1,5 @@
 #include "cluster/dendrogram.h"
+#include "run/array_index.h"
 
 #include <cstddef>
 #include <span>
@@ -27,10 +28,6 @@ namespace {
 
 constexpr float kDrawingWidth = 640;
 constexpr float kDrawingHeight = 320;
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 const std::string& label_of(const std::vector<std::string>& labels, std::int32_t k) {
     static const std::string none;

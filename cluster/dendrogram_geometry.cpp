@@ -1,4 +1,5 @@
 #include "cluster/dendrogram_geometry.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,9 +22,6 @@ constexpr float kDashPeriod = 10;
 
 float single(double v) {
     return static_cast<float>(v);
-}
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
 }
 
 float widened_low(float m) {

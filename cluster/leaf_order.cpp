@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "run/array_index.h"
+
 namespace tw {
 
 namespace {
@@ -46,7 +48,6 @@ class ClusterChains {
 
   private:
     static std::size_t slots(std::int32_t n) { return static_cast<std::size_t>(n) + 1; }
-    static std::size_t at(std::int32_t s) { return static_cast<std::size_t>(s); }
 
     std::vector<std::int32_t> parent_, size_, head_, tail_, next_;
 };

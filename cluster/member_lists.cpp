@@ -1,14 +1,7 @@
 #include "cluster/member_lists.h"
+#include "run/array_index.h"
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
-
-}  // namespace
 
 MemberListBuilder::MemberListBuilder(std::int32_t n) : latest_(at(n < 0 ? 0 : n) + 1, 0) {}
 

@@ -1,12 +1,9 @@
 #include "cluster/pair_search.h"
+#include "run/array_index.h"
 
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
 
 // One row of the full scan on its own, with the direction fixed so that the
 // compiler keeps the loop tight: the first strictly closest current entry.

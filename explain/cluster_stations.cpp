@@ -1,4 +1,5 @@
 #include "explain/cluster_stations.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 
@@ -11,10 +12,6 @@ namespace tw {
 namespace {
 
 constexpr const char* kTitle = "Cluster Explanation";
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // The identifier the report's station list gives a group: that of the first
 // dendrogram position labelled as the group's first station.

@@ -1,4 +1,5 @@
 #include "explain/explanation_report.h"
+#include "run/array_index.h"
 
 #include <cmath>
 
@@ -13,10 +14,6 @@ namespace {
 constexpr const char* kHeading = "What makes each cluster";
 constexpr std::size_t kNameWidth = 24;
 constexpr std::size_t kColumnWidth = 10;
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 std::string padded_left(const std::string& text, std::size_t width) {
     return text.size() >= width ? " " + text : std::string(width - text.size(), ' ') + text;

@@ -1,4 +1,5 @@
 #include "explain/indicator_values.h"
+#include "run/array_index.h"
 
 #include <limits>
 #include <utility>
@@ -10,10 +11,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Sums of abundance and presence per cluster and species for one assignment
 // of stations to clusters, and each species' highest A B from them.

@@ -1,4 +1,5 @@
 #include "explain/simper.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +10,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 struct Members {
     std::vector<std::vector<std::int32_t>> of;  // stations of each cluster

@@ -1,4 +1,5 @@
 #include "export/explanation_csv.h"
+#include "run/array_index.h"
 
 #include <cmath>
 
@@ -8,10 +9,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 std::string value(double v) {
     return std::isnan(v) ? std::string() : shortest_text(v);

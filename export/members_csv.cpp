@@ -1,4 +1,5 @@
 #include "export/members_csv.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 
@@ -8,10 +9,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // The identifier the report's station list prints for a group: that of the
 // first dendrogram position labelled like the group's first station (empty

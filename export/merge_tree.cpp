@@ -1,12 +1,9 @@
 #include "export/merge_tree.h"
+#include "run/array_index.h"
 
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 bool has_link_pairs(const RunContext& ctx) {
     return !ctx.LinkPair.empty() && ctx.LinkPair.last_row() >= ctx.NumGroups - 1;

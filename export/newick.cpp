@@ -1,4 +1,5 @@
 #include "export/newick.h"
+#include "run/array_index.h"
 
 #include <cmath>
 #include <utility>
@@ -10,10 +11,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 struct TreeText {
     const RunContext& ctx;

@@ -1,4 +1,5 @@
 #include "export/results_csv.h"
+#include "run/array_index.h"
 
 #include "export/csv_row.h"
 #include "export/merge_tree.h"
@@ -6,14 +7,6 @@
 #include "run/group_names.h"
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
 
 bool linkage_uncertain(const RunContext& ctx, std::int32_t link) {
     return verdict_uncertain(ctx.Results.at(link), ctx.Results.alpha);

@@ -1,18 +1,11 @@
 #include "figure/clusters_view.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
 
 std::vector<ClusterTip> cluster_tips(const FigureSource& src) {
     std::vector<ClusterTip> tips;

@@ -1,4 +1,5 @@
 #include "figure/figure_source.h"
+#include "run/array_index.h"
 
 #include <cmath>
 #include <cstddef>
@@ -10,10 +11,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 void add_verdicts(FigureSource& src, const RunContext& ctx) {
     const auto links = static_cast<std::int32_t>(src.linkages.size());

@@ -1,4 +1,5 @@
 #include "figure/publication_layout.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +17,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 constexpr double kTreeLine = 1.2;
 constexpr double kClusterLine = 2.0;

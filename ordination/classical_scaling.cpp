@@ -1,4 +1,5 @@
 #include "ordination/classical_scaling.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +14,6 @@ namespace {
 // Enough for a start: the scaling moves it on, and on a few thousand
 // objects each iteration is a pass over every pair.
 constexpr int kIterations = 30;
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 using Block = std::vector<double>;  // n x k, point by point
 

@@ -1,4 +1,5 @@
 #include "ordination/configuration.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +9,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // a' b of two configurations with the same axes.
 SmallMatrix cross_product(const Configuration& a, const Configuration& b) {

@@ -1,4 +1,5 @@
 #include "ordination/nmds.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +14,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 static_assert(kMaxOrdinationObjects <= 65536, "ranked pairs number objects in 16 bits");
 

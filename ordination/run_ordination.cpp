@@ -1,4 +1,5 @@
 #include "ordination/run_ordination.h"
+#include "run/array_index.h"
 
 #include "figure/cluster_palette.h"
 #include "figure/figure_source.h"
@@ -6,14 +7,6 @@
 #include "run/seed_text.h"
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
 
 Rgb RunOrdination::colour_of(std::int32_t object) const {
     const auto it = colours.find(clusters[at(object)]);

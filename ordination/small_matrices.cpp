@@ -1,4 +1,5 @@
 #include "ordination/small_matrices.h"
+#include "run/array_index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +8,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 constexpr int kSweeps = 60;
 

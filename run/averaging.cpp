@@ -1,4 +1,5 @@
 #include "run/averaging.h"
+#include "run/array_index.h"
 
 #include "run/average_matrix_file.h"
 #include "run/outcome.h"
@@ -7,10 +8,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 [[noreturn]] void inconsistent(const std::string& what) {
     throw RunError("Averaging Error", "The replicate groups cannot be averaged: " + what + ".");

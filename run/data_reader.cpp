@@ -1,4 +1,5 @@
 #include "run/data_reader.h"
+#include "run/array_index.h"
 
 #include <cstdint>
 #include <utility>
@@ -10,10 +11,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Every array of the run sized from the station and species counts.
 void recreate_run_arrays(RunContext& ctx) {

@@ -1,4 +1,5 @@
 #include "run/group_names.h"
+#include "run/array_index.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,10 +11,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // One CSV record of a single line: fields separated by commas, a field in
 // double quotes may hold commas and doubled quotes. False when a quoted

@@ -1,18 +1,11 @@
 #include "run/link_members.h"
+#include "run/array_index.h"
 
 #include <limits>
 #include <stdexcept>
 #include <string>
 
 namespace tw {
-
-namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
 
 void MemberLists::recreate(std::int32_t last_link) {
     entries_.assign(at(last_link < 0 ? 0 : last_link) + 1, Entry{});

@@ -1,4 +1,5 @@
 #include "simprof/profile_results.h"
+#include "run/array_index.h"
 
 #include <charconv>
 #include <string>
@@ -11,10 +12,6 @@
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // The report's page width: object lists wrap before it.
 constexpr int kReportWidth = 80;

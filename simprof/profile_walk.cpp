@@ -1,14 +1,11 @@
 #include "simprof/profile_walk.h"
+#include "run/array_index.h"
 
 #include "simprof/node_test.h"
 
 namespace tw {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // The observed objects under linkage `link`, in its member order.
 Matrix<float> node_objects(const RunContext& ctx, std::int32_t link) {

@@ -1,4 +1,5 @@
 #include "ui/explain_window.h"
+#include "run/array_index.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,10 +21,6 @@
 namespace tw::ui {
 
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // A number cell: shown rounded, sorted by its value. Cells without a value
 // sort below every number.

@@ -8,6 +8,7 @@
 
 #include "bootstrap/cluster_identifiers.h"
 #include "e2e/e2e_fixture.h"
+#include "run/array_index.h"
 #include "simprof/node_test.h"
 #include "simprof/profile_results.h"
 #include "simprof/profile_walk.h"
@@ -15,10 +16,6 @@
 
 namespace tw::test {
 namespace {
-
-std::size_t at(std::int32_t i) {
-    return static_cast<std::size_t>(i);
-}
 
 // The identifier of each station, in station order.
 std::vector<std::string> station_groups(ProfileRun& r) {
