@@ -104,7 +104,7 @@ void text(std::string& out, const FigureText& t) {
 
 }  // namespace
 
-std::string figure_svg(const Figure& figure) {
+std::string figure_svg(const Figure& figure, const std::vector<SvgDot>& dots) {
     const std::string w = num(figure.width), h = num(figure.height);
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w +
@@ -115,6 +115,9 @@ std::string figure_svg(const Figure& figure) {
     for (const FigureLine& l : figure.lines) line(out, l);
     out += "</g>\n";
     for (const FigureMarker& m : figure.markers) marker(out, m);
+    for (const SvgDot& d : dots)
+        out += "<circle cx=\"" + num(d.x) + "\" cy=\"" + num(d.y) + "\" r=\"" + num(d.size / 2) +
+               "\" fill=\"" + hex(d.colour) + "\"/>\n";
     out += "<g font-family=\"" + std::string(kFaceName) + "\" fill=\"#000000\">\n";
     for (const FigureText& t : figure.texts) text(out, t);
     out += "</g>\n</svg>\n";

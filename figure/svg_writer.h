@@ -5,11 +5,20 @@
 // bytes for the same figure, on any machine.
 
 #include <string>
+#include <vector>
 
 #include "figure/figure.h"
 
 namespace tw {
 
-std::string figure_svg(const Figure& figure);
+// A filled dot, drawn over the figure's lines and marks and under its texts
+// (the objects of an ordination).
+struct SvgDot {
+    double x = 0, y = 0;
+    double size = 5;  // across
+    Rgb colour = kInk;
+};
+
+std::string figure_svg(const Figure& figure, const std::vector<SvgDot>& dots = {});
 
 }  // namespace tw
