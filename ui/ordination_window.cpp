@@ -286,20 +286,8 @@ bool OrdinationWindow::save_picture(const QString& path, int dpi) const {
 }
 
 void OrdinationWindow::on_SavePicture_clicked() {
-    const QString path = choose_file(this, QStringLiteral("Save the ordination"), FileUse::Save,
-                                     QString::fromLatin1(file_filter::kPicture));
-    if (path.isEmpty()) return;
-    int dpi = kPrintResolution;
-    if (!path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) &&
-        !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        dpi = choose_resolution(this);
-        if (dpi == 0) return;
-    }
-    if (!save_picture(path, dpi)) {
-        ask_box(this, QStringLiteral("File Error"),
-                QStringLiteral("The picture could not be written to \"%1\".").arg(path),
-                Buttons::Ok);
-    }
+    save_picture_as(this, QStringLiteral("Save the ordination"),
+                    [this](const QString& path, int dpi) { return save_picture(path, dpi); });
 }
 
 }  // namespace tw::ui

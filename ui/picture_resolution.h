@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QString;
 class QWidget;
 
 namespace tw::ui {
@@ -17,5 +18,11 @@ void set_resolution_provider(ResolutionProvider provider);
 
 // Asks for a resolution between 300 and 1200 dpi, 300 offered first.
 int choose_resolution(QWidget* parent);
+
+// "Save picture...": asks for a picture file and, for a bitmap, its
+// resolution; then saves through `save` (path, dpi), telling the user when
+// the file could not be written. Nothing happens when the user cancels.
+void save_picture_as(QWidget* parent, const QString& caption,
+                     const std::function<bool(const QString&, int)>& save);
 
 }  // namespace tw::ui
