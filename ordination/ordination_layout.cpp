@@ -174,6 +174,19 @@ double dot_size(std::int32_t objects) {
     return 2.5;
 }
 
+namespace {
+
+// An empty figure of the page's size and font.
+OrdinationFigure blank_figure(const OrdinationPage& page) {
+    OrdinationFigure out;
+    out.figure.width = page.width;
+    out.figure.height = page.height;
+    out.figure.font_size = page.font;
+    return out;
+}
+
+}  // namespace
+
 std::string stress_text(double stress) {
     char text[32];
     std::snprintf(text, sizeof text, "Stress %.3f", stress);
@@ -182,11 +195,8 @@ std::string stress_text(double stress) {
 
 OrdinationFigure ordination_plot(const RunOrdination& o, const OrdinationPage& page,
                                  const TextWidth& width_of) {
-    OrdinationFigure out;
+    OrdinationFigure out = blank_figure(page);
     Figure& fig = out.figure;
-    fig.width = page.width;
-    fig.height = page.height;
-    fig.font_size = page.font;
     const Configuration& c = o.result.points;
     const std::int32_t across = std::clamp(page.across, 0, c.dimensions - 1);
     const std::int32_t up = std::clamp(page.up, 0, c.dimensions - 1);
@@ -209,11 +219,8 @@ OrdinationFigure ordination_plot(const RunOrdination& o, const OrdinationPage& p
 
 OrdinationFigure shepard_diagram(const RunOrdination& o, const OrdinationPage& page,
                                  const TextWidth& width_of) {
-    OrdinationFigure out;
+    OrdinationFigure out = blank_figure(page);
     Figure& fig = out.figure;
-    fig.width = page.width;
-    fig.height = page.height;
-    fig.font_size = page.font;
     const RankedPairs pairs = rank_pairs(o.dissimilarities);
     const ShepardFit fit = shepard_fit(pairs, o.result.points);
     DataRange x{0, 0}, y{0, 0};
