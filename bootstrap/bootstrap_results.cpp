@@ -29,12 +29,10 @@ LinkResult untested(const RunContext& ctx, std::int32_t link) {
 }  // namespace
 
 void start_bootstrap_results(RunContext& ctx, const TestSettings& settings) {
-    TestResults& results = ctx.Results;
-    results = TestResults{};
-    results.test = SignificanceTest::Bootstrap;
-    results.trials = settings.num_boot;
-    results.alpha_text = settings.alpha_text;
-    results.alpha = settings.alpha;
+    ctx.Results = TestResults{.test = SignificanceTest::Bootstrap,
+                              .trials = settings.num_boot,
+                              .alpha_text = settings.alpha_text,
+                              .alpha = settings.alpha};
 }
 
 void record_bootstrap_results(RunContext& ctx, const TestSettings& settings) {

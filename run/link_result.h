@@ -52,9 +52,9 @@ struct TestResults {
     std::int32_t trials = 0;  // as set: replicates per linkage, or permutations N
     std::string alpha_text;   // as typed, for headings
     float alpha = 0.0f;       // alpha_level(alpha_text)
-    std::optional<std::uint64_t> seed;
+    std::optional<std::uint64_t> seed = {};
     unsigned threads = 0;
-    std::vector<LinkResult> links;  // 1..NumGroups-1; empty until a test has run
+    std::vector<LinkResult> links = {};  // 1..NumGroups-1; empty until a test has run
 
     bool ran() const { return !links.empty(); }
     // The linkage's result; a NotReached one outside 1..links.

@@ -154,14 +154,12 @@ std::vector<LinkParts> link_parts(const RunContext& ctx) {
 namespace {
 
 void start_profile_results(RunContext& ctx, const ProfileSettings& settings) {
-    TestResults& results = ctx.Results;
-    results = TestResults{};
-    results.test = SignificanceTest::SimilarityProfile;
-    results.trials = settings.permutations;
-    results.alpha_text = settings.alpha_text;
-    results.alpha = settings.alpha;
-    results.seed = settings.seed;
-    results.threads = settings.threads;
+    ctx.Results = TestResults{.test = SignificanceTest::SimilarityProfile,
+                              .trials = settings.permutations,
+                              .alpha_text = settings.alpha_text,
+                              .alpha = settings.alpha,
+                              .seed = settings.seed,
+                              .threads = settings.threads};
 }
 
 }  // namespace
