@@ -206,7 +206,7 @@ void ImportDialog::reimport() {
 
 tw::import::ImportedTable ImportDialog::import_table() const {
     return import::import_cells(table_, grid_, options_, core(TitleEdit->text()), "under Sheet");
-}  // namespace tw::ui
+}
 
 void ImportDialog::fill_headings(QComboBox* box, const std::vector<std::string>& names,
                                  const QString& first_entry) {
