@@ -9,7 +9,6 @@
 #include "cli/batch_ordination.h"
 #include "cli/format_check.h"
 #include "cli/quiet_host.h"
-#include "cli/table_input.h"
 #include "cluster/observed_run.h"
 #include "explain/explain_clusters.h"
 #include "export/export_results.h"
@@ -17,6 +16,7 @@
 #include "import/data_file_text.h"
 #include "import/group_names_file.h"
 #include "import/table_files.h"
+#include "import/workbook/chosen_file.h"
 #include "simprof/simprof_settings.h"
 #include "simprof/test_profiles.h"
 
@@ -81,10 +81,12 @@ bool format_check_passed(RunContext& ctx, QuietHost& host, const BatchOptions& o
 // as tarnwick-import and the import dialog name it, which the run then
 // reads (and its report names). Returns the data file, or "" when the
 // table is refused.
-std::string data_file_from_table(const std::string& table, const import::ImportOptions& options,
-                                 std::ostream& err) {
+std::string data_file_from_table(const import::ChosenFile& chosen,
+                                 const import::ImportOptions& options, std::ostream& err) {
+    const std::string& table = chosen.path;
     try {
-        const import::ImportedTable imported = cli::read_table(table, options);
+        const import::ImportedTable imported =
+            import::import_chosen_file(chosen, options, "with --sheet");
         if (!imported.summary.orientation_known) {
             err << kName << table
                 << ": the table does not show whether its stations are the rows or the "
@@ -126,8 +128,9 @@ ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
     RunContext ctx;
 
     BatchOptions run_options = options;
-    if (!cli::is_program_data_file(settings.input_file)) {
-        const std::string data = data_file_from_table(settings.input_file, options.table, err);
+    if (const auto chosen = import::open_chosen_file(settings.input_file);
+        !import::runs_as_it_stands(chosen)) {
+        const std::string data = data_file_from_table(chosen, options.table, err);
         if (data.empty()) return ExitCode::DataRefused;
         settings.input_file = run_options.settings.input_file = data;
     }

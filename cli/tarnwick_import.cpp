@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "cli/import_arguments.h"
-#include "cli/table_input.h"
 #include "import/group_names_file.h"
 #include "import/import_error.h"
 #include "import/table_import.h"
+#include "import/workbook/chosen_file.h"
 #include "run/exit_status.h"
 
 namespace {
@@ -19,10 +19,9 @@ constexpr int kRefused = tw::exit_status(ExitStatus::DataRefused);
 constexpr int kUsage = tw::exit_status(ExitStatus::Usage);
 constexpr int kNotWritten = tw::exit_status(ExitStatus::OutputFailed);
 
-using FileError = tw::cli::TableFileError;
-
 int run(const tw::cli::ImportCommand& cmd) {
-    const auto imported = tw::cli::read_table(cmd.table, cmd.options);
+    const auto imported = tw::import::import_chosen_file(tw::import::open_chosen_file(cmd.table),
+                                                         cmd.options, "with --sheet");
     if (!imported.summary.orientation_known) {
         std::cerr << "tarnwick-import: the table does not show whether its stations are the rows "
                      "or the columns; say which with --stations-as-rows or "
@@ -60,9 +59,6 @@ int main(int argc, char** argv) {
     }
     try {
         return run(cmd);
-    } catch (const FileError& e) {
-        std::cerr << "tarnwick-import: " << e.what() << "\n";
-        return kRefused;
     } catch (const tw::import::ImportError& e) {
         std::cerr << "tarnwick-import: " << e.what() << "\n";
         return kRefused;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "import/table_files.h"
+#include "import/workbook/chosen_file.h"
 #include "ui/browse_button.h"
 #include "ui/file_chooser.h"
 #include "ui/form3.h"
@@ -38,16 +37,6 @@ std::string to_core(const QString& s) {
 const QString kInputFilter = QStringLiteral(
     "Data files and tables (*.txt *.dat *.csv *.tsv *.tab *.xlsx *.ods);;"
     "Data files (*.txt *.dat);;Tables (*.csv *.tsv *.tab *.txt *.xlsx *.ods);;All files (*)");
-
-// The program's own data file goes straight into the box; anything else is a
-// table to import.
-bool is_data_file(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return true;  // the run reports what it cannot read
-    const QByteArray head = file.read(4096);
-    return import::is_data_file(
-        to_core(name), std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
-}
 
 }  // namespace
 
@@ -244,12 +233,15 @@ void Form2::on_Text1_clicked() {
     if (!name.isEmpty()) take_input_file(name);
 }
 
+// The program's own data file goes straight into the box (as does a file that
+// cannot be opened: the run reports it); anything else is a table to import.
 void Form2::take_input_file(const QString& name) {
-    if (is_data_file(name)) {
+    import::ChosenFile chosen = import::open_chosen_file(to_core(name));
+    if (import::runs_as_it_stands(chosen)) {
         Text1->setText(name);
         return;
     }
-    const QString data_file = run_import_dialog(this, name);
+    const QString data_file = run_import_dialog(this, std::move(chosen));
     if (!data_file.isEmpty()) Text1->setText(data_file);
 }
 void Form2::on_Text2_clicked() {

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -18,14 +17,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "import/cell_number.h"
-#include "import/delimited_text.h"
 #include "import/fault_place.h"
-#include "import/file_kind.h"
 #include "import/group_names_file.h"
 #include "import/import_error.h"
 #include "import/table_files.h"
-#include "import/text_decoding.h"
 #include "import/workbook/workbook.h"
 #include "ui/file_chooser.h"
 #include "ui/message_box.h"
@@ -82,18 +77,22 @@ QString quoted(const std::string& s) {
 
 }  // namespace
 
-ImportDialog::ImportDialog(const QString& table_path, QWidget* parent)
-    : QDialog(parent), table_path_(core(table_path)) {
+ImportDialog::ImportDialog(import::ChosenFile table, QWidget* parent)
+    : QDialog(parent), table_(std::move(table)) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    workbook_ = import::is_workbook_path(table_path_);
+    workbook_ = import::is_workbook_path(table_.path);
     build_layout();
+    for (const auto& name : table_.sheets) SheetBox->addItem(qt(name));
     load_grid();
     reimport();
 }
 
+ImportDialog::ImportDialog(const QString& table_path, QWidget* parent)
+    : ImportDialog(import::open_chosen_file(core(table_path)), parent) {}
+
 void ImportDialog::build_layout() {
-    TableFile = named(new QLabel(qt(table_path_)), "TableFile");
+    TableFile = named(new QLabel(qt(table_.path)), "TableFile");
     TableFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     SheetBox = combo("SheetBox");
     SeparatorBox = combo("SeparatorBox", {tr("Comma"), tr("Semicolon"), tr("Tab")});
@@ -107,9 +106,9 @@ void ImportDialog::build_layout() {
     LongValueBox = combo("LongValueBox");
     MissingZeroCheck = named(new QCheckBox(tr("Read missing values (NA, ?, empty cells) as 0")),
                              "MissingZeroCheck");
-    TitleEdit = named(new QLineEdit(QFileInfo(qt(table_path_)).completeBaseName()), "TitleEdit");
+    TitleEdit = named(new QLineEdit(QFileInfo(qt(table_.path)).completeBaseName()), "TitleEdit");
     DataFileEdit =
-        named(new QLineEdit(qt(import::default_data_file_path(table_path_))), "DataFileEdit");
+        named(new QLineEdit(qt(import::default_data_file_path(table_.path))), "DataFileEdit");
     DataFileButton = named(new QPushButton(tr("Browse...")), "DataFileButton");
     Preview = named(new QTableWidget, "Preview");
     Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -182,36 +181,7 @@ void ImportDialog::load_grid() {
     grid_ = {};
     load_error_.clear();
     try {
-        if (workbook_) {
-            if (SheetBox->count() == 0) {
-                QFile file(qt(table_path_));
-                if (file.open(QIODevice::ReadOnly)) {
-                    const QByteArray head = file.read(64 * 1024);
-                    import::refuse_non_table(
-                        table_path_,
-                        std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
-                }
-                for (const auto& name : import::workbook_sheets(table_path_))
-                    SheetBox->addItem(qt(name));
-            }
-            grid_ = import::read_workbook_sheet(table_path_, options_.sheet);
-            return;
-        }
-        if (text_.empty()) {
-            QFile file(qt(table_path_));
-            if (!file.open(QIODevice::ReadOnly))
-                throw import::ImportError("The table \"" + table_path_ + "\" could not be read.");
-            import::check_text_table_size(static_cast<std::uintmax_t>(file.size()));
-            const QByteArray bytes = file.readAll();
-            import::refuse_non_table(
-                table_path_,
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-            text_ = import::decode_table_text(
-                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
-                        .utf8;
-        }
-        grid_ = import::parse_delimited(
-            text_, options_.separator.value_or(import::detect_separator(text_)));
+        grid_ = import::table_cells(table_, options_);
     } catch (const import::ImportError& e) {
         load_error_ = e.what();
     }
@@ -221,15 +191,9 @@ void ImportDialog::reimport() {
     Problem->setText(qt(load_error_));
     imported_.reset();
     try {
-        if (load_error_.empty())
-            imported_ = import::import_grid(grid_, options_, core(TitleEdit->text()));
+        if (load_error_.empty()) imported_ = import_table();
     } catch (const import::ImportError& e) {
-        const std::string message =
-            workbook_ ? std::string(e.what())
-                      : import::with_decimal_comma_hint(
-                            e.what(), text_,
-                            options_.separator.value_or(import::detect_separator(text_)));
-        Problem->setText(qt(message) + other_sheets_hint());
+        Problem->setText(qt(e.what()));
     }
     OkButton->setEnabled(imported_.has_value());
     show_choices();
@@ -240,24 +204,8 @@ void ImportDialog::reimport() {
     }
 }
 
-// A sheet without a single number is most likely notes or a cover sheet:
-// the numbers are on another sheet, which the user may not have seen.
-QString ImportDialog::other_sheets_hint() const {
-    if (!workbook_ || SheetBox->count() < 2) return {};
-    for (const auto& row : grid_.cells)
-        for (const std::string& cell : row)
-            if (import::read_cell(cell, import::DecimalMark::Point).kind ==
-                    import::CellKind::Number ||
-                import::read_cell(cell, import::DecimalMark::Comma).kind ==
-                    import::CellKind::Number)
-                return {};
-    QStringList others;
-    for (int i = 0; i < SheetBox->count(); ++i)
-        if (i != SheetBox->currentIndex())
-            others << QStringLiteral("\"%1\"").arg(SheetBox->itemText(i));
-    return tr(" The sheet \"%1\" holds no numbers; the workbook's other sheets are %2: choose "
-              "the one with the counts under Sheet.")
-        .arg(SheetBox->currentText(), others.join(QStringLiteral(", ")));
+tw::import::ImportedTable ImportDialog::import_table() const {
+    return import::import_cells(table_, grid_, options_, core(TitleEdit->text()), "under Sheet");
 }
 
 void ImportDialog::fill_headings(QComboBox* box, const std::vector<std::string>& names,
@@ -277,10 +225,8 @@ void ImportDialog::show_choices() {
     const QSignalBlocker b1(SeparatorBox), b2(DecimalBox), b3(ShapeBox), b4(SheetBox);
     SheetBox->setEnabled(workbook_);
     SeparatorBox->setEnabled(!workbook_);
-    if (!workbook_ && !text_.empty()) {
-        SeparatorBox->setCurrentIndex(
-            static_cast<int>(options_.separator.value_or(import::detect_separator(text_))));
-    }
+    if (!table_.text.empty())
+        SeparatorBox->setCurrentIndex(static_cast<int>(import::table_separator(table_, options_)));
     const auto* s = imported_ ? &imported_->summary : nullptr;
     const bool is_long = s ? s->long_table : options_.long_columns.has_value();
     const Orientation o =
@@ -495,8 +441,7 @@ void ImportDialog::on_OkButton_clicked() {
     }
     options_.title = core(TitleEdit->text());
     try {
-        const auto imported = import::import_grid(grid_, options_, core(TitleEdit->text()));
-        import::save_imported_table(core(path), imported, table_path_);
+        import::save_imported_table(core(path), import_table(), table_.path);
     } catch (const import::ImportError& e) {
         ask_box(this, QString::fromLatin1(kCaption), qt(e.what()), Buttons::Ok);
         return;
@@ -509,8 +454,8 @@ void set_import_dialog_hook(ImportDialogHook h) {
     hook() = std::move(h);
 }
 
-QString run_import_dialog(QWidget* parent, const QString& table_path) {
-    ImportDialog dialog(table_path, parent);
+QString run_import_dialog(QWidget* parent, import::ChosenFile table) {
+    ImportDialog dialog(std::move(table), parent);
     if (hook()) return hook()(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.data_file() : QString();
 }

@@ -9,6 +9,7 @@
 
 #include "import/cell_grid.h"
 #include "import/table_import.h"
+#include "import/workbook/chosen_file.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,7 +24,10 @@ namespace tw::ui {
 class ImportDialog : public QDialog {
     Q_OBJECT
   public:
-    ImportDialog(const QString& table_path, QWidget* parent = nullptr);
+    // The chosen file as read once by import::open_chosen_file; a file that
+    // is no table shows why and cannot be imported.
+    explicit ImportDialog(import::ChosenFile table, QWidget* parent = nullptr);
+    explicit ImportDialog(const QString& table_path, QWidget* parent = nullptr);
 
     // The data file written when the dialog was accepted.
     QString data_file() const { return written_; }
@@ -60,12 +64,12 @@ class ImportDialog : public QDialog {
     void on_OkButton_clicked();
 
   private:
-    QString other_sheets_hint() const;
     // Shades the preview's cell at fault (the whole row for column 0) and scrolls to it.
     void mark_fault(int row, int column);
     void build_layout();
     void load_grid();
     void reimport();
+    import::ImportedTable import_table() const;
     void show_choices();
     void show_preview();
     void show_raw_preview();
@@ -73,9 +77,8 @@ class ImportDialog : public QDialog {
                        const QString& first_entry);
 
     QFormLayout* choices_ = nullptr;
-    std::string table_path_;
-    bool workbook_ = false;
-    std::string text_;  // a text table, decoded
+    import::ChosenFile table_;
+    bool workbook_ = false;  // named as one: its sheets are chosen, not a separator
     std::string load_error_;
     import::CellGrid grid_;
     import::ImportOptions options_;
@@ -88,6 +91,6 @@ class ImportDialog : public QDialog {
 // gets the dialog instead of it being shown modally.
 using ImportDialogHook = std::function<QString(ImportDialog& dialog)>;
 void set_import_dialog_hook(ImportDialogHook hook);
-QString run_import_dialog(QWidget* parent, const QString& table_path);
+QString run_import_dialog(QWidget* parent, import::ChosenFile table);
 
 }  // namespace tw::ui

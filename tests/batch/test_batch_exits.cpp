@@ -191,6 +191,13 @@ TEST(BatchExit, ATableIsReadIntoADataFileBesideItAndRun) {
     const Ran ragged = run_batch(folder, {"ragged.csv"});
     EXPECT_EQ(ragged.status, kDataRefused);
     EXPECT_FALSE(exists_in(folder, "ragged.txt"));
+
+    std::ofstream(folder + "/counts.csv") << "%PDF-1.7\n1 0 obj\n";
+    const Ran pdf = run_batch(folder, {"counts.csv"});
+    EXPECT_EQ(pdf.status, kDataRefused);
+    EXPECT_NE(pdf.err.find("counts.csv\" is a PDF document, not a table"), std::string::npos)
+        << pdf.err;
+    EXPECT_FALSE(exists_in(folder, "counts.txt"));
 }
 
 TEST(BatchExit, OutputThatCannotBeWrittenIsNamedAndNothingIsLeft) {

@@ -17,7 +17,7 @@
 #include "export_fixture.h"
 #include "figure/publication_layout.h"
 #include "import/group_names_file.h"
-#include "import/workbook/workbook.h"
+#include "import/workbook/chosen_file.h"
 #include "run/group_names.h"
 #include "simprof/test_profiles.h"
 
@@ -37,10 +37,10 @@ std::string fixture_path(const std::string& name) {
 std::string imported_dune(const std::string& table, const std::string& folder) {
     import::ImportOptions options;
     options.group_column = import::ColumnChoice::named("Management");
+    options.title = "dune";
     const std::string path = fixture_path(table);
-    const auto imported = import::is_workbook_path(path)
-                              ? import::import_workbook(path, options, "dune")
-                              : import::import_text(bytes_of(path), options, "dune");
+    const auto imported =
+        import::import_chosen_file(import::open_chosen_file(path), options, "with --sheet");
     const std::string data = fresh_folder(folder) + "/dune.txt";
     import::save_imported_table(data, imported, path);
     return data;

@@ -81,8 +81,16 @@ void write_zip(const std::string& path, const std::vector<ZipPart>& parts) {
     QuaZip zip(QString::fromStdString(path));
     if (!zip.open(QuaZip::mdCreate)) throw std::runtime_error("cannot create " + path);
     for (const auto& part : parts) {
-        const Deflated d = deflated(part);
         QuaZipNewInfo info(QString::fromStdString(part.name));
+        if (part.stored) {
+            QuaZipFile file(&zip);
+            if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, 0))
+                throw std::runtime_error("cannot write " + part.name);
+            file.write(QByteArray::fromStdString(part.head + part.tail));
+            file.close();
+            continue;
+        }
+        const Deflated d = deflated(part);
         info.uncompressedSize = static_cast<ulong>(d.size);
         QuaZipFile file(&zip);
         if (!file.open(QIODevice::WriteOnly, info, nullptr, static_cast<quint32>(d.crc), Z_DEFLATED,
@@ -112,7 +120,10 @@ std::vector<ZipPart> xlsx_parts(ZipPart sheet) {
 
 std::vector<ZipPart> ods_parts(ZipPart content) {
     content.name = "content.xml";
-    return {small_part("mimetype", "application/vnd.oasis.opendocument.spreadsheet"), content};
+    // First and uncompressed, as in every ods: it is what tells an ods from other zips.
+    ZipPart mimetype = small_part("mimetype", "application/vnd.oasis.opendocument.spreadsheet");
+    mimetype.stored = true;
+    return {mimetype, content};
 }
 
 MeasuredRun run_import_measured(const std::vector<std::string>& args) {

@@ -18,6 +18,7 @@ struct ZipPart {
     std::string filler;
     std::uint64_t repeats = 0;
     std::string tail;
+    bool stored = false;  // head and tail as they are, not compressed
 };
 
 void write_zip(const std::string& path, const std::vector<ZipPart>& parts);

@@ -91,9 +91,13 @@ TEST(ImportCommand, WrongCommandLinesMissingTablesAndUnwritableFilesHaveTheProgr
     EXPECT_EQ(run_import("--colour=red a b").status, 2);
     EXPECT_EQ(run_import("--long a,b x y").status, 2);
     EXPECT_EQ(run_import("--separator=pipe x y").status, 2);
-    const auto r = run_import("/no/such/table.csv /tmp/x.txt");
+    auto r = run_import("/no/such/table.csv /tmp/x.txt");
     EXPECT_EQ(r.status, exit_status(ExitStatus::DataRefused));
     EXPECT_NE(r.err.find("There is no table"), std::string::npos);
+    // The program's own data file needs no import, and is not taken for a table.
+    r = run_import(quoted(fixture_path("ponds_typed.txt")) + " /tmp/x.txt");
+    EXPECT_EQ(r.status, exit_status(ExitStatus::DataRefused));
+    EXPECT_NE(r.err.find("is the program's own data file already"), std::string::npos) << r.err;
     // The table is never written over.
     const std::string table = fixture_path("r_write_csv.csv");
     const std::string before = bytes_of(table);

@@ -5,16 +5,15 @@
 
 #include "datacheck/check_fixture.h"
 #include "e2e/e2e_fixture.h"
-#include "import/workbook/workbook.h"
+#include "import/workbook/chosen_file.h"
 #include "import_fixture.h"
 
 namespace tw::test {
 namespace {
 
 std::string import_to_file(const std::string& table, import::ImportOptions options = {}) {
-    const auto imported = import::is_workbook_path(table)
-                              ? import::import_workbook(fixture_path(table), options, table)
-                              : import::import_text(fixture(table), options, table);
+    const auto imported = import::import_chosen_file(import::open_chosen_file(fixture_path(table)),
+                                                     options, "with --sheet");
     const std::string out = write_input_file("imported.txt", "");
     import::save_data_file(out, import::data_file_text(imported), fixture_path(table));
     return out;

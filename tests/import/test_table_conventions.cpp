@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "import/workbook/chosen_file.h"
 #include "import/workbook/workbook.h"
 #include "import_fixture.h"
 
@@ -28,9 +29,8 @@ class PondSurvey : public ::testing::TestWithParam<Convention> {};
 
 tw::import::ImportedTable import_fixture(const std::string& name, ImportOptions options) {
     options.title = "Pond survey";
-    if (import::is_workbook_path(name))
-        return import::import_workbook(fixture_path(name), options, name);
-    return import::import_text(fixture(name), options, name);
+    return import::import_chosen_file(import::open_chosen_file(fixture_path(name)), options,
+                                      "with --sheet");
 }
 
 TEST_P(PondSurvey, ImportsToTheDataFileTypedByHandWithStationsGatheredByGroup) {
@@ -147,10 +147,6 @@ TEST(TableChoices, LabelsAreMadeFitForTheDataFile) {
 }
 
 TEST(Workbooks, SheetIsChosenByNameAndUnknownSheetsAreListed) {
-    EXPECT_EQ(import::workbook_sheets(fixture_path("ponds.xlsx")),
-              (std::vector<std::string>{"Counts", "Notes"}));
-    EXPECT_EQ(import::workbook_sheets(fixture_path("ponds.ods")),
-              (std::vector<std::string>{"Counts", "Notes"}));
     ImportOptions options;
     options.sheet = "Counts";
     EXPECT_EQ(import::import_workbook(fixture_path("ponds.xlsx"), options, "x").summary.stations,
