@@ -60,6 +60,7 @@ def write_data(path, stations, species):
 
 def drive_script(data, report):
     return "\n".join([
+        "answer-all yes",  # from the second run on: replace the report of the one before
         "click Form1.Command1",
         f"set Form2.Text1 {data}",
         f"set Form2.Text2 {report}",

@@ -38,7 +38,7 @@ class QtHost : public Host {
 
     // A stage starts from the event loop, so the windows are up to date:
     // they next get their turn after a full interval of the stage's work.
-    void stage_started() { since_yield_.restart(); }
+    void stage_started();
 
   protected:
     // Lets the windows repaint and take clicks at most every 60 ms; an exit
