@@ -33,7 +33,8 @@ Block times_b(const RankedPairs& pairs, Block v, std::int32_t k, double shift) {
     Block out(v.size(), 0.0);
     for (std::size_t t = 0; t < pairs.size(); ++t) {
         const double sq = pairs.dissimilarity[t] * pairs.dissimilarity[t];
-        const std::size_t i = pairs.left[t] * at(k), j = pairs.right[t] * at(k);
+        const std::size_t i = first_object(pairs.pair[t]) * at(k);
+        const std::size_t j = second_object(pairs.pair[t]) * at(k);
         for (std::size_t a = 0; a < at(k); ++a) {
             out[i + a] += sq * v[j + a];
             out[j + a] += sq * v[i + a];

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "ordination/classical_scaling.h"
+#include "ordination/smacof_iteration.h"
 #include "ordination/start_streams.h"
 
 namespace tw {
@@ -31,49 +32,11 @@ void check_settings(const PairDissimilarities& d, const NmdsSettings& s) {
                                     " objects; this run has " + std::to_string(d.objects) + ".");
 }
 
-void fill_distances(const RankedPairs& pairs, const Configuration& c, std::vector<float>& out) {
-    const std::size_t k = at(c.dimensions);
-    const double* x = c.x.data();
-    for (std::size_t t = 0; t < pairs.size(); ++t) {
-        const double* a = x + pairs.left[t] * k;
-        const double* b = x + pairs.right[t] * k;
-        double s = 0;
-        for (std::size_t e = 0; e < k; ++e) s += (a[e] - b[e]) * (a[e] - b[e]);
-        out[t] = static_cast<float>(std::sqrt(s));
-    }
-}
-
 // The Guttman transform's step is lengthened by this share once a start has
 // settled: an over-relaxed step (de Leeuw & Heiser 1980) still lowers the
 // stress, in about 40% fewer iterations on community data.
 constexpr double kOverRelaxation = 0.9;
 constexpr std::int32_t kSettlingIterations = 5;
-
-// One Guttman transform towards the disparities, scaled so that their sum
-// of squares is the number of pairs: without that the disparities and the
-// configuration could shrink together towards a stress of nothing.
-void guttman_transform(const RankedPairs& pairs, const MonotoneWork& work, Configuration& c,
-                       double relax) {
-    const double ss = work.fitted_squares;
-    const double scale = ss > 0 ? std::sqrt(static_cast<double>(pairs.size()) / ss) : 1.0;
-    const std::size_t k = at(c.dimensions);
-    std::vector<double> next(c.x.size(), 0.0);
-    const double* x = c.x.data();
-    for (std::size_t t = 0; t < pairs.size(); ++t) {
-        if (work.distance[t] <= 0) continue;
-        const double r = scale * work.fitted[t] / work.distance[t];
-        const std::size_t i = pairs.left[t] * k, j = pairs.right[t] * k;
-        for (std::size_t e = 0; e < k; ++e) {
-            const double step = r * (x[i + e] - x[j + e]);
-            next[i + e] += step;
-            next[j + e] -= step;
-        }
-    }
-    const double n = pairs.objects;
-    for (std::size_t e = 0; e < next.size(); ++e)
-        next[e] = next[e] / n + relax * (next[e] / n - c.x[e]);
-    c.x = std::move(next);
-}
 
 bool collapsed(const Configuration& c) {
     for (std::int32_t i = 1; i < c.objects; ++i)
@@ -83,20 +46,24 @@ bool collapsed(const Configuration& c) {
 
 StartResult improve(const RankedPairs& pairs, const NmdsSettings& s, const NmdsControl& control,
                     Configuration& c) {
-    MonotoneWork work(pairs.size());
+    StartWork work(pairs);
+    Configuration next;
     StartResult result;
     double previous = 0;
     for (std::int32_t it = 0;; ++it) {
         if (control.stop != nullptr && control.stop->load(std::memory_order_relaxed))
             throw OrdinationStopped{};
-        fill_distances(pairs, c, work.distance);
-        const double stress = monotone_fit(pairs, work);
+        fit_disparities(pairs, c, work);
+        // The stress comes out of the pass that makes the next
+        // configuration; a start that ends here keeps c.
+        const double relax = it < kSettlingIterations ? 0.0 : kOverRelaxation;
+        const double stress = guttman_step(work, c, relax, next);
         result.stress = stress;
         result.iterations = it;
         if (stress < 1e-9 || it >= s.max_iterations) break;
         if (it > 0 && previous - stress < s.tolerance * previous) break;
         previous = stress;
-        guttman_transform(pairs, work, c, it < kSettlingIterations ? 0.0 : kOverRelaxation);
+        std::swap(c.x, next.x);
     }
     return result;
 }
@@ -181,9 +148,9 @@ Ordination nmds(const PairDissimilarities& d, const NmdsSettings& settings,
     const std::int32_t k = settings.dimensions;
     const std::int32_t starts = settings.starts;
 
-    // Each thread at work holds about 28 bytes a pair; beyond 2 GB in all
+    // Each thread at work holds about 20 bytes a pair; beyond 2 GB in all
     // fewer threads share the starts (the result does not change).
-    const std::size_t per_thread = pairs.size() * 28 + 1;
+    const std::size_t per_thread = pairs.size() * 20 + 1;
     const unsigned memory_threads =
         static_cast<unsigned>(std::max<std::size_t>(1, (std::size_t{2} << 30) / per_thread));
     unsigned threads = settings.threads == 0 ? std::max(1u, std::thread::hardware_concurrency())
@@ -228,12 +195,13 @@ Ordination nmds(const PairDissimilarities& d, const NmdsSettings& settings,
 }
 
 ShepardFit shepard_fit(const RankedPairs& pairs, const Configuration& c) {
-    MonotoneWork work(pairs.size());
-    fill_distances(pairs, c, work.distance);
+    StartWork work(pairs);
+    fit_disparities(pairs, c, work);
+    Configuration unused;
     ShepardFit out;
-    out.stress = monotone_fit(pairs, work);
+    out.stress = guttman_step(work, c, 0.0, unused);
     out.distance.assign(work.distance.begin(), work.distance.end());
-    out.fitted.assign(work.fitted.begin(), work.fitted.end());
+    out.fitted = disparities(work);
     return out;
 }
 

@@ -5,7 +5,7 @@
 //
 // Each start is improved by SMACOF (de Leeuw 1977; Borg & Groenen 2005,
 // ch. 9): a Guttman transform towards the current disparities, then a new
-// monotone regression (ranked_pairs.h), until the stress falls by less than
+// monotone regression (smacof_iteration.h), until the stress falls by less than
 // `tolerance` of itself or `max_iterations` have run. The first start is
 // classical scaling, the others uniform in [-1, 1] on every axis, each
 // drawn from its own stream of the seed, so the starts can run on any
@@ -82,8 +82,9 @@ struct OrdinationStopped {};
 Ordination nmds(const PairDissimilarities& d, const NmdsSettings& settings,
                 const NmdsControl& control = {});
 
-// Distances of a configuration at each rank of `pairs`, their disparities
-// and the stress: what a Shepard diagram shows.
+// Distances of a configuration at each rank of `pairs` (each block of tied
+// dissimilarities in order of distance), their disparities and the stress:
+// what a Shepard diagram shows.
 struct ShepardFit {
     std::vector<double> distance, fitted;
     double stress = 0;
