@@ -10,6 +10,10 @@ namespace {
 
 enum class LinkEnd { Tested, NotTested, Abandoned, Stopped };
 
+bool marked_significant(const RunContext& ctx, std::int32_t link) {
+    return at(link) < ctx.SIG.size() && ctx.SIG[at(link)] == "S";
+}
+
 void give_up(RunContext& ctx, Host& host, std::int32_t link) {
     ctx.LinkStat[at(link)] = kUntestableLink;
     ctx.ResampleRetries = 0;
@@ -135,17 +139,32 @@ void prepare_link_records(RunContext& ctx) {
 }
 
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link) {
-    std::vector<std::int32_t> members;
-    const std::int32_t count = ctx.LinkMembers.list(link, members);
-    for (std::int32_t j = 1; j < link; ++j) {
-        if (ctx.SIG[at(j)] != "S") continue;
-        const std::int32_t representative = ctx.LinkMembers.first_member(j);
-        for (std::int32_t k = 1; k <= count; ++k) {
-            if (members[at(k)] == representative) return true;
-            host.yield();
-        }
+    std::vector<std::int32_t> below;  // clusters still to visit, as linkage numbers
+    for (const std::int32_t code : ctx.LinkMembers.parts(link))
+        if (code < 0) below.push_back(-code);
+    while (!below.empty()) {
+        const std::int32_t cluster = below.back();
+        below.pop_back();
+        if (marked_significant(ctx, cluster)) return true;
+        for (const std::int32_t code : ctx.LinkMembers.parts(cluster))
+            if (code < 0) below.push_back(-code);
+        host.yield();
     }
     return false;
+}
+
+std::vector<bool> links_containing_significant(const RunContext& ctx) {
+    const std::int32_t links = ctx.NumGroups - 1 < 0 ? 0 : ctx.NumGroups - 1;
+    std::vector<bool> contains(at(links) + 1, false);
+    // A part formed at an earlier linkage has its answer already.
+    for (std::int32_t link = 1; link <= links; ++link) {
+        for (const std::int32_t code : ctx.LinkMembers.parts(link)) {
+            const std::int32_t part = -code;
+            if (part < 1 || part >= link) continue;
+            if (marked_significant(ctx, part) || contains[at(part)]) contains[at(link)] = true;
+        }
+    }
+    return contains;
 }
 
 std::string verdict(float count, std::int32_t num_boot, float alpha) {
