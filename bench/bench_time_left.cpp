@@ -18,6 +18,10 @@
 //   distinct    300 groups of 3 stations, 12 species, every group a
 //               community of its own: many early linkages significant
 //   stations    1,000 single stations, 20 species, five communities
+//   profiles    150 single stations, 20 species, five communities, by the
+//               similarity profile test (REPLICATES permutations), which
+//               has no estimate of its own: its time left counts
+//               permutations alike
 
 #include <chrono>
 #include <cmath>
@@ -34,6 +38,7 @@
 #include "run/averaging.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
+#include "simprof/test_profiles.h"
 
 namespace {
 
@@ -46,13 +51,12 @@ struct Survey {
     std::int32_t stations_per_group;
     std::int16_t species;
     std::int32_t communities;  // 0: every group its own
+    bool profiles = false;     // the similarity profile test instead
 };
 
 const Survey kSurveys[] = {
-    {"structured", 300, 3, 12, 5},
-    {"random", 300, 3, 12, 1},
-    {"distinct", 300, 3, 12, 0},
-    {"stations", 1000, 1, 20, 5},
+    {"structured", 300, 3, 12, 5}, {"random", 300, 3, 12, 1},         {"distinct", 300, 3, 12, 0},
+    {"stations", 1000, 1, 20, 5},  {"profiles", 150, 1, 20, 5, true},
 };
 
 // A station's abundances: gamma counts with scale 4 for the species of its
@@ -168,11 +172,12 @@ void print_estimate(const std::vector<Report>& reports, double total, double sha
     const double counted = last->seconds *
                            static_cast<double>(p.replicates_total - p.replicates_done) /
                            static_cast<double>(p.replicates_done);
-    std::printf(
-        "  after %4.0f%% (linkage %4d): %6.2f s left, estimate %6.2f s (%+4.0f%%), counting "
-        "replicates %6.2f s (%+4.0f%%)\n",
-        share * 100, p.linkage, truth, said, 100 * (said / truth - 1), counted,
-        100 * (counted / truth - 1));
+    std::printf("  after %4.0f%% (linkage %4d): %6.2f s left, ", share * 100, p.linkage, truth);
+    if (said < 0)
+        std::printf("no estimate of its own, ");
+    else
+        std::printf("estimate %6.2f s (%+4.0f%%), ", said, 100 * (said / truth - 1));
+    std::printf("counting replicates %6.2f s (%+4.0f%%)\n", counted, 100 * (counted / truth - 1));
 }
 
 void run_survey(const Survey& s, std::int32_t replicates, unsigned threads,
@@ -183,13 +188,17 @@ void run_survey(const Survey& s, std::int32_t replicates, unsigned threads,
     ctx.NumBoot = replicates;
     ctx.settings.random_seed = 777;
     ctx.settings.bootstrap_threads = threads;
+    ctx.settings.permutations_text = std::to_string(replicates);
     host.start();
-    tw::test_linkages(ctx, host);
+    if (s.profiles)
+        tw::test_profiles(ctx, host);
+    else
+        tw::test_linkages(ctx, host);
     const double total = host.seconds();
     std::int32_t tested = 0, significant = 0;
     for (std::int32_t l = 1; l < s.groups; ++l) {
-        tested += ctx.SIG[at(l)] == "S" || ctx.SIG[at(l)] == "NS";
-        significant += ctx.SIG[at(l)] == "S";
+        tested += tw::was_tested(ctx.Results.at(l).verdict);
+        significant += ctx.Results.at(l).verdict == tw::Verdict::Significant;
     }
     std::printf("%-10s %4d groups x %d, %2d species: %.2f s, %d of %d linkages tested, %d S\n",
                 s.kind, s.groups, s.stations_per_group, s.species, total, tested, s.groups - 1,
