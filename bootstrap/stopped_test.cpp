@@ -19,8 +19,8 @@ void mark_stopped_links(RunContext& ctx, Host& host, std::int32_t first) {
         const auto l = static_cast<std::size_t>(link);
         ctx.LinkStat[l] = kStoppedLink;
         if (l < ctx.LinkRedrawn.size()) ctx.LinkRedrawn[l] = Redrawn::No;
-        append_siglist_line(ctx, host, link, kStoppedSymbol);
     }
+    append_siglist_lines(ctx, host, first, link_count(ctx), kStoppedSymbol);
 }
 
 std::string stopped_test_note(std::int32_t first, std::int32_t links) {

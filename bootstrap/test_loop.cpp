@@ -1,14 +1,52 @@
 #include "bootstrap/test_loop.h"
 #include "run/array_index.h"
 
+#include <chrono>
+
 #include "bootstrap/siglist.h"
 #include "bootstrap/significance.h"
+#include "bootstrap/time_left.h"
 
 namespace tw {
 
 namespace {
 
 enum class LinkEnd { Tested, NotTested, Abandoned, Stopped };
+
+// The progress the host is told of, with the time left learnt as the test
+// goes.
+class LoopProgress {
+  public:
+    LoopProgress(const RunContext& ctx, std::int32_t num_boot, TestProgress start)
+        : shown(start), time_left_(ctx, num_boot) {}
+
+    void start_link(std::int32_t link) { time_left_.start_link(link, seconds()); }
+    void replicate_done() {
+        ++shown.replicates_done;
+        time_left_.replicate_done(seconds());
+    }
+    void end_link(bool tested, bool significant) {
+        time_left_.end_link(tested, significant, seconds());
+    }
+    void report(Host& host) {
+        const double left = time_left_.seconds_left(seconds());
+        shown.ms_left = left < 0 ? -1 : static_cast<std::int64_t>(left * 1000.0 + 0.5);
+        host.test_progress(shown);
+    }
+
+    TestProgress shown;
+
+  private:
+    double seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    TimeLeft time_left_;
+};
+
+bool marked_significant(const RunContext& ctx, std::int32_t link) {
+    return at(link) < ctx.SIG.size() && ctx.SIG[at(link)] == "S";
+}
 
 void give_up(RunContext& ctx, Host& host, std::int32_t link) {
     ctx.LinkStat[at(link)] = kUntestableLink;
@@ -60,7 +98,7 @@ class LinkAttempts {
 // redraw_limit exits in all, give the linkage up.
 LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings,
                        ReplicateAttempts& attempts, std::int32_t link, const SamplePool& pool,
-                       TestProgress& progress) {
+                       LoopProgress& progress) {
     Printer& messages = host.messages();
     const float observed = ctx.LinkLevel[at(link)];
     ctx.LinkRedrawn[at(link)] = Redrawn::No;
@@ -89,8 +127,8 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
         if (result.exit == RoutineExit::Abandoned) return LinkEnd::Abandoned;
         if (at_or_beyond(result.final_level, observed, result.distance_flag))
             ctx.LinkStat[at(link)] += 1.0f;
-        ++progress.replicates_done;
-        host.test_progress(progress);
+        progress.replicate_done();
+        progress.report(host);
         host.yield();
         ++b;
         attempt = 1;
@@ -99,7 +137,7 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
 }
 
 LinkEnd test_one_link(RunContext& ctx, Host& host, const TestSettings& settings,
-                      ReplicateAttempts& attempts, std::int32_t link, TestProgress& progress) {
+                      ReplicateAttempts& attempts, std::int32_t link, LoopProgress& progress) {
     host.link_table().clear();
     host.link_table().text("Linkage: ").num(link).end();
     if (contains_significant_link(ctx, host, link)) {
@@ -135,17 +173,32 @@ void prepare_link_records(RunContext& ctx) {
 }
 
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link) {
-    std::vector<std::int32_t> members;
-    const std::int32_t count = ctx.LinkMembers.list(link, members);
-    for (std::int32_t j = 1; j < link; ++j) {
-        if (ctx.SIG[at(j)] != "S") continue;
-        const std::int32_t representative = ctx.LinkMembers.first_member(j);
-        for (std::int32_t k = 1; k <= count; ++k) {
-            if (members[at(k)] == representative) return true;
-            host.yield();
-        }
+    std::vector<std::int32_t> below;  // clusters still to visit, as linkage numbers
+    for (const std::int32_t code : ctx.LinkMembers.parts(link))
+        if (code < 0) below.push_back(-code);
+    while (!below.empty()) {
+        const std::int32_t cluster = below.back();
+        below.pop_back();
+        if (marked_significant(ctx, cluster)) return true;
+        for (const std::int32_t code : ctx.LinkMembers.parts(cluster))
+            if (code < 0) below.push_back(-code);
+        host.yield();
     }
     return false;
+}
+
+std::vector<bool> links_containing_significant(const RunContext& ctx) {
+    const std::int32_t links = ctx.NumGroups - 1 < 0 ? 0 : ctx.NumGroups - 1;
+    std::vector<bool> contains(at(links) + 1, false);
+    // A part formed at an earlier linkage has its answer already.
+    for (std::int32_t link = 1; link <= links; ++link) {
+        for (const std::int32_t code : ctx.LinkMembers.parts(link)) {
+            const std::int32_t part = -code;
+            if (part < 1 || part >= link) continue;
+            if (marked_significant(ctx, part) || contains[at(part)]) contains[at(link)] = true;
+        }
+    }
+    return contains;
 }
 
 std::string verdict(float count, std::int32_t num_boot, float alpha) {
@@ -158,24 +211,27 @@ LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settin
     // its share of the work, so the progress reaches its total at the end.
     const std::int32_t links = ctx.NumGroups - 1 < 0 ? 0 : ctx.NumGroups - 1;
     const std::int64_t per_link = settings.num_boot < 0 ? 0 : settings.num_boot;
-    TestProgress progress{0, links, 0, per_link * links};
+    LoopProgress progress(ctx, settings.num_boot, TestProgress{0, links, 0, per_link * links});
     for (std::int32_t link = 1; link <= links; ++link) {
         if (host.stop_requested()) return LoopResult{false, 0, true, link};
-        progress.linkage = link;
-        progress.replicates_done = per_link * (link - 1);
-        host.test_progress(progress);
-        switch (test_one_link(ctx, host, settings, attempts, link, progress)) {
+        progress.shown.linkage = link;
+        progress.shown.replicates_done = per_link * (link - 1);
+        progress.start_link(link);
+        progress.report(host);
+        const LinkEnd end = test_one_link(ctx, host, settings, attempts, link, progress);
+        switch (end) {
             case LinkEnd::Abandoned:
                 return LoopResult{true, link};
             case LinkEnd::Stopped:
                 return LoopResult{false, 0, true, link};
             default:
-                break;
+                progress.end_link(end == LinkEnd::Tested, ctx.SIG[at(link)] == "S");
         }
     }
     if (links > 0) {
-        progress.replicates_done = progress.replicates_total;
-        host.test_progress(progress);
+        progress.shown.replicates_done = progress.shown.replicates_total;
+        progress.shown.ms_left = 0;
+        host.test_progress(progress.shown);
     }
     return LoopResult{};
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bootstrap/replicate.h"
 #include "bootstrap/replicate_attempts.h"
@@ -59,10 +60,15 @@ LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settin
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
                          const ReplicateRunner& replicate);
 
-// Whether linkage `link` contains an earlier linkage marked "S": the first
-// member of a linkage is its representative, so a nested significant
-// linkage shows as its representative among the members of `link`.
+// Whether linkage `link` contains an earlier linkage marked "S": one of the
+// clusters below it in the merge tree. The walk visits only those clusters,
+// at most the linkage's size, and stops at the first significant one.
 bool contains_significant_link(const RunContext& ctx, Host& host, std::int32_t link);
+
+// The same answer for every linkage 1..NumGroups-1 at once (index 0
+// unused), in one pass up the merge tree: for the results after a stopped
+// test, where thousands of linkages ask.
+std::vector<bool> links_containing_significant(const RunContext& ctx);
 
 // "S" when P = count / NumBoot is significant at alpha (significance.h),
 // else "NS".

@@ -32,9 +32,13 @@ std::string progress_text(const TestProgress& p, double elapsed_seconds) {
                        " of " + std::to_string(p.replicates_total) + " " + trials_name(p.test) +
                        ", " + clock_text(elapsed_seconds) + " elapsed";
     if (p.replicates_done > 0 && p.replicates_total >= p.replicates_done) {
+        // The test's own estimate when it has one (the bootstrap learns what
+        // its later, larger linkages cost); otherwise replicates alike.
         const double per_replicate = elapsed_seconds / static_cast<double>(p.replicates_done);
         const auto left = static_cast<double>(p.replicates_total - p.replicates_done);
-        text += ", about " + clock_text(per_replicate * left) + " left";
+        const double seconds =
+            p.ms_left >= 0 ? static_cast<double>(p.ms_left) / 1000.0 : per_replicate * left;
+        text += ", about " + clock_text(seconds) + " left";
     }
     return text;
 }

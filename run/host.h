@@ -60,6 +60,9 @@ struct TestProgress {
     std::int64_t replicates_done = 0;   // replicates finished in the whole test so far
     std::int64_t replicates_total = 0;  // linkages x replicates per linkage
     SignificanceTest test = SignificanceTest::Bootstrap;
+    // The test's own estimate of the time it still needs, in milliseconds;
+    // -1 while it has none.
+    std::int64_t ms_left = -1;
 };
 
 class Host {

@@ -60,6 +60,12 @@ std::int32_t MemberLists::first_member(std::int32_t link) const {
     return e == nullptr ? 0 : e->first_member;
 }
 
+std::array<std::int32_t, 2> MemberLists::parts(std::int32_t link) const {
+    const Entry* e = entry(link);
+    if (e == nullptr) return {0, 0};
+    return {e->first_part, e->second_part};
+}
+
 std::int32_t MemberLists::list(std::int32_t link, std::vector<std::int32_t>& out) const {
     const std::int32_t total = size(link);
     out.resize(at(total) + 1);

@@ -7,6 +7,7 @@
 // hierarchy: written out in full, a chaining hierarchy of n stations would
 // take n^2/2.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -44,6 +45,9 @@ class MemberLists {
     std::int32_t size(std::int32_t link) const;
     // The first member of `link`, in O(1); 0 for a linkage not recorded.
     std::int32_t first_member(std::int32_t link) const;
+    // The two parts joined at `link` as MemberPart codes, {0, 0} for a
+    // linkage not recorded: a walk down the merge tree that needs no list.
+    std::array<std::int32_t, 2> parts(std::int32_t link) const;
 
     // Writes the members of `link` in order to out[1..size], sets out[0] to
     // 0 and returns the size; `out` is resized to size + 1. A buffer handed

@@ -206,8 +206,7 @@ QLayout* FORM5::build_progress_row() {
     return rows;
 }
 
-void FORM5::test_started(std::vector<double> cumulative_work) {
-    work_ = std::move(cumulative_work);
+void FORM5::test_started() {
     BootProgress->setRange(0, 1);
     BootProgress->setValue(0);
     ProgressText->clear();
@@ -226,7 +225,7 @@ void FORM5::show_progress(const TestProgress& progress, bool repaint) {
     since_text_.start();
     show_bar(progress);
     ProgressText->setText(
-        progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0, work_));
+        progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0));
 }
 
 void FORM5::show_bar(const TestProgress& progress) {

@@ -53,7 +53,7 @@ class FORM5 : public QWidget {
     QLabel* ProgressText;
     QPushButton* StopTest;  // "Stop test"
     // `cumulative_work` weighs the time-left estimate (empty: by replicates).
-    void test_started(std::vector<double> cumulative_work = {});
+    void test_started();
     // `repaint`: the windows have had a turn since the last repaint, so the
     // bar and its line may be brought up to date (the end always is).
     void show_progress(const TestProgress& progress, bool repaint);
@@ -119,7 +119,6 @@ class FORM5 : public QWidget {
     QElapsedTimer test_clock_;
     QElapsedTimer since_text_;
     TestProgress last_;
-    std::vector<double> work_;
     ResultsModel* results_;  // the grid's rows, owned by the window
     std::unique_ptr<GridAdapter> grid_;
     std::unique_ptr<OrdinationWindow> ordination_window_;

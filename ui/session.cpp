@@ -32,7 +32,6 @@
 #include "ui/form4.h"
 #include "ui/form5.h"
 #include "ui/message_box.h"
-#include "ui/progress_text.h"
 #include "ui/qt_host.h"
 #include "ui/report_replacement.h"
 #include "ui/report_window.h"
@@ -258,12 +257,7 @@ void Session::test_linkages() {
     if (!test_confirmed()) return;
     stop_requested_ = false;
     testing_ = true;
-    std::vector<double> work;
-    if (ctx_.settings.test_method == TestMethod::Bootstrap && ctx_.NumGroups > 1) {
-        work = cumulative_linkage_work(ctx_.LinkSize, ctx_.NumGroups - 1,
-                                       static_cast<double>(ctx_.NumRows) / ctx_.NumGroups);
-    }
-    form5().test_started(std::move(work));
+    form5().test_started();
     const Outcome outcome = guarded([&] { return tw::test_and_explain(ctx_, *host_); });
     testing_ = false;
     if (ended_) return;

@@ -13,6 +13,9 @@ TEST(ProgressDisplay, TextSaysWhereTheTestIsAndHowLongIsLeft) {
     TestProgress p{3, 9, 300, 900};
     EXPECT_EQ(progress_text(p, 30.0),
               "linkage 3 of 9, 300 of 900 replicates, 0:30 elapsed, about 1:00 left");
+    p.ms_left = 95000;  // the bootstrap's own estimate comes first
+    EXPECT_EQ(progress_text(p, 30.0),
+              "linkage 3 of 9, 300 of 900 replicates, 0:30 elapsed, about 1:35 left");
     p.replicates_done = 0;
     EXPECT_EQ(progress_text(p, 0.2), "linkage 3 of 9, 0 of 900 replicates, 0:00 elapsed");
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
 #include "bootstrap/cluster_identifiers.h"
 #include "bootstrap/test_loop.h"
 #include "bootstrap_fixture.h"
@@ -92,6 +96,131 @@ TEST(ClusterIdentifiers, ManyClustersTakeLongerIdentifiers) {
     EXPECT_EQ(cluster_identifier(64, 100), "B\xE2\x82\xAC");  // code 128, the euro sign
     EXPECT_EQ(cluster_identifier(169, 191), "B\xC3\xA9");     // code 233, e acute
     EXPECT_EQ(cluster_identifier(191, 191), "B\xC3\xBF");
+}
+
+// The clusters as a plain scan of every row finds them, the way the table
+// was read before it had to serve 10,000 groups.
+struct PlainClusters {
+    using Step = ClusterTable::Step;
+    std::vector<std::vector<std::string>> rows;
+
+    std::int32_t find(const std::string& label) const {
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            if (std::count(rows[k].begin(), rows[k].end(), label)) return std::int32_t(k + 1);
+        return 0;
+    }
+    Step apply(const std::string& left, const std::string& right, bool joins) {
+        const std::int32_t pl = find(left), pr = find(right);
+        if (pl == 0 && pr == 0) {
+            if (joins) rows.push_back({left, right});
+            if (!joins) rows.insert(rows.end(), {{left}, {right}});
+        } else if (pl == 0 || pr == 0) {
+            const std::string& fresh = pl == 0 ? left : right;
+            if (joins) rows[std::size_t((pl == 0 ? pr : pl) - 1)].push_back(fresh);
+            if (!joins) rows.push_back({fresh});
+        } else if (pl == pr) {
+            return Step::AlreadyTogether;
+        } else if (!joins) {
+            return Step::KeptSeparate;
+        } else {
+            auto& into = rows[std::size_t(pl - 1)];
+            into.insert(into.end(), rows[std::size_t(pr - 1)].begin(),
+                        rows[std::size_t(pr - 1)].end());
+            rows.erase(rows.begin() + pr - 1);
+        }
+        return Step::Applied;
+    }
+};
+
+TEST(ClusterIdentifiers, ClustersJoinAndNumberAsAPlainScanOfEveryRowFindsThem) {
+    // A handful of labels, so that joins, repeats and labels kept in two
+    // clusters at once all come up.
+    std::mt19937 rng(20261207);
+    for (int trial = 0; trial < 200; ++trial) {
+        ClusterTable table;
+        PlainClusters plain;
+        for (int step = 0; step < 40; ++step) {
+            const std::string left(1, char('a' + rng() % 12)), right(1, char('a' + rng() % 12));
+            const bool joins = rng() % 3 != 0;
+            ASSERT_EQ(table.apply(left, right, joins), plain.apply(left, right, joins));
+            ASSERT_EQ(table.count(), std::int32_t(plain.rows.size()));
+            for (std::int32_t k = 1; k <= table.count(); ++k)
+                ASSERT_EQ(table.row(k), plain.rows[std::size_t(k - 1)]) << trial << " " << step;
+            for (char c = 'a'; c < 'a' + 12; ++c)
+                ASSERT_EQ(table.find(std::string(1, c)), plain.find(std::string(1, c)));
+        }
+    }
+}
+
+// Whether an earlier "S" linkage's representative is among the members.
+bool holds_significant_by_members(const RunContext& ctx, std::int32_t link) {
+    std::vector<std::int32_t> members;
+    ctx.LinkMembers.list(link, members);
+    for (std::int32_t j = 1; j < link; ++j)
+        if (ctx.SIG[std::size_t(j)] == "S" &&
+            std::count(members.begin() + 1, members.end(), ctx.LinkMembers.first_member(j)))
+            return true;
+    return false;
+}
+
+// A random hierarchy of single stations drawn in a random order, its
+// linkages tested up to a stop and marked as the results pass marks them.
+struct RandomStoppedRun : BootstrapRun {
+    RandomStoppedRun(std::int32_t groups, std::mt19937& rng)
+        : BootstrapRun(std::vector<std::int32_t>(std::size_t(groups), 1)) {
+        std::vector<std::int32_t> active(static_cast<std::size_t>(groups));
+        std::iota(active.begin(), active.end(), 1);
+        for (std::int32_t L = 1; L < groups; ++L) {
+            std::shuffle(active.begin(), active.end(), rng);
+            const std::int32_t i = std::min(active[0], active[1]),
+                               j = std::max(active[0], active[1]);
+            ctx.work.LinkI[std::size_t(L)] = std::int16_t(i);
+            ctx.work.LinkJ[std::size_t(L)] = std::int16_t(j);
+            linkages.record(LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, L, i, j, 0);
+            active.erase(std::find(active.begin(), active.end(), j));
+        }
+        prepare_link_records(ctx);
+        const std::int32_t stop = std::uniform_int_distribution<std::int32_t>(1, groups)(rng);
+        for (std::int32_t L = 1; L < groups; ++L) {
+            const int pick = std::uniform_int_distribution<int>(0, 2)(rng);
+            ctx.SIG[std::size_t(L)] = L >= stop                              ? "STOPPED"
+                                      : holds_significant_by_members(ctx, L) ? "*"
+                                      : pick == 0                            ? "S"
+                                      : pick == 1                            ? "NS"
+                                                                             : "N/A";
+        }
+        std::vector<std::int16_t> order(ctx.DendroOrder.begin() + 1, ctx.DendroOrder.end());
+        std::shuffle(order.begin(), order.end(), rng);
+        for (std::int32_t p = 1; p <= groups; ++p) {
+            ctx.DendroOrder[std::size_t(p)] = order[std::size_t(p - 1)];
+            ctx.Label(p, 1) = ctx.GroupLabel[std::size_t(order[std::size_t(p - 1)])];
+        }
+    }
+};
+
+TEST(ClusterIdentifiers, LettersOfLargeStoppedTestsAreThoseAPlainScanOfEveryLinkageGives) {
+    std::mt19937 rng(20261207);
+    for (const std::int32_t groups : {2, 3, 7, 30, 60, 400}) {
+        for (int trial = 0; trial < 20; ++trial) {
+            RandomStoppedRun r(groups, rng);
+            const std::vector<bool> holds = links_containing_significant(r.ctx);
+            PlainClusters plain;
+            for (std::int32_t L = 1; L < groups; ++L) {
+                const bool expected = holds_significant_by_members(r.ctx, L);
+                ASSERT_EQ(holds[std::size_t(L)], expected) << groups << " groups, linkage " << L;
+                ASSERT_EQ(contains_significant_link(r.ctx, r.host, L), expected);
+                const std::string& sig = r.ctx.SIG[std::size_t(L)];
+                const bool joins = sig == "NS" || sig == "N/A" || (sig == "STOPPED" && !expected);
+                plain.apply("ST" + std::to_string(r.ctx.LinkPair(L, 1)),
+                            "ST" + std::to_string(r.ctx.LinkPair(L, 2)), joins);
+            }
+            const ClusterTable table = form_clusters(r.ctx, r.host);
+            ASSERT_EQ(table.count(), std::int32_t(plain.rows.size()));
+            for (std::int32_t p = 1; p <= groups; ++p)
+                EXPECT_EQ(r.identifier(p),
+                          cluster_identifier(plain.find(r.ctx.Label(p, 1)), table.count()));
+        }
+    }
 }
 
 TEST(ClusterIdentifiers, InconsistentRecordsStopTheProgram) {
