@@ -1,4 +1,4 @@
-// How right the bootstrap's time left is: runs whole tests on made-up
+// How right the tests' time left is: runs whole tests on made-up
 // surveys and compares, after a tenth, a quarter and half of each test's
 // time, the time left that the progress reports said with the time the test
 // really took from there.
@@ -19,9 +19,11 @@
 //               community of its own: many early linkages significant
 //   stations    1,000 single stations, 20 species, five communities
 //   profiles    150 single stations, 20 species, five communities, by the
-//               similarity profile test (REPLICATES permutations), which
-//               has no estimate of its own: its time left counts
-//               permutations alike
+//               similarity profile test (REPLICATES permutations)
+//   flat        400 single stations, 20 species, one community, by the
+//               similarity profile test: only the root is tested
+//   profiles400 400 single stations, 20 species, five communities, by the
+//               similarity profile test
 
 #include <chrono>
 #include <cmath>
@@ -57,6 +59,7 @@ struct Survey {
 const Survey kSurveys[] = {
     {"structured", 300, 3, 12, 5}, {"random", 300, 3, 12, 1},         {"distinct", 300, 3, 12, 0},
     {"stations", 1000, 1, 20, 5},  {"profiles", 150, 1, 20, 5, true},
+    {"flat", 400, 1, 20, 1, true}, {"profiles400", 400, 1, 20, 5, true},
 };
 
 // A station's abundances: gamma counts with scale 4 for the species of its

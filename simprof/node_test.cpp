@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "bootstrap/replicate_streams.h"
@@ -27,7 +28,7 @@ class NodePermutations {
   public:
     NodePermutations(const RunContext& run, Host& host, const ProfileSettings& settings,
                      const Matrix<float>& objects, std::int32_t m, std::int32_t link,
-                     TestProgress& progress)
+                     TestProgress& progress, NodeTimeLeft ms_left)
         : run_(run),
           host_(host),
           settings_(settings),
@@ -35,6 +36,7 @@ class NodePermutations {
           m_(m),
           link_(link),
           progress_(progress),
+          ms_left_(std::move(ms_left)),
           done_before_(progress.replicates_done) {
         const unsigned threads = settings.threads < 1 ? 1 : settings.threads;
         for (unsigned i = 0; i < threads; ++i)
@@ -93,7 +95,9 @@ class NodePermutations {
 
     void report() {
         host_.yield();
-        progress_.replicates_done = done_before_ + finished_.load(std::memory_order_relaxed);
+        const std::int64_t finished = finished_.load(std::memory_order_relaxed);
+        progress_.replicates_done = done_before_ + finished;
+        if (ms_left_) progress_.ms_left = ms_left_(finished);
         host_.test_progress(progress_);
         if (host_.stop_requested()) stop_.store(true, std::memory_order_relaxed);
     }
@@ -105,6 +109,7 @@ class NodePermutations {
     std::int32_t m_;
     std::int32_t link_;
     TestProgress& progress_;
+    NodeTimeLeft ms_left_;
     const std::int64_t done_before_;
     std::atomic<std::int64_t> finished_{0};
     std::atomic<bool> stop_{false};
@@ -123,8 +128,9 @@ void seed_permutation_stream(RandomSource& stream, std::uint64_t test_seed, std:
 
 NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& settings,
                      const Matrix<float>& objects, std::int32_t m, std::int32_t link,
-                     TestProgress& progress) {
-    NodePermutations permutations(run, host, settings, objects, m, link, progress);
+                     TestProgress& progress, NodeTimeLeft ms_left) {
+    NodePermutations permutations(run, host, settings, objects, m, link, progress,
+                                  std::move(ms_left));
     NodeResult result;
     const std::vector<float> real = permutations.real_profile();
     const std::vector<double> mean = permutations.mean(settings.permutations, real.size());

@@ -15,6 +15,7 @@
 // whichever thread draws which set.
 
 #include <cstdint>
+#include <functional>
 
 #include "bootstrap/random_source.h"
 #include "run/host.h"
@@ -46,9 +47,12 @@ enum class PermutationUse : std::int32_t { Mean = 1, Null = 2 };
 // node's finished permutations added to replicates_done, and asks it whether
 // the user wants the test stopped (then every thread ends its lane and the
 // result is only `stopped`).
+// `ms_left`, when given, turns the node's finished permutations into the
+// test's time left for the progress.
+using NodeTimeLeft = std::function<std::int64_t(std::int64_t finished)>;
 NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& settings,
                      const Matrix<float>& objects, std::int32_t m, std::int32_t link,
-                     TestProgress& progress);
+                     TestProgress& progress, NodeTimeLeft ms_left = {});
 
 // Seeds `stream` for permuted set `number` (1..) of `use` at linkage `link`.
 void seed_permutation_stream(RandomSource& stream, std::uint64_t test_seed, std::int32_t link,

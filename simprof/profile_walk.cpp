@@ -1,7 +1,12 @@
 #include "simprof/profile_walk.h"
 #include "run/array_index.h"
 
+#include <chrono>
+#include <optional>
+#include <utility>
+
 #include "simprof/node_test.h"
+#include "simprof/profile_time_left.h"
 
 namespace tw {
 
@@ -45,20 +50,24 @@ class ProfileWalk {
         progress_ = TestProgress{0, links, 0, 0, SignificanceTest::SimilarityProfile};
         progress_.replicates_total =
             testable_under_[at(links)] * node_permutations(settings.permutations);
+        std::vector<std::int32_t> objects(at(links) + 1, 0);
+        for (std::int32_t link = 1; link <= links; ++link)
+            objects[at(link)] = ctx.Results.links[at(link)].objects;
+        time_left_.emplace(parts_, std::move(objects), node_permutations(settings.permutations));
     }
 
     void run() {
-        std::vector<std::int32_t> pending{ctx_.NumGroups - 1};  // the root is the last fusion
-        while (!pending.empty()) {
-            const std::int32_t link = pending.back();
-            pending.pop_back();
+        pending_ = {ctx_.NumGroups - 1};  // the root is the last fusion
+        while (!pending_.empty()) {
+            const std::int32_t link = pending_.back();
+            pending_.pop_back();
             if (stopped_ || !test_link(link)) {
                 if (stopped_) mark_stopped(link);
                 continue;
             }
             // Left branch first: the later push is taken first.
-            if (parts_[at(link)].right != 0) pending.push_back(parts_[at(link)].right);
-            if (parts_[at(link)].left != 0) pending.push_back(parts_[at(link)].left);
+            if (parts_[at(link)].right != 0) pending_.push_back(parts_[at(link)].right);
+            if (parts_[at(link)].left != 0) pending_.push_back(parts_[at(link)].left);
         }
         if (!stopped_) {
             progress_.replicates_total = progress_.replicates_done;
@@ -84,8 +93,9 @@ class ProfileWalk {
         progress_.linkage = link;
         const std::int64_t done_before = progress_.replicates_done;
         host_.test_progress(progress_);
+        time_left_->node_started(link);
         const NodeResult node = test_node(ctx_, host_, settings_, node_objects(ctx_, link),
-                                          record.objects, link, progress_);
+                                          record.objects, link, progress_, ms_left());
         if (node.stopped) {
             stopped_ = true;
             return false;
@@ -99,8 +109,19 @@ class ProfileWalk {
                              settings_.alpha);
         record.objects = objects;
         record.statistic = node.pi;
+        time_left_->node_ended(record.verdict == Verdict::Significant);
         if (record.verdict == Verdict::NotSignificant) close_branches(link);
         return record.verdict == Verdict::Significant;
+    }
+
+    // The time left as the node under test reaches `finished` permutations.
+    NodeTimeLeft ms_left() const {
+        return [this](std::int64_t finished) {
+            const double elapsed =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+            const double left = time_left_->seconds_left(elapsed, finished, pending_);
+            return left < 0 ? std::int64_t{-1} : static_cast<std::int64_t>(left * 1000.0 + 0.5);
+        };
     }
 
     // The tests under a linkage without structure will not be run.
@@ -133,6 +154,9 @@ class ProfileWalk {
     std::vector<LinkParts> parts_;
     std::vector<std::int64_t> testable_under_;  // linkages of 3 or more objects, itself included
     TestProgress progress_;
+    std::vector<std::int32_t> pending_;  // linkages to be tested, the next last
+    std::optional<ProfileTimeLeft> time_left_;
+    const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     bool stopped_ = false;
 };
 
