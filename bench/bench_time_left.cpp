@@ -57,9 +57,10 @@ struct Survey {
 };
 
 const Survey kSurveys[] = {
-    {"structured", 300, 3, 12, 5}, {"random", 300, 3, 12, 1},         {"distinct", 300, 3, 12, 0},
-    {"stations", 1000, 1, 20, 5},  {"profiles", 150, 1, 20, 5, true},
-    {"flat", 400, 1, 20, 1, true}, {"profiles400", 400, 1, 20, 5, true},
+    {"structured", 300, 3, 12, 5},        {"random", 300, 3, 12, 1},
+    {"distinct", 300, 3, 12, 0},          {"stations", 1000, 1, 20, 5},
+    {"profiles", 150, 1, 20, 5, true},    {"flat", 400, 1, 20, 1, true},
+    {"profiles400", 400, 1, 20, 5, true},
 };
 
 // A station's abundances: gamma counts with scale 4 for the species of its

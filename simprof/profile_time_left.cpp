@@ -39,9 +39,8 @@ void ProfileTimeLeft::expect_again() {
             expected_[link] = 0;
             continue;
         }
-        expected_[link] = pairs(l) * permutations_ +
-                          share * (expected_under(parts_[link].left) +
-                                   expected_under(parts_[link].right));
+        expected_[link] = pairs(l) * permutations_ + share * (expected_under(parts_[link].left) +
+                                                              expected_under(parts_[link].right));
     }
 }
 
