@@ -32,7 +32,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
 Outcome run_analysis(RunContext& ctx, Host& host) {
     return run_guarded(ctx, host, [&] {
         const Outcome prepared =
-            prepare_observed_run(ctx, host, measure_choice(ctx.settings.resmx));
+            prepare_observed_run(ctx, host, measure_choice(ctx.settings.measure));
         if (prepared != Outcome::Completed) return prepared;
         return hand_over(ctx, host);
     });

@@ -114,8 +114,8 @@ QLabel* Form3::build_check_status() {
 }
 
 void Form3::read_settings(RunSettings& s) const {
-    s.resmx = chosen(RESMX);
-    s.link_meth = chosen(LINK_METH);
+    s.measure = measure_of_entry(chosen(RESMX));
+    s.linkage = linkage_of_entry(chosen(LINK_METH));
     s.sqr_sim = Sqr_sim->isChecked();
     s.alpha_text = Alpha_level->text().toStdString();
     s.boot_text = Text1->text().toStdString();

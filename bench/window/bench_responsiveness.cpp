@@ -67,8 +67,8 @@ int main(int argc, char* argv[]) {
     tw::RunSettings& s = session.context().settings;
     s.input_file = write_data(stations, species);
     s.output_file = "bench_responsiveness.lst";
-    s.resmx = 0;      // Euclidean distance
-    s.link_meth = 4;  // UPGMA
+    s.measure = tw::Measure::Euclidean;
+    s.linkage = tw::LinkageMethod::UPGMA;
     s.boot_text = std::to_string(replicates);
     s.random_seed = 5;
 

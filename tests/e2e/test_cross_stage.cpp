@@ -38,12 +38,13 @@ using Combination = std::tuple<const char*, int, int>;
 class EveryMeasureAndMethod : public ::testing::TestWithParam<Combination> {};
 
 TEST_P(EveryMeasureAndMethod, RunsToFinishWithResultsForEveryLinkage) {
-    const auto [file, resmx, link_meth] = GetParam();
+    const auto [file, measure_entry, linkage_entry] = GetParam();
     Session s(example_path(file));
-    s.ctx.settings.resmx = resmx;
-    s.ctx.settings.link_meth = link_meth;
+    s.ctx.settings.measure = measure_of_entry(measure_entry);
+    s.ctx.settings.linkage = linkage_of_entry(linkage_entry);
     s.ctx.settings.boot_text = "5";
-    if (resmx == 3) s.host.answer(Answer::Yes);  // used only if the fit is poor
+    if (s.ctx.settings.measure == Measure::HeterogeneityRatio)
+        s.host.answer(Answer::Yes);  // used only if the fit is poor
 
     ASSERT_EQ(s.whole_run(), Outcome::Completed);
 
@@ -129,7 +130,7 @@ TEST(OneGroup, ASingleStationFileRunsToFinish) {
 
 TEST(HeterogeneityRatio, PoorFitAnsweredYesIsAskedOnceAndTheTestRuns) {
     Session s(example_path("river_presence.txt"));
-    s.ctx.settings.resmx = 3;
+    s.ctx.settings.measure = Measure::HeterogeneityRatio;
     s.host.answer(Answer::Yes);
     ASSERT_EQ(s.observed(), Outcome::Completed);
     ASSERT_EQ(s.host.questions.size(), 1u);
@@ -144,7 +145,7 @@ TEST(HeterogeneityRatio, PoorFitAnsweredYesIsAskedOnceAndTheTestRuns) {
 
 TEST(HeterogeneityRatio, PoorFitAnsweredNoAbandonsTheRunBeforeClustering) {
     Session s(example_path("river_presence.txt"));
-    s.ctx.settings.resmx = 3;
+    s.ctx.settings.measure = Measure::HeterogeneityRatio;
     s.host.answer(Answer::No);
     EXPECT_EQ(s.observed(), Outcome::Abandoned);
     EXPECT_FALSE(s.host.ended);
@@ -165,7 +166,7 @@ TEST(TwoRuns, SecondRunReplacesTheReportAndAddsToTheSignificanceList) {
     EXPECT_FALSE(s.host.control_visible[Control::Form4Continue]);  // hidden during the test
 
     s.ctx.settings.input_file = example_path("meadow_quadrats.txt");
-    s.ctx.settings.resmx = 1;
+    s.ctx.settings.measure = Measure::BrayCurtis;
     ASSERT_EQ(s.observed(), Outcome::Completed);
     EXPECT_TRUE(s.host.control_visible[Control::Form4Continue]) << "Continue shown again";
     ASSERT_EQ(s.bootstrap(), Outcome::Completed);

@@ -26,8 +26,8 @@ std::string lake_with_groups(const std::string& group_lines) {
 struct ChosenTest : Session {
     explicit ChosenTest(const std::string& group_lines)
         : Session(write_input_file("lake.txt", lake_with_groups(group_lines))) {
-        ctx.settings.resmx = 1;  // Bray-Curtis
-        ctx.settings.link_meth = 4;
+        ctx.settings.measure = Measure::BrayCurtis;
+        ctx.settings.linkage = LinkageMethod::UPGMA;
         ctx.settings.test_method = TestMethod::Simprof;
         ctx.settings.permutations_text = "500";
         ctx.settings.bootstrap_threads = 1;

@@ -158,8 +158,8 @@ TEST_F(OptionWindows, SettingsHandedToTheRunFollowTheControls) {
     EXPECT_EQ(s.constant_text, "10");
     EXPECT_TRUE(s.transform_binary);
     EXPECT_FALSE(s.transform_ln);
-    EXPECT_EQ(s.resmx, 4);
-    EXPECT_EQ(s.link_meth, 0);
+    EXPECT_EQ(s.measure, Measure::Jaccard);
+    EXPECT_EQ(s.linkage, LinkageMethod::Single);
     EXPECT_EQ(s.boot_text, "12.5");
     EXPECT_EQ(s.alpha_text, "0.05");
 }
