@@ -43,16 +43,6 @@ namespace tw::ui {
 
 namespace {
 
-// A window manager's frame, for a window whose frame is not known yet.
-const QSize kFrameAllowance(8, 30);
-
-// Creates a window on first use.
-template <class W>
-W& loaded(std::unique_ptr<W>& slot, Session& session) {
-    if (!slot) slot = std::make_unique<W>(session);
-    return *slot;
-}
-
 // Marks a stage as running for exactly as long as it is in scope, so that
 // the windows never go on believing a stage runs once it has stopped.
 class BusyScope {
@@ -76,7 +66,10 @@ class BusyScope {
 
 }  // namespace
 
-Session::Session() : host_(std::make_unique<QtHost>(*this)) {}
+Session::Session() : host_(std::make_unique<QtHost>(*this)), windows_(*this) {
+    // A start button made while a stage runs starts disabled.
+    windows_.on_made([this](WindowId) { update_start_buttons(); });
+}
 
 Session::~Session() {
     try {
@@ -85,94 +78,45 @@ Session::~Session() {
         // Closed below all the same.
     }
     ctx_.channels.close_all();
-    // The data-check window is owned by Qt (it deletes itself); make sure it
-    // does not outlive the run data it refers to.
-    delete data_check_.data();
 }
 
 void Session::start() {
-    place_on_first_show(Window::Form1, &form1());
+    form1();
+    windows_.place_on_first_show(WindowId::Start);
     form1().show();
 }
 
 Form1& Session::form1() {
-    return loaded(form1_, *this);
+    return windows_.window_as<Form1>(WindowId::Start);
 }
 
 Form2& Session::form2() {
-    const bool fresh = !form2_;
-    Form2& f = loaded(form2_, *this);
-    if (fresh) update_start_buttons();
-    return f;
+    return windows_.window_as<Form2>(WindowId::Options);
 }
 
 Form3& Session::form3() {
-    const bool fresh = !form3_;
-    Form3& f = loaded(form3_, *this);
-    if (fresh) update_start_buttons();
-    return f;
+    return windows_.window_as<Form3>(WindowId::Method);
 }
 
 Form4& Session::form4() {
-    const bool fresh = !form4_;
-    Form4& f = loaded(form4_, *this);
-    if (fresh) update_start_buttons();
-    return f;
+    return windows_.window_as<Form4>(WindowId::Dendrogram);
 }
 
 FORM5& Session::form5() {
-    const bool fresh = !form5_;
-    FORM5& f = loaded(form5_, *this);
-    if (fresh) update_start_buttons();
-    return f;
+    return windows_.window_as<FORM5>(WindowId::Results);
 }
 
 ReportWindow& Session::report_window() {
-    if (!report_) report_ = std::make_unique<ReportWindow>();
-    return *report_;
+    return windows_.window_as<ReportWindow>(WindowId::Report);
 }
 
 QWidget* Session::loaded_window(const QString& name) const {
-    if (name == QLatin1String("Form1")) return form1_.get();
-    if (name == QLatin1String("Form2")) return form2_.get();
-    if (name == QLatin1String("Form3")) return form3_.get();
-    if (name == QLatin1String("Form4")) return form4_.get();
-    if (name == QLatin1String("FORM5")) return form5_.get();
-    if (name == QLatin1String("DataCheck")) return data_check_.data();
-    if (name == QLatin1String("Report")) return report_.get();
-    if (name == QLatin1String("RunReport")) return run_report_window_.get();
-    if (name == QLatin1String("ExplainWindow")) return explain_window_.get();
-    return nullptr;
-}
-
-QWidget* Session::window_widget(Window window, bool create) {
-    switch (window) {
-        case Window::Form1:
-            return create ? &form1() : form1_.get();
-        case Window::Form2:
-            return create ? &form2() : form2_.get();
-        case Window::Form3:
-            return create ? &form3() : form3_.get();
-        case Window::Form4:
-            return create ? &form4() : form4_.get();
-        case Window::FORM5:
-            return create ? &form5() : form5_.get();
-        case Window::DataCheck:
-            return data_check_.data();
-    }
-    return nullptr;
+    return windows_.loaded(name.toStdString());
 }
 
 void Session::show_window(Window window, bool visible) {
     if (ended_) return;
-    QWidget* w = window_widget(window, visible);
-    if (!w) return;
-    if (visible) place_on_first_show(window, w);
-    w->setVisible(visible);
-    if (visible) {
-        w->raise();
-        w->activateWindow();
-    }
+    if (const WindowEntry* entry = entry_of(window)) windows_.show(entry->id, visible);
 }
 
 void Session::show_control(Control control, bool visible) {
@@ -181,23 +125,23 @@ void Session::show_control(Control control, bool visible) {
 }
 
 void Session::open_data_check() {
-    if (busy_) return;                         // a check is a stage of its own
-    if (form3_) form3_->CheckStatus->clear();  // until this check has ended
-    if (!data_check_) data_check_ = new DataCheckWindow(*this);
+    if (busy_) return;  // a check is a stage of its own
+    if (auto* method = windows_.loaded_as<Form3>(WindowId::Method))
+        method->CheckStatus->clear();  // until this check has ended
+    QWidget& check = windows_.window(WindowId::DataCheck);
     // Every check gets a new window, placed afresh beside the options.
-    placed_.erase(Window::DataCheck);
-    place_on_first_show(Window::DataCheck, data_check_.data());
-    data_check_->show();
-    data_check_->raise();
-    data_check_->activateWindow();
+    windows_.place_afresh(WindowId::DataCheck);
+    check.show();
+    check.raise();
+    check.activateWindow();
 }
 
 void Session::data_check_ended() {
-    data_check_ = nullptr;
+    windows_.forget(WindowId::DataCheck);
 }
 
 DataCheckWindow* Session::data_check() const {
-    return data_check_.data();
+    return windows_.loaded_as<DataCheckWindow>(WindowId::DataCheck);
 }
 
 Outcome Session::guarded(const std::function<Outcome()>& stage) {
@@ -214,7 +158,7 @@ Outcome Session::guarded(const std::function<Outcome()>& stage) {
     if (end_requested_ && !ended_) tw::end_program(ctx_, *host_);
     // A run that failed after hiding the option windows must not leave the
     // user with nothing on screen.
-    if (outcome == Outcome::Failed && !ended_ && !any_window_visible(nullptr)) {
+    if (outcome == Outcome::Failed && !ended_ && !windows_.run_window_visible(nullptr)) {
         show_window(Window::Form2, true);
     }
     return outcome;
@@ -235,8 +179,10 @@ void Session::run_analysis() {
         form2().forget_report_dialog();
     }
     results_complete_ = false;
-    if (form5_) form5_->clear_results_complete();
-    if (explain_window_) explain_window_->hide();  // it explained the run before
+    if (auto* results = windows_.loaded_as<FORM5>(WindowId::Results))
+        results->clear_results_complete();
+    // The explanation was of the run before.
+    if (QWidget* explanation = windows_.loaded(WindowId::Explanation)) explanation->hide();
     // Each run's notes start in an empty message area.
     if (!busy_ && !ended_) form2().PicBox1->clear();
     const Outcome outcome = guarded([&] {
@@ -311,26 +257,24 @@ bool Session::test_confirmed() {
 // The views to publish from, beside what the stages themselves show: the
 // named dendrogram in Form4 and, once tested, the details in FORM5.
 void Session::show_publication_results(bool tested) {
-    if (ended_ || !form4_ || form4_->Dendrogram->drawing().empty()) return;
-    form4_->show_figure(figure_source(ctx_, tested));
+    auto* dendrogram = windows_.loaded_as<Form4>(WindowId::Dendrogram);
+    if (ended_ || !dendrogram || dendrogram->Dendrogram->drawing().empty()) return;
+    dendrogram->show_figure(figure_source(ctx_, tested));
     if (tested) form5().show_linkage_details(ctx_);
 }
 
 void Session::show_run_report() {
-    if (ctx_.settings.output_mode == OutputMode::Screen && report_) {
-        report_->show();
-        report_->raise();
+    QWidget* screen = windows_.loaded(WindowId::Report);
+    if (ctx_.settings.output_mode == OutputMode::Screen && screen) {
+        screen->show();
+        screen->raise();
         return;
     }
-    if (!run_report_window_) {
-        run_report_window_ = std::make_unique<ReportWindow>();
-        run_report_window_->setObjectName(QStringLiteral("RunReport"));
-        run_report_window_->setWindowTitle(QStringLiteral("Report of the run"));
-    }
-    run_report_window_->begin();
-    run_report_window_->append(run_report_);
-    run_report_window_->show();
-    run_report_window_->raise();
+    auto& copy = windows_.window_as<ReportWindow>(WindowId::RunReport);
+    copy.begin();
+    copy.append(run_report_);
+    copy.show();
+    copy.raise();
 }
 
 void Session::results_completed() {
@@ -353,7 +297,8 @@ void Session::export_results_chosen() {
 
 Outcome Session::export_results(const std::string& prefix) {
     if (!results_complete_) return Outcome::Failed;
-    const RunOrdination* ordination = form5_ ? form5_->ordination_of_run() : nullptr;
+    const auto* results = windows_.loaded_as<FORM5>(WindowId::Results);
+    const RunOrdination* ordination = results ? results->ordination_of_run() : nullptr;
     const Outcome outcome = guarded([&] {
         return tw::export_results(ctx_, *host_, prefix, std::chrono::system_clock::now(),
                                   ordination);
@@ -375,10 +320,12 @@ void Session::finish() {
         return Outcome::Completed;
     });
     if (outcome != Outcome::Completed) return;
-    if (form5_) form5_->clear_linkage_details();
-    if (form5_) form5_->clear_uncertain_rows();  // the grid's rows are blank now
     results_complete_ = false;
-    if (form5_) form5_->results_gone();
+    if (auto* results = windows_.loaded_as<FORM5>(WindowId::Results)) {
+        results->clear_linkage_details();
+        results->clear_uncertain_rows();  // the grid's rows are blank now
+        results->results_gone();
+    }
     form3().Sqr_sim->setChecked(false);
     form2().Command1->setFocus();
     run_open_ = false;
@@ -409,18 +356,8 @@ void Session::request_end() {
     tw::end_program(ctx_, *host_);
 }
 
-bool Session::any_window_visible(const QWidget* except) const {
-    for (QWidget* w :
-         {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
-          static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
-          static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(data_check_.data())}) {
-        if (w && w != except && w->isVisible()) return true;
-    }
-    return false;
-}
-
 void Session::window_closed(QWidget* closing) {
-    if (ended_ || any_window_visible(closing)) return;
+    if (ended_ || windows_.run_window_visible(closing)) return;
     // Nothing of the program is left on screen: end it rather than leave it
     // running out of sight.
     request_end();
@@ -448,56 +385,32 @@ void Session::close_run() {
 }
 
 void Session::show_run_closed() {
-    if (form4_) {
-        form4_->SavePicture->setEnabled(false);
-        form4_->Command1->hide();
+    if (auto* dendrogram = windows_.loaded_as<Form4>(WindowId::Dendrogram)) {
+        dendrogram->SavePicture->setEnabled(false);
+        dendrogram->Command1->hide();
     }
-    if (form5_) form5_->run_closed();
-}
-
-void Session::place_on_first_show(Window window, QWidget* w) {
-    if (!w || placed_.count(window) != 0) return;
-    placed_.insert(window);
-    const QWidget* options = form2_.get();
-    const QWidget* dendrogram = form4_.get();
-    const QRect none;
-    // A window not shown yet has no frame: allow for one.
-    QSize frame = w->frameGeometry().size() - w->size();
-    if (frame.isNull()) frame = kFrameAllowance;
-    const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
-    // A window never resized would open at its size hint, not at the
-    // default size a hidden widget reports.
-    const QSize wanted = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
-    const QRect at = first_frame(
-        window, available_screen(w), wanted.expandedTo(smallest) + frame, smallest + frame,
-        options && options->isVisible() ? options->frameGeometry() : none,
-        dendrogram && dendrogram->isVisible() ? dendrogram->frameGeometry() : none);
-    w->resize(at.size() - frame);
-    w->move(at.topLeft());
+    if (auto* results = windows_.loaded_as<FORM5>(WindowId::Results)) results->run_closed();
 }
 
 void Session::close_everything() {
     if (ended_) return;
     ended_ = true;
-    for (QWidget* w : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
-                       static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
-                       static_cast<QWidget*>(form5_.get()), static_cast<QWidget*>(report_.get()),
-                       static_cast<QWidget*>(run_report_window_.get()),
-                       static_cast<QWidget*>(explain_window_.get()),
-                       static_cast<QWidget*>(data_check_.data())}) {
-        if (w) w->hide();
-    }
+    windows_.hide_all();
     emit programEnded();
     QCoreApplication::exit(0);
 }
 
 void Session::update_start_buttons() {
     const bool enabled = !busy_;
-    if (form2_) form2_->Command1->setEnabled(enabled);
-    if (form3_) form3_->Command1->setEnabled(enabled);
-    if (form4_) form4_->Command1->setEnabled(enabled);
+    if (auto* options = windows_.loaded_as<Form2>(WindowId::Options))
+        options->Command1->setEnabled(enabled);
+    if (auto* method = windows_.loaded_as<Form3>(WindowId::Method))
+        method->Command1->setEnabled(enabled);
+    if (auto* dendrogram = windows_.loaded_as<Form4>(WindowId::Dendrogram))
+        dendrogram->Command1->setEnabled(enabled);
     // "Finish" closes the files a running stage writes to.
-    if (form5_) form5_->Command1->setEnabled(enabled);
+    if (auto* results = windows_.loaded_as<FORM5>(WindowId::Results))
+        results->Command1->setEnabled(enabled);
 }
 
 }  // namespace tw::ui

@@ -1,24 +1,21 @@
 #pragma once
 // One program session: the shared run data, the host through which the core
-// reaches the windows, and the windows themselves, each created on first use
-// and then shown and hidden (the data-check window excepted, which unloads
-// itself when its check ends).
+// reaches the windows, and the windows themselves (window_registry.h).
 //
 // Window events come here to start the core's stages; every stage runs
 // through run_guarded, and while one runs the buttons that would start a
 // second are disabled.
 
 #include <QObject>
-#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "run/host.h"
 #include "run/outcome.h"
 #include "run/run_context.h"
+#include "ui/window_registry.h"
 
 class QWidget;
 
@@ -50,8 +47,10 @@ class Session : public QObject {
     FORM5& form5();
     ReportWindow& report_window();
     DataCheckWindow* data_check() const;
-    // A window by its name (Form1..FORM5, DataCheck, Report) if it is loaded.
+    // A window by its name (Form1..FORM5, DataCheck, Report, ...) if it is
+    // loaded.
     QWidget* loaded_window(const QString& name) const;
+    WindowRegistry& windows() { return windows_; }
 
     RunContext& context() { return ctx_; }
     QtHost& host() { return *host_; }
@@ -125,24 +124,13 @@ class Session : public QObject {
     // The windows once a run is over: nothing can act on it any more.
     void show_run_closed();
     void close_run();
-    void place_on_first_show(Window window, QWidget* w);
     void show_publication_results(bool tested);
     void results_completed();
-    bool any_window_visible(const QWidget* except) const;
-    QWidget* window_widget(Window window, bool create);
 
     RunContext ctx_;
     std::unique_ptr<QtHost> host_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form3> form3_;
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<FORM5> form5_;
-    std::unique_ptr<ReportWindow> report_;
-    std::unique_ptr<ReportWindow> run_report_window_;
-    std::unique_ptr<ExplainWindow> explain_window_;
+    WindowRegistry windows_;
     std::string run_report_;
-    QPointer<DataCheckWindow> data_check_;
     bool busy_ = false;
     bool end_requested_ = false;
     bool ended_ = false;
@@ -151,7 +139,6 @@ class Session : public QObject {
     bool stop_requested_ = false;
     bool testing_ = false;
     bool run_open_ = false;
-    std::set<Window> placed_;
 };
 
 }  // namespace tw::ui

@@ -32,10 +32,10 @@ void Session::explain_clusters_chosen() {
     });
     QApplication::restoreOverrideCursor();
     if (outcome != Outcome::Completed || explanation == nullptr) return;
-    if (!explain_window_) explain_window_ = std::make_unique<ExplainWindow>();
-    explain_window_->show_explanation(ctx_, *explanation);
-    explain_window_->show();
-    explain_window_->raise();
+    auto& window = windows_.window_as<ExplainWindow>(WindowId::Explanation);
+    window.show_explanation(ctx_, *explanation);
+    window.show();
+    window.raise();
 }
 
 }  // namespace tw::ui

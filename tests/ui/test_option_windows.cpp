@@ -17,12 +17,25 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/window_table.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {
 namespace {
 
 using OptionWindows = WindowTest;
+
+// Scripts find a window by its objectName and the core by its own name for
+// it: each entry of the window table must make the window it names.
+TEST_F(OptionWindows, EveryWindowIsMadeWithTheNamesItsTableEntryGivesIt) {
+    for (const WindowEntry& e : window_table()) {
+        QWidget& w = session->windows().window(e.id);
+        EXPECT_EQ(w.objectName(), QString::fromLatin1(e.object_name));
+        EXPECT_EQ(session->loaded_window(w.objectName()), &w);
+        if (e.core) EXPECT_EQ(entry_of(*e.core), &e) << e.object_name;
+    }
+    EXPECT_EQ(session->loaded_window(QStringLiteral("Form9")), nullptr);
+}
 
 TEST_F(OptionWindows, StartUpContinueHidesItselfButEnterKeepsItUp) {
     session->start();

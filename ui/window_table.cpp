@@ -1,0 +1,78 @@
+#include "ui/window_table.h"
+
+#include <array>
+
+#include "ui/data_check_window.h"
+#include "ui/explain_window.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui/report_window.h"
+
+namespace tw::ui {
+
+namespace {
+
+template <class W>
+QWidget* of_session(Session& session) {
+    return new W(session);
+}
+
+template <class W>
+QWidget* alone(Session&) {
+    return new W();
+}
+
+QWidget* run_report(Session&) {
+    auto* w = new ReportWindow();
+    w->setObjectName(QStringLiteral("RunReport"));
+    w->setWindowTitle(QStringLiteral("Report of the run"));
+    return w;
+}
+
+using enum WindowId;
+
+constexpr std::array<WindowEntry, kWindowCount> kWindows = {{
+    {Start, "Form1", Window::Form1, Making::OnFirstUse, &of_session<Form1>},
+    {Options, "Form2", Window::Form2, Making::OnFirstUse, &of_session<Form2>},
+    {Method, "Form3", Window::Form3, Making::OnFirstUse, &of_session<Form3>},
+    {Dendrogram, "Form4", Window::Form4, Making::OnFirstUse, &of_session<Form4>},
+    {Results, "FORM5", Window::FORM5, Making::OnFirstUse, &of_session<FORM5>},
+    {DataCheck, "DataCheck", Window::DataCheck, Making::EachCheck, &of_session<DataCheckWindow>},
+    {Report, "Report", std::nullopt, Making::OnRequest, &alone<ReportWindow>},
+    {RunReport, "RunReport", std::nullopt, Making::OnRequest, &run_report},
+    {Explanation, "ExplainWindow", std::nullopt, Making::OnRequest, &alone<ExplainWindow>},
+}};
+
+constexpr bool in_id_order() {
+    for (std::size_t i = 0; i < kWindows.size(); ++i)
+        if (static_cast<std::size_t>(kWindows[i].id) != i) return false;
+    return true;
+}
+static_assert(in_id_order(), "entry_of finds each window at its WindowId");
+
+}  // namespace
+
+std::span<const WindowEntry> window_table() {
+    return kWindows;
+}
+
+const WindowEntry& entry_of(WindowId id) {
+    return kWindows[static_cast<std::size_t>(id)];
+}
+
+const WindowEntry* entry_of(Window core) {
+    for (const WindowEntry& e : kWindows)
+        if (e.core == core) return &e;
+    return nullptr;
+}
+
+const WindowEntry* entry_named(std::string_view name) {
+    for (const WindowEntry& e : kWindows)
+        if (name == e.object_name) return &e;
+    return nullptr;
+}
+
+}  // namespace tw::ui
