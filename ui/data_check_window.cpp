@@ -155,12 +155,12 @@ void DataCheckWindow::unload() {
 }
 
 void DataCheckWindow::on_Command1_clicked() {
-    const std::string input = session_.form2().Text1->text().toStdString();
+    const std::string input = session_.form2().input_file().toStdString();
     const Outcome outcome =
-        session_.guarded([this, &input] { return check_->read_pressed(input); });
+        session_.stages().guarded([this, &input] { return check_->read_pressed(input); });
     // The check has run to its end: the method window says what it found.
-    if (outcome == Outcome::Completed && check_->state().Finished && !session_.ended()) {
-        session_.form3().CheckStatus->setText(
+    if (outcome == Outcome::Completed && check_->state().Finished && !session_.stages().ended()) {
+        session_.form3().show_check_status(
             QString::fromStdString(check_result_text(check_->state().FaultsAnswered)));
     }
 }
@@ -168,11 +168,11 @@ void DataCheckWindow::on_Command1_clicked() {
 void DataCheckWindow::on_Command2_clicked() {
     // The check may be scanning (its yield let this click through): the
     // program then ends at the scan's next yield.
-    if (session_.busy()) {
-        session_.request_end();
+    if (session_.stages().busy()) {
+        session_.stages().request_end();
         return;
     }
-    session_.guarded([this] {
+    session_.stages().guarded([this] {
         check_->exit_pressed();
         return Outcome::Ended;
     });
@@ -182,7 +182,7 @@ void DataCheckWindow::closeEvent(QCloseEvent* event) {
     // Closing the window from its title bar leaves the check and goes back to
     // the options window; the file is closed with the check. Not while a step
     // is running: that step still uses the window.
-    if (session_.busy()) {
+    if (session_.stages().busy()) {
         event->ignore();
         return;
     }

@@ -131,7 +131,7 @@ void Form1::on_Command1_keyPressed(int key) {
 }
 
 void Form1::on_Exit1_clicked() {
-    session_.request_end();
+    session_.stages().request_end();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

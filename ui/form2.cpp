@@ -338,11 +338,35 @@ void Form2::on_Check3_clicked() {
     Text3->setFocus();
 }
 
+QString Form2::input_file() const {
+    return Text1->text();
+}
+
+void Form2::set_start_enabled(bool enabled) {
+    Command1->setEnabled(enabled);
+}
+
+void Form2::clear_messages() {
+    PicBox1->clear();
+}
+
+void Form2::focus_messages() {
+    PicBox1->setFocus();
+}
+
+void Form2::focus_report_file() {
+    Text2->setFocus();
+}
+
+void Form2::focus_continue() {
+    Command1->setFocus();
+}
+
 void Form2::on_Command1_clicked() {
     if (CheckData->isChecked()) {
         show_form3_unchecked();
     } else {
-        session_.open_data_check();
+        session_.stages().open_data_check();
     }
 }
 
@@ -351,16 +375,16 @@ void Form2::on_Command1_keyPressed(int) {
 }
 
 void Form2::show_form3_unchecked() {
-    if (session_.busy()) return;
+    if (session_.stages().busy()) return;
     // The report header names the replicate sequence only when this run's
     // file was checked; one left over from an earlier check must not show.
     session_.context().ReplicateSequenceText.clear();
-    session_.form3().CheckStatus->clear();
+    session_.form3().clear_check_status();
     session_.show_window(Window::Form3, true);
 }
 
 void Form2::on_Exit2_clicked() {
-    session_.request_end();
+    session_.stages().request_end();
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

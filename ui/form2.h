@@ -36,6 +36,14 @@ class Form2 : public QWidget {
     // when it is chosen in the file dialog.
     void take_input_file(const QString& name);
 
+    // What the stages ask of the window.
+    QString input_file() const;
+    void set_start_enabled(bool enabled);
+    void clear_messages();
+    void focus_messages();
+    void focus_report_file();
+    void focus_continue();
+
     QLabel* Label1;  // input file
     QLineEdit* Text1;
     QLabel* Label2;  // output file

@@ -124,6 +124,26 @@ void Form3::read_settings(RunSettings& s) const {
     read_test_choice(s);
 }
 
+QString Form3::alpha_text() const {
+    return Alpha_level->text();
+}
+
+void Form3::set_start_enabled(bool enabled) {
+    Command1->setEnabled(enabled);
+}
+
+void Form3::clear_squaring() {
+    Sqr_sim->setChecked(false);
+}
+
+void Form3::show_check_status(const QString& status) {
+    CheckStatus->setText(status);
+}
+
+void Form3::clear_check_status() {
+    CheckStatus->clear();
+}
+
 QWidget* Form3::build_test_choice() {
     auto* frame = new QGroupBox(QStringLiteral("Significance Test"), this);
     frame->setObjectName(QStringLiteral("Frame3"));
@@ -181,11 +201,11 @@ void Form3::on_LINK_METH_clicked(int) {
 
 void Form3::on_Command1_clicked() {
     hide();
-    session_.run_analysis();
+    session_.stages().run_analysis();
 }
 
 void Form3::on_Command1_keyPressed(int) {
-    session_.run_analysis();
+    session_.stages().run_analysis();
 }
 
 // Enter anywhere in the window (a text box passes it on) presses CONTINUE, as

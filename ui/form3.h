@@ -32,6 +32,15 @@ class Form3 : public QWidget {
 
     void read_settings(RunSettings& settings) const;
 
+    // What the stages ask of the window.
+    QString alpha_text() const;
+    void set_start_enabled(bool enabled);
+    // After Finish the next run starts unsquared.
+    void clear_squaring();
+    // What the format check of this run's data file found.
+    void show_check_status(const QString& status);
+    void clear_check_status();
+
     std::vector<QRadioButton*> RESMX;      // one per measure table entry
     std::vector<QRadioButton*> LINK_METH;  // one per linkage method table entry
     QCheckBox* Sqr_sim;

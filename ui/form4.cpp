@@ -140,8 +140,25 @@ void Form4::on_FigureOptionsDialog_chosen(const tw::FigureOptions& options) {
     }
 }
 
+bool Form4::has_drawing() const {
+    return !Dendrogram->drawing().empty();
+}
+
+void Form4::set_start_enabled(bool enabled) {
+    Command1->setEnabled(enabled);
+}
+
+void Form4::show_continue(bool visible) {
+    Command1->setVisible(visible);
+}
+
+void Form4::run_closed() {
+    SavePicture->setEnabled(false);
+    Command1->hide();
+}
+
 void Form4::on_Command1_clicked() {
-    session_.test_linkages();
+    session_.stages().test_linkages();
 }
 
 void Form4::on_SavePicture_clicked() {
@@ -243,7 +260,7 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form4::closeEvent(QCloseEvent* event) {
-    if (!session_.may_close(this)) {
+    if (!session_.stages().may_close(this)) {
         event->ignore();
         return;
     }

@@ -46,6 +46,13 @@ class Form4 : public QWidget {
     // file cannot be written. A PNG has `dpi` pixels per inch.
     bool save_picture(const QString& path, int dpi);
 
+    // What the stages ask of the window.
+    bool has_drawing() const;
+    void set_start_enabled(bool enabled);
+    void show_continue(bool visible);
+    // The run is over: nothing here can act on it any more.
+    void run_closed();
+
   private slots:
     void on_Command1_clicked();
     void on_SavePicture_clicked();

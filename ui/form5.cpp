@@ -167,11 +167,11 @@ void FORM5::results_gone() {
 }
 
 void FORM5::on_Export_clicked() {
-    session_.export_results_chosen();
+    session_.stages().export_results_chosen();
 }
 
 void FORM5::on_ExplainClusters_clicked() {
-    session_.explain_clusters_chosen();
+    session_.stages().explain_clusters_chosen();
 }
 
 // ---- progress and stop -------------------------------------------------
@@ -256,19 +256,31 @@ void FORM5::on_StopTest_clicked() {
     ProgressText->setText(last_.test == SignificanceTest::SimilarityProfile
                               ? QStringLiteral("Stopping the test after this permutation...")
                               : QStringLiteral("Stopping the test after this replicate..."));
-    session_.stop_test();
+    session_.stages().stop_test();
+}
+
+void FORM5::set_start_enabled(bool enabled) {
+    Command1->setEnabled(enabled);
+}
+
+void FORM5::show_finish(bool visible) {
+    Command1->setVisible(visible);
+}
+
+void FORM5::show_alpha(const QString& alpha) {
+    Sig_level->setText(alpha);
 }
 
 void FORM5::on_Command1_clicked() {
-    session_.finish();
+    session_.stages().finish();
 }
 
 void FORM5::on_Command1_keyPressed(int) {
-    session_.finish_key();
+    session_.stages().finish_key();
 }
 
 void FORM5::closeEvent(QCloseEvent* event) {
-    if (!session_.may_close(this)) {
+    if (!session_.stages().may_close(this)) {
         event->ignore();
         return;
     }

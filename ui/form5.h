@@ -61,6 +61,10 @@ class FORM5 : public QWidget {
     // After "Finish", or once the run is closed otherwise: nothing here can
     // act on the run any more.
     void run_closed();
+    // What the stages ask of the window.
+    void set_start_enabled(bool enabled);
+    void show_finish(bool visible);
+    void show_alpha(const QString& alpha);
 
     // Details for a reader, beside the design's grid columns: member labels,
     // the standard error of P, why a linkage was not tested, every cluster

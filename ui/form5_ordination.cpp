@@ -22,7 +22,7 @@ const RunOrdination* FORM5::ordination_of_run() const {
 }
 
 void FORM5::on_Ordination_clicked() {
-    if (!session_.results_complete()) return;
+    if (!session_.stages().results_complete()) return;
     RunOrdination inputs;
     try {
         inputs = ordination_inputs(session_.context());

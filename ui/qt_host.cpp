@@ -76,7 +76,7 @@ void QtHost::process_events() {
         since_yield_.restart();
         progress_due_ = true;
     }
-    if (session_.end_requested()) throw ProgramEnd{};
+    if (session_.stages().end_requested()) throw ProgramEnd{};
 }
 
 std::unique_ptr<TextTarget> QtHost::open_output(const std::string& name, OpenMode mode) {
@@ -124,7 +124,7 @@ void QtHost::test_progress(const TestProgress& progress) {
 }
 
 bool QtHost::stop_requested() const {
-    return session_.test_stop_requested();
+    return session_.stages().test_stop_requested();
 }
 
 }  // namespace tw::ui

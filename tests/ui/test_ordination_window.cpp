@@ -40,16 +40,16 @@ class OrdinationWindows : public WindowTest {
     void run(const QString& data) {
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
-        session->set_random_seed(7);
+        session->stages().set_random_seed(7);
         Form2& f2 = session->form2();
         f2.Text1->setText(data);
         f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
         f2.CheckData->setChecked(true);
         session->form3().RESMX[1]->setChecked(true);  // Bray-Curtis
-        session->run_analysis();
+        session->stages().run_analysis();
         ASSERT_TRUE(session->form4().isVisible());
-        session->test_linkages();
-        ASSERT_TRUE(session->results_complete());
+        session->stages().test_linkages();
+        ASSERT_TRUE(session->stages().results_complete());
     }
     OrdinationWindow& open() {
         FORM5& f5 = session->form5();
@@ -87,10 +87,10 @@ TEST_F(OrdinationWindows, DotsHaveTheColoursOfTheirClustersInThePublicationView)
 TEST_F(OrdinationWindows, ExportsCarryTheOrdinationUntilTheRunIsFinished) {
     run(example("estuary_transect.txt"));
     open();
-    ASSERT_EQ(session->export_results(dir.filePath(QStringLiteral("est")).toStdString()),
+    ASSERT_EQ(session->stages().export_results(dir.filePath(QStringLiteral("est")).toStdString()),
               Outcome::Completed);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("est.ordination.csv"))));
-    session->finish();
+    session->stages().finish();
     EXPECT_EQ(session->form5().ordination_of_run(), nullptr);
     EXPECT_FALSE(session->form5().Ordination->isEnabled());
 }

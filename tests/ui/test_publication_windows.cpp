@@ -40,12 +40,12 @@ class PublicationWindows : public WindowTest {
         WindowTest::SetUp();
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
-        session->set_random_seed(7);
+        session->stages().set_random_seed(7);
         Form2& f2 = session->form2();
         f2.Text1->setText(QDir(examples_dir()).filePath(QStringLiteral("lake_stations.txt")));
         f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
         f2.CheckData->setChecked(true);
-        session->run_analysis();
+        session->stages().run_analysis();
         ASSERT_TRUE(session->form4().isVisible());
     }
     QTemporaryDir dir;
@@ -69,7 +69,7 @@ TEST_F(PublicationWindows, TheNamedViewShowsLabelsAndRedrawsToFitTheWindow) {
 }
 
 TEST_F(PublicationWindows, ResultsNameTheMembersExplainUntestedLinkagesAndListClusters) {
-    session->test_linkages();
+    session->stages().test_linkages();
     FORM5& f5 = session->form5();
     const QAbstractItemModel* grid = f5.Grid_out->model();
     const auto text = [grid](int r, int c) { return grid->data(grid->index(r, c)).toString(); };
@@ -95,14 +95,14 @@ TEST_F(PublicationWindows, ResultsNameTheMembersExplainUntestedLinkagesAndListCl
     EXPECT_GE(f5.Grid_out->viewport()->height() / f5.Grid_out->rowHeight(0), 8)
         << "the grid takes the height left over";
 
-    session->finish();
+    session->stages().finish();
     EXPECT_TRUE(f5.ClusterList->toPlainText().isEmpty());
     EXPECT_FALSE(session->form4().SavePicture->isEnabled()) << "nothing left to save";
     EXPECT_FALSE(session->form4().PublicationFigure->has_figure());
 }
 
 TEST_F(PublicationWindows, TheReportOpensFromTheResultsWindowInFileMode) {
-    session->test_linkages();
+    session->stages().test_linkages();
     session->form5().ShowReport->click();
     QWidget* shown = session->loaded_window(QStringLiteral("RunReport"));
     ASSERT_NE(shown, nullptr);
@@ -111,7 +111,7 @@ TEST_F(PublicationWindows, TheReportOpensFromTheResultsWindowInFileMode) {
 }
 
 TEST_F(PublicationWindows, FigureOptionsHoldForTheSessionAndCancelLeavesThemAsTheyWere) {
-    session->test_linkages();
+    session->stages().test_linkages();
     Form4& f4 = session->form4();
     f4.FigureOptions->click();
     FigureOptionsDialog* dialog = f4.figure_options_dialog();

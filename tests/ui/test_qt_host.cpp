@@ -247,12 +247,12 @@ TEST_F(HostTest, StartButtonsAreDisabledWhileAStageRuns) {
     session->form3();
     session->form4();
     bool enabled_during = true;
-    const Outcome o = session->guarded([&] {
+    const Outcome o = session->stages().guarded([&] {
         enabled_during = session->form2().Command1->isEnabled() ||
                          session->form3().Command1->isEnabled() ||
                          session->form4().Command1->isEnabled();
         // A second start while this one runs is refused.
-        EXPECT_EQ(session->guarded([] { return Outcome::Completed; }), Outcome::Failed);
+        EXPECT_EQ(session->stages().guarded([] { return Outcome::Completed; }), Outcome::Failed);
         return Outcome::Completed;
     });
     EXPECT_EQ(o, Outcome::Completed);
@@ -265,17 +265,17 @@ TEST_F(HostTest, ExitDuringAStageEndsTheProgramAtItsNextYield) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("report.txt").toStdString();
     int yields_after_exit = 0;
-    const Outcome o = session->guarded([&] {
+    const Outcome o = session->stages().guarded([&] {
         session->context().channels.open(session->host(), 2, path, OpenMode::Write).text("x").end();
-        session->request_end();  // as Exit2 clicked during a yield
-        EXPECT_FALSE(session->ended());
+        session->stages().request_end();  // as Exit2 clicked during a yield
+        EXPECT_FALSE(session->stages().ended());
         session->host().yield();
         ++yields_after_exit;
         return Outcome::Completed;
     });
     EXPECT_EQ(o, Outcome::Ended);
     EXPECT_EQ(yields_after_exit, 0);
-    EXPECT_TRUE(session->ended());
+    EXPECT_TRUE(session->stages().ended());
     EXPECT_FALSE(session->context().channels.is_open(2));
     EXPECT_FALSE(session->form1().isVisible());
     EXPECT_EQ(read_bytes(dir.filePath("report.txt")), "x\r\n");
@@ -285,7 +285,7 @@ TEST_F(HostTest, WindowsGetTheirTurnOnlyAFullIntervalIntoAStage) {
     session->start();
     bool delivered = false;
     QTimer::singleShot(0, [&delivered] { delivered = true; });
-    session->guarded([&] {
+    session->stages().guarded([&] {
         // Every pause point of a first stretch of work: too soon for a turn.
         session->host().yield_for(1 << 20);
         EXPECT_FALSE(delivered);
@@ -302,9 +302,9 @@ TEST_F(HostTest, ClosingTheLastVisibleWindowEndsTheProgram) {
     session->start();
     session->form2().show();
     session->form1().close();
-    EXPECT_FALSE(session->ended());
+    EXPECT_FALSE(session->stages().ended());
     session->form2().close();
-    EXPECT_TRUE(session->ended());
+    EXPECT_TRUE(session->stages().ended());
 }
 
 }  // namespace

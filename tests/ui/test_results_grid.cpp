@@ -89,7 +89,7 @@ class ResultsGridText : public WindowTest {
     // folder), tested by bootstrap or profile; appends the grid after the
     // test and after Finish to `seen`.
     void run(const QString& data, bool profile, const QString& samples, qint64 stop_after = -1) {
-        session->set_random_seed(20240611);
+        session->stages().set_random_seed(20240611);
         Form2& f2 = session->form2();
         const QString local = dir.filePath(data);
         f2.Text1->setText(QFile::exists(local) ? local : QDir(examples_dir()).filePath(data));
@@ -100,7 +100,7 @@ class ResultsGridText : public WindowTest {
         f3.LINK_METH[4]->setChecked(true);
         f3.TestMethod[profile ? 1 : 0]->setChecked(true);
         (profile ? f3.Permutations : f3.Text1)->setText(samples);
-        session->run_analysis();
+        session->stages().run_analysis();
         ASSERT_TRUE(session->form4().isVisible());
         FORM5& f5 = session->form5();
         QMetaObject::Connection stop;
@@ -109,10 +109,10 @@ class ResultsGridText : public WindowTest {
                 if (done >= stop_after && f5.StopTest->isEnabled()) f5.StopTest->click();
             });
         }
-        session->test_linkages();
+        session->stages().test_linkages();
         QObject::disconnect(stop);
         seen += QStringLiteral("== %1 tested\n").arg(data) + grid_cells(f5.Grid_out);
-        session->finish();
+        session->stages().finish();
         seen += QStringLiteral("== %1 finished\n").arg(data) + grid_cells(f5.Grid_out);
     }
 

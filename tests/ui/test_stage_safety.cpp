@@ -43,7 +43,7 @@ TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
     const QString path = dir.filePath("report.txt");
     bool pressed = false;
     bool enabled_during = true;
-    const Outcome o = session->guarded([&] {
+    const Outcome o = session->stages().guarded([&] {
         Channels& channels = session->context().channels;
         channels.open(session->host(), Channels::kReport, path.toStdString(), OpenMode::Write)
             .text("before")
@@ -53,8 +53,8 @@ TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
             enabled_during = finish->isEnabled();
             QTest::keyClick(finish, Qt::Key_Return);
             QTest::mouseClick(finish, Qt::LeftButton);
-            session->finish_key();  // as if the key reached it all the same
-            session->finish();
+            session->stages().finish_key();  // as if the key reached it all the same
+            session->stages().finish();
             pressed = true;
         });
         yield_until(session->host(), pressed);
@@ -82,7 +82,7 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
     };
     for (const auto& fault : faults) {
         boxes.clear();
-        const Outcome o = session->guarded([&] {
+        const Outcome o = session->stages().guarded([&] {
             RunContext& ctx = session->context();
             ctx.channels
                 .open(session->host(), Channels::kReport, path.toStdString(), OpenMode::Write)
@@ -92,7 +92,7 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
             return Outcome::Completed;
         });
         EXPECT_EQ(o, Outcome::Failed);
-        EXPECT_FALSE(session->busy());
+        EXPECT_FALSE(session->stages().busy());
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "Program Error");
         EXPECT_TRUE(boxes[0].text.contains("while clustering")) << boxes[0].text.toStdString();
@@ -105,7 +105,7 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
         EXPECT_TRUE(session->form3().Command1->isEnabled());
     }
     // And the next stage runs.
-    EXPECT_EQ(session->guarded([] { return Outcome::Completed; }), Outcome::Completed);
+    EXPECT_EQ(session->stages().guarded([] { return Outcome::Completed; }), Outcome::Completed);
 }
 
 }  // namespace

@@ -232,7 +232,7 @@ void ScriptRunner::step() {
         stop();
         return;
     }
-    if (session_.ended()) return;  // the rest is done once the loop has returned
+    if (session_.stages().ended()) return;  // the rest is done once the loop has returned
     const Command& c = commands_[next_++];
     QElapsedTimer clock;
     clock.start();
@@ -267,7 +267,7 @@ void ScriptRunner::stop() {
     if (stopped_) return;
     stopped_ = true;
     // As the Exit button would: every channel closed, every window gone.
-    if (!session_.ended()) session_.request_end();
+    if (!session_.stages().ended()) session_.stages().request_end();
     on_program_ended();
     QCoreApplication::exit(exit_code_);
 }
@@ -314,13 +314,13 @@ void ScriptRunner::answer_all(const Command& c) {
 }
 
 void ScriptRunner::fix_seed(const Command& c) {
-    session_.set_random_seed(c.seed);
+    session_.stages().set_random_seed(c.seed);
 }
 
 void ScriptRunner::export_results(const Command& c) {
-    if (!session_.results_complete())
+    if (!session_.stages().results_complete())
         return fail(c, ExitStatus::ControlUnusable, QStringLiteral("the results are not complete"));
-    session_.export_results(c.text);
+    session_.stages().export_results(c.text);
 }
 
 void ScriptRunner::stop_test_after(const Command& c) {
