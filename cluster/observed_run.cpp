@@ -20,7 +20,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
         ctx, host, ctx.work, measure_arrays, ctx.AvgMatrix, ctx.NumGroups, RunMode::Observed,
         LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     if (exit == RoutineExit::Abandoned) {
-        host.show(Window::Form2, true);
+        host.show(Window::Options, true);
         return Outcome::Abandoned;
     }
     ctx.Stage = RunStage::AwaitingBootstrap;

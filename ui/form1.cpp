@@ -122,12 +122,12 @@ Form1::Form1(Session& session) : QWidget(nullptr), session_(session) {
 
 void Form1::on_Command1_clicked() {
     hide();
-    session_.show_window(Window::Form2, true);
+    session_.show_window(Window::Options, true);
 }
 
 void Form1::on_Command1_keyPressed(int key) {
     // Enter shows the options and leaves this window up; other keys do nothing.
-    if (is_enter(key)) session_.show_window(Window::Form2, true);
+    if (is_enter(key)) session_.show_window(Window::Options, true);
 }
 
 void Form1::on_Exit1_clicked() {

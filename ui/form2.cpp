@@ -380,7 +380,7 @@ void Form2::show_form3_unchecked() {
     // file was checked; one left over from an earlier check must not show.
     session_.context().ReplicateSequenceText.clear();
     session_.form3().clear_check_status();
-    session_.show_window(Window::Form3, true);
+    session_.show_window(Window::Method, true);
 }
 
 void Form2::on_Exit2_clicked() {

@@ -73,8 +73,8 @@ void Session::show_window(Window window, bool visible) {
 }
 
 void Session::show_control(Control control, bool visible) {
-    if (control == Control::Form4Continue) form4().show_continue(visible);
-    if (control == Control::FORM5Finish) form5().show_finish(visible);
+    if (control == Control::DendrogramContinue) form4().show_continue(visible);
+    if (control == Control::ResultsFinish) form5().show_finish(visible);
 }
 
 void Session::data_check_ended() {

@@ -85,7 +85,7 @@ Outcome StageController::guarded(const std::function<Outcome()>& stage) {
     // A run that failed after hiding the option windows must not leave the
     // user with nothing on screen.
     if (outcome == Outcome::Failed && !ended_ && !session_.windows().run_window_visible(nullptr)) {
-        session_.show_window(Window::Form2, true);
+        session_.show_window(Window::Options, true);
     }
     return outcome;
 }
@@ -99,7 +99,7 @@ void StageController::run_analysis() {
         const QString report =
             report_to_confirm(settings, session_.form2().report_asked_in_dialog());
         if (!report.isEmpty() && !replace_report_confirmed(&session_.form2(), report)) {
-            session_.show_window(Window::Form2, true);
+            session_.show_window(Window::Options, true);
             session_.form2().focus_report_file();
             return;
         }
@@ -162,7 +162,7 @@ bool StageController::test_confirmed() {
             "\n\nRun the similarity profile test anyway? No takes you back to the method "
             "window, where the permutations can be raised.";
         if (host_.ask("Too Few Permutations", question, Buttons::YesNo) == Answer::Yes) return true;
-        session_.show_window(Window::Form3, true);
+        session_.show_window(Window::Method, true);
         return false;
     }
     if (ctx_.settings.test_method != TestMethod::Bootstrap) return true;
@@ -177,7 +177,7 @@ bool StageController::test_confirmed() {
     if (ask_box(QApplication::activeWindow(), QString::fromUtf8(kUnreplicatedTitle),
                 QString::fromStdString(question), Buttons::YesNo, Answer::No) == Answer::Yes)
         return true;
-    session_.show_window(Window::Form3, true);
+    session_.show_window(Window::Method, true);
     return false;
 }
 
@@ -255,7 +255,7 @@ void StageController::finish_key() {
     if (outcome != Outcome::Completed) return;
     // The focus goes to the options window's Continue, which the user could
     // not see while that window is hidden: show it first.
-    session_.show_window(Window::Form2, true);
+    session_.show_window(Window::Options, true);
     session_.form2().focus_continue();
 }
 
@@ -281,7 +281,7 @@ bool StageController::may_close(QWidget* closing) {
     if (answer != Answer::Yes) return false;
     ctx_.channels.close_all();
     close_run();
-    session_.show_window(Window::Form2, true);
+    session_.show_window(Window::Options, true);
     return true;
 }
 

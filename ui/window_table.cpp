@@ -35,11 +35,11 @@ QWidget* run_report(Session&) {
 using enum WindowId;
 
 constexpr std::array<WindowEntry, kWindowCount> kWindows = {{
-    {Start, "Form1", Window::Form1, Making::OnFirstUse, &of_session<Form1>},
-    {Options, "Form2", Window::Form2, Making::OnFirstUse, &of_session<Form2>},
-    {Method, "Form3", Window::Form3, Making::OnFirstUse, &of_session<Form3>},
-    {Dendrogram, "Form4", Window::Form4, Making::OnFirstUse, &of_session<Form4>},
-    {Results, "FORM5", Window::FORM5, Making::OnFirstUse, &of_session<FORM5>},
+    {Start, "Form1", Window::Start, Making::OnFirstUse, &of_session<Form1>},
+    {Options, "Form2", Window::Options, Making::OnFirstUse, &of_session<Form2>},
+    {Method, "Form3", Window::Method, Making::OnFirstUse, &of_session<Form3>},
+    {Dendrogram, "Form4", Window::Dendrogram, Making::OnFirstUse, &of_session<Form4>},
+    {Results, "FORM5", Window::Results, Making::OnFirstUse, &of_session<FORM5>},
     {DataCheck, "DataCheck", Window::DataCheck, Making::EachCheck, &of_session<DataCheckWindow>},
     {Report, "Report", std::nullopt, Making::OnRequest, &alone<ReportWindow>},
     {RunReport, "RunReport", std::nullopt, Making::OnRequest, &run_report},

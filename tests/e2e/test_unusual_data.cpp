@@ -83,8 +83,8 @@ TEST(PoorFitInASample, NoAbandonsTheTestWithEveryFileClosedAndNoResults) {
     EXPECT_FALSE(s.ctx.channels.is_open(Channels::kReport));
     EXPECT_EQ(s.report(), observed_report) << "no results table after an abandoned test";
     EXPECT_EQ(s.siglist(), "");
-    EXPECT_TRUE(s.host.visible(Window::Form2));
-    EXPECT_FALSE(s.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(s.host.visible(Window::Options));
+    EXPECT_FALSE(s.host.control_visible[Control::ResultsFinish]);
 }
 
 // Groups of 2 and 2 over five stations: the fifth station is in no group and

@@ -28,8 +28,8 @@ TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
     run.ctx.settings.print_average = true;
     run.ctx.settings.measure = Measure::BrayCurtis;
     run.ctx.settings.boot_text = "25";
-    run.host.show(Window::Form1, true);
-    run.host.show(Window::Form3, true);  // a key press on CONTINUE leaves Form3 shown
+    run.host.show(Window::Start, true);
+    run.host.show(Window::Method, true);  // a key press on CONTINUE leaves Form3 shown
 
     ASSERT_EQ(prepare_guarded(run), Outcome::Completed);
     const RunContext& ctx = run.ctx;
@@ -60,9 +60,9 @@ TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
     EXPECT_NE(report.find("2) Bray-Curtis"), std::string::npos);
     EXPECT_NE(report.find("**   25   bootstrap samples were used **\r\n \r\n"), std::string::npos);
     EXPECT_TRUE(ctx.channels.is_open(Channels::kReport));
-    EXPECT_FALSE(run.host.visible(Window::Form1));
-    EXPECT_FALSE(run.host.visible(Window::Form2));
-    EXPECT_FALSE(run.host.visible(Window::Form3));
+    EXPECT_FALSE(run.host.visible(Window::Start));
+    EXPECT_FALSE(run.host.visible(Window::Options));
+    EXPECT_FALSE(run.host.visible(Window::Method));
 }
 
 TEST(RunDriver, HeterogeneityRatioWithAnEmptyRowAsksTwiceAndYesGoesBack) {
@@ -83,8 +83,8 @@ TEST(RunDriver, HeterogeneityRatioWithAnEmptyRowAsksTwiceAndYesGoesBack) {
     EXPECT_FALSE(run.ctx.channels.is_open(Channels::kReport));
     EXPECT_FALSE(run.host.opened("report.lst"));
     EXPECT_FALSE(run.host.opened("average.txt"));
-    EXPECT_TRUE(run.host.visible(Window::Form2));
-    EXPECT_FALSE(run.host.visible(Window::Form3));
+    EXPECT_TRUE(run.host.visible(Window::Options));
+    EXPECT_FALSE(run.host.visible(Window::Method));
     EXPECT_FALSE(run.host.ended);
 }
 

@@ -58,7 +58,7 @@ TEST(SignificanceRuns, SimprofOnUnreplicatedStationsFindsTheCommunities) {
     EXPECT_FALSE(run.host.opened("SIGLIST.TXT"));
     EXPECT_EQ(run.host.results.cell(0, 2), "PI");
     EXPECT_EQ(run.host.results.cell(0, 3), "P(0.05)");
-    EXPECT_TRUE(run.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(run.host.control_visible[Control::ResultsFinish]);
 
     // L1a..L1c, L2a..L2c, ... : one letter per community, four in all.
     const std::vector<std::string> letters = run.station_letters();
