@@ -1,5 +1,8 @@
 #pragma once
 // The start-up window: what the program does and the input format.
+//
+// The window is Form1 to scripts and tests, and each control keeps the object
+// name they address it by, given beside its member.
 
 #include <QWidget>
 
@@ -11,22 +14,22 @@ namespace tw::ui {
 class Session;
 class StartPicture;
 
-class Form1 : public QWidget {
+class StartWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit Form1(Session& session);
+    explicit StartWindow(Session& session);
 
-    QLabel* Label1;
-    QLabel* Label6;
-    StartPicture* Picture1;
-    StartPicture* Picture2;
-    QPushButton* Command1;
-    QPushButton* Exit1;
+    QLabel* title_label;               // Label1
+    QLabel* version_label;             // Label6
+    StartPicture* dendrogram_picture;  // Picture1
+    StartPicture* pond_picture;        // Picture2
+    QPushButton* continue_button;      // Command1
+    QPushButton* exit_button;          // Exit1
 
   private slots:
-    void on_Command1_clicked();
-    void on_Command1_keyPressed(int key);
-    void on_Exit1_clicked();
+    void on_continue_button_clicked();
+    void on_continue_button_keyPressed(int key);
+    void on_exit_button_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

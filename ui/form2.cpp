@@ -51,47 +51,49 @@ bool is_data_file(const QString& name) {
 
 }  // namespace
 
-Form2::Form2(Session& session) : QWidget(nullptr), session_(session) {
+OptionsWindow::OptionsWindow(Session& session) : QWidget(nullptr), session_(session) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("I/O and Data Options"));
     build();
     connect_events();
 }
 
-void Form2::build() {
-    Label1 = named(
+void OptionsWindow::build() {
+    input_label = named(
         new QLabel(QStringLiteral("Enter the name of the file from which to read the input data ")),
         "Label1");
-    Text1 = named(new QLineEdit, "Text1");
-    Label2 = named(new QLabel(QStringLiteral("Enter the name for the output file")), "Label2");
-    Text2 = named(new QLineEdit, "Text2");
-    Label3 =
+    input_file_edit = named(new QLineEdit, "Text1");
+    report_label =
+        named(new QLabel(QStringLiteral("Enter the name for the output file")), "Label2");
+    report_file_edit = named(new QLineEdit, "Text2");
+    average_label =
         named(new QLabel(QStringLiteral("Enter the name for the Average Matrix file")), "Label3");
-    Text3 = named(new QLineEdit, "Text3");
-    Label4 = named(new QLabel(QStringLiteral("Constant:")), "Label4");
-    Text4 = named(new QLineEdit(QStringLiteral("1")), "Text4");
-    Label5 =
+    average_file_edit = named(new QLineEdit, "Text3");
+    constant_label = named(new QLabel(QStringLiteral("Constant:")), "Label4");
+    constant_edit = named(new QLineEdit(QStringLiteral("1")), "Text4");
+    savelinks_label =
         named(new QLabel(QStringLiteral("Linkage Level to Begin Saving Cluster Labels")), "Label5");
-    savelinks = named(new QLineEdit(QStringLiteral("100")), "savelinks");
+    savelinks_edit = named(new QLineEdit(QStringLiteral("100")), "savelinks");
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Output Mode")), "Frame1");
-    Option1 = named(new QRadioButton(QStringLiteral("Screen")), "Option1");
-    Option2 = named(new QRadioButton(QStringLiteral("Printer")), "Option2");
-    Option3 = named(new QRadioButton(QStringLiteral("File")), "Option3");
+    output_mode_frame = named(new QGroupBox(QStringLiteral("Output Mode")), "Frame1");
+    screen_option = named(new QRadioButton(QStringLiteral("Screen")), "Option1");
+    printer_option = named(new QRadioButton(QStringLiteral("Printer")), "Option2");
+    file_option = named(new QRadioButton(QStringLiteral("File")), "Option3");
     // The report goes to a file unless the user picks a device: the choice
     // that loses nothing when the window is confirmed untouched.
-    Option3->setChecked(true);
-    auto* output_layout = new QVBoxLayout(Frame1);
-    for (QRadioButton* o : {Option1, Option2, Option3}) output_layout->addWidget(o);
+    file_option->setChecked(true);
+    auto* output_layout = new QVBoxLayout(output_mode_frame);
+    for (QRadioButton* o : {screen_option, printer_option, file_option})
+        output_layout->addWidget(o);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Transformation")), "Frame2");
-    Option4 = named(new QRadioButton(QStringLiteral("ln(X+1)")), "Option4");
-    Option5 = named(new QRadioButton(QStringLiteral("Binary")), "Option5");
-    Option6 = named(new QRadioButton(QStringLiteral("Square root")), "Option6");
-    Option7 = named(new QRadioButton(QStringLiteral("Fourth root")), "Option7");
+    transform_frame = named(new QGroupBox(QStringLiteral("Transformation")), "Frame2");
+    ln_option = named(new QRadioButton(QStringLiteral("ln(X+1)")), "Option4");
+    binary_option = named(new QRadioButton(QStringLiteral("Binary")), "Option5");
+    sqrt_option = named(new QRadioButton(QStringLiteral("Square root")), "Option6");
+    fourth_root_option = named(new QRadioButton(QStringLiteral("Fourth root")), "Option7");
     // All may be off (no transformation), which exclusive buttons cannot be:
     // the click handlers keep them one-of-four instead.
-    auto* transform_layout = new QHBoxLayout(Frame2);
+    auto* transform_layout = new QHBoxLayout(transform_frame);
     for (QRadioButton* o : transform_options()) {
         o->setAutoExclusive(false);
         transform_layout->addWidget(o);
@@ -99,295 +101,312 @@ void Form2::build() {
     transform_layout->addStretch();
     // Independent of the transformation: relative abundances may be
     // analysed as they are or transformed.
-    Standardise = named(new QCheckBox(QStringLiteral(
-                            "Standardise each station to its total (relative abundance, %)")),
-                        "Standardise");
+    standardise_box = named(new QCheckBox(QStringLiteral(
+                                "Standardise each station to its total (relative abundance, %)")),
+                            "Standardise");
 
-    Check1 = named(new QCheckBox(QStringLiteral("Multiply data by a constant")), "Check1");
-    Check2 = named(new QCheckBox(QStringLiteral("Transform these data")), "Check2");
-    Check3 =
+    multiply_box = named(new QCheckBox(QStringLiteral("Multiply data by a constant")), "Check1");
+    transform_box = named(new QCheckBox(QStringLiteral("Transform these data")), "Check2");
+    average_box =
         named(new QCheckBox(QStringLiteral("Print Average Abundance Matrix to a file")), "Check3");
-    CheckData = named(new QCheckBox(QStringLiteral("by-pass data format check")), "CheckData");
-    sim_matrix = named(new QCheckBox(QStringLiteral("Output Similarity Matrix")), "sim_matrix");
-    all_matrix = named(new QCheckBox(QStringLiteral("Output All Subsequent Similarity Matricies")),
-                       "all_matrix");
-    PicBox1 = new TextPanel(QStringLiteral("PicBox1"));
-    PicBox1->setMinimumHeight(150);
-    Command1 = named(new QPushButton(QStringLiteral("Continue")), "Command1");
-    Exit2 = named(new QPushButton(QStringLiteral("Exit")), "Exit2");
+    bypass_check_box =
+        named(new QCheckBox(QStringLiteral("by-pass data format check")), "CheckData");
+    sim_matrix_box = named(new QCheckBox(QStringLiteral("Output Similarity Matrix")), "sim_matrix");
+    all_matrix_box = named(
+        new QCheckBox(QStringLiteral("Output All Subsequent Similarity Matricies")), "all_matrix");
+    message_area = new TextPanel(QStringLiteral("PicBox1"));
+    message_area->setMinimumHeight(150);
+    continue_button = named(new QPushButton(QStringLiteral("Continue")), "Command1");
+    exit_button = named(new QPushButton(QStringLiteral("Exit")), "Exit2");
 
     auto* files = new QGridLayout;
-    files->addWidget(Label1, 0, 0);
-    files->addWidget(Text1, 0, 1);
-    files->addWidget(Label2, 1, 0);
-    files->addWidget(Text2, 1, 1);
-    files->addWidget(Label3, 2, 0);
-    files->addWidget(Text3, 2, 1);
-    Browse1 = browse_button_for(Text1, "Browse1");
-    Browse2 = browse_button_for(Text2, "Browse2");
-    Browse3 = browse_button_for(Text3, "Browse3");
-    files->addWidget(Browse1, 0, 2);
-    files->addWidget(Browse2, 1, 2);
-    files->addWidget(Browse3, 2, 2);
+    files->addWidget(input_label, 0, 0);
+    files->addWidget(input_file_edit, 0, 1);
+    files->addWidget(report_label, 1, 0);
+    files->addWidget(report_file_edit, 1, 1);
+    files->addWidget(average_label, 2, 0);
+    files->addWidget(average_file_edit, 2, 1);
+    input_browse = browse_button_for(input_file_edit, "Browse1");
+    report_browse = browse_button_for(report_file_edit, "Browse2");
+    average_browse = browse_button_for(average_file_edit, "Browse3");
+    files->addWidget(input_browse, 0, 2);
+    files->addWidget(report_browse, 1, 2);
+    files->addWidget(average_browse, 2, 2);
     files->setColumnStretch(1, 1);
 
     auto* constant = new QHBoxLayout;
-    constant->addWidget(Check1);
-    constant->addWidget(Label4);
-    constant->addWidget(Text4);
+    constant->addWidget(multiply_box);
+    constant->addWidget(constant_label);
+    constant->addWidget(constant_edit);
     constant->addStretch();
-    Text4->setMaximumWidth(90);
+    constant_edit->setMaximumWidth(90);
     auto* options = new QVBoxLayout;
     options->addLayout(constant);
-    options->addWidget(Check2);
-    options->addWidget(Frame2);
-    options->addWidget(Standardise);
-    options->addWidget(Check3);
-    options->addWidget(CheckData);
-    options->addWidget(sim_matrix);
-    options->addWidget(all_matrix);
+    options->addWidget(transform_box);
+    options->addWidget(transform_frame);
+    options->addWidget(standardise_box);
+    options->addWidget(average_box);
+    options->addWidget(bypass_check_box);
+    options->addWidget(sim_matrix_box);
+    options->addWidget(all_matrix_box);
     options->addStretch();
 
     auto* middle = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame1);
+    left->addWidget(output_mode_frame);
     left->addStretch();
     middle->addLayout(left);
     middle->addSpacing(12);
     middle->addLayout(options, 1);
 
     auto* levels = new QHBoxLayout;
-    levels->addWidget(Label5);
-    levels->addWidget(savelinks);
-    savelinks->setMaximumWidth(90);
+    levels->addWidget(savelinks_label);
+    levels->addWidget(savelinks_edit);
+    savelinks_edit->setMaximumWidth(90);
     levels->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Exit2);
+    buttons->addWidget(continue_button);
+    buttons->addWidget(exit_button);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
     layout->addLayout(middle);
     layout->addLayout(levels);
-    layout->addWidget(PicBox1, 1);
+    layout->addWidget(message_area, 1);
     layout->addLayout(buttons);
     resize(720, 560);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{Label3, Text3, Label4, Text4, Frame2}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             average_label, average_file_edit, constant_label, constant_edit, transform_frame}) {
         w->hide();
     }
 }
 
-void Form2::connect_events() {
-    connect(ClickRelay::watch(Text1), &ClickRelay::clicked, this, &Form2::on_Text1_clicked);
-    connect(ClickRelay::watch(Text2), &ClickRelay::clicked, this, &Form2::on_Text2_clicked);
-    connect(ClickRelay::watch(Text3), &ClickRelay::clicked, this, &Form2::on_Text3_clicked);
-    connect(Text1, &QLineEdit::returnPressed, this, &Form2::on_Text1_returnPressed);
+void OptionsWindow::connect_events() {
+    connect(ClickRelay::watch(input_file_edit), &ClickRelay::clicked, this,
+            &OptionsWindow::on_input_file_edit_clicked);
+    connect(ClickRelay::watch(report_file_edit), &ClickRelay::clicked, this,
+            &OptionsWindow::on_report_file_edit_clicked);
+    connect(ClickRelay::watch(average_file_edit), &ClickRelay::clicked, this,
+            &OptionsWindow::on_average_file_edit_clicked);
+    connect(input_file_edit, &QLineEdit::returnPressed, this,
+            &OptionsWindow::on_input_file_edit_returnPressed);
     // The file dialogs start in the data file's folder until the user has
     // chosen a file elsewhere.
-    connect(Text1, &QLineEdit::textChanged, this, &Form2::on_Text1_textChanged);
-    connect(Text2, &QLineEdit::returnPressed, this, &Form2::on_Text2_returnPressed);
-    connect(Text3, &QLineEdit::returnPressed, this, &Form2::on_Text3_returnPressed);
-    connect(Option1, &QRadioButton::clicked, this, &Form2::on_Option1_clicked);
-    connect(Option2, &QRadioButton::clicked, this, &Form2::on_Option2_clicked);
-    connect(Option3, &QRadioButton::clicked, this, &Form2::on_Option3_clicked);
-    connect(Option4, &QRadioButton::clicked, this, &Form2::on_Option4_clicked);
-    connect(Option5, &QRadioButton::clicked, this, &Form2::on_Option5_clicked);
-    connect(Option6, &QRadioButton::clicked, this, &Form2::on_Option6_clicked);
-    connect(Option7, &QRadioButton::clicked, this, &Form2::on_Option7_clicked);
-    connect(Check1, &QCheckBox::clicked, this, &Form2::on_Check1_clicked);
-    connect(Check2, &QCheckBox::clicked, this, &Form2::on_Check2_clicked);
-    connect(Check3, &QCheckBox::clicked, this, &Form2::on_Check3_clicked);
-    connect(Browse1, &QPushButton::clicked, this, &Form2::on_Text1_clicked);
-    connect(Browse2, &QPushButton::clicked, this, &Form2::on_Text2_clicked);
-    connect(Browse3, &QPushButton::clicked, this, &Form2::on_Text3_clicked);
-    connect(Command1, &QPushButton::clicked, this, &Form2::on_Command1_clicked);
-    connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form2::on_Command1_keyPressed);
-    connect(Exit2, &QPushButton::clicked, this, &Form2::on_Exit2_clicked);
+    connect(input_file_edit, &QLineEdit::textChanged, this,
+            &OptionsWindow::on_input_file_edit_textChanged);
+    connect(report_file_edit, &QLineEdit::returnPressed, this,
+            &OptionsWindow::on_report_file_edit_returnPressed);
+    connect(average_file_edit, &QLineEdit::returnPressed, this,
+            &OptionsWindow::on_average_file_edit_returnPressed);
+    connect(screen_option, &QRadioButton::clicked, this, &OptionsWindow::on_screen_option_clicked);
+    connect(printer_option, &QRadioButton::clicked, this,
+            &OptionsWindow::on_printer_option_clicked);
+    connect(file_option, &QRadioButton::clicked, this, &OptionsWindow::on_file_option_clicked);
+    connect(ln_option, &QRadioButton::clicked, this, &OptionsWindow::on_ln_option_clicked);
+    connect(binary_option, &QRadioButton::clicked, this, &OptionsWindow::on_binary_option_clicked);
+    connect(sqrt_option, &QRadioButton::clicked, this, &OptionsWindow::on_sqrt_option_clicked);
+    connect(fourth_root_option, &QRadioButton::clicked, this,
+            &OptionsWindow::on_fourth_root_option_clicked);
+    connect(multiply_box, &QCheckBox::clicked, this, &OptionsWindow::on_multiply_box_clicked);
+    connect(transform_box, &QCheckBox::clicked, this, &OptionsWindow::on_transform_box_clicked);
+    connect(average_box, &QCheckBox::clicked, this, &OptionsWindow::on_average_box_clicked);
+    connect(input_browse, &QPushButton::clicked, this, &OptionsWindow::on_input_file_edit_clicked);
+    connect(report_browse, &QPushButton::clicked, this,
+            &OptionsWindow::on_report_file_edit_clicked);
+    connect(average_browse, &QPushButton::clicked, this,
+            &OptionsWindow::on_average_file_edit_clicked);
+    connect(continue_button, &QPushButton::clicked, this,
+            &OptionsWindow::on_continue_button_clicked);
+    connect(KeyRelay::watch(continue_button), &KeyRelay::keyPressed, this,
+            &OptionsWindow::on_continue_button_keyPressed);
+    connect(exit_button, &QPushButton::clicked, this, &OptionsWindow::on_exit_button_clicked);
 }
 
-void Form2::read_settings(RunSettings& s) const {
-    s.input_file = to_core(Text1->text());
+void OptionsWindow::read_settings(RunSettings& s) const {
+    s.input_file = to_core(input_file_edit->text());
     // Screen and Printer are tested first; the file is taken only when
     // neither is on.
-    s.output_mode = Option1->isChecked()   ? OutputMode::Screen
-                    : Option2->isChecked() ? OutputMode::Printer
-                                           : OutputMode::File;
-    s.output_file = to_core(Text2->text());
-    s.average_file = to_core(Text3->text());
-    s.multiply = Check1->isChecked();
-    s.constant_text = to_core(Text4->text());
-    s.transform_ln = Option4->isChecked();
-    s.transform_binary = Option5->isChecked();
-    s.transform_sqrt = Option6->isChecked();
-    s.transform_fourth_root = Option7->isChecked();
-    s.standardise = Standardise->isChecked();
-    s.print_average = Check3->isChecked();
-    s.bypass_check = CheckData->isChecked();
-    s.sim_matrix = sim_matrix->isChecked();
-    s.all_matrix = all_matrix->isChecked();
-    s.savelinks_text = to_core(savelinks->text());
+    s.output_mode = screen_option->isChecked()    ? OutputMode::Screen
+                    : printer_option->isChecked() ? OutputMode::Printer
+                                                  : OutputMode::File;
+    s.output_file = to_core(report_file_edit->text());
+    s.average_file = to_core(average_file_edit->text());
+    s.multiply = multiply_box->isChecked();
+    s.constant_text = to_core(constant_edit->text());
+    s.transform_ln = ln_option->isChecked();
+    s.transform_binary = binary_option->isChecked();
+    s.transform_sqrt = sqrt_option->isChecked();
+    s.transform_fourth_root = fourth_root_option->isChecked();
+    s.standardise = standardise_box->isChecked();
+    s.print_average = average_box->isChecked();
+    s.bypass_check = bypass_check_box->isChecked();
+    s.sim_matrix = sim_matrix_box->isChecked();
+    s.all_matrix = all_matrix_box->isChecked();
+    s.savelinks_text = to_core(savelinks_edit->text());
 }
 
-void Form2::choose_into(QLineEdit* box, const QString& caption, FileUse use, const char* filter) {
+void OptionsWindow::choose_into(QLineEdit* box, const QString& caption, FileUse use,
+                                const char* filter) {
     const QString name = choose_file(this, caption, use, QString::fromLatin1(filter));
     if (!name.isEmpty()) box->setText(name);
 }
 
 // A spreadsheet or R table is imported into a data file first; the data
 // file's name then goes into the box.
-void Form2::on_Text1_clicked() {
+void OptionsWindow::on_input_file_edit_clicked() {
     const QString name =
         choose_file(this, QStringLiteral("Input data file"), FileUse::Open, kInputFilter);
     if (!name.isEmpty()) take_input_file(name);
 }
 
-void Form2::take_input_file(const QString& name) {
+void OptionsWindow::take_input_file(const QString& name) {
     if (is_data_file(name)) {
-        Text1->setText(name);
+        input_file_edit->setText(name);
         return;
     }
     const QString data_file = run_import_dialog(this, name);
-    if (!data_file.isEmpty()) Text1->setText(data_file);
+    if (!data_file.isEmpty()) input_file_edit->setText(data_file);
 }
-void Form2::on_Text2_clicked() {
+void OptionsWindow::on_report_file_edit_clicked() {
     const QString name = choose_file(this, QStringLiteral("Output file"), FileUse::Save,
                                      QString::fromLatin1(file_filter::kReport));
     if (name.isEmpty()) return;
-    Text2->setText(name);
+    report_file_edit->setText(name);
     report_asked_ = name;
 }
-void Form2::on_Text3_clicked() {
-    choose_into(Text3, QStringLiteral("Average Matrix file"), FileUse::Save, file_filter::kTable);
+void OptionsWindow::on_average_file_edit_clicked() {
+    choose_into(average_file_edit, QStringLiteral("Average Matrix file"), FileUse::Save,
+                file_filter::kTable);
 }
 
-void Form2::on_Text1_textChanged(const QString& text) {
+void OptionsWindow::on_input_file_edit_textChanged(const QString& text) {
     remember_data_file(text);
 }
 
-void Form2::on_Text1_returnPressed() {
+void OptionsWindow::on_input_file_edit_returnPressed() {
     show_output_file(true);
-    Text2->setFocus();
+    report_file_edit->setFocus();
 }
-void Form2::on_Text2_returnPressed() {
-    Command1->setFocus();
+void OptionsWindow::on_report_file_edit_returnPressed() {
+    continue_button->setFocus();
 }
-void Form2::on_Text3_returnPressed() {
-    Command1->setFocus();
-}
-
-void Form2::show_output_file(bool visible) {
-    Label2->setVisible(visible);
-    Text2->setVisible(visible);
+void OptionsWindow::on_average_file_edit_returnPressed() {
+    continue_button->setFocus();
 }
 
-void Form2::on_Option1_clicked() {
+void OptionsWindow::show_output_file(bool visible) {
+    report_label->setVisible(visible);
+    report_file_edit->setVisible(visible);
+}
+
+void OptionsWindow::on_screen_option_clicked() {
     show_output_file(false);
 }
-void Form2::on_Option2_clicked() {
+void OptionsWindow::on_printer_option_clicked() {
     show_output_file(false);
 }
-void Form2::on_Option3_clicked() {
+void OptionsWindow::on_file_option_clicked() {
     show_output_file(true);
-    Text2->setFocus();
+    report_file_edit->setFocus();
 }
 
-std::array<QRadioButton*, 4> Form2::transform_options() const {
-    return {Option4, Option5, Option6, Option7};
+std::array<QRadioButton*, 4> OptionsWindow::transform_options() const {
+    return {ln_option, binary_option, sqrt_option, fourth_root_option};
 }
 
-void Form2::choose_transform_option(QRadioButton* chosen) {
+void OptionsWindow::choose_transform_option(QRadioButton* chosen) {
     for (QRadioButton* o : transform_options()) o->setChecked(o == chosen);
 }
 
-void Form2::on_Option4_clicked() {
-    choose_transform_option(Option4);
+void OptionsWindow::on_ln_option_clicked() {
+    choose_transform_option(ln_option);
 }
-void Form2::on_Option5_clicked() {
-    choose_transform_option(Option5);
+void OptionsWindow::on_binary_option_clicked() {
+    choose_transform_option(binary_option);
 }
-void Form2::on_Option6_clicked() {
-    choose_transform_option(Option6);
+void OptionsWindow::on_sqrt_option_clicked() {
+    choose_transform_option(sqrt_option);
 }
-void Form2::on_Option7_clicked() {
-    choose_transform_option(Option7);
+void OptionsWindow::on_fourth_root_option_clicked() {
+    choose_transform_option(fourth_root_option);
 }
 
-void Form2::on_Check1_clicked() {
-    const bool on = Check1->isChecked();
-    Label4->setVisible(on);
-    Text4->setVisible(on);
+void OptionsWindow::on_multiply_box_clicked() {
+    const bool on = multiply_box->isChecked();
+    constant_label->setVisible(on);
+    constant_edit->setVisible(on);
     if (on) {
-        Text4->setFocus();
+        constant_edit->setFocus();
     } else {
-        Text4->setText(QStringLiteral(" "));
+        constant_edit->setText(QStringLiteral(" "));
     }
 }
 
-void Form2::on_Check2_clicked() {
-    const bool on = Check2->isChecked();
-    Frame2->setVisible(on);
+void OptionsWindow::on_transform_box_clicked() {
+    const bool on = transform_box->isChecked();
+    transform_frame->setVisible(on);
     if (!on) choose_transform_option(nullptr);
 }
 
-void Form2::on_Check3_clicked() {
-    Label3->show();
-    Text3->show();
-    Text3->setFocus();
+void OptionsWindow::on_average_box_clicked() {
+    average_label->show();
+    average_file_edit->show();
+    average_file_edit->setFocus();
 }
 
-QString Form2::input_file() const {
-    return Text1->text();
+QString OptionsWindow::input_file() const {
+    return input_file_edit->text();
 }
 
-void Form2::set_start_enabled(bool enabled) {
-    Command1->setEnabled(enabled);
+void OptionsWindow::set_start_enabled(bool enabled) {
+    continue_button->setEnabled(enabled);
 }
 
-void Form2::clear_messages() {
-    PicBox1->clear();
+void OptionsWindow::clear_messages() {
+    message_area->clear();
 }
 
-void Form2::focus_messages() {
-    PicBox1->setFocus();
+void OptionsWindow::focus_messages() {
+    message_area->setFocus();
 }
 
-void Form2::focus_report_file() {
-    Text2->setFocus();
+void OptionsWindow::focus_report_file() {
+    report_file_edit->setFocus();
 }
 
-void Form2::focus_continue() {
-    Command1->setFocus();
+void OptionsWindow::focus_continue() {
+    continue_button->setFocus();
 }
 
-void Form2::on_Command1_clicked() {
-    if (CheckData->isChecked()) {
-        show_form3_unchecked();
+void OptionsWindow::on_continue_button_clicked() {
+    if (bypass_check_box->isChecked()) {
+        show_method_window_unchecked();
     } else {
         session_.stages().open_data_check();
     }
 }
 
-void Form2::on_Command1_keyPressed(int) {
-    show_form3_unchecked();
+void OptionsWindow::on_continue_button_keyPressed(int) {
+    show_method_window_unchecked();
 }
 
-void Form2::show_form3_unchecked() {
+void OptionsWindow::show_method_window_unchecked() {
     if (session_.stages().busy()) return;
     // The report header names the replicate sequence only when this run's
     // file was checked; one left over from an earlier check must not show.
     session_.context().ReplicateSequenceText.clear();
-    session_.form3().clear_check_status();
+    session_.method_window().clear_check_status();
     session_.show_window(Window::Method, true);
 }
 
-void Form2::on_Exit2_clicked() {
+void OptionsWindow::on_exit_button_clicked() {
     session_.stages().request_end();
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void OptionsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     session_.window_closed(this);
 }

@@ -1,6 +1,9 @@
 #pragma once
 // "I/O and Data Options": the input and output files, the data options and
 // the message area (PicBox1) where the run reports its progress.
+//
+// The window is Form2 to scripts and tests, and each control keeps the object
+// name they address it by, given beside its member.
 
 #include <QWidget>
 #include <array>
@@ -20,10 +23,10 @@ namespace tw::ui {
 class Session;
 class TextPanel;
 
-class Form2 : public QWidget {
+class OptionsWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(Session& session);
+    explicit OptionsWindow(Session& session);
 
     // The window's settings as the run takes them.
     void read_settings(RunSettings& settings) const;
@@ -44,62 +47,62 @@ class Form2 : public QWidget {
     void focus_report_file();
     void focus_continue();
 
-    QLabel* Label1;  // input file
-    QLineEdit* Text1;
-    QLabel* Label2;  // output file
-    QLineEdit* Text2;
-    QLabel* Label3;  // average matrix file
-    QLineEdit* Text3;
-    // "Browse..." beside Text1, Text2 and Text3: the same dialog as a click
+    QLabel* input_label;           // Label1, input file
+    QLineEdit* input_file_edit;    // Text1
+    QLabel* report_label;          // Label2, output file
+    QLineEdit* report_file_edit;   // Text2
+    QLabel* average_label;         // Label3, average matrix file
+    QLineEdit* average_file_edit;  // Text3
+    // "Browse..." beside the three file boxes: the same dialog as a click
     // into the box.
-    QPushButton* Browse1;
-    QPushButton* Browse2;
-    QPushButton* Browse3;
-    QLabel* Label4;  // "Constant:"
-    QLineEdit* Text4;
-    QLabel* Label5;  // savelinks
-    QLineEdit* savelinks;
-    QGroupBox* Frame1;  // "Output Mode"
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QRadioButton* Option3;
-    QGroupBox* Frame2;  // "Transformation"
-    QRadioButton* Option4;
-    QRadioButton* Option5;
-    QRadioButton* Option6;  // "Square root"
-    QRadioButton* Option7;  // "Fourth root"
-    QCheckBox* Standardise;
-    QCheckBox* Check1;
-    QCheckBox* Check2;
-    QCheckBox* Check3;
-    QCheckBox* CheckData;
-    QCheckBox* sim_matrix;
-    QCheckBox* all_matrix;
-    TextPanel* PicBox1;
-    QPushButton* Command1;
-    QPushButton* Exit2;
+    QPushButton* input_browse;         // Browse1
+    QPushButton* report_browse;        // Browse2
+    QPushButton* average_browse;       // Browse3
+    QLabel* constant_label;            // Label4, "Constant:"
+    QLineEdit* constant_edit;          // Text4
+    QLabel* savelinks_label;           // Label5, savelinks
+    QLineEdit* savelinks_edit;         // savelinks
+    QGroupBox* output_mode_frame;      // Frame1, "Output Mode"
+    QRadioButton* screen_option;       // Option1
+    QRadioButton* printer_option;      // Option2
+    QRadioButton* file_option;         // Option3
+    QGroupBox* transform_frame;        // Frame2, "Transformation"
+    QRadioButton* ln_option;           // Option4
+    QRadioButton* binary_option;       // Option5
+    QRadioButton* sqrt_option;         // Option6, "Square root"
+    QRadioButton* fourth_root_option;  // Option7, "Fourth root"
+    QCheckBox* standardise_box;        // Standardise
+    QCheckBox* multiply_box;           // Check1
+    QCheckBox* transform_box;          // Check2
+    QCheckBox* average_box;            // Check3
+    QCheckBox* bypass_check_box;       // CheckData
+    QCheckBox* sim_matrix_box;         // sim_matrix
+    QCheckBox* all_matrix_box;         // all_matrix
+    TextPanel* message_area;           // PicBox1
+    QPushButton* continue_button;      // Command1
+    QPushButton* exit_button;          // Exit2
 
   private slots:
-    void on_Text1_clicked();
-    void on_Text2_clicked();
-    void on_Text3_clicked();
-    void on_Text1_textChanged(const QString& text);
-    void on_Text1_returnPressed();
-    void on_Text2_returnPressed();
-    void on_Text3_returnPressed();
-    void on_Option1_clicked();
-    void on_Option2_clicked();
-    void on_Option3_clicked();
-    void on_Option4_clicked();
-    void on_Option5_clicked();
-    void on_Option6_clicked();
-    void on_Option7_clicked();
-    void on_Check1_clicked();
-    void on_Check2_clicked();
-    void on_Check3_clicked();
-    void on_Command1_clicked();
-    void on_Command1_keyPressed(int key);
-    void on_Exit2_clicked();
+    void on_input_file_edit_clicked();
+    void on_report_file_edit_clicked();
+    void on_average_file_edit_clicked();
+    void on_input_file_edit_textChanged(const QString& text);
+    void on_input_file_edit_returnPressed();
+    void on_report_file_edit_returnPressed();
+    void on_average_file_edit_returnPressed();
+    void on_screen_option_clicked();
+    void on_printer_option_clicked();
+    void on_file_option_clicked();
+    void on_ln_option_clicked();
+    void on_binary_option_clicked();
+    void on_sqrt_option_clicked();
+    void on_fourth_root_option_clicked();
+    void on_multiply_box_clicked();
+    void on_transform_box_clicked();
+    void on_average_box_clicked();
+    void on_continue_button_clicked();
+    void on_continue_button_keyPressed(int key);
+    void on_exit_button_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,7 +115,7 @@ class Form2 : public QWidget {
     std::array<QRadioButton*, 4> transform_options() const;
     // Turns `chosen` on and the other transformations off (all off for nullptr).
     void choose_transform_option(QRadioButton* chosen);
-    void show_form3_unchecked();
+    void show_method_window_unchecked();
 
     Session& session_;
     QString report_asked_;

@@ -3,6 +3,9 @@
 // and "Continue", which starts the bootstrap test once the drawing is done.
 // Beside the drawing, a view to publish from ("Names and clusters") and
 // "Save picture...", which keeps whichever view is shown as a file.
+//
+// The window is Form4 to scripts and tests, and each control keeps the object
+// name they address it by, given beside its member.
 
 #include <QWidget>
 
@@ -22,13 +25,13 @@ class FigureOptionsDialog;
 class FigureView;
 class Session;
 
-class Form4 : public QWidget {
+class DendrogramWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit Form4(Session& session);
+    explicit DendrogramWindow(Session& session);
 
     DendrogramView* Dendrogram;
-    QPushButton* Command1;  // "Continue", hidden until the tree is drawn
+    QPushButton* continue_button;  // Command1, "Continue", hidden until the tree is drawn
     QPushButton* SavePicture;
 
     // Publication view: the figure, its switch and the hidden-links note.
@@ -54,7 +57,7 @@ class Form4 : public QWidget {
     void run_closed();
 
   private slots:
-    void on_Command1_clicked();
+    void on_continue_button_clicked();
     void on_SavePicture_clicked();
     void on_Dendrogram_drawingChanged();
     void on_PublicationView_toggled(bool checked);

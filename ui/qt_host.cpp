@@ -60,8 +60,8 @@ void QtHost::PanelTarget::clear() {
 QtHost::QtHost(Session& session)
     : Host(kYieldStride),
       session_(session),
-      message_area_([&session]() -> TextPanel& { return *session.form2().PicBox1; }),
-      link_area_([&session]() -> TextPanel& { return *session.form5().link_table; }),
+      message_area_([&session]() -> TextPanel& { return *session.options_window().message_area; }),
+      link_area_([&session]() -> TextPanel& { return *session.results_window().link_table; }),
       messages_(&message_area_),
       link_table_(&link_area_),
       clock_(kTurnClockMs, [this] { request_turn(); }) {}
@@ -96,11 +96,11 @@ std::unique_ptr<TextTarget> QtHost::open_output(const std::string& name, OpenMod
 }
 
 Canvas& QtHost::dendrogram() {
-    return *session_.form4().Dendrogram;
+    return *session_.dendrogram_window().Dendrogram;
 }
 
 ResultsGrid& QtHost::grid() {
-    return session_.form5().grid();
+    return session_.results_window().grid();
 }
 
 void QtHost::show(Window window, bool visible) {
@@ -119,7 +119,7 @@ void QtHost::end_program() {
 // seen to move: reading the clock or repainting after every replicate would
 // cost more than a small replicate itself.
 void QtHost::test_progress(const TestProgress& progress) {
-    session_.form5().show_progress(progress, progress_due_);
+    session_.results_window().show_progress(progress, progress_due_);
     progress_due_ = false;
 }
 

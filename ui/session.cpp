@@ -30,29 +30,29 @@ Session::~Session() {
 }
 
 void Session::start() {
-    form1();
+    start_window();
     windows_.place_on_first_show(WindowId::Start);
-    form1().show();
+    start_window().show();
 }
 
-Form1& Session::form1() {
-    return windows_.window_as<Form1>(WindowId::Start);
+StartWindow& Session::start_window() {
+    return windows_.window_as<StartWindow>(WindowId::Start);
 }
 
-Form2& Session::form2() {
-    return windows_.window_as<Form2>(WindowId::Options);
+OptionsWindow& Session::options_window() {
+    return windows_.window_as<OptionsWindow>(WindowId::Options);
 }
 
-Form3& Session::form3() {
-    return windows_.window_as<Form3>(WindowId::Method);
+MethodWindow& Session::method_window() {
+    return windows_.window_as<MethodWindow>(WindowId::Method);
 }
 
-Form4& Session::form4() {
-    return windows_.window_as<Form4>(WindowId::Dendrogram);
+DendrogramWindow& Session::dendrogram_window() {
+    return windows_.window_as<DendrogramWindow>(WindowId::Dendrogram);
 }
 
-FORM5& Session::form5() {
-    return windows_.window_as<FORM5>(WindowId::Results);
+ResultsWindow& Session::results_window() {
+    return windows_.window_as<ResultsWindow>(WindowId::Results);
 }
 
 ReportWindow& Session::report_window() {
@@ -73,8 +73,8 @@ void Session::show_window(Window window, bool visible) {
 }
 
 void Session::show_control(Control control, bool visible) {
-    if (control == Control::DendrogramContinue) form4().show_continue(visible);
-    if (control == Control::ResultsFinish) form5().show_finish(visible);
+    if (control == Control::DendrogramContinue) dendrogram_window().show_continue(visible);
+    if (control == Control::ResultsFinish) results_window().show_finish(visible);
 }
 
 void Session::data_check_ended() {

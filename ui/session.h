@@ -17,11 +17,11 @@ class QWidget;
 namespace tw::ui {
 
 class DataCheckWindow;
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class FORM5;
+class StartWindow;
+class OptionsWindow;
+class MethodWindow;
+class DendrogramWindow;
+class ResultsWindow;
 class QtHost;
 class ReportWindow;
 
@@ -34,11 +34,11 @@ class Session : public QObject {
     // Shows the start-up window.
     void start();
 
-    Form1& form1();
-    Form2& form2();
-    Form3& form3();
-    Form4& form4();
-    FORM5& form5();
+    StartWindow& start_window();
+    OptionsWindow& options_window();
+    MethodWindow& method_window();
+    DendrogramWindow& dendrogram_window();
+    ResultsWindow& results_window();
     ReportWindow& report_window();
     DataCheckWindow* data_check() const;
     // A window by its name (Form1..FORM5, DataCheck, Report, ...) if it is

@@ -60,7 +60,7 @@ StageController::StageController(Session& session, RunContext& ctx, QtHost& host
 void StageController::open_data_check() {
     if (busy_) return;  // a check is a stage of its own
     WindowRegistry& windows = session_.windows();
-    if (auto* method = windows.loaded_as<Form3>(WindowId::Method))
+    if (auto* method = windows.loaded_as<MethodWindow>(WindowId::Method))
         method->clear_check_status();  // until this check has ended
     QWidget& check = windows.window(WindowId::DataCheck);
     // Every check gets a new window, placed afresh beside the options.
@@ -92,27 +92,27 @@ Outcome StageController::guarded(const std::function<Outcome()>& stage) {
 
 void StageController::run_analysis() {
     RunSettings settings;
-    session_.form2().read_settings(settings);
-    session_.form3().read_settings(settings);
+    session_.options_window().read_settings(settings);
+    session_.method_window().read_settings(settings);
     settings.random_seed = random_seed_;
     if (!busy_ && !ended_) {
         const QString report =
-            report_to_confirm(settings, session_.form2().report_asked_in_dialog());
-        if (!report.isEmpty() && !replace_report_confirmed(&session_.form2(), report)) {
+            report_to_confirm(settings, session_.options_window().report_asked_in_dialog());
+        if (!report.isEmpty() && !replace_report_confirmed(&session_.options_window(), report)) {
             session_.show_window(Window::Options, true);
-            session_.form2().focus_report_file();
+            session_.options_window().focus_report_file();
             return;
         }
-        session_.form2().forget_report_dialog();
+        session_.options_window().forget_report_dialog();
     }
     results_complete_ = false;
-    if (auto* results = session_.windows().loaded_as<FORM5>(WindowId::Results))
+    if (auto* results = session_.windows().loaded_as<ResultsWindow>(WindowId::Results))
         results->clear_results_complete();
     // The explanation was of the run before.
     if (QWidget* explanation = session_.windows().loaded(WindowId::Explanation))
         explanation->hide();
     // Each run's notes start in an empty message area.
-    if (!busy_ && !ended_) session_.form2().clear_messages();
+    if (!busy_ && !ended_) session_.options_window().clear_messages();
     const Outcome outcome = guarded([&] {
         ctx_.settings = settings;
         return tw::run_analysis(ctx_, host_);
@@ -124,10 +124,10 @@ void StageController::run_analysis() {
 void StageController::test_linkages() {
     if (busy_) return;  // the running stage reads the settings this changes
     // The test reads the alpha level as the window shows it now.
-    const QString alpha = session_.form3().alpha_text();
+    const QString alpha = session_.method_window().alpha_text();
     ctx_.settings.alpha_text = alpha.toStdString();
-    session_.form5().show_alpha(alpha);
-    session_.form2().focus_messages();
+    session_.results_window().show_alpha(alpha);
+    session_.options_window().focus_messages();
     if (busy_ || ended_) return;
     if (!test_confirmed()) return;
     stop_requested_ = false;
@@ -137,11 +137,11 @@ void StageController::test_linkages() {
         work = cumulative_linkage_work(ctx_.LinkSize, ctx_.NumGroups - 1,
                                        static_cast<double>(ctx_.NumRows) / ctx_.NumGroups);
     }
-    session_.form5().test_started(std::move(work));
+    session_.results_window().test_started(std::move(work));
     const Outcome outcome = guarded([&] { return tw::test_and_explain(ctx_, host_); });
     testing_ = false;
     if (ended_) return;
-    session_.form5().test_ended(stop_requested_);
+    session_.results_window().test_ended(stop_requested_);
     // An abandoned test has closed every file: the run is over.
     if (outcome == Outcome::Abandoned) close_run();
     if (outcome == Outcome::Completed) {
@@ -184,10 +184,10 @@ bool StageController::test_confirmed() {
 // The views to publish from, beside what the stages themselves show: the
 // named dendrogram in Form4 and, once tested, the details in FORM5.
 void StageController::show_publication_results(bool tested) {
-    auto* dendrogram = session_.windows().loaded_as<Form4>(WindowId::Dendrogram);
+    auto* dendrogram = session_.windows().loaded_as<DendrogramWindow>(WindowId::Dendrogram);
     if (ended_ || !dendrogram || !dendrogram->has_drawing()) return;
     dendrogram->show_figure(figure_source(ctx_, tested));
-    if (tested) session_.form5().show_linkage_details(ctx_);
+    if (tested) session_.results_window().show_linkage_details(ctx_);
 }
 
 void StageController::results_completed() {
@@ -197,20 +197,21 @@ void StageController::results_completed() {
         if (linkage_uncertain(ctx_, link)) uncertain.push_back(link);
     const std::optional<std::uint64_t> used = ctx_.Results.seed;
     const QString seed = used ? QString::number(static_cast<qulonglong>(*used)) : QString();
-    session_.form5().show_results_complete(seed, uncertain, ctx_.Results.test);
+    session_.results_window().show_results_complete(seed, uncertain, ctx_.Results.test);
 }
 
 void StageController::export_results_chosen() {
     if (!results_complete_) return;
-    const QString chosen = choose_file(
-        &session_.form5(), QStringLiteral("Export results: file name prefix"), FileUse::Save);
+    const QString chosen =
+        choose_file(&session_.results_window(), QStringLiteral("Export results: file name prefix"),
+                    FileUse::Save);
     if (chosen.isEmpty()) return;
     export_results(export_prefix(chosen.toStdString()));
 }
 
 Outcome StageController::export_results(const std::string& prefix) {
     if (!results_complete_) return Outcome::Failed;
-    const auto* results = session_.windows().loaded_as<FORM5>(WindowId::Results);
+    const auto* results = session_.windows().loaded_as<ResultsWindow>(WindowId::Results);
     const RunOrdination* ordination = results ? results->ordination_of_run() : nullptr;
     const Outcome outcome = guarded([&] {
         return tw::export_results(ctx_, host_, prefix, std::chrono::system_clock::now(),
@@ -222,7 +223,7 @@ Outcome StageController::export_results(const std::string& prefix) {
             if (!kind.present || kind.present(ctx_))
                 written << QString::fromStdString(prefix + kind.ending);
         if (ordination) written << QString::fromStdString(prefix + ".ordination.csv");
-        session_.form5().show_exported(written);
+        session_.results_window().show_exported(written);
     }
     return outcome;
 }
@@ -234,13 +235,13 @@ void StageController::finish() {
     });
     if (outcome != Outcome::Completed) return;
     results_complete_ = false;
-    if (auto* results = session_.windows().loaded_as<FORM5>(WindowId::Results)) {
+    if (auto* results = session_.windows().loaded_as<ResultsWindow>(WindowId::Results)) {
         results->clear_linkage_details();
         results->clear_uncertain_rows();  // the grid's rows are blank now
         results->results_gone();
     }
-    session_.form3().clear_squaring();
-    session_.form2().focus_continue();
+    session_.method_window().clear_squaring();
+    session_.options_window().focus_continue();
     run_open_ = false;
     show_run_closed();
 }
@@ -256,7 +257,7 @@ void StageController::finish_key() {
     // The focus goes to the options window's Continue, which the user could
     // not see while that window is hidden: show it first.
     session_.show_window(Window::Options, true);
-    session_.form2().focus_continue();
+    session_.options_window().focus_continue();
 }
 
 void StageController::request_end() {
@@ -291,23 +292,23 @@ void StageController::close_run() {
 }
 
 void StageController::show_run_closed() {
-    if (auto* dendrogram = session_.windows().loaded_as<Form4>(WindowId::Dendrogram))
+    if (auto* dendrogram = session_.windows().loaded_as<DendrogramWindow>(WindowId::Dendrogram))
         dendrogram->run_closed();
-    if (auto* results = session_.windows().loaded_as<FORM5>(WindowId::Results))
+    if (auto* results = session_.windows().loaded_as<ResultsWindow>(WindowId::Results))
         results->run_closed();
 }
 
 void StageController::update_start_buttons() {
     const bool enabled = !busy_;
     const WindowRegistry& windows = session_.windows();
-    if (auto* options = windows.loaded_as<Form2>(WindowId::Options))
+    if (auto* options = windows.loaded_as<OptionsWindow>(WindowId::Options))
         options->set_start_enabled(enabled);
-    if (auto* method = windows.loaded_as<Form3>(WindowId::Method))
+    if (auto* method = windows.loaded_as<MethodWindow>(WindowId::Method))
         method->set_start_enabled(enabled);
-    if (auto* dendrogram = windows.loaded_as<Form4>(WindowId::Dendrogram))
+    if (auto* dendrogram = windows.loaded_as<DendrogramWindow>(WindowId::Dendrogram))
         dendrogram->set_start_enabled(enabled);
     // "Finish" closes the files a running stage writes to.
-    if (auto* results = windows.loaded_as<FORM5>(WindowId::Results))
+    if (auto* results = windows.loaded_as<ResultsWindow>(WindowId::Results))
         results->set_start_enabled(enabled);
 }
 

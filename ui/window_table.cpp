@@ -35,11 +35,11 @@ QWidget* run_report(Session&) {
 using enum WindowId;
 
 constexpr std::array<WindowEntry, kWindowCount> kWindows = {{
-    {Start, "Form1", Window::Start, Making::OnFirstUse, &of_session<Form1>},
-    {Options, "Form2", Window::Options, Making::OnFirstUse, &of_session<Form2>},
-    {Method, "Form3", Window::Method, Making::OnFirstUse, &of_session<Form3>},
-    {Dendrogram, "Form4", Window::Dendrogram, Making::OnFirstUse, &of_session<Form4>},
-    {Results, "FORM5", Window::Results, Making::OnFirstUse, &of_session<FORM5>},
+    {Start, "Form1", Window::Start, Making::OnFirstUse, &of_session<StartWindow>},
+    {Options, "Form2", Window::Options, Making::OnFirstUse, &of_session<OptionsWindow>},
+    {Method, "Form3", Window::Method, Making::OnFirstUse, &of_session<MethodWindow>},
+    {Dendrogram, "Form4", Window::Dendrogram, Making::OnFirstUse, &of_session<DendrogramWindow>},
+    {Results, "FORM5", Window::Results, Making::OnFirstUse, &of_session<ResultsWindow>},
     {DataCheck, "DataCheck", Window::DataCheck, Making::EachCheck, &of_session<DataCheckWindow>},
     {Report, "Report", std::nullopt, Making::OnRequest, &alone<ReportWindow>},
     {RunReport, "RunReport", std::nullopt, Making::OnRequest, &run_report},

@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer since_start;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const QString shown = session.form2().PicBox1->shown().trimmed();
+        const QString shown = session.options_window().message_area->shown().trimmed();
         gaps.push_back({since_tick.restart(), since_start.elapsed(),
                         shown.section('\n', -1).right(40).toStdString()});
     });

@@ -41,18 +41,18 @@ class OrdinationWindows : public WindowTest {
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
         session->stages().set_random_seed(7);
-        Form2& f2 = session->form2();
-        f2.Text1->setText(data);
-        f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
-        f2.CheckData->setChecked(true);
-        session->form3().RESMX[1]->setChecked(true);  // Bray-Curtis
+        OptionsWindow& f2 = session->options_window();
+        f2.input_file_edit->setText(data);
+        f2.report_file_edit->setText(dir.filePath(QStringLiteral("report.txt")));
+        f2.bypass_check_box->setChecked(true);
+        session->method_window().measure_options[1]->setChecked(true);  // Bray-Curtis
         session->stages().run_analysis();
-        ASSERT_TRUE(session->form4().isVisible());
+        ASSERT_TRUE(session->dendrogram_window().isVisible());
         session->stages().test_linkages();
         ASSERT_TRUE(session->stages().results_complete());
     }
     OrdinationWindow& open() {
-        FORM5& f5 = session->form5();
+        ResultsWindow& f5 = session->results_window();
         EXPECT_TRUE(f5.Ordination->isEnabled());
         f5.Ordination->click();
         OrdinationWindow* w = f5.ordination_window();
@@ -70,13 +70,13 @@ TEST_F(OrdinationWindows, DotsHaveTheColoursOfTheirClustersInThePublicationView)
     EXPECT_TRUE(w.OrdinationStatus->text().startsWith(QStringLiteral("Stress ")))
         << w.OrdinationStatus->text().toStdString();
 
-    Form4& f4 = session->form4();
+    DendrogramWindow& f4 = session->dendrogram_window();
     f4.PublicationView->click();
     QCoreApplication::processEvents();
     std::map<std::string, Rgb> leaf;
     for (const FigureText& t : f4.PublicationFigure->figure().texts)
         if (t.role == TextRole::LeafLabel) leaf[t.text] = t.colour;
-    const RunOrdination* o = session->form5().ordination_of_run();
+    const RunOrdination* o = session->results_window().ordination_of_run();
     ASSERT_NE(o, nullptr);
     const OrdinationFigure& shown = w.OrdinationPlot->figure();
     ASSERT_EQ(shown.dots.size(), o->labels.size());
@@ -91,8 +91,8 @@ TEST_F(OrdinationWindows, ExportsCarryTheOrdinationUntilTheRunIsFinished) {
               Outcome::Completed);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("est.ordination.csv"))));
     session->stages().finish();
-    EXPECT_EQ(session->form5().ordination_of_run(), nullptr);
-    EXPECT_FALSE(session->form5().Ordination->isEnabled());
+    EXPECT_EQ(session->results_window().ordination_of_run(), nullptr);
+    EXPECT_FALSE(session->results_window().Ordination->isEnabled());
 }
 
 TEST_F(OrdinationWindows, ThreeAxesShowAnyPairAndPicturesAreSaved) {
@@ -158,8 +158,8 @@ TEST_F(OrdinationWindows, PicturesForTheReadme) {
         run(data);
         // This shared machine takes minutes for 20 starts of 2,000 objects:
         // the picture needs only the window, so it is taken after 3.
-        session->form5().Ordination->click();
-        OrdinationWindow& w = *session->form5().ordination_window();
+        session->results_window().Ordination->click();
+        OrdinationWindow& w = *session->results_window().ordination_window();
         if (n > 50) {
             w.StopOrdination->click();
             ASSERT_TRUE(QTest::qWaitFor([&w] { return !w.computing(); }, kWaitMs));
@@ -178,7 +178,7 @@ TEST_F(OrdinationWindows, PicturesForTheReadme) {
         w.grab().save(QStringLiteral("%1/shepard_%2.png").arg(shots).arg(n));
         w.Tabs->setCurrentIndex(0);
         w.save_picture(QStringLiteral("%1/ordination_%2.png").arg(shots).arg(n), 150);
-        Form4& f4 = session->form4();
+        DendrogramWindow& f4 = session->dendrogram_window();
         f4.PublicationView->click();
         f4.resize(1000, 760);
         QTest::qWait(100);

@@ -82,15 +82,17 @@ TEST(StartFolder, LastChoiceThenDataFolderThenCurrentSkippingTheAvoidedOne) {
 TEST(WindowPlacement, NextWindowOpensBesideTheOptionsAndStaysOnScreen) {
     const QRect screen(0, 0, 1600, 1000);
     const QRect options(16, 16, 720, 560);
-    const QPoint form2 = first_position(Window::Options, screen, QSize(720, 560), QRect(), QRect());
-    EXPECT_EQ(form2, QPoint(16, 16));
-    const QPoint form3 = first_position(Window::Method, screen, QSize(500, 400), options, QRect());
-    EXPECT_GT(form3.x(), options.right());
+    const QPoint options_window =
+        first_position(Window::Options, screen, QSize(720, 560), QRect(), QRect());
+    EXPECT_EQ(options_window, QPoint(16, 16));
+    const QPoint method_window =
+        first_position(Window::Method, screen, QSize(500, 400), options, QRect());
+    EXPECT_GT(method_window.x(), options.right());
     const QRect dendrogram(QPoint(744, 16), QSize(680, 400));
-    const QPoint form5 =
+    const QPoint results_window =
         first_position(Window::Results, screen, QSize(560, 520), options, dendrogram);
-    EXPECT_GT(form5.y(), dendrogram.bottom());
-    EXPECT_LE(form5.y() + 520, 1000);
+    EXPECT_GT(results_window.y(), dendrogram.bottom());
+    EXPECT_LE(results_window.y() + 520, 1000);
     // A narrow screen: the window keeps to its right edge.
     const QPoint narrow = first_position(Window::Dendrogram, QRect(0, 0, 900, 700), QSize(680, 400),
                                          options, QRect());

@@ -37,8 +37,8 @@ void yield_until(Host& host, const bool& done) {
 
 TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
     session->start();
-    session->form5().show();
-    session->form5().Command1->show();  // as a second run finds it after the first
+    session->results_window().show();
+    session->results_window().finish_button->show();  // as a second run finds it after the first
     QTemporaryDir dir;
     const QString path = dir.filePath("report.txt");
     bool pressed = false;
@@ -49,7 +49,7 @@ TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
             .text("before")
             .end();
         QTimer::singleShot(0, [&] {
-            QPushButton* finish = session->form5().Command1;
+            QPushButton* finish = session->results_window().finish_button;
             enabled_during = finish->isEnabled();
             QTest::keyClick(finish, Qt::Key_Return);
             QTest::mouseClick(finish, Qt::LeftButton);
@@ -66,7 +66,7 @@ TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
     EXPECT_TRUE(pressed);
     EXPECT_EQ(o, Outcome::Completed);
     EXPECT_FALSE(enabled_during);
-    EXPECT_TRUE(session->form5().Command1->isEnabled());
+    EXPECT_TRUE(session->results_window().finish_button->isEnabled());
     session->context().channels.close_all();
     EXPECT_EQ(read_bytes(path), "before\r\nafter\r\n");
 }
@@ -100,9 +100,9 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
         EXPECT_EQ(
             read_bytes(path),
             "partial\r\n*** RUN STOPPED while clustering: this report is incomplete. ***\r\n");
-        EXPECT_TRUE(session->form2().isVisible());
-        EXPECT_TRUE(session->form2().Command1->isEnabled());
-        EXPECT_TRUE(session->form3().Command1->isEnabled());
+        EXPECT_TRUE(session->options_window().isVisible());
+        EXPECT_TRUE(session->options_window().continue_button->isEnabled());
+        EXPECT_TRUE(session->method_window().continue_button->isEnabled());
     }
     // And the next stage runs.
     EXPECT_EQ(session->stages().guarded([] { return Outcome::Completed; }), Outcome::Completed);

@@ -172,7 +172,7 @@ tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text, t
 // enough; the test ends before its next replicate.
 void ScriptRunner::on_progress_shown(qint64 done) {
     if (stop_test_after_ < 0 || done < stop_test_after_) return;
-    QPushButton* stop = session_.form5().StopTest;
+    QPushButton* stop = session_.results_window().StopTest;
     if (!stop->isEnabled()) return;
     stop_test_after_ = -1;
     out_ << "STOP TEST after " << done << " replicates" << std::endl;
@@ -327,7 +327,7 @@ void ScriptRunner::stop_test_after(const Command& c) {
     stop_test_after_ = static_cast<qint64>(c.seed);
     if (watching_progress_) return;
     watching_progress_ = true;
-    connect(&session_.form5(), &tw::ui::FORM5::progressShown, this,
+    connect(&session_.results_window(), &tw::ui::ResultsWindow::progressShown, this,
             &ScriptRunner::on_progress_shown);
 }
 
@@ -352,7 +352,7 @@ void ScriptRunner::grab_screen(const Command& c) {
 void ScriptRunner::dump_grid(const Command& c) {
     if (!session_.loaded_window(QStringLiteral("FORM5")))
         return fail(c, ExitStatus::ControlUnusable, QStringLiteral("window FORM5 is not open"));
-    write_or_fail(c, session_.form5().grid().tab_separated().toUtf8());
+    write_or_fail(c, session_.results_window().grid().tab_separated().toUtf8());
 }
 
 void ScriptRunner::grab(const Command& c) {
@@ -436,7 +436,7 @@ void ScriptRunner::save_picture(const Command& c) {
     if (!session_.loaded_window(QStringLiteral("Form4"))) {
         return fail(c, ExitStatus::ControlUnusable, QStringLiteral("window Form4 is not open"));
     }
-    tw::ui::Form4& form = session_.form4();
+    tw::ui::DendrogramWindow& form = session_.dendrogram_window();
     if (!form.SavePicture->isEnabled()) {
         return fail(c, ExitStatus::ControlUnusable,
                     QStringLiteral("Form4.SavePicture is disabled"));
