@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "datacheck/data_check.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/form2.h"
+#include "ui/options_window.h"
 #include "ui/program_arguments.h"
 #include "ui/session.h"
 

@@ -4,13 +4,13 @@
 
 #include "run/entry_point.h"
 #include "ui/data_check_window.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/dendrogram_window.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
+#include "ui/start_window.h"
 
 namespace tw::ui {
 

@@ -3,13 +3,13 @@
 #include <array>
 
 #include "ui/data_check_window.h"
+#include "ui/dendrogram_window.h"
 #include "ui/explain_window.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
+#include "ui/start_window.h"
 
 namespace tw::ui {
 

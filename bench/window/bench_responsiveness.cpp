@@ -22,7 +22,7 @@
 
 #include "bootstrap/test_linkages.h"
 #include "cluster/observed_run.h"
-#include "ui/form2.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"

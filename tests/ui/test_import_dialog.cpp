@@ -15,8 +15,8 @@
 #include <filesystem>
 
 #include "ui/file_chooser.h"
-#include "ui/form2.h"
 #include "ui/import_dialog.h"
+#include "ui/options_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {

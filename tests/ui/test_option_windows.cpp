@@ -14,9 +14,9 @@
 
 #include "cluster/linkage_method.h"
 #include "resemblance/measure.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
+#include "ui/start_window.h"
 #include "ui/window_table.h"
 #include "ui_fixture.h"
 

@@ -21,13 +21,13 @@
 #include <map>
 
 #include "figure/publication_layout.h"
+#include "ui/dendrogram_window.h"
 #include "ui/examples_dir.h"
 #include "ui/figure_view.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/ordination_window.h"
+#include "ui/results_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {

@@ -14,13 +14,13 @@
 
 #include "figure/publication_layout.h"
 #include "render/figure_painting.h"
+#include "ui/dendrogram_window.h"
 #include "ui/examples_dir.h"
 #include "ui/figure_options_dialog.h"
 #include "ui/figure_view.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
+#include "ui/results_window.h"
 #include "ui/window_placement.h"
 #include "ui_fixture.h"
 

@@ -10,10 +10,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
+#include "ui/results_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {

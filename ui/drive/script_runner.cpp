@@ -18,15 +18,15 @@
 #include <QTimer>
 #include <ostream>
 
+#include "ui/dendrogram_window.h"
 #include "ui/drive/widget_lookup.h"
 #include "ui/file_chooser.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
 #include "ui/import_dialog.h"
 #include "ui/message_box.h"
 #include "ui/picture_resolution.h"
 #include "ui/report_printing.h"
 #include "ui/results_grid.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 
 namespace tw::drive {

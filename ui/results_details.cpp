@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "bootstrap/linkage_details.h"
-#include "ui/form5.h"
 #include "ui/results_model.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
 

@@ -2,9 +2,9 @@
 #include <stdexcept>
 
 #include "ordination/run_ordination.h"
-#include "ui/form5.h"
 #include "ui/message_box.h"
 #include "ui/ordination_window.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 
 namespace tw::ui {

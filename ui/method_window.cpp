@@ -1,4 +1,4 @@
-#include "ui/form3.h"
+#include "ui/method_window.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

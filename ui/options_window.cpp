@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/options_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,9 +15,9 @@
 #include "import/table_files.h"
 #include "ui/browse_button.h"
 #include "ui/file_chooser.h"
-#include "ui/form3.h"
 #include "ui/import_dialog.h"
 #include "ui/key_relay.h"
+#include "ui/method_window.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
 

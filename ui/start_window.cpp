@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/start_window.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/form2.h"
 #include "ui/key_relay.h"
+#include "ui/options_window.h"
 #include "ui/session.h"
 #include "ui/start_pictures.h"
 

@@ -1,4 +1,4 @@
-#include "ui/form4.h"
+#include "ui/dendrogram_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

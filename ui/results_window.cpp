@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/results_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
