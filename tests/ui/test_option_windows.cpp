@@ -32,7 +32,9 @@ TEST_F(OptionWindows, EveryWindowIsMadeWithTheNamesItsTableEntryGivesIt) {
         QWidget& w = session->windows().window(e.id);
         EXPECT_EQ(w.objectName(), QString::fromLatin1(e.object_name));
         EXPECT_EQ(session->loaded_window(w.objectName()), &w);
-        if (e.core) EXPECT_EQ(entry_of(*e.core), &e) << e.object_name;
+        if (e.core) {
+            EXPECT_EQ(entry_of(*e.core), &e) << e.object_name;
+        }
     }
     EXPECT_EQ(session->loaded_window(QStringLiteral("Form9")), nullptr);
 }
