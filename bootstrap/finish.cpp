@@ -5,7 +5,7 @@ namespace tw {
 void finish_run(RunContext& ctx, Host& host) {
     ctx.channels.close_all();  // ends the report stream and CLUSTER.LST
     ctx.Stage = RunStage::Idle;
-    host.show(Window::Form2, true);
+    host.show(Window::Options, true);
     host.dendrogram().clear();
     ctx.settings.sqr_sim = false;
     // Row 0 keeps its headings; the next run writes the rows again.

@@ -96,7 +96,7 @@ std::string p_cell_text(float link_stat, float p, float alpha) {
 }
 
 void write_results(RunContext& ctx, Host& host, const TestSettings& settings) {
-    host.show(Window::Form2, false);
+    host.show(Window::Options, false);
     host.link_table().line();
     host.link_table().line();
     write_headings(ctx, host, settings);

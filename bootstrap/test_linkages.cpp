@@ -25,7 +25,7 @@ void abandon_test(RunContext& ctx, Host& host, std::int32_t link) {
                                "sample. Every file has been closed and no results were written.";
     host.link_table().text(reason).end();
     host.ask("Bootstrap Test Abandoned", reason, Buttons::Ok);
-    host.show(Window::Form2, true);
+    host.show(Window::Options, true);
 }
 
 Outcome run_test(RunContext& ctx, Host& host) {
@@ -36,12 +36,12 @@ Outcome run_test(RunContext& ctx, Host& host) {
     // "Continue" would start a second test over the first one's half-written
     // results, so the button stays hidden until a new run draws its
     // dendrogram.
-    host.show(Control::Form4Continue, false);
+    host.show(Control::DendrogramContinue, false);
     ctx.Stage = RunStage::BootstrapTest;
     prepare_link_records(ctx);
     start_bootstrap_results(ctx, settings);
     // The window shows the alpha text of the run's settings as its level.
-    host.show(Window::FORM5, true);
+    host.show(Window::Results, true);
 
     // The test is seeded once; every replicate attempt draws from a stream
     // of its own derived from that seed, so draws never repeat because of
@@ -60,7 +60,7 @@ Outcome run_test(RunContext& ctx, Host& host) {
     assign_cluster_identifiers(ctx, host);
     if (loop.stopped) write_stopped_identifiers_note(ctx);
     ctx.Stage = RunStage::Complete;
-    host.show(Control::FORM5Finish, true);
+    host.show(Control::ResultsFinish, true);
     return Outcome::Completed;
 }
 

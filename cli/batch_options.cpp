@@ -115,11 +115,11 @@ const std::vector<BatchOption>& batch_option_table() {
     static const std::vector<BatchOption> known = {
         {"measure", true,
          [](BatchOptions& o, const std::string& v) {
-             o.settings.resmx = index_of("measure", v, measure_names());
+             o.settings.measure = measure_of_entry(index_of("measure", v, measure_names()));
          }},
         {"linkage", true,
          [](BatchOptions& o, const std::string& v) {
-             o.settings.link_meth = index_of("linkage", v, linkage_names());
+             o.settings.linkage = linkage_of_entry(index_of("linkage", v, linkage_names()));
          }},
         {"squared", false, [](BatchOptions& o, const std::string&) { o.settings.sqr_sim = true; }},
         {"constant", true,

@@ -77,7 +77,7 @@ void draw_dendrogram(RunContext& ctx, Host& host, Workspace& w, std::int32_t n) 
     host.messages().text("----- Dendogram -----").end();
 
     const DendrogramGeometry g = dendrogram_geometry(dendrogram_source(ctx, w, n));
-    host.show(Window::Form4, true);
+    host.show(Window::Dendrogram, true);
     Canvas& canvas = host.dendrogram();
     canvas.set_scale(kDrawingWidth, kDrawingHeight);
     draw_axis(canvas, g);
@@ -89,7 +89,7 @@ void draw_dendrogram(RunContext& ctx, Host& host, Workspace& w, std::int32_t n) 
     draw_links(canvas, g);
     for (const LinkShape& link : g.links) write_link_corners(report, link);
 
-    host.show(Control::Form4Continue, true);
+    host.show(Control::DendrogramContinue, true);
     // The order has served its purpose; every later run computes its own.
     w.LeafOrder.clear();
     w.LeafOrder.shrink_to_fit();

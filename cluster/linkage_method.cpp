@@ -44,4 +44,15 @@ const LinkageTraits& traits_of(LinkageMethod method) {
     return methods()[static_cast<std::size_t>(static_cast<std::int16_t>(method) - 1)];
 }
 
+std::optional<LinkageMethod> linkage_of_entry(int entry) {
+    if (entry < 0 || entry >= static_cast<int>(methods().size())) return std::nullopt;
+    return methods()[static_cast<std::size_t>(entry)].method;
+}
+
+int linkage_entry(std::optional<LinkageMethod> method) {
+    for (std::size_t i = 0; method && i < methods().size(); ++i)
+        if (methods()[i].method == *method) return static_cast<int>(i);
+    return -1;
+}
+
 }  // namespace tw

@@ -6,20 +6,13 @@
 // command's --linkage value. A rule's formula is in update_rules.h.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
-namespace tw {
+#include "run/linkage_choice.h"
 
-enum class LinkageMethod : std::int16_t {
-    Single = 1,
-    Complete = 2,
-    WPGMA = 3,
-    WPGMCentroid = 4,
-    UPGMA = 5,
-    UPGMCentroid = 6,
-    MinimumVariance = 7,
-};
+namespace tw {
 
 struct LinkageTraits {
     LinkageMethod method;
@@ -39,6 +32,13 @@ std::span<const LinkageTraits> linkage_table();
 LinkageMethod linkage_method(std::int16_t linkage_index);
 
 const LinkageTraits& traits_of(LinkageMethod method);
+
+// The method of the linkage window's option button `entry` (its place in the
+// table), none for any other entry.
+std::optional<LinkageMethod> linkage_of_entry(int entry);
+// The place of `method` in the table, as the run record numbers the buttons;
+// -1 for none.
+int linkage_entry(std::optional<LinkageMethod> method);
 
 // The method's line in the report's linkage-method box, e.g. "5) UPGMA".
 inline const std::string& method_report_text(LinkageMethod method) {

@@ -20,7 +20,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
         ctx, host, ctx.work, measure_arrays, ctx.AvgMatrix, ctx.NumGroups, RunMode::Observed,
         LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
     if (exit == RoutineExit::Abandoned) {
-        host.show(Window::Form2, true);
+        host.show(Window::Options, true);
         return Outcome::Abandoned;
     }
     ctx.Stage = RunStage::AwaitingBootstrap;
@@ -32,7 +32,7 @@ Outcome hand_over(RunContext& ctx, Host& host) {
 Outcome run_analysis(RunContext& ctx, Host& host) {
     return run_guarded(ctx, host, [&] {
         const Outcome prepared =
-            prepare_observed_run(ctx, host, measure_choice(ctx.settings.resmx));
+            prepare_observed_run(ctx, host, measure_choice(ctx.settings.measure));
         if (prepared != Outcome::Completed) return prepared;
         return hand_over(ctx, host);
     });

@@ -26,8 +26,8 @@ void check_object_count(std::int32_t n) {
 // a bootstrap replicate keeps what the observed run read. With no method
 // button set, the method of the previous run stays.
 void read_linkage_options(RunContext& ctx) {
-    const int entry = ctx.settings.link_meth;
-    if (entry >= 0 && entry <= 6) ctx.LinkageIndex = static_cast<std::int16_t>(entry + 1);
+    if (const auto chosen = ctx.settings.linkage)
+        ctx.LinkageIndex = static_cast<std::int16_t>(*chosen);
     ctx.SquaredFlag = ctx.settings.sqr_sim;
     ctx.ClusterState = ClusteringStart::Objects;
 }

@@ -162,7 +162,7 @@ void DataCheck::end_check() {
     state_.CheckStarted = false;
     state_.Finished = true;
     view_.unload();
-    host_.show(Window::Form3, true);
+    host_.show(Window::Method, true);
 }
 
 void DataCheck::close_file() {

@@ -9,7 +9,7 @@ namespace tw {
 
 MeasureOfRun measure_of_run(const RunContext& ctx) {
     MeasureOfRun m;
-    const std::optional<Measure> chosen = measure_of_entry(ctx.settings.resmx);
+    const std::optional<Measure> chosen = ctx.settings.measure;
     m.name = chosen ? traits_of(*chosen).prose : ctx.work.MeasureName;
     m.distance = ctx.DistanceFlag == Resemblance::Distance;
     return m;

@@ -3,11 +3,13 @@
 #include <ctime>
 #include <filesystem>
 
+#include "cluster/linkage_method.h"
 #include "export/json_writer.h"
 #include "export/method_names.h"
 #include "export/methods_paragraph.h"
 #include "export/ordination_export.h"
 #include "export/sha256.h"
+#include "resemblance/measure.h"
 #include "run/seed_text.h"
 
 #ifndef TARNWICK_VERSION
@@ -61,8 +63,8 @@ JsonObject options_window(const RunSettings& s) {
 // Form3, "Similarity Index and Linkage Method", as the user left it.
 JsonObject linkage_window(const RunSettings& s) {
     JsonObject o(2);
-    o.integer("measure_entry", s.resmx)
-        .integer("linkage_entry", s.link_meth)
+    o.integer("measure_entry", measure_entry(s.measure))
+        .integer("linkage_entry", linkage_entry(s.linkage))
         .boolean("square_similarity_values", s.sqr_sim)
         .text("alpha_level", s.alpha_text)
         .text("bootstrap_samples", s.boot_text)

@@ -60,9 +60,15 @@ std::optional<Measure> measure_of_entry(int entry) {
     return kMeasures[static_cast<std::size_t>(entry)].index;
 }
 
-MeasureChoice measure_choice(int entry) {
+int measure_entry(std::optional<Measure> m) {
+    for (std::size_t i = 0; m && i < kMeasures.size(); ++i)
+        if (kMeasures[i].index == *m) return static_cast<int>(i);
+    return -1;
+}
+
+MeasureChoice measure_choice(std::optional<Measure> chosen) {
     MeasureChoice choice;
-    choice.measure = measure_of_entry(entry);
+    choice.measure = chosen;
     if (!choice.measure) return choice;
     const MeasureTraits& t = traits_of(*choice.measure);
     choice.box_text = t.box_text;

@@ -16,18 +16,6 @@
 
 namespace tw {
 
-// Numbered as the report's measure box numbers them.
-enum class Measure : std::int16_t {
-    Euclidean = 1,
-    BrayCurtis = 2,
-    Correlation = 3,
-    HeterogeneityRatio = 4,
-    Jaccard = 5,
-    SimpleMatching = 6,
-    Dice = 7,
-    Fager = 8,
-};
-
 struct MeasureTraits {
     Measure index;
     const char* name;       // MeasureName, in the dendrogram caption
@@ -51,12 +39,16 @@ std::span<const MeasureTraits> measure_table();
 
 const MeasureTraits& traits_of(Measure m);
 
-// The measure of the linkage window's option button `entry` (0..7), none
-// for any other entry.
+// The measure of the linkage window's option button `entry` (its place in
+// the table), none for any other entry.
 std::optional<Measure> measure_of_entry(int entry);
+// The place of `m` in the table, as the run record numbers the buttons; -1
+// for none.
+int measure_entry(std::optional<Measure> m);
 
-// The run's first stage's view of the linkage window's option button `entry`.
-MeasureChoice measure_choice(int entry);
+// The run's first stage's view of the measure chosen, none when no button is
+// set.
+MeasureChoice measure_choice(std::optional<Measure> chosen);
 
 inline Resemblance distance_flag(Measure m) {
     return traits_of(m).kind;

@@ -44,7 +44,7 @@ RoutineExit compute_resemblance(RunContext& ctx, Host& host, Workspace& w, Measu
     check_sizes(x, n, species);
     fit_matrices(w, n);
     if (run_mode == RunMode::Observed) {
-        host.show(Window::Form2, true);
+        host.show(Window::Options, true);
         host.messages().clear();
         ctx.PoorFitWarned = false;
     }

@@ -55,7 +55,7 @@ inline Outcome stopped_by_fault(RunContext& ctx, Host& host, const std::string& 
     ctx.channels.close_all();
     ctx.Stage = RunStage::Idle;
     host.ask("Program Error", text, Buttons::Ok);
-    host.show(Window::Form2, true);
+    host.show(Window::Options, true);
     return Outcome::Failed;
 }
 

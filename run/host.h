@@ -20,9 +20,13 @@ namespace tw {
 enum class Answer { Yes, No, Cancel, Ok };
 enum class Buttons { Ok, YesNo, YesNoCancel };
 
-// Windows and the controls whose visibility the core changes.
-enum class Window { Form1, Form2, Form3, Form4, FORM5, DataCheck };
-enum class Control { Form4Continue, FORM5Finish };
+// Windows and the controls whose visibility the core changes (the windows'
+// names as scripts know them: Form1, Form2, Form3, Form4, FORM5, DataCheck).
+enum class Window { Start, Options, Method, Dendrogram, Results, DataCheck };
+enum class Control {
+    DendrogramContinue,  // Form4.Command1, "Continue"
+    ResultsFinish,       // FORM5.Command1, "Finish"
+};
 
 // The dendrogram picture box, in drawing units (x to the right, y down).
 class Canvas {

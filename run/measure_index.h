@@ -1,6 +1,6 @@
 #pragma once
-// The resemblance measure a run uses, and which way its values point. The
-// run's data model only carries them; the measures' values and everything
+// The resemblance measures a run can use, and which way their values point.
+// The run's data model only carries them; the measures' values and everything
 // known about each measure are in the measure table, resemblance/measure.h,
 // which also fills a MeasureChoice.
 
@@ -10,7 +10,17 @@
 
 namespace tw {
 
-enum class Measure : std::int16_t;
+// Numbered as the report's measure box numbers them.
+enum class Measure : std::int16_t {
+    Euclidean = 1,
+    BrayCurtis = 2,
+    Correlation = 3,
+    HeterogeneityRatio = 4,
+    Jaccard = 5,
+    SimpleMatching = 6,
+    Dice = 7,
+    Fager = 8,
+};
 
 // DistanceFlag: how the clustering, the bootstrap test and the dendrogram
 // read the matrix.

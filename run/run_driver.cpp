@@ -117,7 +117,7 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& c
     // A sequence line seen by the check of an earlier run must not appear in
     // the header of a run whose file was not checked.
     if (ctx.settings.bypass_check) ctx.ReplicateSequenceText.clear();
-    host.show(Window::Form2, true);
+    host.show(Window::Options, true);
     InputFile file = read_checked_input(ctx);
     SoundnessFlags seen;
     load_data_rows(ctx, host, file, seen);
@@ -127,9 +127,9 @@ Outcome prepare_observed_run(RunContext& ctx, Host& host, const MeasureChoice& c
     average_observed_groups(ctx, host);
     take_group_names(ctx, host);
     open_report(ctx, host, chosen);
-    host.show(Window::Form3, false);
-    host.show(Window::Form2, false);
-    host.show(Window::Form1, false);
+    host.show(Window::Method, false);
+    host.show(Window::Options, false);
+    host.show(Window::Start, false);
     return Outcome::Completed;
 }
 

@@ -4,7 +4,11 @@
 // own code did (see text_number.h).
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "run/linkage_choice.h"
+#include "run/measure_index.h"
 
 namespace tw {
 
@@ -36,8 +40,10 @@ struct RunSettings {
     std::string savelinks_text = "100";         // savelinks
 
     // Form3, "Similarity Index and Linkage Method"
-    int resmx = 0;      // RESMX entry chosen, 0..7; -1 when none is chosen
-    int link_meth = 4;  // LINK_METH entry chosen, 0..6; -1 when none is chosen
+    // The option buttons set in RESMX and LINK_METH; none when no button of
+    // the array is set, and the previous run's choice stays.
+    std::optional<Measure> measure = Measure::Euclidean;
+    std::optional<LinkageMethod> linkage = LinkageMethod::UPGMA;
     bool sqr_sim = false;
     std::string alpha_text = "0.05";  // Alpha_level
     std::string boot_text = "10";     // Text1 "Number of bootstrap samples to use:"

@@ -168,7 +168,7 @@ std::string profile_p_text(double p) {
 }
 
 void write_profile_results(RunContext& ctx, Host& host, const ProfileSettings& settings) {
-    host.show(Window::Form2, false);
+    host.show(Window::Options, false);
     host.link_table().line();
     host.link_table().line();
     Printer& report = ctx.channels.report();

@@ -19,10 +19,10 @@ Outcome run_test(RunContext& ctx, Host& host) {
         throw RunError("Similarity Profile Test", *problem);
     // As for the bootstrap: a second "Continue" while the windows are let in
     // would start a second test over the first one's results.
-    host.show(Control::Form4Continue, false);
+    host.show(Control::DendrogramContinue, false);
     ctx.Stage = RunStage::ProfileTest;
     prepare_link_records(ctx);
-    host.show(Window::FORM5, true);
+    host.show(Window::Results, true);
 
     const bool stopped = walk_profile_tests(ctx, host, settings);
     set_profile_symbols(ctx);
@@ -31,7 +31,7 @@ Outcome run_test(RunContext& ctx, Host& host) {
     assign_cluster_identifiers(ctx, host);
     if (stopped) write_stopped_identifiers_note(ctx);
     ctx.Stage = RunStage::Complete;
-    host.show(Control::FORM5Finish, true);
+    host.show(Control::ResultsFinish, true);
     return Outcome::Completed;
 }
 

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "datacheck/data_check.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -49,10 +49,10 @@ DataCheckWindow::DataCheckWindow(Session& session) : QWidget(nullptr), session_(
     TotChar = named_label(QStringLiteral("TotChar"), QString(), this);
     Status = named_label(QStringLiteral("Status"), QString(), this);
     LastChar = named_label(QStringLiteral("LastChar"), text::kLastCharacter, this);
-    Command1 = new QPushButton(QString::fromLatin1(text::kRead), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QString::fromLatin1(text::kExit), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    read_button = new QPushButton(QString::fromLatin1(text::kRead), this);
+    read_button->setObjectName(QStringLiteral("Command1"));
+    exit_button = new QPushButton(QString::fromLatin1(text::kExit), this);
+    exit_button->setObjectName(QStringLiteral("Command2"));
 
     // The character being read is shown large, in the fixed-pitch font, so a
     // blank or a tab is told apart from a quote at a glance.
@@ -83,8 +83,8 @@ DataCheckWindow::DataCheckWindow(Session& session) : QWidget(nullptr), session_(
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(read_button);
+    buttons->addWidget(exit_button);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -100,8 +100,8 @@ DataCheckWindow::DataCheckWindow(Session& session) : QWidget(nullptr), session_(
     LastChar->hide();
 
     check_ = std::make_unique<DataCheck>(session.context(), session.host(), *this);
-    connect(Command1, &QPushButton::clicked, this, &DataCheckWindow::on_Command1_clicked);
-    connect(Command2, &QPushButton::clicked, this, &DataCheckWindow::on_Command2_clicked);
+    connect(read_button, &QPushButton::clicked, this, &DataCheckWindow::on_read_button_clicked);
+    connect(exit_button, &QPushButton::clicked, this, &DataCheckWindow::on_exit_button_clicked);
 }
 
 DataCheckWindow::~DataCheckWindow() = default;
@@ -133,7 +133,7 @@ void DataCheckWindow::show_display_fields() {
 }
 
 void DataCheckWindow::set_read_caption(const std::string& caption) {
-    Command1->setText(from_core(caption));
+    read_button->setText(from_core(caption));
 }
 
 void DataCheckWindow::show_last_char_label(bool visible) {
@@ -154,25 +154,25 @@ void DataCheckWindow::unload() {
     deleteLater();
 }
 
-void DataCheckWindow::on_Command1_clicked() {
-    const std::string input = session_.form2().Text1->text().toStdString();
+void DataCheckWindow::on_read_button_clicked() {
+    const std::string input = session_.options_window().input_file().toStdString();
     const Outcome outcome =
-        session_.guarded([this, &input] { return check_->read_pressed(input); });
+        session_.stages().guarded([this, &input] { return check_->read_pressed(input); });
     // The check has run to its end: the method window says what it found.
-    if (outcome == Outcome::Completed && check_->state().Finished && !session_.ended()) {
-        session_.form3().CheckStatus->setText(
+    if (outcome == Outcome::Completed && check_->state().Finished && !session_.stages().ended()) {
+        session_.method_window().show_check_status(
             QString::fromStdString(check_result_text(check_->state().FaultsAnswered)));
     }
 }
 
-void DataCheckWindow::on_Command2_clicked() {
+void DataCheckWindow::on_exit_button_clicked() {
     // The check may be scanning (its yield let this click through): the
     // program then ends at the scan's next yield.
-    if (session_.busy()) {
-        session_.request_end();
+    if (session_.stages().busy()) {
+        session_.stages().request_end();
         return;
     }
-    session_.guarded([this] {
+    session_.stages().guarded([this] {
         check_->exit_pressed();
         return Outcome::Ended;
     });
@@ -182,7 +182,7 @@ void DataCheckWindow::closeEvent(QCloseEvent* event) {
     // Closing the window from its title bar leaves the check and goes back to
     // the options window; the file is closed with the check. Not while a step
     // is running: that step still uses the window.
-    if (session_.busy()) {
+    if (session_.stages().busy()) {
         event->ignore();
         return;
     }

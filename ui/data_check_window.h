@@ -39,13 +39,13 @@ class DataCheckWindow : public QWidget, public DataCheckView {
     QLabel* CharOut;
     QLabel* TotChar;
     QLabel* Status;
-    QLabel* LastChar;       // "This is the last character in the line"
-    QPushButton* Command1;  // "Read", then "Continue"
-    QPushButton* Command2;  // "Exit"
+    QLabel* LastChar;          // "This is the last character in the line"
+    QPushButton* read_button;  // Command1, "Read", then "Continue"
+    QPushButton* exit_button;  // Command2, "Exit"
 
   private slots:
-    void on_Command1_clicked();
-    void on_Command2_clicked();
+    void on_read_button_clicked();
+    void on_exit_button_clicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/form2.h"
+#include "ui/options_window.h"
 #include "ui/program_arguments.h"
 #include "ui/session.h"
 
@@ -24,6 +24,6 @@ int main(int argc, char* argv[]) {
     tw::ui::Session session;
     session.start();
     if (!arguments.start_file.empty())
-        session.form2().take_input_file(QString::fromStdString(arguments.start_file));
+        session.options_window().take_input_file(QString::fromStdString(arguments.start_file));
     return QApplication::exec();
 }

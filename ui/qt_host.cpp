@@ -10,13 +10,13 @@
 #include "run/outcome.h"
 #include "run/report_header.h"
 #include "ui/dendrogram_view.h"
-#include "ui/form2.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/dendrogram_window.h"
 #include "ui/message_box.h"
+#include "ui/options_window.h"
 #include "ui/output_targets.h"
 #include "ui/report_window.h"
 #include "ui/results_grid.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
 
@@ -82,8 +82,8 @@ void QtHost::PanelTarget::clear() {
 QtHost::QtHost(Session& session)
     : Host(kYieldStride),
       session_(session),
-      message_area_([&session]() -> TextPanel& { return *session.form2().PicBox1; }),
-      link_area_([&session]() -> TextPanel& { return *session.form5().link_table; }),
+      message_area_([&session]() -> TextPanel& { return *session.options_window().message_area; }),
+      link_area_([&session]() -> TextPanel& { return *session.results_window().link_table; }),
       messages_(&message_area_),
       link_table_(&link_area_),
       clock_(kTurnClockMs, [this] { request_turn(); }) {}
@@ -99,7 +99,7 @@ void QtHost::process_events() {
         since_yield_.restart();
         progress_due_ = true;
     }
-    if (session_.end_requested()) throw ProgramEnd{};
+    if (session_.stages().end_requested()) throw ProgramEnd{};
 }
 
 std::unique_ptr<TextTarget> QtHost::open_output(const std::string& name, OpenMode mode) {
@@ -124,11 +124,11 @@ void QtHost::stage_started() {
 }
 
 Canvas& QtHost::dendrogram() {
-    return *session_.form4().Dendrogram;
+    return *session_.dendrogram_window().Dendrogram;
 }
 
 ResultsGrid& QtHost::grid() {
-    return session_.form5().grid();
+    return session_.results_window().grid();
 }
 
 void QtHost::show(Window window, bool visible) {
@@ -147,13 +147,13 @@ void QtHost::end_program() {
 // seen to move: reading the clock or repainting after every replicate would
 // cost more than a small replicate itself.
 void QtHost::test_progress(const TestProgress& progress) {
-    session_.form5().show_progress(progress, progress_due_);
+    session_.results_window().show_progress(progress, progress_due_);
     progress_due_ = false;
     hand_back_to_computation();
 }
 
 bool QtHost::stop_requested() const {
-    return session_.test_stop_requested();
+    return session_.stages().test_stop_requested();
 }
 
 }  // namespace tw::ui

@@ -33,17 +33,17 @@ QPoint first_position(Window window, const QRect& screen, const QSize& size, con
                       const QRect& dendrogram) {
     const int top = screen.top() + kMargin;
     switch (window) {
-        case Window::Form1:
+        case Window::Start:
             return inside(screen, size,
                           QPoint(screen.left() + (screen.width() - size.width()) / 2,
                                  screen.top() + (screen.height() - size.height()) / 2));
-        case Window::Form2:
+        case Window::Options:
             return inside(screen, size, QPoint(screen.left() + kMargin, top));
-        case Window::Form3:
+        case Window::Method:
         case Window::DataCheck:
-        case Window::Form4:
+        case Window::Dendrogram:
             return beside_options(screen, size, options, top);
-        case Window::FORM5: {
+        case Window::Results: {
             // Below the dendrogram when it fits, else as low as the screen allows.
             const int y = dendrogram.isEmpty() ? top : dendrogram.bottom() + 1 + kGap;
             return beside_options(screen, size, options, y);
@@ -91,7 +91,7 @@ std::optional<QRect> results_frame(const QRect& screen, const QSize& wanted, con
 
 QRect first_frame(Window window, const QRect& screen, const QSize& wanted, const QSize& smallest,
                   const QRect& options, const QRect& dendrogram) {
-    if (window == Window::FORM5) {
+    if (window == Window::Results) {
         if (auto frame = results_frame(screen, wanted, smallest, options, dendrogram))
             return *frame;
     }

@@ -22,7 +22,7 @@
 
 #include "bootstrap/test_linkages.h"
 #include "cluster/observed_run.h"
-#include "ui/form2.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
@@ -67,8 +67,8 @@ int main(int argc, char* argv[]) {
     tw::RunSettings& s = session.context().settings;
     s.input_file = write_data(stations, species);
     s.output_file = "bench_responsiveness.lst";
-    s.resmx = 0;      // Euclidean distance
-    s.link_meth = 4;  // UPGMA
+    s.measure = tw::Measure::Euclidean;
+    s.linkage = tw::LinkageMethod::UPGMA;
     s.boot_text = std::to_string(replicates);
     s.random_seed = 5;
 
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer since_start;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const QString shown = session.form2().PicBox1->shown().trimmed();
+        const QString shown = session.options_window().message_area->shown().trimmed();
         gaps.push_back({since_tick.restart(), since_start.elapsed(),
                         shown.section('\n', -1).right(40).toStdString()});
     });

@@ -55,8 +55,8 @@ std::string write_data(int stations, int species) {
 void configure(tw::RunSettings& s, const std::string& data, int replicates) {
     s.input_file = data;
     s.output_file = "bench_window_yield.lst";
-    s.resmx = 1;      // Bray-Curtis
-    s.link_meth = 4;  // UPGMA
+    s.measure = tw::Measure::BrayCurtis;
+    s.linkage = tw::LinkageMethod::UPGMA;
     s.boot_text = std::to_string(replicates);
     s.random_seed = 11;
     s.bootstrap_threads = 1;

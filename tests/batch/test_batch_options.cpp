@@ -6,6 +6,8 @@
 #include "cli/batch_usage.h"
 #include "cli/import_arguments.h"
 #include "cli/table_options.h"
+#include "cluster/linkage_method.h"
+#include "resemblance/measure.h"
 #include "run/transform.h"
 
 namespace tw::batch {
@@ -27,8 +29,8 @@ TEST(BatchOptions, WithoutOptionsTheRunIsTheWindowsDefaultWithTheReportOnStandar
     EXPECT_EQ(o.settings.output_mode, OutputMode::File);
     EXPECT_EQ(o.settings.output_file, "-");
     EXPECT_TRUE(o.settings.bypass_check);
-    EXPECT_EQ(o.settings.resmx, windows.resmx);
-    EXPECT_EQ(o.settings.link_meth, windows.link_meth);
+    EXPECT_EQ(o.settings.measure, windows.measure);
+    EXPECT_EQ(o.settings.linkage, windows.linkage);
     EXPECT_EQ(o.settings.boot_text, windows.boot_text);
     EXPECT_EQ(o.settings.alpha_text, windows.alpha_text);
     EXPECT_EQ(o.settings.savelinks_text, windows.savelinks_text);
@@ -39,12 +41,10 @@ TEST(BatchOptions, WithoutOptionsTheRunIsTheWindowsDefaultWithTheReportOnStandar
 }
 
 TEST(BatchOptions, NamesChooseTheWindowsEntriesInTheirOrder) {
-    for (std::size_t i = 0; i < measure_names().size(); ++i)
-        EXPECT_EQ(parsed({"--measure", measure_names()[i], "d"}).settings.resmx,
-                  static_cast<int>(i));
-    for (std::size_t i = 0; i < linkage_names().size(); ++i)
-        EXPECT_EQ(parsed({"--linkage=" + linkage_names()[i], "d"}).settings.link_meth,
-                  static_cast<int>(i));
+    for (const MeasureTraits& m : measure_table())
+        EXPECT_EQ(parsed({"--measure", m.option, "d"}).settings.measure, m.index);
+    for (const LinkageTraits& l : linkage_table())
+        EXPECT_EQ(parsed({"--linkage=" + l.option, "d"}).settings.linkage, l.method);
     EXPECT_EQ(measure_names()[3], "heterogeneity-ratio");
     EXPECT_EQ(linkage_names()[6], "minimum-variance");
 }

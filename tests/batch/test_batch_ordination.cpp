@@ -36,7 +36,7 @@ TEST(BatchOrdination, CoordinatesAreThoseOfTheSameRunOrdinatedInProcess) {
     ASSERT_EQ(ran.status, 0) << ran.err;
 
     Session s(estuary(), 5);
-    s.ctx.settings.resmx = 1;
+    s.ctx.settings.measure = Measure::BrayCurtis;
     s.ctx.settings.boot_text = "40";
     ASSERT_EQ(s.observed(), Outcome::Completed);
     ASSERT_EQ(s.bootstrap(), Outcome::Completed);

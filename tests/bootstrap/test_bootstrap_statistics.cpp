@@ -39,10 +39,11 @@ TEST(BootstrapTest, DistinctGroupsOfThreeFuseAsLooselyAboutOnceIn32Replicates) {
     EXPECT_EQ(r.ctx.work.SimMatrix(1, 2), work.SimMatrix(1, 2));
     EXPECT_EQ(r.ctx.work.LinkI, work.LinkI);
     EXPECT_EQ(r.ctx.GroupLabel, labels);
-    EXPECT_TRUE(r.host.visible(Window::FORM5));
-    EXPECT_TRUE(r.host.control_visible[Control::FORM5Finish]);
-    EXPECT_EQ(r.host.control_visible.count(Control::Form4Continue), 1u);  // hidden, not just unset
-    EXPECT_FALSE(r.host.control_visible[Control::Form4Continue]);
+    EXPECT_TRUE(r.host.visible(Window::Results));
+    EXPECT_TRUE(r.host.control_visible[Control::ResultsFinish]);
+    EXPECT_EQ(r.host.control_visible.count(Control::DendrogramContinue),
+              1u);  // hidden, not just unset
+    EXPECT_FALSE(r.host.control_visible[Control::DendrogramContinue]);
 }
 
 TEST(BootstrapTest, IdenticalGroupsCountEveryReplicateAndEveryRunAppendsItsLines) {
@@ -144,7 +145,7 @@ TEST(BootstrapTest, UnusableSettingsAreRefusedBeforeAnyReplicate) {
         ASSERT_EQ(r.host.questions.size(), 1u);
         EXPECT_NE(r.host.questions[0].text.find(says), std::string::npos);
         EXPECT_EQ(r.host.message_area.history, "");  // not one replicate announced
-        EXPECT_FALSE(r.host.visible(Window::FORM5));
+        EXPECT_FALSE(r.host.visible(Window::Results));
     }
 }
 
@@ -161,8 +162,8 @@ TEST(BootstrapTest, PoorFitAnsweredNoInAReplicateEndsTheTestWithoutResults) {
     EXPECT_FALSE(r.ctx.channels.is_open(Channels::kReport));
     EXPECT_EQ(r.report().find("Bootstrap testing results"), std::string::npos);
     EXPECT_FALSE(r.host.opened("SIGLIST.TXT"));
-    EXPECT_FALSE(r.host.control_visible[Control::FORM5Finish]);
-    EXPECT_TRUE(r.host.visible(Window::Form2));
+    EXPECT_FALSE(r.host.control_visible[Control::ResultsFinish]);
+    EXPECT_TRUE(r.host.visible(Window::Options));
     ASSERT_EQ(r.host.questions.size(), 2u);
     EXPECT_NE(r.host.questions[1].text.find("abandoned at linkage 1"), std::string::npos);
 }

@@ -61,7 +61,7 @@ TEST(ResultsPass, ReportTableAndFinalSymbols) {
     EXPECT_EQ(r.ctx.SIG, (std::vector<std::string>{"", "NS", "S", "S", "*", "S", "N/A", "N/A"}));
     EXPECT_NE(r.host.link_area.history.find(std::string(49, ' ') + "Resampled to avoid error\r\n"),
               std::string::npos);
-    EXPECT_FALSE(r.host.visible(Window::Form2));
+    EXPECT_FALSE(r.host.visible(Window::Options));
 }
 
 TEST(ResultsPass, GridShowsHeadingsAndOneRowPerLinkage) {
@@ -121,7 +121,7 @@ TEST(Finish, ClosesEverythingAndBlanksTheGridBelowItsHeadings) {
     r.ctx.settings.sqr_sim = true;
     finish_run(r.ctx, r.host);
     EXPECT_FALSE(r.ctx.channels.is_open(Channels::kReport));
-    EXPECT_TRUE(r.host.visible(Window::Form2));
+    EXPECT_TRUE(r.host.visible(Window::Options));
     EXPECT_EQ(r.host.canvas.clears, 1);
     EXPECT_FALSE(r.ctx.settings.sqr_sim);
     EXPECT_EQ(r.host.results.cell(0, 3), "P(0.05)");

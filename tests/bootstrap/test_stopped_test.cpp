@@ -121,7 +121,7 @@ TEST(StoppedTest, ResultsAndFilesSayWhichLinkagesWereNotTested) {
               std::string::npos);
     EXPECT_EQ(r.host.results.cell(2, 2), " ");
     EXPECT_EQ(r.host.results.cell(2, 3), "Stopped");
-    EXPECT_TRUE(r.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(r.host.control_visible[Control::ResultsFinish]);
 }
 
 TEST(StoppedTest, NoteNamesTheRangeLeftUntested) {

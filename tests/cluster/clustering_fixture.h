@@ -82,7 +82,7 @@ struct RoutineRun {
         ctx.DataTitle = "Test data";
         ctx.MeasureIndex = Measure::Euclidean;
         ctx.NumVars = 1;
-        ctx.settings.link_meth = 0;  // single linkage
+        ctx.settings.linkage = LinkageMethod::Single;
         ctx.channels.open(host, 2, "REPORT", OpenMode::Write);
     }
 

@@ -175,7 +175,7 @@ TEST(MatrixListing, ComesBeforeSquaringAndAfterEveryLinkageWhenAskedFor) {
 
 TEST(Routine, ObservedRunReadsTheLinkageWindowAndKeepsTheMeasureDirection) {
     RoutineRun r;
-    r.ctx.settings.link_meth = 6;
+    r.ctx.settings.linkage = LinkageMethod::MinimumVariance;
     r.ctx.settings.sqr_sim = true;
     r.run({0, 1, 3}, {"A", "B", "C"});
     EXPECT_EQ(r.ctx.LinkageIndex, 7);
@@ -187,11 +187,20 @@ TEST(Routine, ObservedRunReadsTheLinkageWindowAndKeepsTheMeasureDirection) {
     EXPECT_EQ(r.host.link_area.history.rfind("BEGIN CLUSTERING ...\r\n", 0), 0u);
 }
 
+TEST(Routine, WithNoLinkageButtonSetTheObservedRunKeepsThePreviousRunsMethod) {
+    RoutineRun r;
+    r.ctx.settings.linkage = std::nullopt;
+    r.ctx.LinkageIndex = 2;
+    r.run({0, 1, 3}, {"A", "B", "C"});
+    EXPECT_EQ(r.ctx.LinkageIndex, 2);
+    EXPECT_EQ(r.ctx.work.MethodName, "farthest neighbor");
+}
+
 TEST(Routine, ReplicateUsesTheObservedOptionsAndWritesNothing) {
     RoutineRun r;
     r.ctx.settings.sim_matrix = r.ctx.settings.all_matrix = true;
-    r.ctx.settings.link_meth = 0;  // the window now says single linkage...
-    r.ctx.LinkageIndex = 2;        // ...but the observed run used complete linkage
+    r.ctx.settings.linkage = LinkageMethod::Single;  // the window now says single linkage...
+    r.ctx.LinkageIndex = 2;  // ...but the observed run used complete linkage
     ASSERT_EQ(r.run(kValues, kLabels, RunMode::Replicate), RoutineExit::Normal);
     EXPECT_EQ(r.levels[4], 30.0f);
     EXPECT_EQ(r.report(), "");

@@ -22,7 +22,7 @@ TEST(CheckSequence, WellFormedFileEndsOnTheSixthPressWhenNothingFollows) {
                                         "Examining replicate groups designator",
                                         "Examining Replicate Sequence Line"}));
     EXPECT_EQ(run.view.unloads, 1);
-    EXPECT_TRUE(run.host.visible(Window::Form3));
+    EXPECT_TRUE(run.host.visible(Window::Method));
     EXPECT_FALSE(run.check.state().CheckStarted);
     EXPECT_EQ(run.view.last_char_caption, data_check_text::kLastCharacter);
 }
@@ -58,7 +58,7 @@ TEST(CheckSequence, EveryBundledExamplePassesWithoutAQuestion) {
         run.check.read_pressed(run.path);
         EXPECT_GT(run.press_to_end(), 0) << name;
         EXPECT_TRUE(run.faults().empty()) << name;
-        EXPECT_TRUE(run.host.visible(Window::Form3)) << name;
+        EXPECT_TRUE(run.host.visible(Window::Method)) << name;
     }
 }
 
@@ -74,8 +74,8 @@ TEST(CheckSequence, FileThatCannotBeOpenedIsReportedAndLeavesTheOptionsWindowUsa
             EXPECT_NE(run.host.questions[0].text.find(name), std::string::npos);
         }
         EXPECT_EQ(run.view.unloads, 1);
-        EXPECT_FALSE(run.host.visible(Window::Form3));
-        EXPECT_EQ(run.host.window_visible.count(Window::Form2), 0u);
+        EXPECT_FALSE(run.host.visible(Window::Method));
+        EXPECT_EQ(run.host.window_visible.count(Window::Options), 0u);
         EXPECT_FALSE(run.host.ended);
         EXPECT_FALSE(run.check.state().CheckStarted);
     }
@@ -91,7 +91,7 @@ TEST(CheckSequence, NoToAFaultEndsTheProgramWithEveryChannelClosed) {
     EXPECT_TRUE(run.host.ended);
     EXPECT_FALSE(run.ctx.channels.is_open(Channels::kReport));
     EXPECT_EQ(run.view.unloads, 0);
-    EXPECT_FALSE(run.host.visible(Window::Form3));
+    EXPECT_FALSE(run.host.visible(Window::Method));
 }
 
 TEST(CheckSequence, ExitEndsTheProgramBeforeOrDuringTheCheck) {

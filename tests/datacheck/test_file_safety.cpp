@@ -42,7 +42,7 @@ TEST(FileSafety, FileEndingEarlyInAnyStateEndsTheCheckCleanly) {
             EXPECT_EQ(presses, presses_by_lines_kept[kept]) << kept << " lines kept";
             EXPECT_TRUE(run.faults().empty()) << kept << " lines kept";
             EXPECT_EQ(run.view.unloads, 1) << kept << " lines kept";
-            EXPECT_TRUE(run.host.visible(Window::Form3)) << kept << " lines kept";
+            EXPECT_TRUE(run.host.visible(Window::Method)) << kept << " lines kept";
             EXPECT_FALSE(run.host.ended);
         }
     }

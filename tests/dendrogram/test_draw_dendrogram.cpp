@@ -82,8 +82,8 @@ TEST_F(DrawDendrogram, FillsThePositionTablesForTheClusterIdentifiers) {
 TEST_F(DrawDendrogram, ShowsTheWindowNotesProgressAndOffersContinue) {
     prepare({"A", "B", "C"}, {{1, 3, 0.9f}, {1, 2, 0.5f}}, kSimilarity);
     draw();
-    EXPECT_TRUE(host.visible(Window::Form4));
-    EXPECT_TRUE(host.control_visible[Control::Form4Continue]);
+    EXPECT_TRUE(host.visible(Window::Dendrogram));
+    EXPECT_TRUE(host.control_visible[Control::DendrogramContinue]);
     EXPECT_EQ(host.message_area.shown, "----- Dendogram -----\r\n");
     EXPECT_EQ(host.link_area.shown, "assigning cluster labels\r\n");
 }
@@ -147,7 +147,7 @@ TEST_F(DrawDendrogram, ASingleGroupDrawsOneLeafAndNoLinks) {
     EXPECT_EQ(ctx.Label(1, 1), "only");
     EXPECT_EQ(host.canvas.lines.size(), 12u);
     EXPECT_NE(report().find(" 1             1            only\r\n"), std::string::npos);
-    EXPECT_TRUE(host.control_visible[Control::Form4Continue]);
+    EXPECT_TRUE(host.control_visible[Control::DendrogramContinue]);
 }
 
 }  // namespace

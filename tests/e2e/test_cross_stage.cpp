@@ -38,12 +38,13 @@ using Combination = std::tuple<const char*, int, int>;
 class EveryMeasureAndMethod : public ::testing::TestWithParam<Combination> {};
 
 TEST_P(EveryMeasureAndMethod, RunsToFinishWithResultsForEveryLinkage) {
-    const auto [file, resmx, link_meth] = GetParam();
+    const auto [file, measure_entry, linkage_entry] = GetParam();
     Session s(example_path(file));
-    s.ctx.settings.resmx = resmx;
-    s.ctx.settings.link_meth = link_meth;
+    s.ctx.settings.measure = measure_of_entry(measure_entry);
+    s.ctx.settings.linkage = linkage_of_entry(linkage_entry);
     s.ctx.settings.boot_text = "5";
-    if (resmx == 3) s.host.answer(Answer::Yes);  // used only if the fit is poor
+    if (s.ctx.settings.measure == Measure::HeterogeneityRatio)
+        s.host.answer(Answer::Yes);  // used only if the fit is poor
 
     ASSERT_EQ(s.whole_run(), Outcome::Completed);
 
@@ -129,29 +130,29 @@ TEST(OneGroup, ASingleStationFileRunsToFinish) {
 
 TEST(HeterogeneityRatio, PoorFitAnsweredYesIsAskedOnceAndTheTestRuns) {
     Session s(example_path("river_presence.txt"));
-    s.ctx.settings.resmx = 3;
+    s.ctx.settings.measure = Measure::HeterogeneityRatio;
     s.host.answer(Answer::Yes);
     ASSERT_EQ(s.observed(), Outcome::Completed);
     ASSERT_EQ(s.host.questions.size(), 1u);
     EXPECT_TRUE(poor_fit_question(s.host.questions[0]));
-    EXPECT_TRUE(s.host.control_visible[Control::Form4Continue]);
+    EXPECT_TRUE(s.host.control_visible[Control::DendrogramContinue]);
 
     ASSERT_EQ(s.bootstrap(), Outcome::Completed);
     EXPECT_EQ(s.host.questions.size(), 1u);
-    EXPECT_TRUE(s.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(s.host.control_visible[Control::ResultsFinish]);
     EXPECT_NE(s.report().find("Bootstrap testing results"), std::string::npos);
 }
 
 TEST(HeterogeneityRatio, PoorFitAnsweredNoAbandonsTheRunBeforeClustering) {
     Session s(example_path("river_presence.txt"));
-    s.ctx.settings.resmx = 3;
+    s.ctx.settings.measure = Measure::HeterogeneityRatio;
     s.host.answer(Answer::No);
     EXPECT_EQ(s.observed(), Outcome::Abandoned);
     EXPECT_FALSE(s.host.ended);
-    EXPECT_TRUE(s.host.visible(Window::Form2));
+    EXPECT_TRUE(s.host.visible(Window::Options));
     EXPECT_FALSE(s.ctx.channels.is_open(Channels::kReport));
     EXPECT_EQ(s.report().find("* * LINKAGE METHOD * *"), std::string::npos);
-    EXPECT_FALSE(s.host.control_visible[Control::Form4Continue]);
+    EXPECT_FALSE(s.host.control_visible[Control::DendrogramContinue]);
 }
 
 // ---------------------------------------------------------------------------
@@ -162,12 +163,12 @@ TEST(TwoRuns, SecondRunReplacesTheReportAndAddsToTheSignificanceList) {
     ASSERT_EQ(s.whole_run(), Outcome::Completed);
     const std::string first_siglist = s.siglist();
     ASSERT_FALSE(first_siglist.empty());
-    EXPECT_FALSE(s.host.control_visible[Control::Form4Continue]);  // hidden during the test
+    EXPECT_FALSE(s.host.control_visible[Control::DendrogramContinue]);  // hidden during the test
 
     s.ctx.settings.input_file = example_path("meadow_quadrats.txt");
-    s.ctx.settings.resmx = 1;
+    s.ctx.settings.measure = Measure::BrayCurtis;
     ASSERT_EQ(s.observed(), Outcome::Completed);
-    EXPECT_TRUE(s.host.control_visible[Control::Form4Continue]) << "Continue shown again";
+    EXPECT_TRUE(s.host.control_visible[Control::DendrogramContinue]) << "Continue shown again";
     ASSERT_EQ(s.bootstrap(), Outcome::Completed);
     s.finish();
 
@@ -258,14 +259,14 @@ TEST(Finish, ClosesEveryChannelAndBlanksTheResults) {
     ASSERT_EQ(s.observed(), Outcome::Completed);
     ASSERT_EQ(s.bootstrap(), Outcome::Completed);
     EXPECT_TRUE(s.ctx.channels.is_open(Channels::kReport));
-    EXPECT_TRUE(s.host.control_visible[Control::FORM5Finish]);
-    EXPECT_FALSE(s.host.visible(Window::Form2));
+    EXPECT_TRUE(s.host.control_visible[Control::ResultsFinish]);
+    EXPECT_FALSE(s.host.visible(Window::Options));
     EXPECT_FALSE(s.host.canvas.lines.empty());
 
     s.finish();
     for (int channel = 1; channel <= 16; ++channel)
         EXPECT_FALSE(s.ctx.channels.is_open(channel)) << "channel " << channel;
-    EXPECT_TRUE(s.host.visible(Window::Form2));
+    EXPECT_TRUE(s.host.visible(Window::Options));
     EXPECT_TRUE(s.host.canvas.lines.empty());
     EXPECT_FALSE(s.ctx.settings.sqr_sim);
     for (int row = 1; row <= 3; ++row)

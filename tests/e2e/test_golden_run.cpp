@@ -163,7 +163,7 @@ TEST_F(GoldenRun, ObservedRunWritesTheReportClusterListAndDrawing) {
         EXPECT_NEAR(l.x2, expected[i][2], 1e-3) << i;
         EXPECT_NEAR(l.y2, expected[i][3], 1e-3) << i;
     }
-    EXPECT_TRUE(s.host.control_visible[Control::Form4Continue]);
+    EXPECT_TRUE(s.host.control_visible[Control::DendrogramContinue]);
 }
 
 TEST_F(GoldenRun, BootstrapTestAppendsResultsIdentifiersAndSignificanceList) {
@@ -181,7 +181,7 @@ TEST_F(GoldenRun, BootstrapTestAppendsResultsIdentifiersAndSignificanceList) {
         for (int column = 0; column < 4; ++column)
             EXPECT_EQ(grid.cell(row, column), cells[row][column]) << row << "," << column;
     EXPECT_EQ(grid.colour, GridColour::TooltipText);
-    EXPECT_TRUE(s.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(s.host.control_visible[Control::ResultsFinish]);
 
     // "Finish" adds nothing to the report; it only closes it.
     s.finish();

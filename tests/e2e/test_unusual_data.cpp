@@ -12,9 +12,6 @@
 namespace tw::test {
 namespace {
 
-constexpr int kBrayCurtis = 1;
-constexpr int kHeterogeneityRatio = 3;
-
 // Groups 1 and 2 hold only empty samples: the observed run sets their
 // similarity to 1, every bootstrap sample of linkage 1 is empty too and is
 // drawn again until the test gives up; linkage 2 mixes empty and living
@@ -25,7 +22,7 @@ TEST(EmptySamples, BrayCurtisGivesUpOnAllEmptyGroupsAndNotesRedrawnSamples) {
                          "\"Empty pairs\"\r\n6, 2\r\n\"STATION\",\"A\",\"B\"\r\n\"E1\" 0 0\r\n"
                          "\"E2\" 0 0\r\n\"E3\" 0 0\r\n\"E4\" 0 0\r\n\"F1\" 3 1\r\n\"F2\" 1 3\r\n"
                          "3\r\n2 2 2\r\n"));
-    s.ctx.settings.resmx = kBrayCurtis;
+    s.ctx.settings.measure = Measure::BrayCurtis;
     s.ctx.settings.boot_text = "30";
     for (int row = 0; row < 4; ++row) s.host.answer(Answer::Yes);  // four empty rows
 
@@ -59,7 +56,7 @@ constexpr const char* kFitsOnlyWhenObserved =
 
 TEST(PoorFitInASample, YesAdjustsTheRestOfTheTestSilently) {
     Session s(write_input_file("fit.txt", kFitsOnlyWhenObserved));
-    s.ctx.settings.resmx = kHeterogeneityRatio;
+    s.ctx.settings.measure = Measure::HeterogeneityRatio;
     s.ctx.settings.boot_text = "200";
     ASSERT_EQ(s.observed(), Outcome::Completed);
     EXPECT_TRUE(s.host.questions.empty());
@@ -75,7 +72,7 @@ TEST(PoorFitInASample, YesAdjustsTheRestOfTheTestSilently) {
 
 TEST(PoorFitInASample, NoAbandonsTheTestWithEveryFileClosedAndNoResults) {
     Session s(write_input_file("fit.txt", kFitsOnlyWhenObserved));
-    s.ctx.settings.resmx = kHeterogeneityRatio;
+    s.ctx.settings.measure = Measure::HeterogeneityRatio;
     s.ctx.settings.boot_text = "200";
     ASSERT_EQ(s.observed(), Outcome::Completed);
     const std::string observed_report = s.report();
@@ -86,8 +83,8 @@ TEST(PoorFitInASample, NoAbandonsTheTestWithEveryFileClosedAndNoResults) {
     EXPECT_FALSE(s.ctx.channels.is_open(Channels::kReport));
     EXPECT_EQ(s.report(), observed_report) << "no results table after an abandoned test";
     EXPECT_EQ(s.siglist(), "");
-    EXPECT_TRUE(s.host.visible(Window::Form2));
-    EXPECT_FALSE(s.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(s.host.visible(Window::Options));
+    EXPECT_FALSE(s.host.control_visible[Control::ResultsFinish]);
 }
 
 // Groups of 2 and 2 over five stations: the fifth station is in no group and

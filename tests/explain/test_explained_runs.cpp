@@ -25,9 +25,10 @@ std::string lake_file(const std::string& group_lines) {
 }
 
 struct ExplainedRun : Session {
-    ExplainedRun(TestMethod method, const std::string& group_lines, bool explain, int resmx = 0)
+    ExplainedRun(TestMethod method, const std::string& group_lines, bool explain,
+                 Measure measure = Measure::Euclidean)
         : Session(lake_file(group_lines)) {
-        ctx.settings.resmx = resmx;  // the explanation uses Bray-Curtis whatever it is
+        ctx.settings.measure = measure;  // the explanation uses Bray-Curtis whatever it is
         ctx.settings.test_method = method;
         ctx.settings.boot_text = "40";
         ctx.settings.permutations_text = "300";
@@ -53,22 +54,25 @@ struct Case {
     const char* name;
     TestMethod method;
     const char* groups;  // "" keeps the example's four groups of three
-    int resmx;
-    const char* measure;
+    Measure measure;
+    const char* measure_prose;
     std::size_t clusters;  // as the test finds them
 };
 
 // Four group means are too few for a profile to separate: one cluster.
 const Case kCases[] = {
-    {"bootstrap of replicate groups", TestMethod::Bootstrap, "", 0, "Euclidean distance", 4},
-    {"profiles of replicate groups", TestMethod::Simprof, "", 0, "Euclidean distance", 1},
-    {"profiles of single stations", TestMethod::Simprof, "0\r\n", 1, "Bray-Curtis coefficient", 4},
+    {"bootstrap of replicate groups", TestMethod::Bootstrap, "", Measure::Euclidean,
+     "Euclidean distance", 4},
+    {"profiles of replicate groups", TestMethod::Simprof, "", Measure::Euclidean,
+     "Euclidean distance", 1},
+    {"profiles of single stations", TestMethod::Simprof, "0\r\n", Measure::BrayCurtis,
+     "Bray-Curtis coefficient", 4},
 };
 
 TEST(ExplainedRuns, TheReportGainsItsSectionOnlyWhenAskedAndNothingElseChanges) {
     for (const Case& c : kCases) {
-        ExplainedRun plain(c.method, c.groups, false, c.resmx);
-        ExplainedRun asked(c.method, c.groups, true, c.resmx);
+        ExplainedRun plain(c.method, c.groups, false, c.measure);
+        ExplainedRun asked(c.method, c.groups, true, c.measure);
         ASSERT_EQ(plain.tested(), Outcome::Completed) << c.name;
         ASSERT_EQ(asked.tested(), Outcome::Completed) << c.name;
         EXPECT_FALSE(plain.ctx.Explanation) << c.name;
@@ -83,7 +87,7 @@ TEST(ExplainedRuns, TheReportGainsItsSectionOnlyWhenAskedAndNothingElseChanges) 
         EXPECT_EQ(section.rfind(std::string("\r\n\r\nWhat makes each cluster\r\n"
                                             "Similarity percentages (Clarke 1993) on Bray-Curtis "
                                             "whatever the run's measure (this run: ") +
-                                    c.measure + ")\r\n",
+                                    c.measure_prose + ")\r\n",
                                 0),
                   0u)
             << c.name << section;
@@ -96,7 +100,7 @@ TEST(ExplainedRuns, TheReportGainsItsSectionOnlyWhenAskedAndNothingElseChanges) 
 
 TEST(ExplainedRuns, EachClusterHoldsTheStationsTheReportListsUnderItsIdentifier) {
     for (const Case& c : kCases) {
-        ExplainedRun run(c.method, c.groups, false, c.resmx);
+        ExplainedRun run(c.method, c.groups, false, c.measure);
         ASSERT_EQ(run.tested(), Outcome::Completed) << c.name;
         // Asked for afterwards, as the results window asks.
         const ClusterExplanation& e = explanation_of(run.ctx);

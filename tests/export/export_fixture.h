@@ -74,11 +74,11 @@ struct ExportedRun {
     Session run;
     std::string prefix;
 
-    ExportedRun(const std::string& input_path, int resmx, int link_meth,
+    ExportedRun(const std::string& input_path, Measure measure, LinkageMethod linkage,
                 std::uint64_t seed = 20240611)
         : run(input_path, seed) {
-        run.ctx.settings.resmx = resmx;
-        run.ctx.settings.link_meth = link_meth;
+        run.ctx.settings.measure = measure;
+        run.ctx.settings.linkage = linkage;
         run.ctx.settings.boot_text = "40";
         run.ctx.settings.bootstrap_threads = 1;
         EXPECT_EQ(run.whole_run(), Outcome::Completed);

@@ -121,8 +121,8 @@ struct TestedRun {
                   : write_input_file("single_stations.txt", kSingleStations)),
           trials(c.method == TestMethod::Simprof ? 199 : 40) {
         RunSettings& s = run.ctx.settings;
-        s.resmx = 1;  // Bray-Curtis
-        s.link_meth = 4;
+        s.measure = Measure::BrayCurtis;
+        s.linkage = LinkageMethod::UPGMA;
         s.test_method = c.method;
         s.boot_text = "40";
         s.permutations_text = "199";

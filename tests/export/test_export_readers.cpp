@@ -40,8 +40,8 @@ std::vector<std::int32_t> members_of(const RunContext& ctx, std::int32_t link) {
 
 struct Combination {
     const char* name;
-    int resmx;      // measure entry
-    int link_meth;  // linkage entry
+    Measure measure;
+    LinkageMethod linkage;
 };
 
 class LinkageMatrix : public ::testing::TestWithParam<Combination> {};
@@ -50,8 +50,8 @@ class LinkageMatrix : public ::testing::TestWithParam<Combination> {};
 // grow: scipy must take every one of them and find the right groups under
 // every row.
 TEST_P(LinkageMatrix, ScipyAcceptsItAndEachRowHoldsTheLinkagesGroups) {
-    const ExportedRun exported(example_path("estuary_transect.txt"), GetParam().resmx,
-                               GetParam().link_meth);
+    const ExportedRun exported(example_path("estuary_transect.txt"), GetParam().measure,
+                               GetParam().linkage);
     const RunContext& ctx = exported.ctx();
     const auto lines = read_back("linkage", exported.prefix);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(ctx.NumGroups));
@@ -66,15 +66,18 @@ TEST_P(LinkageMatrix, ScipyAcceptsItAndEachRowHoldsTheLinkagesGroups) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, LinkageMatrix,
-                         ::testing::Values(Combination{"EuclideanUPGMA", 0, 4},
-                                           Combination{"BrayCurtisSingle", 1, 0},
-                                           Combination{"CorrelationUPGMCentroid", 2, 5},
-                                           Combination{"JaccardComplete", 4, 1}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Runs, LinkageMatrix,
+    ::testing::Values(Combination{"EuclideanUPGMA", Measure::Euclidean, LinkageMethod::UPGMA},
+                      Combination{"BrayCurtisSingle", Measure::BrayCurtis, LinkageMethod::Single},
+                      Combination{"CorrelationUPGMCentroid", Measure::Correlation,
+                                  LinkageMethod::UPGMCentroid},
+                      Combination{"JaccardComplete", Measure::Jaccard, LinkageMethod::Complete}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(NewickTree, BioPhyloReadsEveryAwkwardLabelOfABinaryTree) {
-    const ExportedRun exported(write_input_file("awkward.txt", kAwkwardLabels), 1, 4);
+    const ExportedRun exported(write_input_file("awkward.txt", kAwkwardLabels), Measure::BrayCurtis,
+                               LinkageMethod::UPGMA);
     const auto lines = read_back("newick", exported.prefix);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], (Fields{"tips", "4"}));

@@ -33,7 +33,8 @@ std::vector<std::string> report_section(const std::string& report, const std::st
 }
 
 TEST(MembersCsv, ListsEveryStationWithTheReportsClusterIdentifier) {
-    const ExportedRun exported(example_path("estuary_transect.txt"), 1, 4);
+    const ExportedRun exported(example_path("estuary_transect.txt"), Measure::BrayCurtis,
+                               LinkageMethod::UPGMA);
     const RunContext& ctx = exported.ctx();
     const auto rows = read_back("csv", exported.prefix + ".members.csv");
     const auto list = report_section(
@@ -99,7 +100,8 @@ TEST(RunRecord, ASeedThatIsNotAWholeNumberStopsTheRunAtOnce) {
 }
 
 TEST(RunRecord, NamesTheMethodsAndSettingsOfTheRun) {
-    const ExportedRun exported(example_path("meadow_quadrats.txt"), 0, 4);
+    const ExportedRun exported(example_path("meadow_quadrats.txt"), Measure::Euclidean,
+                               LinkageMethod::UPGMA);
     auto record = record_of(exported.prefix);
     EXPECT_EQ(record["data_file.sha256"].size(), 66u);  // 64 digits in quotes
     EXPECT_EQ(record["measure"], "\"Euclidean distance\"");
@@ -109,6 +111,9 @@ TEST(RunRecord, NamesTheMethodsAndSettingsOfTheRun) {
     EXPECT_EQ(record["format_check_ran"], "false");
     EXPECT_EQ(record["test.trials"], "40");
     EXPECT_EQ(record["settings.linkage_window.alpha_level"], "\"0.05\"");
+    // The buttons as the window numbers them, from 0.
+    EXPECT_EQ(record["settings.linkage_window.measure_entry"], "0");
+    EXPECT_EQ(record["settings.linkage_window.linkage_entry"], "4");
     EXPECT_EQ(record["made"], "\"2027-01-15T08:00:00Z\"");
 }
 

@@ -72,7 +72,7 @@ Figure figure_of(const RunContext& ctx) {
 
 TEST(GroupNames, ReachTheFigureFormFiveAndEveryExportOfATestedRun) {
     const std::string data = imported_dune("dune_management.csv", "dune-names");
-    const ExportedRun exported(data, 1, 4);  // Bray-Curtis, UPGMA
+    const ExportedRun exported(data, Measure::BrayCurtis, LinkageMethod::UPGMA);
     const RunContext& ctx = exported.ctx();
     ASSERT_TRUE(ctx.GroupNames.present());
     EXPECT_EQ(ctx.GroupNames.heading, "Management");
@@ -124,7 +124,7 @@ TEST(GroupNames, LeaveTheReportAndTheListFilesAsTheDataFileAloneGivesThem) {
         for (Session* s : {&named, &alone}) {
             // The same data file, first with its names beside it, then alone.
             if (s == &alone) fs::rename(names, names + ".away");
-            s->ctx.settings.resmx = 1;
+            s->ctx.settings.measure = Measure::BrayCurtis;
             s->ctx.settings.test_method = method;
             s->ctx.settings.boot_text = "30";
             s->ctx.settings.permutations_text = "99";

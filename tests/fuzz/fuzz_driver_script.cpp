@@ -10,7 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto script = tw::drive::parse_script(text);
+    // Two names stand for the windows: the parser only asks whether one is known.
+    const auto script = tw::drive::parse_script(
+        text, [](std::string_view w) { return w == "Form1" || w == "FORM5"; });
     const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
     if (script.error) {
         if (!script.commands.empty()) tw::fuzz::fail("commands kept from a refused script");

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "bootstrap/test_linkages.h"
+#include "cluster/linkage_method.h"
 #include "cluster/observed_run.h"
 #include "fuzz_files.h"
+#include "resemblance/measure.h"
 #include "run/transform.h"
 
 namespace {
@@ -22,8 +24,10 @@ constexpr std::int32_t kMaxStationsTested = 60;
 const char* const kConstants[] = {"1", "1E20", "-3", ".001"};
 
 void choose_options(tw::RunSettings& s, std::uint8_t a, std::uint8_t b) {
-    s.resmx = a % 8;
-    s.link_meth = b % 7;
+    const auto measures = tw::measure_table();
+    const auto methods = tw::linkage_table();
+    s.measure = measures[a % measures.size()].index;
+    s.linkage = methods[b % methods.size()].method;
     s.sqr_sim = (a & 0x80) != 0;
     const auto& transforms = tw::transform_table();
     tw::choose_transform(s, transforms[static_cast<std::size_t>(a >> 3) % transforms.size()].code);

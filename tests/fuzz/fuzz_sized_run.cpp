@@ -9,8 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "cluster/linkage_method.h"
 #include "cluster/observed_run.h"
 #include "fuzz_files.h"
+#include "resemblance/measure.h"
 #include "run/input_file.h"
 #include "run/outcome.h"
 
@@ -121,8 +123,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::RunContext ctx;
     ctx.settings.input_file = tw::fuzz::write_scratch_file(
         reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-    ctx.settings.resmx = options % 8;
-    ctx.settings.link_meth = (options >> 3) % 7;
+    const auto measures = tw::measure_table();
+    const auto methods = tw::linkage_table();
+    ctx.settings.measure = measures[options % measures.size()].index;
+    ctx.settings.linkage = methods[(options >> 3) % methods.size()].method;
     ctx.settings.output_mode = tw::OutputMode::File;
     ctx.settings.output_file = "report.lst";
     tw::run_analysis(ctx, host);

@@ -20,10 +20,11 @@ std::string import_to_file(const std::string& table, import::ImportOptions optio
 }
 
 // The linkage levels of the observed run with the given measure and linkage.
-std::vector<float> linkage_levels(const std::string& data_file, int resmx, int link_meth) {
+std::vector<float> linkage_levels(const std::string& data_file, Measure measure,
+                                  LinkageMethod linkage) {
     Session session(data_file);
-    session.ctx.settings.resmx = resmx;
-    session.ctx.settings.link_meth = link_meth;
+    session.ctx.settings.measure = measure;
+    session.ctx.settings.linkage = linkage;
     EXPECT_EQ(session.observed(), Outcome::Completed) << data_file;
     return std::vector<float>(session.ctx.LinkLevel.begin(),
                               session.ctx.LinkLevel.begin() + session.ctx.NumGroups);
@@ -58,11 +59,13 @@ TEST(ImportedRuns, LinkageLevelsMatchTheSameDataTypedByHand) {
     const std::string from_csv2 = import_to_file("r_write_csv2.csv");
     // Euclidean with UPGMA, Bray-Curtis with single linkage, Jaccard with
     // minimum variance.
-    for (auto [resmx, link_meth] : {std::pair{0, 4}, std::pair{1, 0}, std::pair{4, 6}}) {
-        const auto expected = linkage_levels(typed, resmx, link_meth);
+    for (auto [measure, linkage] : {std::pair{Measure::Euclidean, LinkageMethod::UPGMA},
+                                    std::pair{Measure::BrayCurtis, LinkageMethod::Single},
+                                    std::pair{Measure::Jaccard, LinkageMethod::MinimumVariance}}) {
+        const auto expected = linkage_levels(typed, measure, linkage);
         ASSERT_EQ(expected.size(), 3u);  // three groups: linkages 1 and 2
-        EXPECT_EQ(linkage_levels(from_xlsx, resmx, link_meth), expected);
-        EXPECT_EQ(linkage_levels(from_csv2, resmx, link_meth), expected);
+        EXPECT_EQ(linkage_levels(from_xlsx, measure, linkage), expected);
+        EXPECT_EQ(linkage_levels(from_csv2, measure, linkage), expected);
     }
 }
 

@@ -27,7 +27,7 @@ class OrdinationOfATestedRun : public ::testing::TestWithParam<TestedRun> {};
 // its label has on the publication figure of the tree.
 TEST_P(OrdinationOfATestedRun, DotsTakeTheColoursOfTheirClustersOnTheTree) {
     Session s(example_path(GetParam().file));
-    s.ctx.settings.resmx = 1;  // Bray-Curtis
+    s.ctx.settings.measure = Measure::BrayCurtis;
     s.ctx.settings.test_method = GetParam().method;
     s.ctx.settings.boot_text = "40";
     s.ctx.settings.permutations_text = "99";
@@ -76,7 +76,7 @@ TEST(OrdinationOfARun, SeedIsTheTestsThenTheTypedOneThenOne) {
 
 TEST(OrdinationOfARun, ObjectsAreTheGroupsAfterAveragingNamedByTheirLabels) {
     Session s(example_path("estuary_transect.txt"));  // 40 stations in 10 groups
-    s.ctx.settings.resmx = 1;
+    s.ctx.settings.measure = Measure::BrayCurtis;
     ASSERT_EQ(s.observed(), Outcome::Completed);
     const RunOrdination o = ordination_inputs(s.ctx);
     ASSERT_EQ(o.dissimilarities.objects, 10);

@@ -50,7 +50,7 @@ TEST_P(VeganAgreement, StressAndConfigurationMatchMetaMds) {
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     Session s((folder / (name + ".txt")).string());
-    s.ctx.settings.resmx = 1;  // Bray-Curtis
+    s.ctx.settings.measure = Measure::BrayCurtis;
     ASSERT_EQ(s.observed(), Outcome::Completed) << s.host.message_area.history;
     const PairDissimilarities d = dissimilarities_of_run(s.ctx);
     const Ordination ours = nmds(d, NmdsSettings{});

@@ -33,12 +33,13 @@ struct WholeRun {
     PressOnHost host;
     RunContext ctx;
 
-    explicit WholeRun(const std::string& contents, int measure_entry, int method_entry = 4) {
+    explicit WholeRun(const std::string& contents, Measure measure,
+                      LinkageMethod linkage = LinkageMethod::UPGMA) {
         ctx.settings.input_file = write_input_file("data.txt", contents);
         ctx.settings.output_mode = OutputMode::File;
         ctx.settings.output_file = "report.lst";
-        ctx.settings.resmx = measure_entry;
-        ctx.settings.link_meth = method_entry;
+        ctx.settings.measure = measure;
+        ctx.settings.linkage = linkage;
         ctx.settings.boot_text = "5";
         ctx.settings.random_seed = 7;
     }

@@ -100,7 +100,7 @@ TEST(LoopsTerminate, ALinkageOfEmptyStationsIsGivenUpAfterTheRedrawLimit) {
     const std::string file =
         "\"Empty stations\"\r\n5 2\r\n\"S\",\"a\",\"b\"\r\n\"E1\" 0 0\r\n\"E2\" 0 0\r\n"
         "\"E3\" 0 0\r\n\"A\" 5 1\r\n\"B\" 1 6\r\n0\r\n";
-    test::WholeRun run(file, 1);
+    test::WholeRun run(file, Measure::BrayCurtis);
     ASSERT_EQ(run.observed(), Outcome::Completed);
     ASSERT_EQ(run.bootstrap(), Outcome::Completed);
     EXPECT_NE(run.host.message_area.history.find("no test will be performed on link: "),

@@ -25,7 +25,7 @@ std::string file_of(const std::string& rows, int stations, const std::string& gr
 struct AwkwardData {
     const char* what;
     std::string contents;
-    int measure_entry;  // RESMX entry: 0 Euclidean, 1 Bray-Curtis, 2 correlation, 3 H/R
+    Measure measure;
     bool ln_transform;
     const char* constant = "";  // multiply by this when not empty
 };
@@ -34,30 +34,33 @@ const std::string kFiveStations =
     "\"A\" 4 1 0\r\n\"B\" 3 2 1\r\n\"C\" 0 5 6\r\n\"D\" 1 6 5\r\n\"E\" 9 0 1\r\n";
 
 const AwkwardData kCases[] = {
-    {"ln(X+1) of a value below -1 gives NaN", file_of(kFiveStations + "\"F\" -2 1 3\r\n", 6), 0,
+    {"ln(X+1) of a value below -1 gives NaN", file_of(kFiveStations + "\"F\" -2 1 3\r\n", 6),
+     Measure::Euclidean, true},
+    {"ln(X+1) of -1 gives -Inf", file_of(kFiveStations + "\"F\" -1 1 3\r\n", 6),
+     Measure::BrayCurtis, true},
+    {"NaN under correlation", file_of(kFiveStations + "\"F\" -3 0 2\r\n", 6), Measure::Correlation,
      true},
-    {"ln(X+1) of -1 gives -Inf", file_of(kFiveStations + "\"F\" -1 1 3\r\n", 6), 1, true},
-    {"NaN under correlation", file_of(kFiveStations + "\"F\" -3 0 2\r\n", 6), 2, true},
     {"squares beyond the range: Euclidean distance Inf",
-     file_of(kFiveStations + "\"F\" 1E20 0 0\r\n", 6), 0, false},
+     file_of(kFiveStations + "\"F\" 1E20 0 0\r\n", 6), Measure::Euclidean, false},
     {"sums beyond the range: Bray-Curtis Inf / Inf",
-     file_of(kFiveStations + "\"F\" 3E38 3E38 3E38\r\n\"G\" 3E38 3E38 3E38\r\n", 7), 1, false},
-    {"means beyond the range: correlation", file_of(kFiveStations + "\"F\" 3E38 3E38 0\r\n", 6), 2,
-     false},
+     file_of(kFiveStations + "\"F\" 3E38 3E38 3E38\r\n\"G\" 3E38 3E38 3E38\r\n", 7),
+     Measure::BrayCurtis, false},
+    {"means beyond the range: correlation", file_of(kFiveStations + "\"F\" 3E38 3E38 0\r\n", 6),
+     Measure::Correlation, false},
     {"totals beyond the range: heterogeneity ratio",
-     file_of(kFiveStations + "\"F\" 3E38 3E38 1\r\n", 6), 3, false},
+     file_of(kFiveStations + "\"F\" 3E38 3E38 1\r\n", 6), Measure::HeterogeneityRatio, false},
     {"replicates whose sum is beyond the range",
-     file_of(kFiveStations + "\"F\" 3E38 1 1\r\n\"G\" 3E38 1 1\r\n", 7, "6\r\n1 1 1 1 1 2"), 0,
-     false},
+     file_of(kFiveStations + "\"F\" 3E38 1 1\r\n\"G\" 3E38 1 1\r\n", 7, "6\r\n1 1 1 1 1 2"),
+     Measure::Euclidean, false},
     {"a large constant that the values stand but their squares do not",
-     file_of(kFiveStations + "\"F\" 2 0 1\r\n", 6), 0, false, "1E19"},
+     file_of(kFiveStations + "\"F\" 2 0 1\r\n", 6), Measure::Euclidean, false, "1E19"},
 };
 
 TEST(NonFiniteRun, EveryMethodEndsTheRunAndTheBootstrapWithEveryOutputWritten) {
     for (const AwkwardData& c : kCases) {
-        for (int method = 0; method < static_cast<int>(linkage_table().size()); ++method) {
-            SCOPED_TRACE(std::string(c.what) + ", linkage entry " + std::to_string(method));
-            test::WholeRun run(c.contents, c.measure_entry, method);
+        for (const LinkageTraits& method : linkage_table()) {
+            SCOPED_TRACE(std::string(c.what) + ", " + method.option);
+            test::WholeRun run(c.contents, c.measure, method.method);
             run.ctx.settings.transform_ln = c.ln_transform;
             run.ctx.settings.multiply = *c.constant != '\0';
             run.ctx.settings.constant_text = c.constant;
@@ -95,7 +98,7 @@ TEST(NonFiniteRun, EveryMethodEndsTheRunAndTheBootstrapWithEveryOutputWritten) {
 }
 
 TEST(NonFiniteRun, TheReportShowsTheUndefinedLevelsAsSuch) {
-    test::WholeRun run(kCases[0].contents, 0);
+    test::WholeRun run(kCases[0].contents, Measure::Euclidean);
     run.ctx.settings.transform_ln = true;
     ASSERT_EQ(run.observed(), Outcome::Completed);
     EXPECT_NE(run.report().find("NaN"), std::string::npos);

@@ -64,7 +64,7 @@ TEST(RedrawLimit, APoolOfMostlyEmptyStationsIsGivenUpAfterAHundredRedrawsPerSamp
     RunContext ctx;
     ctx.settings.input_file = test::write_input_file("data.txt", mostly_empty_file());
     ctx.settings.output_file = "report.lst";
-    ctx.settings.resmx = 1;  // Bray-Curtis
+    ctx.settings.measure = Measure::BrayCurtis;
     ctx.settings.boot_text = "10";
     ctx.settings.random_seed = 3;
     ASSERT_EQ(run_analysis(ctx, host), Outcome::Completed);

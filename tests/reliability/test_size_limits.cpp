@@ -10,6 +10,7 @@
 
 #include "bootstrap/replicate.h"
 #include "reliability_fixture.h"
+#include "resemblance/measure.h"
 #include "run/input_file.h"
 
 namespace tw {
@@ -55,9 +56,9 @@ ReplicateResult replicate_with_last_object(test::WholeRun& run) {
 
 TEST(SizeLimits, TheLargestSpeciesCountRunsThroughEveryStage) {
     // 16 objects, so the distances are computed in species blocks.
-    for (int measure_entry : {0, 1}) {
-        test::WholeRun run(sized_file(16, kMaxSpecies), measure_entry);
-        ASSERT_EQ(run.observed(), Outcome::Completed) << measure_entry;
+    for (Measure measure : {Measure::Euclidean, Measure::BrayCurtis}) {
+        test::WholeRun run(sized_file(16, kMaxSpecies), measure);
+        ASSERT_EQ(run.observed(), Outcome::Completed) << traits_of(measure).option;
         ASSERT_EQ(run.ctx.NumVars, kMaxSpecies);
         EXPECT_EQ(run.ctx.LinkSize[15], 16);
         const ReplicateResult r = replicate_with_last_object(run);
@@ -67,7 +68,7 @@ TEST(SizeLimits, TheLargestSpeciesCountRunsThroughEveryStage) {
 }
 
 TEST(SizeLimits, TheLargestStationCountRunsThroughClusteringAndAReplicate) {
-    test::WholeRun run(sized_file(kMaxStations, 2), 0);
+    test::WholeRun run(sized_file(kMaxStations, 2), Measure::Euclidean);
     ASSERT_EQ(run.observed(), Outcome::Completed);
     ASSERT_EQ(run.ctx.LinkSize[kMaxStations - 1], kMaxStations);
     const ReplicateResult r = replicate_with_last_object(run);
@@ -80,7 +81,7 @@ TEST(SizeLimits, OneMoreStationOrSpeciesIsRefusedWithNothingWritten) {
          {std::pair{kMaxStations + 1, 2}, std::pair{2, kMaxSpecies + 1}}) {
         std::ostringstream head;
         head << "\"Too big\"\n" << stations << " " << species << "\n";
-        test::WholeRun run(head.str(), 0);
+        test::WholeRun run(head.str(), Measure::Euclidean);
         EXPECT_EQ(run.observed(), Outcome::Failed) << stations << " x " << species;
         ASSERT_EQ(run.host.questions.size(), 1u);
         EXPECT_NE(run.host.questions[0].text.find("at most"), std::string::npos);

@@ -28,18 +28,19 @@ TEST(MeasureTable, EveryMeasureReportsTheNameHeadingAndKindOfItsEntry) {
 TEST(MeasureTable, WindowButtonsMapOntoTheMeasuresInTheirReportNumbering) {
     const auto table = measure_table();
     for (std::size_t entry = 0; entry < table.size(); ++entry) {
-        const MeasureChoice chosen = measure_choice(static_cast<int>(entry));
+        const MeasureChoice chosen = measure_choice(measure_of_entry(static_cast<int>(entry)));
         ASSERT_TRUE(chosen.measure.has_value()) << entry;
         EXPECT_EQ(static_cast<std::size_t>(*chosen.measure), entry + 1);
         // The report's box numbers the measures as the buttons are ordered.
         EXPECT_EQ(chosen.box_text.substr(0, 3), std::to_string(entry + 1) + ") ");
+        EXPECT_EQ(measure_entry(chosen.measure), static_cast<int>(entry));
     }
-    for (int outside : {-1, static_cast<int>(table.size())}) {
-        const MeasureChoice none = measure_choice(outside);
-        EXPECT_FALSE(none.measure.has_value()) << outside;
-        EXPECT_TRUE(none.box_text.empty()) << outside;
-    }
-    EXPECT_TRUE(measure_choice(3).row_totals_question.has_value());  // the heterogeneity ratio
+    for (int outside : {-1, static_cast<int>(table.size())})
+        EXPECT_FALSE(measure_of_entry(outside).has_value()) << outside;
+    const MeasureChoice none = measure_choice(std::nullopt);
+    EXPECT_TRUE(none.box_text.empty());
+    EXPECT_EQ(measure_entry(std::nullopt), -1);
+    EXPECT_TRUE(measure_choice(Measure::HeterogeneityRatio).row_totals_question.has_value());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(ProgressMessages, TheObservedRunShowsEachMeasuresHeadingAndMarks) {
         ResemblanceRun r;
         r.run(c.measure, c.rows, RunMode::Observed);
         EXPECT_EQ(r.messages(), kClear + c.observed) << "measure " << c.measure;
-        EXPECT_TRUE(r.host.visible(Window::Form2));
+        EXPECT_TRUE(r.host.visible(Window::Options));
     }
 }
 

@@ -35,7 +35,7 @@ void expect_refused(test::RunFixture& run, const std::string& title, const std::
     EXPECT_EQ(run.host.questions[0].text, with_path(message, run.ctx.settings.input_file)) << name;
     EXPECT_TRUE(run.host.files.empty()) << name;
     EXPECT_EQ(run.host.message_area.history, "") << name;
-    EXPECT_TRUE(run.host.visible(Window::Form2)) << name;
+    EXPECT_TRUE(run.host.visible(Window::Options)) << name;
     EXPECT_FALSE(run.host.ended) << name;
     if (!contents.empty()) {
         EXPECT_EQ(bytes_of(run.ctx.settings.input_file), contents) << name;
@@ -177,7 +177,7 @@ TEST(BadInput, ReportThatCannotBeOpenedStopsTheRunWithItsName) {
     ASSERT_FALSE(run.host.questions.empty());
     EXPECT_EQ(run.host.questions.back().text,
               "The file \"report.lst\" cannot be created or written.");
-    EXPECT_TRUE(run.host.visible(Window::Form2));
+    EXPECT_TRUE(run.host.visible(Window::Options));
 }
 
 }  // namespace

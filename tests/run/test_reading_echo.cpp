@@ -29,7 +29,7 @@ TEST(ReadingEcho, MessageAreaShowsClearingRowsGroupsInOrder) {
     test::RunFixture run;
     run.use_file(crlf_lines({"\"T\"", "2 2", "\"S\" \"a\" \"b\"", "\"X\" 1 2.5", "\"Y\" 3 -1", "0",
                              "nothing after the group count is read"}));
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.measure)),
               Outcome::Completed);
     EXPECT_EQ(run.host.message_area.history,
               zeros(4) +
@@ -54,7 +54,7 @@ TEST(ReadingEcho, ClearingBreaksAfterEveryThirtiethSpecies) {
     file += "\r\n\"X\"";
     for (int j = 1; j <= 31; ++j) file += " 1";
     run.use_file(file + "\r\n0\r\n");
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.measure)),
               Outcome::Completed);
     const std::string expected = zeros(30) + "\r\n<CLEAR>\n" + zeros(1) + "<CLEAR>\nX  1 ";
     EXPECT_EQ(run.host.message_area.history.substr(0, expected.size()), expected);
@@ -65,7 +65,7 @@ TEST(ReadingEcho, EveryHundredthStationBreaksAfterEachCell) {
     std::string file = "\"T\"\r\n100 2\r\n\"S\" \"a\" \"b\"\r\n";
     for (int i = 1; i <= 100; ++i) file += "\"S\" 1 1\r\n";
     run.use_file(file + "0\r\n");
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.measure)),
               Outcome::Completed);
     const std::string expected =
         zeros(198) + " 0 \r\n<CLEAR>\n 0 \r\n<CLEAR>\n<CLEAR>\nS  1  1 \r\n";
@@ -75,7 +75,7 @@ TEST(ReadingEcho, EveryHundredthStationBreaksAfterEachCell) {
 TEST(ReadingEcho, ValuesOfTheFirstTenStationsAndALineEndAfterEveryTwentiethLabel) {
     test::RunFixture run;
     run.use_file(one_species_file(21));
-    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+    ASSERT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.measure)),
               Outcome::Completed);
     const std::string& h = run.host.message_area.history;
     EXPECT_NE(h.find("S9  9 \r\nS10  10 \r\nS11 S12 S13 "), std::string::npos);
@@ -141,7 +141,7 @@ TEST(ReadingQuestions, RowsAndColumnsTotallingZeroOrLessAreAskedAbout) {
         run.ctx.settings.multiply = c.multiply;
         run.ctx.settings.constant_text = c.constant;
         for (std::size_t k = 0; k < c.asked.size(); ++k) run.host.answer(Answer::Yes);
-        EXPECT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx)),
+        EXPECT_EQ(prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.measure)),
                   Outcome::Completed)
             << c.name;
         ASSERT_EQ(run.host.questions.size(), c.asked.size()) << c.name;

@@ -21,7 +21,7 @@ struct Header : ::testing::Test {
     std::string header() {
         test::RecordingTarget target;
         Printer report(&target);
-        write_report_header(ctx, report, measure_choice(ctx.settings.resmx));
+        write_report_header(ctx, report, measure_choice(ctx.settings.measure));
         return target.shown;
     }
     RunContext ctx;
@@ -84,18 +84,18 @@ TEST_F(Header, TransformLinesFollowTheConstantLine) {
 }
 
 TEST_F(Header, MeasureBoxKeepsTheTextsTrailingBlanks) {
-    ctx.settings.resmx = 1;
+    ctx.settings.measure = Measure::BrayCurtis;
     EXPECT_NE(header().find("          *        2) Bray-Curtis " + std::string(25, ' ') + "*\r\n"),
               std::string::npos);
     EXPECT_EQ(ctx.MeasureIndex, Measure::BrayCurtis);
-    ctx.settings.resmx = 4;
+    ctx.settings.measure = Measure::Jaccard;
     EXPECT_NE(header().find("*        5) Jaccard's Index    " + std::string(18, ' ') + "*\r\n"),
               std::string::npos);
     EXPECT_EQ(ctx.MeasureIndex, Measure::Jaccard);
 }
 
 TEST_F(Header, NoMeasureChosenLeavesTheBoxEmptyAndTheIndexAsItWas) {
-    ctx.settings.resmx = -1;
+    ctx.settings.measure = std::nullopt;
     ctx.MeasureIndex = Measure::SimpleMatching;
     const std::string text = header();
     EXPECT_NE(text.find("* * RESEMBLANCE MEASURE * *\r\n" + kStars + kStars + " \r\n"),

@@ -18,7 +18,7 @@ const std::string kZeroRowFile =
 
 Outcome prepare_guarded(test::RunFixture& run) {
     return run_guarded(run.ctx, run.host, [&] {
-        return prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.resmx));
+        return prepare_observed_run(run.ctx, run.host, measure_choice(run.ctx.settings.measure));
     });
 }
 
@@ -26,10 +26,10 @@ TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
     test::RunFixture run;
     run.use_file(test::five_station_file());
     run.ctx.settings.print_average = true;
-    run.ctx.settings.resmx = 1;
+    run.ctx.settings.measure = Measure::BrayCurtis;
     run.ctx.settings.boot_text = "25";
-    run.host.show(Window::Form1, true);
-    run.host.show(Window::Form3, true);  // a key press on CONTINUE leaves Form3 shown
+    run.host.show(Window::Start, true);
+    run.host.show(Window::Method, true);  // a key press on CONTINUE leaves Form3 shown
 
     ASSERT_EQ(prepare_guarded(run), Outcome::Completed);
     const RunContext& ctx = run.ctx;
@@ -60,15 +60,15 @@ TEST(RunDriver, ObservedRunIsReadyForTheHandOver) {
     EXPECT_NE(report.find("2) Bray-Curtis"), std::string::npos);
     EXPECT_NE(report.find("**   25   bootstrap samples were used **\r\n \r\n"), std::string::npos);
     EXPECT_TRUE(ctx.channels.is_open(Channels::kReport));
-    EXPECT_FALSE(run.host.visible(Window::Form1));
-    EXPECT_FALSE(run.host.visible(Window::Form2));
-    EXPECT_FALSE(run.host.visible(Window::Form3));
+    EXPECT_FALSE(run.host.visible(Window::Start));
+    EXPECT_FALSE(run.host.visible(Window::Options));
+    EXPECT_FALSE(run.host.visible(Window::Method));
 }
 
 TEST(RunDriver, HeterogeneityRatioWithAnEmptyRowAsksTwiceAndYesGoesBack) {
     test::RunFixture run;
     run.use_file(kZeroRowFile);
-    run.ctx.settings.resmx = 3;
+    run.ctx.settings.measure = Measure::HeterogeneityRatio;
     run.ctx.settings.print_average = true;
     run.ctx.channels.open(run.host, Channels::kReport, "former.lst", OpenMode::Write);
     run.host.answer(Answer::Yes).answer(Answer::Yes);
@@ -83,15 +83,15 @@ TEST(RunDriver, HeterogeneityRatioWithAnEmptyRowAsksTwiceAndYesGoesBack) {
     EXPECT_FALSE(run.ctx.channels.is_open(Channels::kReport));
     EXPECT_FALSE(run.host.opened("report.lst"));
     EXPECT_FALSE(run.host.opened("average.txt"));
-    EXPECT_TRUE(run.host.visible(Window::Form2));
-    EXPECT_FALSE(run.host.visible(Window::Form3));
+    EXPECT_TRUE(run.host.visible(Window::Options));
+    EXPECT_FALSE(run.host.visible(Window::Method));
     EXPECT_FALSE(run.host.ended);
 }
 
 TEST(RunDriver, NoToAnyQuestionEndsTheProgram) {
     test::RunFixture run;
     run.use_file(kZeroRowFile);
-    run.ctx.settings.resmx = 3;
+    run.ctx.settings.measure = Measure::HeterogeneityRatio;
     run.host.answer(Answer::Yes).answer(Answer::No);
     EXPECT_EQ(run_analysis(run.ctx, run.host), Outcome::Ended);
     EXPECT_TRUE(run.host.ended);
@@ -99,14 +99,15 @@ TEST(RunDriver, NoToAnyQuestionEndsTheProgram) {
 }
 
 TEST(RunDriver, OtherMeasuresOnlyAskAboutTheEmptyRow) {
-    for (int measure : {0, 1, 2, 4, 7}) {
+    for (const MeasureTraits& m : measure_table()) {
+        if (m.row_totals_prompt != nullptr) continue;  // asks about the totals as well
         test::RunFixture run;
         run.use_file(kZeroRowFile);
-        run.ctx.settings.resmx = measure;
+        run.ctx.settings.measure = m.index;
         run.host.answer(Answer::Yes);
-        EXPECT_EQ(prepare_guarded(run), Outcome::Completed) << measure;
-        EXPECT_EQ(run.host.questions.size(), 1u) << measure;
-        EXPECT_TRUE(run.host.opened("report.lst")) << measure;
+        EXPECT_EQ(prepare_guarded(run), Outcome::Completed) << m.option;
+        EXPECT_EQ(run.host.questions.size(), 1u) << m.option;
+        EXPECT_TRUE(run.host.opened("report.lst")) << m.option;
     }
 }
 

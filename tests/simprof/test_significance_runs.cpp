@@ -26,8 +26,8 @@ std::string lake_with_groups(const std::string& group_lines) {
 struct ChosenTest : Session {
     explicit ChosenTest(const std::string& group_lines)
         : Session(write_input_file("lake.txt", lake_with_groups(group_lines))) {
-        ctx.settings.resmx = 1;  // Bray-Curtis
-        ctx.settings.link_meth = 4;
+        ctx.settings.measure = Measure::BrayCurtis;
+        ctx.settings.linkage = LinkageMethod::UPGMA;
         ctx.settings.test_method = TestMethod::Simprof;
         ctx.settings.permutations_text = "500";
         ctx.settings.bootstrap_threads = 1;
@@ -58,7 +58,7 @@ TEST(SignificanceRuns, SimprofOnUnreplicatedStationsFindsTheCommunities) {
     EXPECT_FALSE(run.host.opened("SIGLIST.TXT"));
     EXPECT_EQ(run.host.results.cell(0, 2), "PI");
     EXPECT_EQ(run.host.results.cell(0, 3), "P(0.05)");
-    EXPECT_TRUE(run.host.control_visible[Control::FORM5Finish]);
+    EXPECT_TRUE(run.host.control_visible[Control::ResultsFinish]);
 
     // L1a..L1c, L2a..L2c, ... : one letter per community, four in all.
     const std::vector<std::string> letters = run.station_letters();

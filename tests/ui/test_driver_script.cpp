@@ -3,10 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "ui/drive/driver_script.h"
+#include "ui/window_table.h"
 
 namespace tw::drive {
 namespace {
+
+Script parse_script(std::string_view text) {
+    return tw::drive::parse_script(text, tw::ui::is_window_name);
+}
 
 Command only(std::string_view text) {
     Script s = parse_script(text);
@@ -73,6 +81,30 @@ TEST(DriverScript, ExportTakesTheRestOfTheLineAsItsPrefix) {
     EXPECT_EQ(s.commands[0].verb, Verb::Export);
     EXPECT_EQ(s.commands[0].text, "results/lake run 2");
     EXPECT_FALSE(s.commands[0].is_user_action());
+}
+
+TEST(DriverScript, EveryWindowOfTheProgramMayBeNamed) {
+    for (const tw::ui::WindowEntry& w : tw::ui::window_table()) {
+        const Script s = parse_script(std::string("expect-hidden ") + w.object_name + "\n");
+        EXPECT_FALSE(s.error) << w.object_name;
+    }
+}
+
+// The help lists every verb of the table, and the testing notes repeat the
+// help word for word, so neither can leave a verb out.
+TEST(DriverScript, TheHelpAndTheTestingNotesListEveryVerb) {
+    std::ifstream in(std::string(TARNWICK_SOURCE_DIR) + "/docs/testing.md");
+    std::stringstream notes;
+    notes << in.rdbuf();
+    const std::string help = verbs_help();
+    for (const VerbEntry& v : verb_table()) {
+        const std::string syntax = "    " + std::string(v.syntax) + " ";
+        const auto at = help.find(syntax);
+        ASSERT_NE(at, std::string::npos) << v.word;
+        const std::string line = help.substr(at, help.find('\n', at) - at);
+        EXPECT_NE(line.find(v.help), std::string::npos) << v.word;
+        EXPECT_NE(notes.str().find(line + "\n"), std::string::npos) << line;
+    }
 }
 
 struct BadLine {

@@ -15,8 +15,8 @@
 #include <filesystem>
 
 #include "ui/file_chooser.h"
-#include "ui/form2.h"
 #include "ui/import_dialog.h"
+#include "ui/options_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {
@@ -59,7 +59,7 @@ class ImportDialogTest : public WindowTest {
     void choose_input(const QString& table) {
         set_file_provider([table](const QString&, FileUse) { return table; });
         session->start();
-        QTest::mouseClick(session->form2().Text1, Qt::LeftButton);
+        QTest::mouseClick(session->options_window().input_file_edit, Qt::LeftButton);
     }
 };
 
@@ -84,7 +84,7 @@ TEST_F(ImportDialogTest, ChosenTableShowsWhatWasDetectedAndOkPutsTheDataFileInTh
     });
     choose_input(table);
     EXPECT_EQ(shown, 1);
-    const QString written = session->form2().Text1->text();
+    const QString written = session->options_window().input_file_edit->text();
     EXPECT_TRUE(written.endsWith("ponds.txt")) << written.toStdString();
     QFile out(written);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
@@ -101,18 +101,18 @@ TEST_F(ImportDialogTest, TheProgramsOwnDataFileGoesStraightIntoTheBox) {
         return QString();
     });
     choose_input(data);
-    EXPECT_EQ(session->form2().Text1->text(), data);
+    EXPECT_EQ(session->options_window().input_file_edit->text(), data);
 }
 
 TEST_F(ImportDialogTest, CancelLeavesTheInputBoxAndWritesNothing) {
     const QString table = table_copy("excel_utf8.csv", "ponds.csv");
-    session->form2().Text1->setText("before.txt");
+    session->options_window().input_file_edit->setText("before.txt");
     set_import_dialog_hook([](ImportDialog& d) {
         d.CancelButton->click();
         return d.data_file();
     });
     choose_input(table);
-    EXPECT_EQ(session->form2().Text1->text(), "before.txt");
+    EXPECT_EQ(session->options_window().input_file_edit->text(), "before.txt");
     EXPECT_FALSE(fs::exists(fs::path(table.toStdString()).replace_extension(".txt")));
 }
 

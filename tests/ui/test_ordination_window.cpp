@@ -21,13 +21,13 @@
 #include <map>
 
 #include "figure/publication_layout.h"
+#include "ui/dendrogram_window.h"
 #include "ui/examples_dir.h"
 #include "ui/figure_view.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/ordination_window.h"
+#include "ui/results_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {
@@ -40,19 +40,19 @@ class OrdinationWindows : public WindowTest {
     void run(const QString& data) {
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
-        session->set_random_seed(7);
-        Form2& f2 = session->form2();
-        f2.Text1->setText(data);
-        f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
-        f2.CheckData->setChecked(true);
-        session->form3().RESMX[1]->setChecked(true);  // Bray-Curtis
-        session->run_analysis();
-        ASSERT_TRUE(session->form4().isVisible());
-        session->test_linkages();
-        ASSERT_TRUE(session->results_complete());
+        session->stages().set_random_seed(7);
+        OptionsWindow& f2 = session->options_window();
+        f2.input_file_edit->setText(data);
+        f2.report_file_edit->setText(dir.filePath(QStringLiteral("report.txt")));
+        f2.bypass_check_box->setChecked(true);
+        session->method_window().measure_options[1]->setChecked(true);  // Bray-Curtis
+        session->stages().run_analysis();
+        ASSERT_TRUE(session->dendrogram_window().isVisible());
+        session->stages().test_linkages();
+        ASSERT_TRUE(session->stages().results_complete());
     }
     OrdinationWindow& open() {
-        FORM5& f5 = session->form5();
+        ResultsWindow& f5 = session->results_window();
         EXPECT_TRUE(f5.Ordination->isEnabled());
         f5.Ordination->click();
         OrdinationWindow* w = f5.ordination_window();
@@ -70,13 +70,13 @@ TEST_F(OrdinationWindows, DotsHaveTheColoursOfTheirClustersInThePublicationView)
     EXPECT_TRUE(w.OrdinationStatus->text().startsWith(QStringLiteral("Stress ")))
         << w.OrdinationStatus->text().toStdString();
 
-    Form4& f4 = session->form4();
+    DendrogramWindow& f4 = session->dendrogram_window();
     f4.PublicationView->click();
     QCoreApplication::processEvents();
     std::map<std::string, Rgb> leaf;
     for (const FigureText& t : f4.PublicationFigure->figure().texts)
         if (t.role == TextRole::LeafLabel) leaf[t.text] = t.colour;
-    const RunOrdination* o = session->form5().ordination_of_run();
+    const RunOrdination* o = session->results_window().ordination_of_run();
     ASSERT_NE(o, nullptr);
     const OrdinationFigure& shown = w.OrdinationPlot->figure();
     ASSERT_EQ(shown.dots.size(), o->labels.size());
@@ -87,12 +87,12 @@ TEST_F(OrdinationWindows, DotsHaveTheColoursOfTheirClustersInThePublicationView)
 TEST_F(OrdinationWindows, ExportsCarryTheOrdinationUntilTheRunIsFinished) {
     run(example("estuary_transect.txt"));
     open();
-    ASSERT_EQ(session->export_results(dir.filePath(QStringLiteral("est")).toStdString()),
+    ASSERT_EQ(session->stages().export_results(dir.filePath(QStringLiteral("est")).toStdString()),
               Outcome::Completed);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("est.ordination.csv"))));
-    session->finish();
-    EXPECT_EQ(session->form5().ordination_of_run(), nullptr);
-    EXPECT_FALSE(session->form5().Ordination->isEnabled());
+    session->stages().finish();
+    EXPECT_EQ(session->results_window().ordination_of_run(), nullptr);
+    EXPECT_FALSE(session->results_window().Ordination->isEnabled());
 }
 
 TEST_F(OrdinationWindows, ThreeAxesShowAnyPairAndPicturesAreSaved) {
@@ -158,8 +158,8 @@ TEST_F(OrdinationWindows, PicturesForTheReadme) {
         run(data);
         // This shared machine takes minutes for 20 starts of 2,000 objects:
         // the picture needs only the window, so it is taken after 3.
-        session->form5().Ordination->click();
-        OrdinationWindow& w = *session->form5().ordination_window();
+        session->results_window().Ordination->click();
+        OrdinationWindow& w = *session->results_window().ordination_window();
         if (n > 50) {
             w.StopOrdination->click();
             ASSERT_TRUE(QTest::qWaitFor([&w] { return !w.computing(); }, kWaitMs));
@@ -178,7 +178,7 @@ TEST_F(OrdinationWindows, PicturesForTheReadme) {
         w.grab().save(QStringLiteral("%1/shepard_%2.png").arg(shots).arg(n));
         w.Tabs->setCurrentIndex(0);
         w.save_picture(QStringLiteral("%1/ordination_%2.png").arg(shots).arg(n), 150);
-        Form4& f4 = session->form4();
+        DendrogramWindow& f4 = session->dendrogram_window();
         f4.PublicationView->click();
         f4.resize(1000, 760);
         QTest::qWait(100);

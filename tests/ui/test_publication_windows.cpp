@@ -14,13 +14,13 @@
 
 #include "figure/publication_layout.h"
 #include "render/figure_painting.h"
+#include "ui/dendrogram_window.h"
 #include "ui/examples_dir.h"
 #include "ui/figure_options_dialog.h"
 #include "ui/figure_view.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
+#include "ui/results_window.h"
 #include "ui/window_placement.h"
 #include "ui_fixture.h"
 
@@ -40,19 +40,20 @@ class PublicationWindows : public WindowTest {
         WindowTest::SetUp();
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
-        session->set_random_seed(7);
-        Form2& f2 = session->form2();
-        f2.Text1->setText(QDir(examples_dir()).filePath(QStringLiteral("lake_stations.txt")));
-        f2.Text2->setText(dir.filePath(QStringLiteral("report.txt")));
-        f2.CheckData->setChecked(true);
-        session->run_analysis();
-        ASSERT_TRUE(session->form4().isVisible());
+        session->stages().set_random_seed(7);
+        OptionsWindow& f2 = session->options_window();
+        f2.input_file_edit->setText(
+            QDir(examples_dir()).filePath(QStringLiteral("lake_stations.txt")));
+        f2.report_file_edit->setText(dir.filePath(QStringLiteral("report.txt")));
+        f2.bypass_check_box->setChecked(true);
+        session->stages().run_analysis();
+        ASSERT_TRUE(session->dendrogram_window().isVisible());
     }
     QTemporaryDir dir;
 };
 
 TEST_F(PublicationWindows, TheNamedViewShowsLabelsAndRedrawsToFitTheWindow) {
-    Form4& f4 = session->form4();
+    DendrogramWindow& f4 = session->dendrogram_window();
     f4.resize(700, 450);
     f4.PublicationView->click();
     QCoreApplication::processEvents();
@@ -69,8 +70,8 @@ TEST_F(PublicationWindows, TheNamedViewShowsLabelsAndRedrawsToFitTheWindow) {
 }
 
 TEST_F(PublicationWindows, ResultsNameTheMembersExplainUntestedLinkagesAndListClusters) {
-    session->test_linkages();
-    FORM5& f5 = session->form5();
+    session->stages().test_linkages();
+    ResultsWindow& f5 = session->results_window();
     const QAbstractItemModel* grid = f5.Grid_out->model();
     const auto text = [grid](int r, int c) { return grid->data(grid->index(r, c)).toString(); };
     ASSERT_EQ(grid->rowCount(), 3);
@@ -95,15 +96,15 @@ TEST_F(PublicationWindows, ResultsNameTheMembersExplainUntestedLinkagesAndListCl
     EXPECT_GE(f5.Grid_out->viewport()->height() / f5.Grid_out->rowHeight(0), 8)
         << "the grid takes the height left over";
 
-    session->finish();
+    session->stages().finish();
     EXPECT_TRUE(f5.ClusterList->toPlainText().isEmpty());
-    EXPECT_FALSE(session->form4().SavePicture->isEnabled()) << "nothing left to save";
-    EXPECT_FALSE(session->form4().PublicationFigure->has_figure());
+    EXPECT_FALSE(session->dendrogram_window().SavePicture->isEnabled()) << "nothing left to save";
+    EXPECT_FALSE(session->dendrogram_window().PublicationFigure->has_figure());
 }
 
 TEST_F(PublicationWindows, TheReportOpensFromTheResultsWindowInFileMode) {
-    session->test_linkages();
-    session->form5().ShowReport->click();
+    session->stages().test_linkages();
+    session->results_window().ShowReport->click();
     QWidget* shown = session->loaded_window(QStringLiteral("RunReport"));
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
@@ -111,8 +112,8 @@ TEST_F(PublicationWindows, TheReportOpensFromTheResultsWindowInFileMode) {
 }
 
 TEST_F(PublicationWindows, FigureOptionsHoldForTheSessionAndCancelLeavesThemAsTheyWere) {
-    session->test_linkages();
-    Form4& f4 = session->form4();
+    session->stages().test_linkages();
+    DendrogramWindow& f4 = session->dendrogram_window();
     f4.FigureOptions->click();
     FigureOptionsDialog* dialog = f4.figure_options_dialog();
     ASSERT_TRUE(dialog->isVisible());

@@ -18,15 +18,15 @@
 #include "run/entry_point.h"
 #include "ui/dendrogram_drawing.h"
 #include "ui/dendrogram_view.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/dendrogram_window.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
 #include "ui/report_printing.h"
 #include "ui/report_window.h"
 #include "ui/results_grid.h"
+#include "ui/results_window.h"
+#include "ui/start_window.h"
 #include "ui/text_panel.h"
 #include "ui_fixture.h"
 
@@ -110,10 +110,10 @@ TEST_F(HostTest, MessageAreaShowsPrintedTextAndClearStartsAgainAtTheTop) {
     Printer& m = session->host().messages();
     m.text("Reading").zone().num(12).end();
     m.text("partial");
-    EXPECT_EQ(session->form2().PicBox1->shown(), "Reading        12 \npartial");
+    EXPECT_EQ(session->options_window().message_area->shown(), "Reading        12 \npartial");
     m.clear();
     m.text("fresh").end();
-    EXPECT_EQ(session->form2().PicBox1->shown(), "fresh\n");
+    EXPECT_EQ(session->options_window().message_area->shown(), "fresh\n");
     EXPECT_EQ(m.column(), 1);
 }
 
@@ -121,7 +121,7 @@ TEST_F(HostTest, ALongTablePrintedAtOnceReachesTheScreenWholeAndInOrder) {
     Printer& m = session->host().messages();
     for (int line = 1; line <= 4000; ++line)
         m.num(line).tab(6).text("R\xC3\xA9").num(static_cast<float>(line) * 0.5f).end();
-    TextPanel* area = session->form2().PicBox1;
+    TextPanel* area = session->options_window().message_area;
     const QString all = area->shown();
     // Shown over several turns, never split inside a line or a character.
     QCoreApplication::processEvents();
@@ -156,11 +156,11 @@ TEST_F(HostTest, GridRowZeroIsTheHeadingAndRowLIsLinkageL) {
     g.set_cell(1, 0, "1");
     g.set_cell(1, 1, "2 + 5");
     g.set_cell(3, 3, "0.300");
-    const QAbstractItemModel* t = session->form5().Grid_out->model();
+    const QAbstractItemModel* t = session->results_window().Grid_out->model();
     EXPECT_EQ(t->rowCount(), 3);
     EXPECT_EQ(t->headerData(2, Qt::Horizontal).toString(), "# < OBS.");
     EXPECT_EQ(t->data(t->index(0, 1)).toString(), "2 + 5");
-    EXPECT_EQ(session->form5().grid().tab_separated(),
+    EXPECT_EQ(session->results_window().grid().tab_separated(),
               "LINKAGE\tMEMBERS\t# < OBS.\tP(0.05)\n1\t2 + 5\t\t\n\t\t\t\n\t\t\t0.300\n");
 
     g.set_rows(1);  // one group: the heading row only
@@ -169,7 +169,7 @@ TEST_F(HostTest, GridRowZeroIsTheHeadingAndRowLIsLinkageL) {
 
 TEST_F(HostTest, GridTextColourIsTheWholeGridsThemeColour) {
     ResultsGrid& g = session->host().grid();
-    QTableView* t = session->form5().Grid_out;
+    QTableView* t = session->results_window().Grid_out;
     g.set_text_colour(GridColour::TooltipText);
     EXPECT_EQ(t->palette().color(QPalette::Text),
               QApplication::palette().color(QPalette::ToolTipText));
@@ -183,7 +183,7 @@ TEST_F(HostTest, DendrogramBoxKeepsDrawingUnitsAndGrowsForWideTrees) {
     c.set_scale(640, 320);
     c.line(29, 29, 29, 288);
     c.text(80, 11.52f, "Title\r\n");
-    DendrogramView* view = session->form4().Dendrogram;
+    DendrogramView* view = session->dendrogram_window().Dendrogram;
     EXPECT_EQ(view->drawing().extent(), 640.0);
     EXPECT_EQ(view->listing(), "LINE 29 29 29 288\nTEXT 80 11.52 Title\n");
 
@@ -243,21 +243,21 @@ TEST_F(HostTest, DendrogramPictureIsSavedAsSvgPngOrPdf) {
 }
 
 TEST_F(HostTest, StartButtonsAreDisabledWhileAStageRuns) {
-    session->form2();
-    session->form3();
-    session->form4();
+    session->options_window();
+    session->method_window();
+    session->dendrogram_window();
     bool enabled_during = true;
-    const Outcome o = session->guarded([&] {
-        enabled_during = session->form2().Command1->isEnabled() ||
-                         session->form3().Command1->isEnabled() ||
-                         session->form4().Command1->isEnabled();
+    const Outcome o = session->stages().guarded([&] {
+        enabled_during = session->options_window().continue_button->isEnabled() ||
+                         session->method_window().continue_button->isEnabled() ||
+                         session->dendrogram_window().continue_button->isEnabled();
         // A second start while this one runs is refused.
-        EXPECT_EQ(session->guarded([] { return Outcome::Completed; }), Outcome::Failed);
+        EXPECT_EQ(session->stages().guarded([] { return Outcome::Completed; }), Outcome::Failed);
         return Outcome::Completed;
     });
     EXPECT_EQ(o, Outcome::Completed);
     EXPECT_FALSE(enabled_during);
-    EXPECT_TRUE(session->form3().Command1->isEnabled());
+    EXPECT_TRUE(session->method_window().continue_button->isEnabled());
 }
 
 TEST_F(HostTest, ExitDuringAStageEndsTheProgramAtItsNextYield) {
@@ -265,19 +265,19 @@ TEST_F(HostTest, ExitDuringAStageEndsTheProgramAtItsNextYield) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("report.txt").toStdString();
     int yields_after_exit = 0;
-    const Outcome o = session->guarded([&] {
+    const Outcome o = session->stages().guarded([&] {
         session->context().channels.open(session->host(), 2, path, OpenMode::Write).text("x").end();
-        session->request_end();  // as Exit2 clicked during a yield
-        EXPECT_FALSE(session->ended());
+        session->stages().request_end();  // as Exit2 clicked during a yield
+        EXPECT_FALSE(session->stages().ended());
         session->host().yield();
         ++yields_after_exit;
         return Outcome::Completed;
     });
     EXPECT_EQ(o, Outcome::Ended);
     EXPECT_EQ(yields_after_exit, 0);
-    EXPECT_TRUE(session->ended());
+    EXPECT_TRUE(session->stages().ended());
     EXPECT_FALSE(session->context().channels.is_open(2));
-    EXPECT_FALSE(session->form1().isVisible());
+    EXPECT_FALSE(session->start_window().isVisible());
     EXPECT_EQ(read_bytes(dir.filePath("report.txt")), "x\r\n");
 }
 
@@ -285,7 +285,7 @@ TEST_F(HostTest, WindowsGetTheirTurnOnlyAFullIntervalIntoAStage) {
     session->start();
     bool delivered = false;
     QTimer::singleShot(0, [&delivered] { delivered = true; });
-    session->guarded([&] {
+    session->stages().guarded([&] {
         // Every pause point of a first stretch of work: too soon for a turn.
         session->host().yield_for(1 << 20);
         EXPECT_FALSE(delivered);
@@ -300,11 +300,11 @@ TEST_F(HostTest, WindowsGetTheirTurnOnlyAFullIntervalIntoAStage) {
 
 TEST_F(HostTest, ClosingTheLastVisibleWindowEndsTheProgram) {
     session->start();
-    session->form2().show();
-    session->form1().close();
-    EXPECT_FALSE(session->ended());
-    session->form2().close();
-    EXPECT_TRUE(session->ended());
+    session->options_window().show();
+    session->start_window().close();
+    EXPECT_FALSE(session->stages().ended());
+    session->options_window().close();
+    EXPECT_TRUE(session->stages().ended());
 }
 
 }  // namespace

@@ -22,12 +22,12 @@
 #include <functional>
 #include <string>
 
+#include "ui/dendrogram_window.h"
 #include "ui/examples_dir.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
+#include "ui/results_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {
@@ -89,30 +89,31 @@ class ResultsGridText : public WindowTest {
     // folder), tested by bootstrap or profile; appends the grid after the
     // test and after Finish to `seen`.
     void run(const QString& data, bool profile, const QString& samples, qint64 stop_after = -1) {
-        session->set_random_seed(20240611);
-        Form2& f2 = session->form2();
+        session->stages().set_random_seed(20240611);
+        OptionsWindow& f2 = session->options_window();
         const QString local = dir.filePath(data);
-        f2.Text1->setText(QFile::exists(local) ? local : QDir(examples_dir()).filePath(data));
-        f2.Text2->setText(dir.filePath(QStringLiteral("report%1.txt").arg(++runs)));
-        f2.CheckData->setChecked(true);
-        Form3& f3 = session->form3();
-        f3.RESMX[1]->setChecked(true);
-        f3.LINK_METH[4]->setChecked(true);
-        f3.TestMethod[profile ? 1 : 0]->setChecked(true);
-        (profile ? f3.Permutations : f3.Text1)->setText(samples);
-        session->run_analysis();
-        ASSERT_TRUE(session->form4().isVisible());
-        FORM5& f5 = session->form5();
+        f2.input_file_edit->setText(QFile::exists(local) ? local
+                                                         : QDir(examples_dir()).filePath(data));
+        f2.report_file_edit->setText(dir.filePath(QStringLiteral("report%1.txt").arg(++runs)));
+        f2.bypass_check_box->setChecked(true);
+        MethodWindow& f3 = session->method_window();
+        f3.measure_options[1]->setChecked(true);
+        f3.linkage_options[4]->setChecked(true);
+        f3.test_options[profile ? 1 : 0]->setChecked(true);
+        (profile ? f3.permutations_edit : f3.boot_samples_edit)->setText(samples);
+        session->stages().run_analysis();
+        ASSERT_TRUE(session->dendrogram_window().isVisible());
+        ResultsWindow& f5 = session->results_window();
         QMetaObject::Connection stop;
         if (stop_after >= 0) {
-            stop = QObject::connect(&f5, &FORM5::progressShown, [&](qint64 done) {
+            stop = QObject::connect(&f5, &ResultsWindow::progressShown, [&](qint64 done) {
                 if (done >= stop_after && f5.StopTest->isEnabled()) f5.StopTest->click();
             });
         }
-        session->test_linkages();
+        session->stages().test_linkages();
         QObject::disconnect(stop);
         seen += QStringLiteral("== %1 tested\n").arg(data) + grid_cells(f5.Grid_out);
-        session->finish();
+        session->stages().finish();
         seen += QStringLiteral("== %1 finished\n").arg(data) + grid_cells(f5.Grid_out);
     }
 
@@ -141,7 +142,7 @@ TEST_F(ResultsGridText, EveryCellTipAndShadeIsAsBeforeForBothTestsAndAStop) {
 // would not notice per 1,000 rows.
 TEST_F(ResultsGridText, TenThousandRowsFillShadeAndClearWithoutFreezing) {
     constexpr int kRows = 10000;
-    FORM5& f5 = session->form5();
+    ResultsWindow& f5 = session->results_window();
     f5.resize(900, 700);
     f5.show();
     ResultsGrid& g = session->host().grid();

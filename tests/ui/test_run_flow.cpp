@@ -78,20 +78,22 @@ TEST(StartFolder, LastChoiceThenDataFolderThenCurrentSkippingTheAvoidedOne) {
 TEST(WindowPlacement, NextWindowOpensBesideTheOptionsAndStaysOnScreen) {
     const QRect screen(0, 0, 1600, 1000);
     const QRect options(16, 16, 720, 560);
-    const QPoint form2 = first_position(Window::Form2, screen, QSize(720, 560), QRect(), QRect());
-    EXPECT_EQ(form2, QPoint(16, 16));
-    const QPoint form3 = first_position(Window::Form3, screen, QSize(500, 400), options, QRect());
-    EXPECT_GT(form3.x(), options.right());
+    const QPoint options_window =
+        first_position(Window::Options, screen, QSize(720, 560), QRect(), QRect());
+    EXPECT_EQ(options_window, QPoint(16, 16));
+    const QPoint method_window =
+        first_position(Window::Method, screen, QSize(500, 400), options, QRect());
+    EXPECT_GT(method_window.x(), options.right());
     const QRect dendrogram(QPoint(744, 16), QSize(680, 400));
-    const QPoint form5 =
-        first_position(Window::FORM5, screen, QSize(560, 520), options, dendrogram);
-    EXPECT_GT(form5.y(), dendrogram.bottom());
-    EXPECT_LE(form5.y() + 520, 1000);
+    const QPoint results_window =
+        first_position(Window::Results, screen, QSize(560, 520), options, dendrogram);
+    EXPECT_GT(results_window.y(), dendrogram.bottom());
+    EXPECT_LE(results_window.y() + 520, 1000);
     // A narrow screen: the window keeps to its right edge.
-    const QPoint narrow =
-        first_position(Window::Form4, QRect(0, 0, 900, 700), QSize(680, 400), options, QRect());
+    const QPoint narrow = first_position(Window::Dendrogram, QRect(0, 0, 900, 700), QSize(680, 400),
+                                         options, QRect());
     EXPECT_EQ(narrow.x(), 900 - 680);
-    const QPoint centred = first_position(Window::Form1, screen, QSize(400, 200), QRect(), QRect());
+    const QPoint centred = first_position(Window::Start, screen, QSize(400, 200), QRect(), QRect());
     EXPECT_EQ(centred, QPoint(600, 400));
 }
 
@@ -110,13 +112,13 @@ TEST(WindowPlacement, ResultsWindowFitsTheScreenWithoutCoveringTheDendrogram) {
     };
     for (const Case& c : cases) {
         const QRect f5 =
-            first_frame(Window::FORM5, c.screen, wanted, smallest, c.options, c.dendrogram);
+            first_frame(Window::Results, c.screen, wanted, smallest, c.options, c.dendrogram);
         EXPECT_TRUE(c.screen.contains(f5)) << c.screen.width();
         EXPECT_FALSE(f5.intersects(c.dendrogram)) << c.screen.width();
         EXPECT_GE(f5.height(), smallest.height()) << c.screen.width();
     }
     // A window larger than the screen is made to fit it.
-    const QRect big = first_frame(Window::Form2, QRect(0, 0, 1366, 740), QSize(900, 900),
+    const QRect big = first_frame(Window::Options, QRect(0, 0, 1366, 740), QSize(900, 900),
                                   QSize(300, 300), QRect(), QRect());
     EXPECT_TRUE(QRect(0, 0, 1366, 740).contains(big));
 }

@@ -10,10 +10,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
+#include "ui/method_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_host.h"
+#include "ui/results_window.h"
 #include "ui_fixture.h"
 
 namespace tw::ui::test {
@@ -37,24 +37,24 @@ void yield_until(Host& host, const bool& done) {
 
 TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
     session->start();
-    session->form5().show();
-    session->form5().Command1->show();  // as a second run finds it after the first
+    session->results_window().show();
+    session->results_window().finish_button->show();  // as a second run finds it after the first
     QTemporaryDir dir;
     const QString path = dir.filePath("report.txt");
     bool pressed = false;
     bool enabled_during = true;
-    const Outcome o = session->guarded([&] {
+    const Outcome o = session->stages().guarded([&] {
         Channels& channels = session->context().channels;
         channels.open(session->host(), Channels::kReport, path.toStdString(), OpenMode::Write)
             .text("before")
             .end();
         QTimer::singleShot(0, [&] {
-            QPushButton* finish = session->form5().Command1;
+            QPushButton* finish = session->results_window().finish_button;
             enabled_during = finish->isEnabled();
             QTest::keyClick(finish, Qt::Key_Return);
             QTest::mouseClick(finish, Qt::LeftButton);
-            session->finish_key();  // as if the key reached it all the same
-            session->finish();
+            session->stages().finish_key();  // as if the key reached it all the same
+            session->stages().finish();
             pressed = true;
         });
         yield_until(session->host(), pressed);
@@ -66,7 +66,7 @@ TEST_F(StageSafetyTest, FinishAndItsKeyDoNothingWhileAStageRuns) {
     EXPECT_TRUE(pressed);
     EXPECT_EQ(o, Outcome::Completed);
     EXPECT_FALSE(enabled_during);
-    EXPECT_TRUE(session->form5().Command1->isEnabled());
+    EXPECT_TRUE(session->results_window().finish_button->isEnabled());
     session->context().channels.close_all();
     EXPECT_EQ(read_bytes(path), "before\r\nafter\r\n");
 }
@@ -82,7 +82,7 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
     };
     for (const auto& fault : faults) {
         boxes.clear();
-        const Outcome o = session->guarded([&] {
+        const Outcome o = session->stages().guarded([&] {
             RunContext& ctx = session->context();
             ctx.channels
                 .open(session->host(), Channels::kReport, path.toStdString(), OpenMode::Write)
@@ -92,7 +92,7 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
             return Outcome::Completed;
         });
         EXPECT_EQ(o, Outcome::Failed);
-        EXPECT_FALSE(session->busy());
+        EXPECT_FALSE(session->stages().busy());
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "Program Error");
         EXPECT_TRUE(boxes[0].text.contains("while clustering")) << boxes[0].text.toStdString();
@@ -100,12 +100,12 @@ TEST_F(StageSafetyTest, AnUnexpectedFaultIsReportedOnceAndTheWindowsStayUsable) 
         EXPECT_EQ(
             read_bytes(path),
             "partial\r\n*** RUN STOPPED while clustering: this report is incomplete. ***\r\n");
-        EXPECT_TRUE(session->form2().isVisible());
-        EXPECT_TRUE(session->form2().Command1->isEnabled());
-        EXPECT_TRUE(session->form3().Command1->isEnabled());
+        EXPECT_TRUE(session->options_window().isVisible());
+        EXPECT_TRUE(session->options_window().continue_button->isEnabled());
+        EXPECT_TRUE(session->method_window().continue_button->isEnabled());
     }
     // And the next stage runs.
-    EXPECT_EQ(session->guarded([] { return Outcome::Completed; }), Outcome::Completed);
+    EXPECT_EQ(session->stages().guarded([] { return Outcome::Completed; }), Outcome::Completed);
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
 // tarnwick-drive SCRIPT: starts TARNWICK's windows in the current folder and
-// performs the script's lines as a user would (see driver_script.h).
+// performs the script's lines as a user would (see driver_script.h);
+// tarnwick-drive --help lists the verbs.
 
 #include <QApplication>
 #include <QTimer>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "run/exit_status.h"
 #include "ui/drive/driver_script.h"
 #include "ui/drive/script_runner.h"
 #include "ui/session.h"
+#include "ui/window_table.h"
 
 namespace {
 
@@ -30,6 +33,14 @@ void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, con
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::cout << "usage: tarnwick-drive SCRIPT\n\nOne action a line:\n"
+                  << tw::drive::verbs_help() << "\nWindows:";
+        for (const tw::ui::WindowEntry& w : tw::ui::window_table())
+            std::cout << ' ' << w.object_name;
+        std::cout << std::endl;
+        return tw::exit_status(tw::ExitStatus::Done);
+    }
     if (argc != 2) {
         std::cerr << "usage: tarnwick-drive SCRIPT" << std::endl;
         return tw::exit_status(tw::ExitStatus::Usage);
@@ -41,7 +52,7 @@ int main(int argc, char* argv[]) {
     }
     std::stringstream text;
     text << in.rdbuf();
-    tw::drive::Script script = tw::drive::parse_script(text.str());
+    tw::drive::Script script = tw::drive::parse_script(text.str(), tw::ui::is_window_name);
     if (script.error) {
         std::cerr << "tarnwick-drive: line " << script.error->line << ": " << script.error->message
                   << std::endl;

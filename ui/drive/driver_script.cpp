@@ -1,9 +1,7 @@
 #include "ui/drive/driver_script.h"
 
-#include <array>
 #include <cctype>
 #include <charconv>
-#include <map>
 
 namespace tw::drive {
 
@@ -31,41 +29,12 @@ std::string_view next_word(std::string_view& rest) {
     return word;
 }
 
-const std::map<std::string_view, Verb>& verbs() {
-    static const std::map<std::string_view, Verb> v{
-        {"set", Verb::Set},
-        {"tick", Verb::Tick},
-        {"untick", Verb::Untick},
-        {"choose", Verb::Choose},
-        {"click", Verb::Click},
-        {"press", Verb::Press},
-        {"answer", Verb::Answer},
-        {"answer-all", Verb::AnswerAll},
-        {"expect-visible", Verb::ExpectVisible},
-        {"expect-hidden", Verb::ExpectHidden},
-        {"grab", Verb::Grab},
-        {"dump-grid", Verb::DumpGrid},
-        {"grab-screen", Verb::GrabScreen},
-        {"dump-text", Verb::DumpText},
-        {"seed", Verb::Seed},
-        {"pick", Verb::Pick},
-        {"dump-folder", Verb::DumpFolder},
-        {"expect-enabled", Verb::ExpectEnabled},
-        {"expect-disabled", Verb::ExpectDisabled},
-        {"close", Verb::Close},
-        {"stop-test-after", Verb::StopTestAfter},
-        {"save-picture", Verb::SavePicture},
-        {"export", Verb::Export},
-    };
-    return v;
-}
-
 std::optional<ControlRef> parse_ref(std::string_view word, bool control_required,
-                                    std::string& error) {
+                                    const WindowKnown& is_window, std::string& error) {
     ControlRef ref;
     const std::size_t dot = word.find('.');
     ref.window = std::string(word.substr(0, dot));
-    if (!is_known_window(ref.window)) {
+    if (!is_window(ref.window)) {
         error = "unknown window \"" + ref.window + "\"";
         return std::nullopt;
     }
@@ -116,15 +85,34 @@ bool valid_key(std::string_view key) {
            (key.size() == 1 && std::isgraph(static_cast<unsigned char>(key[0])));
 }
 
+// Reads a number of 0 or more into c.seed.
+std::string parse_number(std::string_view word, Command& c) {
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), c.seed);
+    if (word.empty() || ec != std::errc() || end != word.data() + word.size())
+        return "bad number \"" + std::string(word) + "\"";
+    return "";
+}
+
+std::string parse_answer_word(std::string_view word, bool all, Command& c) {
+    if (word == "default" && !all) {
+        c.default_answer = true;
+        return "";
+    }
+    const auto a = parse_answer(word, all);
+    if (!a) return "unknown answer \"" + std::string(word) + "\"";
+    c.answer = *a;
+    return "";
+}
+
 // Parses one non-blank, non-comment line; returns an error message or "".
-std::string parse_line(std::string_view rest, Command& c) {
+std::string parse_line(std::string_view rest, const WindowKnown& is_window, Command& c) {
     const std::string_view verb_word = next_word(rest);
-    const auto verb = verbs().find(verb_word);
-    if (verb == verbs().end()) return "unknown verb \"" + std::string(verb_word) + "\"";
-    c.verb = verb->second;
+    const VerbEntry* verb = verb_named(verb_word);
+    if (!verb) return "unknown verb \"" + std::string(verb_word) + "\"";
+    c.verb = verb->verb;
     std::string error;
     auto need_ref = [&](bool control_required) {
-        auto ref = parse_ref(next_word(rest), control_required, error);
+        auto ref = parse_ref(next_word(rest), control_required, is_window, error);
         if (ref) c.target = *ref;
         return ref.has_value();
     };
@@ -133,72 +121,43 @@ std::string parse_line(std::string_view rest, Command& c) {
         if (c.text.empty()) error = std::string("missing ") + what;
         return !c.text.empty();
     };
-    switch (c.verb) {
-        case Verb::Set:
+    switch (verb->arguments) {
+        case Arguments::ControlAndRest:
             if (!need_ref(true)) return error;
             c.text = std::string(rest);
             return "";
-        case Verb::Tick:
-        case Verb::Untick:
-        case Verb::Choose:
-        case Verb::Click:
+        case Arguments::Control:
             return need_ref(true) ? "" : error;
-        case Verb::Press:
+        case Arguments::ControlAndKey:
             if (!need_ref(true) || !need_word("key")) return error;
             return valid_key(c.text)
                        ? ""
                        : "unknown key \"" + c.text + "\" (Enter, Space or one character)";
-        case Verb::Answer:
-        case Verb::AnswerAll: {
-            const std::string_view word = next_word(rest);
-            if (word == "default" && c.verb == Verb::Answer) {
-                c.default_answer = true;
-                return "";
-            }
-            const auto a = parse_answer(word, c.verb == Verb::AnswerAll);
-            if (!a) return "unknown answer \"" + std::string(word) + "\"";
-            c.answer = *a;
-            return "";
-        }
-        case Verb::ExpectVisible:
-        case Verb::ExpectHidden:
+        case Arguments::WindowOrControl:
             return need_ref(false) ? "" : error;
-        case Verb::Grab:
+        case Arguments::WindowOrControlAndFile:
             return need_ref(false) && need_word("file name") ? "" : error;
-        case Verb::DumpGrid:
-        case Verb::GrabScreen:
-        case Verb::SavePicture:
-            return need_word("file name") ? "" : error;
-        case Verb::DumpText:
+        case Arguments::ControlAndFile:
             return need_ref(true) && need_word("file name") ? "" : error;
-        case Verb::Pick:
+        case Arguments::File:
+            return need_word("file name") ? "" : error;
+        case Arguments::Rest:
+            // Folder and file names may hold blanks.
             c.text = std::string(rest);
-            return c.text.empty() ? "missing file name" : "";
-        case Verb::DumpFolder: {
+            return c.text.empty() ? "missing " + std::string(verb->rest_is) : "";
+        case Arguments::Answer:
+        case Arguments::AnswerForAll:
+            return parse_answer_word(next_word(rest), verb->arguments == Arguments::AnswerForAll,
+                                     c);
+        case Arguments::OpenOrSaveAndFile: {
             const std::string_view use = next_word(rest);
             if (use != "open" && use != "save")
                 return "expected open or save, found \"" + std::string(use) + "\"";
             c.for_saving = use == "save";
             return need_word("file name") ? "" : error;
         }
-        case Verb::ExpectEnabled:
-        case Verb::ExpectDisabled:
-            return need_ref(true) ? "" : error;
-        case Verb::Close:
-            return need_ref(false) ? "" : error;
-        case Verb::StopTestAfter:
-        case Verb::Seed: {
-            const std::string_view word = next_word(rest);
-            auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), c.seed);
-            if (word.empty() || ec != std::errc() || end != word.data() + word.size()) {
-                return "bad number \"" + std::string(word) + "\"";
-            }
-            return "";
-        }
-        case Verb::Export:
-            // The prefix is the rest of the line: folder names may hold blanks.
-            c.text = std::string(rest);
-            return c.text.empty() ? "missing file name prefix" : "";
+        case Arguments::Number:
+            return parse_number(next_word(rest), c);
     }
     return "unknown verb";
 }
@@ -218,31 +177,10 @@ std::string ControlRef::spelled() const {
 }
 
 bool Command::is_user_action() const {
-    switch (verb) {
-        case Verb::Set:
-        case Verb::Tick:
-        case Verb::Untick:
-        case Verb::Choose:
-        case Verb::Click:
-        case Verb::Press:
-        case Verb::Close:
-            return true;
-        default:
-            return false;
-    }
+    return entry_of(verb).user_action;
 }
 
-bool is_known_window(std::string_view name) {
-    static constexpr std::array<std::string_view, 9> kWindows{
-        "Form1",     "Form2",  "Form3",     "Form4",        "FORM5",
-        "DataCheck", "Report", "RunReport", "ExplainWindow"};
-    for (std::string_view w : kWindows) {
-        if (w == name) return true;
-    }
-    return false;
-}
-
-Script parse_script(std::string_view text) {
+Script parse_script(std::string_view text, const WindowKnown& is_window) {
     Script script;
     int number = 0;
     std::size_t start = 0;
@@ -255,7 +193,7 @@ Script parse_script(std::string_view text) {
         if (content.empty() || content.front() == '#') continue;
         Command c;
         c.line = number;
-        const std::string error = parse_line(content, c);
+        const std::string error = parse_line(content, is_window, c);
         if (!error.empty()) {
             script.commands.clear();
             script.error = ParseError{number, error};

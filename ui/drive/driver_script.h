@@ -1,72 +1,19 @@
 #pragma once
 // The scripts tarnwick-drive performs: one action a line, as a user would do
-// it through the windows. Blank lines and lines starting with # are skipped.
-//
-//   set WINDOW.CONTROL TEXT...      type TEXT (the rest of the line) into a text box
-//   tick WINDOW.CONTROL             click a check box that is clear
-//   untick WINDOW.CONTROL           click a check box that is ticked
-//   choose WINDOW.CONTROL[INDEX]    click an option button (INDEX for arrays)
-//   click WINDOW.CONTROL            click a button (or a text box)
-//   press WINDOW.CONTROL KEY        a key on a control: Enter, Space or one character
-//   answer yes|no|cancel|ok         answer for the next message box
-//   answer default                  the next message box gets Enter: its
-//                                   default button
-//   answer-all yes|no               answer for every later box with none queued
-//   expect-visible WINDOW[.CONTROL] stop with status 4 unless it is visible
-//   expect-hidden WINDOW[.CONTROL]  stop with status 4 unless it is hidden
-//   grab WINDOW[.CONTROL] FILE.png  save a picture of a window or control
-//   dump-grid FILE                  FORM5.Grid_out as tab-separated text
-//   grab-screen FILE.png            save a picture of the whole screen
-//   dump-text WINDOW.CONTROL FILE   what a picture box, text box or label shows
-//   seed N                          fix the bootstrap's random seed (0: clock)
-//   pick FILE                       the next file dialog chooses FILE
-//   dump-folder open|save FILE      the folder the next dialog to open or save a
-//                                   file starts in
-//   expect-enabled WINDOW.CONTROL   stop with status 4 unless it is enabled
-//   expect-disabled WINDOW.CONTROL  stop with status 4 unless it is disabled
-//   close WINDOW                    close a window from its title bar
-//   stop-test-after N               press FORM5.StopTest once the running test
-//                                   shows N replicates done
-//   save-picture FILE               Form4's "Save picture..." without its dialogs:
-//                                   the view shown, SVG, PDF or PNG (300 dpi) by
-//                                   the file's extension
-//   export PREFIX                   FORM5's "Export..." without its dialog
-//                                   (the rest of the line is the prefix)
+// it through the windows. Blank lines and lines starting with # are skipped;
+// every other line starts with a verb of the verb table (driver_verbs.h),
+// which also says how the rest of the line is read.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "run/host.h"
+#include "ui/drive/driver_verbs.h"
 
 namespace tw::drive {
-
-enum class Verb {
-    Set,
-    Tick,
-    Untick,
-    Choose,
-    Click,
-    Press,
-    Answer,
-    AnswerAll,
-    ExpectVisible,
-    ExpectHidden,
-    Grab,
-    DumpGrid,
-    GrabScreen,
-    DumpText,
-    Seed,
-    Pick,
-    DumpFolder,
-    ExpectEnabled,
-    ExpectDisabled,
-    Close,
-    StopTestAfter,
-    SavePicture,
-    Export,
-};
 
 // WINDOW, WINDOW.CONTROL or WINDOW.CONTROL[INDEX].
 struct ControlRef {
@@ -103,9 +50,9 @@ struct Script {
     std::optional<ParseError> error;  // the first bad line; commands is then empty
 };
 
-Script parse_script(std::string_view text);
+// Whether a script may name the window `name`.
+using WindowKnown = std::function<bool(std::string_view name)>;
 
-// The windows a script may name.
-bool is_known_window(std::string_view name);
+Script parse_script(std::string_view text, const WindowKnown& is_window);
 
 }  // namespace tw::drive

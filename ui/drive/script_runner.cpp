@@ -18,15 +18,15 @@
 #include <QTimer>
 #include <ostream>
 
+#include "ui/dendrogram_window.h"
 #include "ui/drive/widget_lookup.h"
 #include "ui/file_chooser.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
 #include "ui/import_dialog.h"
 #include "ui/message_box.h"
 #include "ui/picture_resolution.h"
 #include "ui/report_printing.h"
 #include "ui/results_grid.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 
 namespace tw::drive {
@@ -172,7 +172,7 @@ tw::Answer ScriptRunner::answer_box(const QString& title, const QString& text, t
 // enough; the test ends before its next replicate.
 void ScriptRunner::on_progress_shown(qint64 done) {
     if (stop_test_after_ < 0 || done < stop_test_after_) return;
-    QPushButton* stop = session_.form5().StopTest;
+    QPushButton* stop = session_.results_window().StopTest;
     if (!stop->isEnabled()) return;
     stop_test_after_ = -1;
     out_ << "STOP TEST after " << done << " replicates" << std::endl;
@@ -232,7 +232,7 @@ void ScriptRunner::step() {
         stop();
         return;
     }
-    if (session_.ended()) return;  // the rest is done once the loop has returned
+    if (session_.stages().ended()) return;  // the rest is done once the loop has returned
     const Command& c = commands_[next_++];
     QElapsedTimer clock;
     clock.start();
@@ -267,158 +267,164 @@ void ScriptRunner::stop() {
     if (stopped_) return;
     stopped_ = true;
     // As the Exit button would: every channel closed, every window gone.
-    if (!session_.ended()) session_.request_end();
+    if (!session_.stages().ended()) session_.stages().request_end();
     on_program_ended();
     QCoreApplication::exit(exit_code_);
 }
 
 void ScriptRunner::perform(const Command& c) {
-    switch (c.verb) {
-        case Verb::Answer:
-            answers_.push_back(c.default_answer ? std::nullopt : std::optional(c.answer));
-            return;
-        case Verb::AnswerAll:
-            answer_all_ = c.answer;
-            return;
-        case Verb::Seed:
-            session_.set_random_seed(c.seed);
-            return;
-        case Verb::Export:
-            if (!session_.results_complete())
-                return fail(c, ExitStatus::ControlUnusable,
-                            QStringLiteral("the results are not complete"));
-            session_.export_results(c.text);
-            return;
-        case Verb::StopTestAfter:
-            stop_test_after_ = static_cast<qint64>(c.seed);
-            if (!watching_progress_) {
-                watching_progress_ = true;
-                connect(&session_.form5(), &tw::ui::FORM5::progressShown, this,
-                        &ScriptRunner::on_progress_shown);
-            }
-            return;
-        case Verb::Pick:
-            picks_.push_back(QString::fromStdString(c.text));
-            return;
-        case Verb::DumpFolder: {
-            const QString folder =
-                tw::ui::start_folder(c.for_saving ? tw::ui::FileUse::Save : tw::ui::FileUse::Open);
-            if (!write_file(c.text, (folder + QLatin1Char('\n')).toUtf8())) {
-                fail(c, ExitStatus::OutputFailed,
-                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
-            }
-            return;
-        }
-        case Verb::ExpectEnabled:
-        case Verb::ExpectDisabled:
-            return check_enabled(c, c.verb == Verb::ExpectEnabled);
-        case Verb::GrabScreen: {
-            QScreen* screen = QGuiApplication::primaryScreen();
-            if (!screen || !screen->grabWindow(0).save(QString::fromStdString(c.text), "PNG")) {
-                fail(c, ExitStatus::OutputFailed,
-                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
-            }
-            return;
-        }
-        case Verb::DumpGrid: {
-            QWidget* w = session_.loaded_window(QStringLiteral("FORM5"));
-            if (!w)
-                return fail(c, ExitStatus::ControlUnusable,
-                            QStringLiteral("window FORM5 is not open"));
-            const QString grid = session_.form5().grid().tab_separated();
-            if (!write_file(c.text, grid.toUtf8())) {
-                fail(c, ExitStatus::OutputFailed,
-                     QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
-            }
-            return;
-        }
-        case Verb::ExpectVisible:
-        case Verb::ExpectHidden:
-            return check_visible(c, c.verb == Verb::ExpectVisible);
-        case Verb::SavePicture:
-            return save_picture(c);
-        default:
-            break;
-    }
-    const Found found = find_target(session_, c.target);
-    if (!found.widget)
-        return fail(c, found.window_not_loaded ? ExitStatus::ControlUnusable : ExitStatus::Usage,
-                    found.error);
-    QWidget* w = found.widget;
-    if (c.verb == Verb::Grab) {
-        if (!w->grab().save(QString::fromStdString(c.text), "PNG")) {
-            fail(c, ExitStatus::OutputFailed,
-                 QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
-        }
-        return;
-    }
-    if (c.verb == Verb::DumpText) {
-        if (!write_file(c.text, shown_text(w).toUtf8())) {
-            fail(c, ExitStatus::OutputFailed,
-                 QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
-        }
-        return;
-    }
-    const QString name = QString::fromStdString(c.target.spelled());
-    if (!w->isVisible())
-        return fail(c, ExitStatus::ControlUnusable, name + QStringLiteral(" is not visible"));
-    if (!w->isEnabled())
-        return fail(c, ExitStatus::ControlUnusable, name + QStringLiteral(" is disabled"));
-    act(c, w);
+    (this->*entry_of(c.verb).perform)(c);
 }
 
-void ScriptRunner::act(const Command& c, QWidget* w) {
+QWidget* ScriptRunner::target(const Command& c) {
+    const Found found = find_target(session_, c.target);
+    if (!found.widget)
+        fail(c, found.window_not_loaded ? ExitStatus::ControlUnusable : ExitStatus::Usage,
+             found.error);
+    return found.widget;
+}
+
+QWidget* ScriptRunner::usable_target(const Command& c) {
+    QWidget* w = target(c);
+    if (!w) return nullptr;
     const QString name = QString::fromStdString(c.target.spelled());
-    switch (c.verb) {
-        case Verb::Set: {
-            auto* edit = qobject_cast<QLineEdit*>(w);
-            if (!edit)
-                return fail(c, ExitStatus::Usage, name + QStringLiteral(" is not a text box"));
-            edit->setFocus(Qt::OtherFocusReason);
-            edit->selectAll();
-            edit->insert(QString::fromStdString(c.text));
-            return;
-        }
-        case Verb::Tick:
-        case Verb::Untick: {
-            auto* box = qobject_cast<QCheckBox*>(w);
-            if (!box)
-                return fail(c, ExitStatus::Usage, name + QStringLiteral(" is not a check box"));
-            if (box->isChecked() != (c.verb == Verb::Tick)) box->click();
-            return;
-        }
-        case Verb::Choose: {
-            auto* option = qobject_cast<QRadioButton*>(w);
-            if (!option)
-                return fail(c, ExitStatus::Usage,
-                            name + QStringLiteral(" is not an option button"));
-            option->click();
-            return;
-        }
-        case Verb::Close:
-            w->close();
-            return;
-        case Verb::Click:
-            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                button->click();
-            } else {
-                send_click(w);
-            }
-            return;
-        case Verb::Press:
-            send_key(w, c.text);
-            return;
-        default:
-            return;
+    if (!w->isVisible()) {
+        fail(c, ExitStatus::ControlUnusable, name + QStringLiteral(" is not visible"));
+        return nullptr;
+    }
+    if (!w->isEnabled()) {
+        fail(c, ExitStatus::ControlUnusable, name + QStringLiteral(" is disabled"));
+        return nullptr;
+    }
+    return w;
+}
+
+void ScriptRunner::write_or_fail(const Command& c, const QByteArray& bytes) {
+    if (!write_file(c.text, bytes))
+        fail(c, ExitStatus::OutputFailed,
+             QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+}
+
+void ScriptRunner::queue_answer(const Command& c) {
+    answers_.push_back(c.default_answer ? std::nullopt : std::optional(c.answer));
+}
+
+void ScriptRunner::answer_all(const Command& c) {
+    answer_all_ = c.answer;
+}
+
+void ScriptRunner::fix_seed(const Command& c) {
+    session_.stages().set_random_seed(c.seed);
+}
+
+void ScriptRunner::export_results(const Command& c) {
+    if (!session_.stages().results_complete())
+        return fail(c, ExitStatus::ControlUnusable, QStringLiteral("the results are not complete"));
+    session_.stages().export_results(c.text);
+}
+
+void ScriptRunner::stop_test_after(const Command& c) {
+    stop_test_after_ = static_cast<qint64>(c.seed);
+    if (watching_progress_) return;
+    watching_progress_ = true;
+    connect(&session_.results_window(), &tw::ui::ResultsWindow::progressShown, this,
+            &ScriptRunner::on_progress_shown);
+}
+
+void ScriptRunner::queue_pick(const Command& c) {
+    picks_.push_back(QString::fromStdString(c.text));
+}
+
+void ScriptRunner::dump_folder(const Command& c) {
+    const QString folder =
+        tw::ui::start_folder(c.for_saving ? tw::ui::FileUse::Save : tw::ui::FileUse::Open);
+    write_or_fail(c, (folder + QLatin1Char('\n')).toUtf8());
+}
+
+void ScriptRunner::grab_screen(const Command& c) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !screen->grabWindow(0).save(QString::fromStdString(c.text), "PNG")) {
+        fail(c, ExitStatus::OutputFailed,
+             QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
     }
 }
 
-void ScriptRunner::check_enabled(const Command& c, bool want_enabled) {
-    const Found found = find_target(session_, c.target);
-    if (!found.widget)
-        return fail(c, found.window_not_loaded ? ExitStatus::ControlUnusable : ExitStatus::Usage,
-                    found.error);
-    if (found.widget->isEnabled() != want_enabled) {
+void ScriptRunner::dump_grid(const Command& c) {
+    if (!session_.loaded_window(QStringLiteral("FORM5")))
+        return fail(c, ExitStatus::ControlUnusable, QStringLiteral("window FORM5 is not open"));
+    write_or_fail(c, session_.results_window().grid().tab_separated().toUtf8());
+}
+
+void ScriptRunner::grab(const Command& c) {
+    QWidget* w = target(c);
+    if (w && !w->grab().save(QString::fromStdString(c.text), "PNG")) {
+        fail(c, ExitStatus::OutputFailed,
+             QStringLiteral("cannot write %1").arg(QString::fromStdString(c.text)));
+    }
+}
+
+void ScriptRunner::dump_text(const Command& c) {
+    if (QWidget* w = target(c)) write_or_fail(c, shown_text(w).toUtf8());
+}
+
+void ScriptRunner::type_text(const Command& c) {
+    QWidget* w = usable_target(c);
+    if (!w) return;
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    if (!edit)
+        return fail(
+            c, ExitStatus::Usage,
+            QString::fromStdString(c.target.spelled()) + QStringLiteral(" is not a text box"));
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    edit->insert(QString::fromStdString(c.text));
+}
+
+void ScriptRunner::set_check_box(const Command& c) {
+    QWidget* w = usable_target(c);
+    if (!w) return;
+    auto* box = qobject_cast<QCheckBox*>(w);
+    if (!box)
+        return fail(
+            c, ExitStatus::Usage,
+            QString::fromStdString(c.target.spelled()) + QStringLiteral(" is not a check box"));
+    if (box->isChecked() != (c.verb == Verb::Tick)) box->click();
+}
+
+void ScriptRunner::choose(const Command& c) {
+    QWidget* w = usable_target(c);
+    if (!w) return;
+    auto* option = qobject_cast<QRadioButton*>(w);
+    if (!option)
+        return fail(c, ExitStatus::Usage,
+                    QString::fromStdString(c.target.spelled()) +
+                        QStringLiteral(" is not an option button"));
+    option->click();
+}
+
+void ScriptRunner::close_window(const Command& c) {
+    if (QWidget* w = usable_target(c)) w->close();
+}
+
+void ScriptRunner::click(const Command& c) {
+    QWidget* w = usable_target(c);
+    if (!w) return;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->click();
+    } else {
+        send_click(w);
+    }
+}
+
+void ScriptRunner::press(const Command& c) {
+    if (QWidget* w = usable_target(c)) send_key(w, c.text);
+}
+
+void ScriptRunner::check_enabled(const Command& c) {
+    const bool want_enabled = c.verb == Verb::ExpectEnabled;
+    QWidget* w = target(c);
+    if (!w) return;
+    if (w->isEnabled() != want_enabled) {
         fail(c, ExitStatus::ExpectationFailed,
              QStringLiteral("expected %1 to be %2")
                  .arg(QString::fromStdString(c.target.spelled()),
@@ -430,7 +436,7 @@ void ScriptRunner::save_picture(const Command& c) {
     if (!session_.loaded_window(QStringLiteral("Form4"))) {
         return fail(c, ExitStatus::ControlUnusable, QStringLiteral("window Form4 is not open"));
     }
-    tw::ui::Form4& form = session_.form4();
+    tw::ui::DendrogramWindow& form = session_.dendrogram_window();
     if (!form.SavePicture->isEnabled()) {
         return fail(c, ExitStatus::ControlUnusable,
                     QStringLiteral("Form4.SavePicture is disabled"));
@@ -441,7 +447,8 @@ void ScriptRunner::save_picture(const Command& c) {
     }
 }
 
-void ScriptRunner::check_visible(const Command& c, bool want_visible) {
+void ScriptRunner::check_visible(const Command& c) {
+    const bool want_visible = c.verb == Verb::ExpectVisible;
     const Found found = find_target(session_, c.target);
     if (!found.widget && !found.window_not_loaded) return fail(c, ExitStatus::Usage, found.error);
     const bool visible = found.widget && found.widget->isVisible();

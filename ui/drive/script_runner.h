@@ -35,7 +35,7 @@ class Session;
 
 namespace tw::drive {
 
-class ScriptRunner : public QObject {
+class ScriptRunner : public QObject, private ScriptActions {
     Q_OBJECT
   public:
     ScriptRunner(tw::ui::Session& session, std::vector<Command> commands, std::ostream& out,
@@ -51,14 +51,37 @@ class ScriptRunner : public QObject {
     int exit_code() const { return exit_code_; }
 
   private:
+    // The verbs, as the verb table names them.
+    void type_text(const Command& c) override;
+    void set_check_box(const Command& c) override;
+    void choose(const Command& c) override;
+    void click(const Command& c) override;
+    void press(const Command& c) override;
+    void queue_answer(const Command& c) override;
+    void answer_all(const Command& c) override;
+    void check_visible(const Command& c) override;
+    void grab(const Command& c) override;
+    void dump_grid(const Command& c) override;
+    void grab_screen(const Command& c) override;
+    void dump_text(const Command& c) override;
+    void fix_seed(const Command& c) override;
+    void queue_pick(const Command& c) override;
+    void dump_folder(const Command& c) override;
+    void check_enabled(const Command& c) override;
+    void close_window(const Command& c) override;
+    void stop_test_after(const Command& c) override;
+    void save_picture(const Command& c) override;
+    void export_results(const Command& c) override;
+
     void step();
     void perform(const Command& c);
-    void act(const Command& c, QWidget* w);
-    void check_visible(const Command& c, bool want_visible);
-    void check_enabled(const Command& c, bool want_enabled);
+    // The control a line names, or null once the line has failed.
+    QWidget* target(const Command& c);
+    // The control a line acts on as a user would: also visible and enabled.
+    QWidget* usable_target(const Command& c);
+    void write_or_fail(const Command& c, const QByteArray& bytes);
     QString pick_file(const QString& caption);
     void on_progress_shown(qint64 done);
-    void save_picture(const Command& c);
     void fail(const Command& c, ExitStatus code, const QString& message);
     void stop();
     tw::Answer answer_box(const QString& title, const QString& text, tw::Buttons buttons,

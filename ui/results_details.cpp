@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "bootstrap/linkage_details.h"
-#include "ui/form5.h"
 #include "ui/results_model.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 #include "ui/text_panel.h"
 
@@ -61,7 +61,7 @@ QString cluster_text(const std::vector<ClusterMembers>& clusters) {
 
 }  // namespace
 
-QSplitter* FORM5::build_details_panel() {
+QSplitter* ResultsWindow::build_details_panel() {
     results_->set_heading(kMembersColumn, QStringLiteral("Member labels"));
     results_->set_heading(kErrorColumn, QStringLiteral("SE of P"));
     set_heading_tips(*results_, SignificanceTest::Bootstrap);
@@ -83,7 +83,7 @@ QSplitter* FORM5::build_details_panel() {
     return split;
 }
 
-void FORM5::show_linkage_details(const RunContext& ctx) {
+void ResultsWindow::show_linkage_details(const RunContext& ctx) {
     const int rows = results_->rowCount();
     set_heading_tips(*results_, ctx.Results.test);
     for (int r = 0; r < rows; ++r) {
@@ -102,12 +102,12 @@ void FORM5::show_linkage_details(const RunContext& ctx) {
     ClusterList->setPlainText(cluster_text(cluster_members(ctx)));
 }
 
-void FORM5::clear_linkage_details() {
+void ResultsWindow::clear_linkage_details() {
     results_->clear_marks(kMembersColumn);
     ClusterList->clear();
 }
 
-void FORM5::on_ShowReport_clicked() {
+void ResultsWindow::on_ShowReport_clicked() {
     session_.show_run_report();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // "Messages & Linkage Table": the bootstrap test's progress (link_table), the
 // alpha level it tests at, the results grid, and "Finish", which ends the run.
+//
+// The window is FORM5 to scripts and tests, and each control keeps the object
+// name they address it by, given beside its member.
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -32,27 +35,26 @@ class ResultsModel;
 class Session;
 class TextPanel;
 
-class FORM5 : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit FORM5(Session& session);
-    ~FORM5() override;
+    explicit ResultsWindow(Session& session);
+    ~ResultsWindow() override;
 
     GridAdapter& grid() { return *grid_; }
 
     TextPanel* link_table;
     QTableView* Grid_out;
-    QLabel* Label1;  // alpha
-    QLabel* Sig_level;
-    QLabel* Label2;  // "Level"
-    QFrame* Line1;
-    QPushButton* Command1;  // "Finish", hidden until the test is complete
+    QLabel* alpha_label;         // Label1, alpha
+    QLabel* alpha_value;         // Sig_level
+    QLabel* level_label;         // Label2, "Level"
+    QFrame* divider;             // Line1
+    QPushButton* finish_button;  // Command1, "Finish", hidden until the test is complete
 
     // The bootstrap test's progress, and the button that stops it.
     QProgressBar* BootProgress;
     QLabel* ProgressText;
     QPushButton* StopTest;  // "Stop test"
-    // `cumulative_work` weighs the time-left estimate (empty: by replicates).
     void test_started();
     // `repaint`: the windows have had a turn since the last repaint, so the
     // bar and its line may be brought up to date (the end always is).
@@ -61,6 +63,10 @@ class FORM5 : public QWidget {
     // After "Finish", or once the run is closed otherwise: nothing here can
     // act on the run any more.
     void run_closed();
+    // What the stages ask of the window.
+    void set_start_enabled(bool enabled);
+    void show_finish(bool visible);
+    void show_alpha(const QString& alpha);
 
     // Details for a reader, beside the design's grid columns: member labels,
     // the standard error of P, why a linkage was not tested, every cluster
@@ -97,8 +103,8 @@ class FORM5 : public QWidget {
     void progressShown(qint64 done);
 
   private slots:
-    void on_Command1_clicked();
-    void on_Command1_keyPressed(int key);
+    void on_finish_button_clicked();
+    void on_finish_button_keyPressed(int key);
     void on_StopTest_clicked();
     void on_ShowReport_clicked();
     void on_Export_clicked();

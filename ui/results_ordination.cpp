@@ -2,27 +2,27 @@
 #include <stdexcept>
 
 #include "ordination/run_ordination.h"
-#include "ui/form5.h"
 #include "ui/message_box.h"
 #include "ui/ordination_window.h"
+#include "ui/results_window.h"
 #include "ui/session.h"
 
 namespace tw::ui {
 
-QPushButton* FORM5::make_ordination_button() {
+QPushButton* ResultsWindow::make_ordination_button() {
     Ordination = new QPushButton(QStringLiteral("Ordination..."), this);
     Ordination->setObjectName(QStringLiteral("Ordination"));
     Ordination->setEnabled(false);
-    connect(Ordination, &QPushButton::clicked, this, &FORM5::on_Ordination_clicked);
+    connect(Ordination, &QPushButton::clicked, this, &ResultsWindow::on_Ordination_clicked);
     return Ordination;
 }
 
-const RunOrdination* FORM5::ordination_of_run() const {
+const RunOrdination* ResultsWindow::ordination_of_run() const {
     return ordination_window_ ? ordination_window_->result_of_run() : nullptr;
 }
 
-void FORM5::on_Ordination_clicked() {
-    if (!session_.results_complete()) return;
+void ResultsWindow::on_Ordination_clicked() {
+    if (!session_.stages().results_complete()) return;
     RunOrdination inputs;
     try {
         inputs = ordination_inputs(session_.context());

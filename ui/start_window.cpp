@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/start_window.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/form2.h"
 #include "ui/key_relay.h"
+#include "ui/options_window.h"
 #include "ui/session.h"
 #include "ui/start_pictures.h"
 
@@ -43,20 +43,21 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-Form1::Form1(Session& session) : QWidget(nullptr), session_(session) {
+StartWindow::StartWindow(Session& session) : QWidget(nullptr), session_(session) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TARNWICK"));
 
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("******* TARNWICK *******"), this);
-    QFont title = Label1->font();
+    title_label = label(QStringLiteral("Label1"), QStringLiteral("******* TARNWICK *******"), this);
+    QFont title = title_label->font();
     title.setPointSizeF(title.pointSizeF() * 1.8);
     title.setBold(true);
-    Label1->setFont(title);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label6 = label(QStringLiteral("Label6"), QStringLiteral("Version 3.1"), this);
-    Label6->setAlignment(Qt::AlignCenter);
-    Picture1 = new StartPicture(StartPicture::Kind::Dendrogram, QStringLiteral("Picture1"), this);
-    Picture2 = new StartPicture(StartPicture::Kind::Pond, QStringLiteral("Picture2"), this);
+    title_label->setFont(title);
+    title_label->setAlignment(Qt::AlignCenter);
+    version_label = label(QStringLiteral("Label6"), QStringLiteral("Version 3.1"), this);
+    version_label->setAlignment(Qt::AlignCenter);
+    dendrogram_picture =
+        new StartPicture(StartPicture::Kind::Dendrogram, QStringLiteral("Picture1"), this);
+    pond_picture = new StartPicture(StartPicture::Kind::Pond, QStringLiteral("Picture2"), this);
 
     auto* description = label(QStringLiteral("Label2"), QString::fromUtf8(kDescription), this);
     description->setWordWrap(true);
@@ -67,20 +68,20 @@ Form1::Form1(Session& session) : QWidget(nullptr), session_(session) {
     bold.setBold(true);
     heading->setFont(bold);
 
-    Command1 = new QPushButton(QStringLiteral("CONTINUE"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Exit1 = new QPushButton(QStringLiteral("Exit"), this);
-    Exit1->setObjectName(QStringLiteral("Exit1"));
+    continue_button = new QPushButton(QStringLiteral("CONTINUE"), this);
+    continue_button->setObjectName(QStringLiteral("Command1"));
+    exit_button = new QPushButton(QStringLiteral("Exit"), this);
+    exit_button->setObjectName(QStringLiteral("Exit1"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Picture1);
+    top->addWidget(dendrogram_picture);
     auto* titles = new QVBoxLayout;
     titles->addStretch();
-    titles->addWidget(Label1);
-    titles->addWidget(Label6);
+    titles->addWidget(title_label);
+    titles->addWidget(version_label);
     titles->addStretch();
     top->addLayout(titles, 1);
-    top->addWidget(Picture2);
+    top->addWidget(pond_picture);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -108,33 +109,34 @@ Form1::Form1(Session& session) : QWidget(nullptr), session_(session) {
     layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Exit1);
+    buttons->addWidget(continue_button);
+    buttons->addWidget(exit_button);
     buttons->addStretch();
     layout->addLayout(buttons);
     setMinimumWidth(640);
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::on_Command1_clicked);
-    connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &Form1::on_Command1_keyPressed);
-    connect(Exit1, &QPushButton::clicked, this, &Form1::on_Exit1_clicked);
-    Command1->setFocus();
+    connect(continue_button, &QPushButton::clicked, this, &StartWindow::on_continue_button_clicked);
+    connect(KeyRelay::watch(continue_button), &KeyRelay::keyPressed, this,
+            &StartWindow::on_continue_button_keyPressed);
+    connect(exit_button, &QPushButton::clicked, this, &StartWindow::on_exit_button_clicked);
+    continue_button->setFocus();
 }
 
-void Form1::on_Command1_clicked() {
+void StartWindow::on_continue_button_clicked() {
     hide();
-    session_.show_window(Window::Form2, true);
+    session_.show_window(Window::Options, true);
 }
 
-void Form1::on_Command1_keyPressed(int key) {
+void StartWindow::on_continue_button_keyPressed(int key) {
     // Enter shows the options and leaves this window up; other keys do nothing.
-    if (is_enter(key)) session_.show_window(Window::Form2, true);
+    if (is_enter(key)) session_.show_window(Window::Options, true);
 }
 
-void Form1::on_Exit1_clicked() {
-    session_.request_end();
+void StartWindow::on_exit_button_clicked() {
+    session_.stages().request_end();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void StartWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     session_.window_closed(this);
 }

@@ -1,5 +1,5 @@
-// FORM5's "What makes each cluster...": kept apart from session.cpp, which
-// runs the stages, since it only reads a finished run.
+// The results window's "What makes each cluster...": kept apart from the
+// stages that make a run, since it only reads a finished run.
 
 #include <QApplication>
 
@@ -8,10 +8,11 @@
 #include "ui/explain_window.h"
 #include "ui/qt_host.h"
 #include "ui/session.h"
+#include "ui/stage_controller.h"
 
 namespace tw::ui {
 
-void Session::explain_clusters_chosen() {
+void StageController::explain_clusters_chosen() {
     if (!results_complete_) return;
     const ClusterExplanation* explanation = nullptr;
     // The explanation is worked out on the window thread: a few seconds at
@@ -25,17 +26,17 @@ void Session::explain_clusters_chosen() {
         } catch (const RunError& error) {
             // The test's results stand, and the report stays open for Finish.
             QApplication::restoreOverrideCursor();
-            host_->ask(error.title(), error.what(), Buttons::Ok);
+            host_.ask(error.title(), error.what(), Buttons::Ok);
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return Outcome::Failed;
         }
     });
     QApplication::restoreOverrideCursor();
     if (outcome != Outcome::Completed || explanation == nullptr) return;
-    if (!explain_window_) explain_window_ = std::make_unique<ExplainWindow>();
-    explain_window_->show_explanation(ctx_, *explanation);
-    explain_window_->show();
-    explain_window_->raise();
+    auto& window = session_.windows().window_as<ExplainWindow>(WindowId::Explanation);
+    window.show_explanation(ctx_, *explanation);
+    window.show();
+    window.raise();
 }
 
 }  // namespace tw::ui

@@ -1,4 +1,4 @@
-#include "ui/form4.h"
+#include "ui/dendrogram_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -47,7 +47,7 @@ QString figure_notes(const Figure& shown) {
 
 }  // namespace
 
-Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
+DendrogramWindow::DendrogramWindow(Session& session) : QWidget(nullptr), session_(session) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Dendrogram"));
 
@@ -78,9 +78,9 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     HiddenLinksNote->setWordWrap(true);
     HiddenLinksNote->hide();
 
-    Command1 = new QPushButton(QStringLiteral("Continue"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->hide();
+    continue_button = new QPushButton(QStringLiteral("Continue"), this);
+    continue_button->setObjectName(QStringLiteral("Command1"));
+    continue_button->hide();
     SavePicture = new QPushButton(QStringLiteral("Save picture..."), this);
     SavePicture->setObjectName(QStringLiteral("SavePicture"));
     SavePicture->setEnabled(false);
@@ -98,7 +98,7 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     buttons->addWidget(FigureOptions);
     buttons->addWidget(SavePicture);
     buttons->addStretch();
-    buttons->addWidget(Command1);
+    buttons->addWidget(continue_button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(HiddenLinksNote);
     layout->addWidget(FigureNote);
@@ -107,30 +107,33 @@ Form4::Form4(Session& session) : QWidget(nullptr), session_(session) {
     // Room for the 640 x 320 drawing area at its own size.
     resize(680, 420);
 
-    connect(Command1, &QPushButton::clicked, this, &Form4::on_Command1_clicked);
-    connect(SavePicture, &QPushButton::clicked, this, &Form4::on_SavePicture_clicked);
+    connect(continue_button, &QPushButton::clicked, this,
+            &DendrogramWindow::on_continue_button_clicked);
+    connect(SavePicture, &QPushButton::clicked, this, &DendrogramWindow::on_SavePicture_clicked);
     connect(Dendrogram, &DendrogramView::drawingChanged, this,
-            &Form4::on_Dendrogram_drawingChanged);
-    connect(PublicationView, &QCheckBox::toggled, this, &Form4::on_PublicationView_toggled);
-    connect(FigureOptions, &QPushButton::clicked, this, &Form4::on_FigureOptions_clicked);
+            &DendrogramWindow::on_Dendrogram_drawingChanged);
+    connect(PublicationView, &QCheckBox::toggled, this,
+            &DendrogramWindow::on_PublicationView_toggled);
+    connect(FigureOptions, &QPushButton::clicked, this,
+            &DendrogramWindow::on_FigureOptions_clicked);
 }
 
-FigureOptionsDialog* Form4::figure_options_dialog() {
+FigureOptionsDialog* DendrogramWindow::figure_options_dialog() {
     if (!options_dialog_) {
         options_dialog_ = new FigureOptionsDialog(this);
         connect(options_dialog_, &FigureOptionsDialog::chosen, this,
-                &Form4::on_FigureOptionsDialog_chosen);
+                &DendrogramWindow::on_FigureOptionsDialog_chosen);
     }
     return options_dialog_;
 }
 
-void Form4::on_FigureOptions_clicked() {
+void DendrogramWindow::on_FigureOptions_clicked() {
     figure_options_dialog()->edit(PublicationFigure->options());
 }
 
 // The choices hold for the rest of the session; asking for them shows the
 // view they are for.
-void Form4::on_FigureOptionsDialog_chosen(const tw::FigureOptions& options) {
+void DendrogramWindow::on_FigureOptionsDialog_chosen(const tw::FigureOptions& options) {
     PublicationFigure->set_options(options);
     if (!PublicationView->isChecked()) {
         PublicationView->setChecked(true);
@@ -140,22 +143,39 @@ void Form4::on_FigureOptionsDialog_chosen(const tw::FigureOptions& options) {
     }
 }
 
-void Form4::on_Command1_clicked() {
-    session_.test_linkages();
+bool DendrogramWindow::has_drawing() const {
+    return !Dendrogram->drawing().empty();
 }
 
-void Form4::on_SavePicture_clicked() {
+void DendrogramWindow::set_start_enabled(bool enabled) {
+    continue_button->setEnabled(enabled);
+}
+
+void DendrogramWindow::show_continue(bool visible) {
+    continue_button->setVisible(visible);
+}
+
+void DendrogramWindow::run_closed() {
+    SavePicture->setEnabled(false);
+    continue_button->hide();
+}
+
+void DendrogramWindow::on_continue_button_clicked() {
+    session_.stages().test_linkages();
+}
+
+void DendrogramWindow::on_SavePicture_clicked() {
     save_picture_as(this, QStringLiteral("Save the dendrogram"),
                     [this](const QString& path, int dpi) { return save_picture(path, dpi); });
 }
 
-bool Form4::save_picture(const QString& path, int dpi) {
+bool DendrogramWindow::save_picture(const QString& path, int dpi) {
     if (!SavePicture->isEnabled()) return false;
     if (publication_shown()) return save_figure(PublicationFigure->page_figure(), path, dpi);
     return save_drawing(Dendrogram->drawing(), path, dpi);
 }
 
-void Form4::on_Dendrogram_drawingChanged() {
+void DendrogramWindow::on_Dendrogram_drawingChanged() {
     // Finish blanks the drawing: the figure of that run goes with it.
     if (Dendrogram->drawing().empty()) {
         if (PublicationFigure->has_figure()) PublicationFigure->clear();
@@ -168,7 +188,7 @@ void Form4::on_Dendrogram_drawingChanged() {
     QTimer::singleShot(0, this, [this] { refit(); });
 }
 
-void Form4::show_figure(FigureSource source) {
+void DendrogramWindow::show_figure(FigureSource source) {
     PublicationFigure->set_source(std::move(source));
     // Laid out when it is shown: a tree of thousands of stations takes
     // seconds to lay out, which nobody should wait for unseen.
@@ -176,17 +196,17 @@ void Form4::show_figure(FigureSource source) {
     update_note_and_saving();
 }
 
-void Form4::on_PublicationView_toggled(bool checked) {
+void DendrogramWindow::on_PublicationView_toggled(bool checked) {
     views_->setCurrentWidget(checked ? figure_scroll_ : scroll_);
     if (checked) refit_figure();
     update_note_and_saving();
 }
 
-bool Form4::publication_shown() const {
+bool DendrogramWindow::publication_shown() const {
     return views_->currentWidget() == figure_scroll_;
 }
 
-void Form4::update_note_and_saving() {
+void DendrogramWindow::update_note_and_saving() {
     const FigureSource& src = PublicationFigure->source();
     const std::string note = PublicationFigure->has_figure()
                                  ? hidden_links_note(src.leaves(), src.savelinks)
@@ -200,7 +220,7 @@ void Form4::update_note_and_saving() {
     SavePicture->setEnabled(something);
 }
 
-void Form4::update_figure_note() {
+void DendrogramWindow::update_figure_note() {
     const QString note = publication_shown() && PublicationFigure->has_figure()
                              ? figure_notes(PublicationFigure->figure())
                              : QString();
@@ -209,7 +229,7 @@ void Form4::update_figure_note() {
     FigureNote->setVisible(!note.isEmpty());
 }
 
-void Form4::refit() {
+void DendrogramWindow::refit() {
     refit_pending_ = false;
     update_note_and_saving();
     QSize room = scroll_->maximumViewportSize();
@@ -220,7 +240,7 @@ void Form4::refit() {
     Dendrogram->fit_to(room);
 }
 
-void Form4::refit_figure() {
+void DendrogramWindow::refit_figure() {
     QSize room = figure_scroll_->maximumViewportSize();
     PublicationFigure->fit_to(room);
     // A figure taller than the window gets a scroll bar, which takes width.
@@ -232,7 +252,7 @@ void Form4::refit_figure() {
     update_figure_note();
 }
 
-bool Form4::eventFilter(QObject* watched, QEvent* event) {
+bool DendrogramWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
         if (watched == scroll_->viewport()) on_Dendrogram_drawingChanged();
         if (watched == figure_scroll_->viewport() && publication_shown()) {
@@ -242,8 +262,8 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form4::closeEvent(QCloseEvent* event) {
-    if (!session_.may_close(this)) {
+void DendrogramWindow::closeEvent(QCloseEvent* event) {
+    if (!session_.stages().may_close(this)) {
         event->ignore();
         return;
     }

@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/results_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -22,7 +22,7 @@
 
 namespace tw::ui {
 
-FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
+ResultsWindow::ResultsWindow(Session& session) : QWidget(nullptr), session_(session) {
     setObjectName(QStringLiteral("FORM5"));
     setWindowTitle(QStringLiteral("Messages & Linkage Table"));
 
@@ -32,51 +32,52 @@ FORM5::FORM5(Session& session) : QWidget(nullptr), session_(session) {
     Grid_out = make_results_table(results_, this);
     grid_ = std::make_unique<GridAdapter>(Grid_out, results_);
 
-    Label1 = new QLabel(QString(QChar(0x03B1)), this);  // the Greek letter alpha
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont symbol = Label1->font();
+    alpha_label = new QLabel(QString(QChar(0x03B1)), this);  // the Greek letter alpha
+    alpha_label->setObjectName(QStringLiteral("Label1"));
+    QFont symbol = alpha_label->font();
     symbol.setPointSizeF(symbol.pointSizeF() * 1.4);
-    Label1->setFont(symbol);
-    Sig_level = new QLabel(this);
-    Sig_level->setObjectName(QStringLiteral("Sig_level"));
-    Sig_level->setMinimumWidth(60);
-    Label2 = new QLabel(QStringLiteral("Level"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    Command1 = new QPushButton(QStringLiteral("Finish"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->hide();
+    alpha_label->setFont(symbol);
+    alpha_value = new QLabel(this);
+    alpha_value->setObjectName(QStringLiteral("Sig_level"));
+    alpha_value->setMinimumWidth(60);
+    level_label = new QLabel(QStringLiteral("Level"), this);
+    level_label->setObjectName(QStringLiteral("Label2"));
+    divider = new QFrame(this);
+    divider->setObjectName(QStringLiteral("Line1"));
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    finish_button = new QPushButton(QStringLiteral("Finish"), this);
+    finish_button->setObjectName(QStringLiteral("Command1"));
+    finish_button->hide();
 
     auto* alpha = new QHBoxLayout;
-    alpha->addWidget(Label1);
-    alpha->addWidget(Label2);
-    alpha->addWidget(Sig_level);
+    alpha->addWidget(alpha_label);
+    alpha->addWidget(level_label);
+    alpha->addWidget(alpha_value);
     alpha->addStretch();
     ShowReport = new QPushButton(QStringLiteral("Report..."), this);
     ShowReport->setObjectName(QStringLiteral("ShowReport"));
     alpha->addWidget(ShowReport);
-    alpha->addWidget(Command1);
+    alpha->addWidget(finish_button);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(link_table);
     layout->addLayout(build_progress_row());
     layout->addLayout(alpha);
-    layout->addWidget(Line1);
+    layout->addWidget(divider);
     layout->addWidget(build_details_panel(), 1);
     layout->addLayout(make_export_row());
     resize(820, 680);
 
-    connect(Command1, &QPushButton::clicked, this, &FORM5::on_Command1_clicked);
-    connect(KeyRelay::watch(Command1), &KeyRelay::keyPressed, this, &FORM5::on_Command1_keyPressed);
-    connect(ShowReport, &QPushButton::clicked, this, &FORM5::on_ShowReport_clicked);
+    connect(finish_button, &QPushButton::clicked, this, &ResultsWindow::on_finish_button_clicked);
+    connect(KeyRelay::watch(finish_button), &KeyRelay::keyPressed, this,
+            &ResultsWindow::on_finish_button_keyPressed);
+    connect(ShowReport, &QPushButton::clicked, this, &ResultsWindow::on_ShowReport_clicked);
 }
 
-FORM5::~FORM5() = default;  // the ordination window's type is complete here
+ResultsWindow::~ResultsWindow() = default;  // the ordination window's type is complete here
 
-QLayout* FORM5::make_export_row() {
+QLayout* ResultsWindow::make_export_row() {
     SeedUsed = new QLabel(this);
     SeedUsed->setObjectName(QStringLiteral("SeedUsed"));
     SeedUsed->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -90,11 +91,12 @@ QLayout* FORM5::make_export_row() {
     Export = new QPushButton(QStringLiteral("Export..."), this);
     Export->setObjectName(QStringLiteral("Export"));
     Export->setEnabled(false);
-    connect(Export, &QPushButton::clicked, this, &FORM5::on_Export_clicked);
+    connect(Export, &QPushButton::clicked, this, &ResultsWindow::on_Export_clicked);
     ExplainClusters = new QPushButton(QStringLiteral("What makes each cluster..."), this);
     ExplainClusters->setObjectName(QStringLiteral("ExplainClusters"));
     ExplainClusters->setEnabled(false);
-    connect(ExplainClusters, &QPushButton::clicked, this, &FORM5::on_ExplainClusters_clicked);
+    connect(ExplainClusters, &QPushButton::clicked, this,
+            &ResultsWindow::on_ExplainClusters_clicked);
 
     ExportStatus = new QLabel(this);
     ExportStatus->setObjectName(QStringLiteral("ExportStatus"));
@@ -114,8 +116,9 @@ QLayout* FORM5::make_export_row() {
     return row;
 }
 
-void FORM5::show_results_complete(const QString& seed_used, const std::vector<int>& uncertain_rows,
-                                  SignificanceTest test) {
+void ResultsWindow::show_results_complete(const QString& seed_used,
+                                          const std::vector<int>& uncertain_rows,
+                                          SignificanceTest test) {
     SeedUsed->setText(QStringLiteral("Random seed used: %1").arg(seed_used));
     Export->setEnabled(true);
     ExplainClusters->setEnabled(true);
@@ -135,7 +138,7 @@ void FORM5::show_results_complete(const QString& seed_used, const std::vector<in
     results_->mark_uncertain(rows);
 }
 
-void FORM5::clear_results_complete() {
+void ResultsWindow::clear_results_complete() {
     SeedUsed->clear();
     results_gone();
     ExplainClusters->setEnabled(false);
@@ -144,12 +147,12 @@ void FORM5::clear_results_complete() {
     clear_uncertain_rows();
 }
 
-void FORM5::clear_uncertain_rows() {
+void ResultsWindow::clear_uncertain_rows() {
     UncertainNote->hide();
     results_->clear_marks(ResultsModel::kColumns);
 }
 
-void FORM5::show_exported(const QStringList& files) {
+void ResultsWindow::show_exported(const QStringList& files) {
     if (files.isEmpty()) return;
     const QFileInfo first(files.first());
     QStringList names;
@@ -160,18 +163,18 @@ void FORM5::show_exported(const QStringList& files) {
     ExportStatus->show();
 }
 
-void FORM5::results_gone() {
+void ResultsWindow::results_gone() {
     Export->setEnabled(false);
     ExportStatus->clear();
     ExportStatus->hide();
 }
 
-void FORM5::on_Export_clicked() {
-    session_.export_results_chosen();
+void ResultsWindow::on_Export_clicked() {
+    session_.stages().export_results_chosen();
 }
 
-void FORM5::on_ExplainClusters_clicked() {
-    session_.explain_clusters_chosen();
+void ResultsWindow::on_ExplainClusters_clicked() {
+    session_.stages().explain_clusters_chosen();
 }
 
 // ---- progress and stop -------------------------------------------------
@@ -185,7 +188,7 @@ constexpr qint64 kProgressTextEveryMs = 250;
 
 }  // namespace
 
-QLayout* FORM5::build_progress_row() {
+QLayout* ResultsWindow::build_progress_row() {
     BootProgress = new QProgressBar(this);
     BootProgress->setObjectName(QStringLiteral("BootProgress"));
     BootProgress->setRange(0, 1);
@@ -195,7 +198,7 @@ QLayout* FORM5::build_progress_row() {
     StopTest = new QPushButton(QStringLiteral("Stop test"), this);
     StopTest->setObjectName(QStringLiteral("StopTest"));
     StopTest->setEnabled(false);
-    connect(StopTest, &QPushButton::clicked, this, &FORM5::on_StopTest_clicked);
+    connect(StopTest, &QPushButton::clicked, this, &ResultsWindow::on_StopTest_clicked);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(BootProgress, 1);
@@ -206,17 +209,17 @@ QLayout* FORM5::build_progress_row() {
     return rows;
 }
 
-void FORM5::test_started() {
+void ResultsWindow::test_started() {
     BootProgress->setRange(0, 1);
     BootProgress->setValue(0);
     ProgressText->clear();
     StopTest->setEnabled(true);
-    Command1->setEnabled(true);
+    finish_button->setEnabled(true);
     test_clock_.start();
     since_text_.invalidate();
 }
 
-void FORM5::show_progress(const TestProgress& progress, bool repaint) {
+void ResultsWindow::show_progress(const TestProgress& progress, bool repaint) {
     last_ = progress;
     emit progressShown(progress.replicates_done);
     const bool at_end = progress.replicates_done >= progress.replicates_total;
@@ -228,13 +231,13 @@ void FORM5::show_progress(const TestProgress& progress, bool repaint) {
         progress_text(progress, test_clock_.isValid() ? test_clock_.elapsed() : 0));
 }
 
-void FORM5::show_bar(const TestProgress& progress) {
+void ResultsWindow::show_bar(const TestProgress& progress) {
     const BarSteps steps = bar_steps(progress);
     if (BootProgress->maximum() != steps.maximum) BootProgress->setRange(0, steps.maximum);
     BootProgress->setValue(steps.value);
 }
 
-void FORM5::test_ended(bool stopped) {
+void ResultsWindow::test_ended(bool stopped) {
     StopTest->setEnabled(false);
     show_bar(last_);
     if (stopped)
@@ -243,31 +246,43 @@ void FORM5::test_ended(bool stopped) {
                                   .arg(last_.linkages));
 }
 
-void FORM5::run_closed() {
+void ResultsWindow::run_closed() {
     StopTest->setEnabled(false);
-    Command1->setEnabled(false);
+    finish_button->setEnabled(false);
     Ordination->setEnabled(false);
     if (ordination_window_) ordination_window_->run_closed();
 }
 
-void FORM5::on_StopTest_clicked() {
+void ResultsWindow::on_StopTest_clicked() {
     StopTest->setEnabled(false);
     ProgressText->setText(last_.test == SignificanceTest::SimilarityProfile
                               ? QStringLiteral("Stopping the test after this permutation...")
                               : QStringLiteral("Stopping the test after this replicate..."));
-    session_.stop_test();
+    session_.stages().stop_test();
 }
 
-void FORM5::on_Command1_clicked() {
-    session_.finish();
+void ResultsWindow::set_start_enabled(bool enabled) {
+    finish_button->setEnabled(enabled);
 }
 
-void FORM5::on_Command1_keyPressed(int) {
-    session_.finish_key();
+void ResultsWindow::show_finish(bool visible) {
+    finish_button->setVisible(visible);
 }
 
-void FORM5::closeEvent(QCloseEvent* event) {
-    if (!session_.may_close(this)) {
+void ResultsWindow::show_alpha(const QString& alpha) {
+    alpha_value->setText(alpha);
+}
+
+void ResultsWindow::on_finish_button_clicked() {
+    session_.stages().finish();
+}
+
+void ResultsWindow::on_finish_button_keyPressed(int) {
+    session_.stages().finish_key();
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event) {
+    if (!session_.stages().may_close(this)) {
         event->ignore();
         return;
     }

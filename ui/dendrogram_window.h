@@ -3,6 +3,9 @@
 // and "Continue", which starts the bootstrap test once the drawing is done.
 // Beside the drawing, a view to publish from ("Names and clusters") and
 // "Save picture...", which keeps whichever view is shown as a file.
+//
+// The window is Form4 to scripts and tests, and each control keeps the object
+// name they address it by, given beside its member.
 
 #include <QWidget>
 
@@ -22,13 +25,13 @@ class FigureOptionsDialog;
 class FigureView;
 class Session;
 
-class Form4 : public QWidget {
+class DendrogramWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit Form4(Session& session);
+    explicit DendrogramWindow(Session& session);
 
     DendrogramView* Dendrogram;
-    QPushButton* Command1;  // "Continue", hidden until the tree is drawn
+    QPushButton* continue_button;  // Command1, "Continue", hidden until the tree is drawn
     QPushButton* SavePicture;
 
     // Publication view: the figure, its switch and the hidden-links note.
@@ -46,8 +49,15 @@ class Form4 : public QWidget {
     // file cannot be written. A PNG has `dpi` pixels per inch.
     bool save_picture(const QString& path, int dpi);
 
+    // What the stages ask of the window.
+    bool has_drawing() const;
+    void set_start_enabled(bool enabled);
+    void show_continue(bool visible);
+    // The run is over: nothing here can act on it any more.
+    void run_closed();
+
   private slots:
-    void on_Command1_clicked();
+    void on_continue_button_clicked();
     void on_SavePicture_clicked();
     void on_Dendrogram_drawingChanged();
     void on_PublicationView_toggled(bool checked);
