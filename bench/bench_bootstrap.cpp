@@ -23,12 +23,11 @@
 
 #include "bootstrap/parallel_replicates.h"
 #include "bootstrap/test_linkages.h"
-#include "cluster/routine.h"
-#include "resemblance/measure.h"
 #include "run/array_index.h"
-#include "run/averaging.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
+
+#include "observed_survey.h"
 
 namespace {
 
@@ -56,44 +55,6 @@ void fill_data(tw::RunContext& ctx, bool same_community) {
     }
 }
 
-// The data model as the run driver leaves it, with the observed hierarchy.
-void observed_run(tw::RunContext& ctx, tw::Host& host, bool same_community, std::int16_t species) {
-    ctx.NumGroups = kGroups;
-    ctx.NumRows = kGroups * kStationsPerGroup;
-    ctx.NumCols = ctx.NumVars = species;
-    const auto rows = at(ctx.NumRows);
-    ctx.RepCount.assign(at(kGroups) + 1, kStationsPerGroup);
-    ctx.DataMatrix.recreate(ctx.NumRows, species);
-    ctx.StationLabel.assign(rows + 1, "");
-    for (std::size_t i = 1; i <= rows; ++i) ctx.StationLabel[i] = "S" + std::to_string(i);
-    ctx.LinkMembers.recreate(ctx.NumRows);
-    ctx.LinkSize.assign(rows + 1, 0);
-    ctx.LinkLevel.assign(rows, 0.0f);
-    ctx.SIG.assign(rows, "");
-    ctx.LinkStat.assign(rows, 0.0f);
-    ctx.MeasureIndex = tw::Measure::BrayCurtis;
-    ctx.LinkageIndex = 5;
-    fill_data(ctx, same_community);
-
-    ctx.AvgMatrix.recreate(kGroups, species);
-    ctx.GroupLabel.assign(at(kGroups) + 1, "");
-    tw::average_groups(ctx, host, kGroups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                       ctx.LinkMembers, tw::RunMode::Observed);
-    tw::MeasureArrays arrays;
-    tw::resemble_and_cluster(
-        ctx, host, ctx.work, arrays, ctx.AvgMatrix, kGroups, tw::RunMode::Replicate,
-        tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
-    ctx.DistanceFlag = ctx.work.DistanceFlag;
-
-    ctx.DendroOrder.assign(at(kGroups) + 1, 0);
-    ctx.Label.recreate(kGroups, 2);
-    for (std::int32_t p = 1; p <= kGroups; ++p) {
-        ctx.DendroOrder[at(p)] = static_cast<std::int16_t>(p);
-        ctx.Label(p, 1) = ctx.GroupLabel[at(p)];
-    }
-    ctx.channels.open(host, tw::Channels::kReport, "REPORT", tw::OpenMode::Write);
-}
-
 struct Timing {
     tw::Outcome outcome = tw::Outcome::Completed;
     double seconds = 0.0;
@@ -107,7 +68,8 @@ Timing time_test(std::int32_t replicates, bool same_community, unsigned threads,
                  std::int16_t species) {
     tw::NullHost host;
     tw::RunContext ctx;
-    observed_run(ctx, host, same_community, species);
+    tw::bench::observed_survey(ctx, host, {kGroups, kStationsPerGroup, species},
+                               [&](tw::RunContext& c) { fill_data(c, same_community); });
     ctx.NumBoot = replicates;
     ctx.settings.random_seed = 777;
     ctx.settings.bootstrap_threads = threads;

@@ -19,11 +19,11 @@
 #include <vector>
 
 #include "bootstrap/parallel_replicates.h"
-#include "cluster/routine.h"
-#include "resemblance/measure.h"
 #include "run/array_index.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
+
+#include "observed_survey.h"
 #include "simprof/test_profiles.h"
 
 namespace {
@@ -48,38 +48,6 @@ void fill_data(tw::RunContext& ctx, std::int32_t communities) {
     }
 }
 
-// The data model as the observed run leaves it, one sample per group.
-void observed_run(tw::RunContext& ctx, tw::Host& host, std::int32_t communities) {
-    ctx.NumGroups = ctx.NumRows = kSamples;
-    ctx.NumCols = ctx.NumVars = kSpecies;
-    ctx.RepCount.assign(at(kSamples) + 1, 1);
-    ctx.DataMatrix.recreate(kSamples, kSpecies);
-    ctx.StationLabel.assign(at(kSamples) + 1, "");
-    for (std::int32_t i = 1; i <= kSamples; ++i) ctx.StationLabel[at(i)] = "S" + std::to_string(i);
-    ctx.GroupLabel = ctx.StationLabel;
-    ctx.LinkMembers.recreate(kSamples);
-    ctx.LinkSize.assign(at(kSamples) + 1, 0);
-    ctx.LinkLevel.assign(at(kSamples), 0.0f);
-    ctx.SIG.assign(at(kSamples), "");
-    ctx.LinkStat.assign(at(kSamples), 0.0f);
-    ctx.MeasureIndex = tw::Measure::BrayCurtis;
-    ctx.LinkageIndex = 5;
-    fill_data(ctx, communities);
-    ctx.AvgMatrix = ctx.DataMatrix;
-    tw::MeasureArrays arrays;
-    tw::resemble_and_cluster(
-        ctx, host, ctx.work, arrays, ctx.AvgMatrix, kSamples, tw::RunMode::Replicate,
-        tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
-    ctx.DistanceFlag = ctx.work.DistanceFlag;
-    ctx.DendroOrder.assign(at(kSamples) + 1, 0);
-    ctx.Label.recreate(kSamples, 2);
-    for (std::int32_t p = 1; p <= kSamples; ++p) {
-        ctx.DendroOrder[at(p)] = static_cast<std::int16_t>(p);
-        ctx.Label(p, 1) = ctx.GroupLabel[at(p)];
-    }
-    ctx.channels.open(host, tw::Channels::kReport, "REPORT", tw::OpenMode::Write);
-}
-
 struct Timing {
     tw::Outcome outcome = tw::Outcome::Completed;
     double seconds = 0.0;
@@ -93,7 +61,8 @@ struct Timing {
 Timing time_test(const std::string& permutations, std::int32_t communities, unsigned threads) {
     tw::NullHost host;
     tw::RunContext ctx;
-    observed_run(ctx, host, communities);
+    tw::bench::observed_survey(ctx, host, {kSamples, 1, kSpecies},
+                               [&](tw::RunContext& c) { fill_data(c, communities); });
     ctx.settings.test_method = tw::TestMethod::Simprof;
     ctx.settings.permutations_text = permutations;
     ctx.settings.random_seed = 777;

@@ -34,12 +34,11 @@
 #include <vector>
 
 #include "bootstrap/test_linkages.h"
-#include "cluster/routine.h"
-#include "resemblance/measure.h"
 #include "run/array_index.h"
-#include "run/averaging.h"
 #include "run/null_host.h"
 #include "run/run_context.h"
+
+#include "observed_survey.h"
 #include "simprof/test_profiles.h"
 
 namespace {
@@ -82,43 +81,6 @@ void fill_data(tw::RunContext& ctx, const Survey& s) {
             ctx.DataMatrix(i, j) =
                 std::floor(std::gamma_distribution<float>(2.0f, scale(g, j))(random));
     }
-}
-
-// The data model as the run driver leaves it, with the observed hierarchy.
-void observed_run(tw::RunContext& ctx, tw::Host& host, const Survey& s) {
-    ctx.NumGroups = s.groups;
-    ctx.NumRows = s.groups * s.stations_per_group;
-    ctx.NumCols = ctx.NumVars = s.species;
-    const auto rows = at(ctx.NumRows);
-    ctx.RepCount.assign(at(s.groups) + 1, s.stations_per_group);
-    ctx.DataMatrix.recreate(ctx.NumRows, s.species);
-    ctx.StationLabel.assign(rows + 1, "");
-    for (std::size_t i = 1; i <= rows; ++i) ctx.StationLabel[i] = "T" + std::to_string(i);
-    ctx.LinkMembers.recreate(ctx.NumRows);
-    ctx.LinkSize.assign(rows + 1, 0);
-    ctx.LinkLevel.assign(rows, 0.0f);
-    ctx.SIG.assign(rows, "");
-    ctx.LinkStat.assign(rows, 0.0f);
-    ctx.MeasureIndex = tw::Measure::BrayCurtis;
-    ctx.LinkageIndex = 5;
-    fill_data(ctx, s);
-
-    ctx.AvgMatrix.recreate(s.groups, s.species);
-    ctx.GroupLabel.assign(at(s.groups) + 1, "");
-    tw::average_groups(ctx, host, s.groups, ctx.AvgMatrix, ctx.DataMatrix, ctx.GroupLabel, 0,
-                       ctx.LinkMembers, tw::RunMode::Observed);
-    tw::MeasureArrays arrays;
-    tw::resemble_and_cluster(
-        ctx, host, ctx.work, arrays, ctx.AvgMatrix, s.groups, tw::RunMode::Replicate,
-        tw::LinkArrays{ctx.LinkMembers, ctx.LinkSize, ctx.LinkLevel}, ctx.GroupLabel);
-    ctx.DistanceFlag = ctx.work.DistanceFlag;
-    ctx.DendroOrder.assign(at(s.groups) + 1, 0);
-    ctx.Label.recreate(s.groups, 2);
-    for (std::int32_t p = 1; p <= s.groups; ++p) {
-        ctx.DendroOrder[at(p)] = static_cast<std::int16_t>(p);
-        ctx.Label(p, 1) = ctx.GroupLabel[at(p)];
-    }
-    ctx.channels.open(host, tw::Channels::kReport, "REPORT", tw::OpenMode::Write);
 }
 
 struct Report {
@@ -188,7 +150,8 @@ void run_survey(const Survey& s, std::int32_t replicates, unsigned threads,
                 const std::string& trace_prefix) {
     RecordingHost host;
     tw::RunContext ctx;
-    observed_run(ctx, host, s);
+    tw::bench::observed_survey(ctx, host, {s.groups, s.stations_per_group, s.species},
+                               [&](tw::RunContext& c) { fill_data(c, s); });
     ctx.NumBoot = replicates;
     ctx.settings.random_seed = 777;
     ctx.settings.bootstrap_threads = threads;
