@@ -263,12 +263,7 @@ bool DendrogramWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DendrogramWindow::closeEvent(QCloseEvent* event) {
-    if (!session_.stages().may_close(this)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    session_.window_closed(this);
+    session_.close_run_window(this, event);
 }
 
 }  // namespace tw::ui

@@ -282,12 +282,7 @@ void ResultsWindow::on_finish_button_keyPressed(int) {
 }
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
-    if (!session_.stages().may_close(this)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    session_.window_closed(this);
+    session_.close_run_window(this, event);
 }
 
 }  // namespace tw::ui

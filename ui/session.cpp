@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 #include "run/entry_point.h"
@@ -86,6 +87,15 @@ void Session::window_closed(QWidget* closing) {
     // Nothing of the program is left on screen: end it rather than leave it
     // running out of sight.
     stages_.request_end();
+}
+
+void Session::close_run_window(QWidget* closing, QCloseEvent* event) {
+    if (!stages_.may_close(closing)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    window_closed(closing);
 }
 
 void Session::show_run_report() {

@@ -12,6 +12,7 @@
 #include "ui/stage_controller.h"
 #include "ui/window_registry.h"
 
+class QCloseEvent;
 class QWidget;
 
 namespace tw::ui {
@@ -58,6 +59,9 @@ class Session : public QObject {
     void data_check_ended();
     // A window was closed from its title bar.
     void window_closed(QWidget* closing);
+    // The title bar's close of a window that holds the run's results: asked
+    // about while the run is open, refused while a stage draws there.
+    void close_run_window(QWidget* closing, QCloseEvent* event);
 
     // The report text of the current run as it was written, whatever the
     // output mode; the report sink copies into it.
