@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace tw {
@@ -74,6 +75,7 @@ struct Pooling {
     std::size_t count = 0;
     double last_sum = 0;  // the last pool, apart, in registers
     std::uint32_t last_size = 0;
+    std::size_t lowest = count;  // the fewest finished pools there have been
 
     bool joins_last(double total, std::uint32_t n) const {
         return total * last_size <= last_sum * n;
@@ -101,6 +103,7 @@ struct Pooling {
             last_sum += sum[count];
             last_size += size[count];
         }
+        lowest = std::min(lowest, count);
     }
     void finish() {
         if (last_size == 0) return;
@@ -140,26 +143,39 @@ void fit_tied_block(const float* x, std::uint32_t index, const TieBlock& b, Star
     for (std::size_t v = 0; v < n; ++v) pools.add(distance_of(keys[v]));
 }
 
-// The pools again from the distances of the last fit, after some blocks
-// were found not to lie whole within their pool.
-Pooling pool_again(const RankedPairs& pairs, StartWork& w) {
-    Pooling pools{w.pool_sum.data(), w.pool_size.data()};
-    std::size_t t = 0;
-    for (std::uint32_t b = 0; b < pairs.ties.size(); ++b) {
+// Where the pools are made again from: the first pool that changes, its
+// first rank, the sum of the distances before that rank, and the first
+// block of ties that ends after it.
+struct PoolPlace {
+    std::size_t pool = 0, rank = 0;
+    double before = 0;
+    std::size_t block = 0;
+};
+
+// The pools again from `from` on, from the distances of the last fit,
+// after some blocks were found not to lie whole within their pool: the
+// pools before it are what pooling the ranks before it gave, and the new
+// pools may join some of them. Returns the first pool that changed.
+std::size_t pool_again(const RankedPairs& pairs, const PoolPlace& from, StartWork& w) {
+    Pooling pools{w.pool_sum.data(), w.pool_size.data(), from.pool, 0, 0, from.pool};
+    std::size_t t = from.rank;
+    for (std::size_t b = from.block; b < pairs.ties.size(); ++b) {
         const TieBlock& tie = pairs.ties[b];
         for (; t < tie.first; ++t) pools.add(distance_of(w.ranked[t]));
         const std::uint32_t n = tie.last - tie.first;
         if (w.block[b].whole) {
             pools.add(w.block[b].total, n);
         } else {
-            sort_nearly_sorted(w.ranked.data() + tie.first, n);
-            for (std::size_t v = tie.first; v < tie.last; ++v) pools.add(distance_of(w.ranked[v]));
+            // A sorted block may have been parted at `from`.
+            if (t == tie.first) sort_nearly_sorted(w.ranked.data() + tie.first, n);
+            for (; t < tie.last; ++t) pools.add(distance_of(w.ranked[t]));
         }
         t = tie.last;
     }
     for (; t < pairs.size(); ++t) pools.add(distance_of(w.ranked[t]));
     pools.finish();
-    return pools;
+    w.pools = pools.count;
+    return pools.lowest;
 }
 
 // The sum of (d - mean) over the distances below the mean, in four sums
@@ -178,34 +194,39 @@ double dip_below(const DistancePair* keys, std::size_t n, double mean) {
 // of distance, the sum of (d - mean) over its pool from the pool's start
 // must stay at or above nothing, and within the block it is lowest where
 // its distances cross the mean. A block that fails is sorted from then on.
-// Returns whether every whole block held.
-bool check_whole_blocks(const RankedPairs& pairs, StartWork& w) {
-    bool held = true;
-    std::size_t t = 0, b = 0;
-    double before = 0;  // the sum of the distances of the ranks before t
-    for (std::size_t p = 0; p < w.pools; ++p) {
-        const double mean = w.pool_sum[p] / w.pool_size[p];
-        const double pool_before = before;
-        const std::size_t start = t, end = t + w.pool_size[p];
-        for (; b < pairs.ties.size() && pairs.ties[b].first < end; ++b) {
-            const TieBlock& tie = pairs.ties[b];
-            TiedBlockFit& f = w.block[b];
-            if (!f.whole) continue;
+// Checks the pools from pool `first` on (those before it held before);
+// returns the place of the first pool with a block that failed, or nothing
+// when every whole block held.
+std::optional<PoolPlace> check_whole_blocks(const RankedPairs& pairs, std::size_t first,
+                                            StartWork& w) {
+    std::optional<PoolPlace> parted;
+    PoolPlace at;  // the pool being checked
+    for (; at.pool < w.pools; ++at.pool) {
+        const double mean = w.pool_sum[at.pool] / w.pool_size[at.pool];
+        const std::size_t end = at.rank + w.pool_size[at.pool];
+        const PoolPlace here = at;
+        for (; at.block < pairs.ties.size() && pairs.ties[at.block].first < end; ++at.block) {
+            const TieBlock& tie = pairs.ties[at.block];
+            TiedBlockFit& f = w.block[at.block];
+            if (!f.whole || at.pool < first) continue;
             // The sum of (d - mean) from the pool's start to the block;
             // nothing, not a difference of two long sums, at the start.
-            const double rise =
-                tie.first == start ? 0.0 : (f.before - pool_before) - mean * (tie.first - start);
+            const double rise = tie.first == here.rank
+                                    ? 0.0
+                                    : (f.before - here.before) - mean * (tie.first - here.rank);
             const std::uint32_t n = tie.last - tie.first;
             if (rise + n * (f.low - mean) >= 0) continue;
             if (rise + dip_below(w.ranked.data() + tie.first, n, mean) < 0) {
                 f.whole = false;
-                held = false;
+                if (!parted) parted = here;
             }
         }
-        before += w.pool_sum[p];
-        t = end;
+        // A sorted block parted at the pool's end is met again in the next.
+        if (at.block > here.block && pairs.ties[at.block - 1].last > end) --at.block;
+        at.before += w.pool_sum[at.pool];
+        at.rank = end;
     }
-    return held;
+    return parted;
 }
 
 // A sorted block that falls within one pool is taken whole from the next
@@ -252,7 +273,8 @@ void fit_in(const RankedPairs& pairs, const float* x, StartWork& w) {
     untied_until(pairs.size());
     pools.finish();
     w.pools = pools.count;
-    while (!check_whole_blocks(pairs, w)) w.pools = pool_again(pairs, w).count;
+    for (std::optional<PoolPlace> parted = check_whole_blocks(pairs, 0, w); parted;)
+        parted = check_whole_blocks(pairs, pool_again(pairs, *parted, w), w);
     take_whole_where_unparted(pairs, w);
     w.fitted_squares = fitted_squares(w);
 }

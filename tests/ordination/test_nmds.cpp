@@ -94,7 +94,8 @@ TEST(Nmds, MonotoneFitOfManyTiesMatchesThePlainDefinition) {
         std::int32_t objects, values;
         bool grid;
     };
-    for (const Case& k : {Case{12, 8, false}, Case{40, 2, false}, Case{12, 3, true}}) {
+    for (const Case& k :
+         {Case{12, 8, false}, Case{40, 2, false}, Case{12, 3, true}, Case{90, 40, false}}) {
         for (int round = 0; round < 10; ++round) {
             std::vector<double> values;
             for (std::int32_t p = 0; p < k.objects * (k.objects - 1) / 2; ++p)
