@@ -148,9 +148,10 @@ Ordination nmds(const PairDissimilarities& d, const NmdsSettings& settings,
     const std::int32_t k = settings.dimensions;
     const std::int32_t starts = settings.starts;
 
-    // Each thread at work holds about 20 bytes a pair; beyond 2 GB in all
-    // fewer threads share the starts (the result does not change).
-    const std::size_t per_thread = pairs.size() * 20 + 1;
+    // Each thread at work holds 20 bytes a pair and a little for every
+    // block of ties; beyond 2 GB in all fewer threads share the starts (the
+    // result does not change).
+    const std::size_t per_thread = pairs.size() * 20 + pairs.ties.size() * sizeof(TiedBlockFit) + 1;
     const unsigned memory_threads =
         static_cast<unsigned>(std::max<std::size_t>(1, (std::size_t{2} << 30) / per_thread));
     unsigned threads = settings.threads == 0 ? std::max(1u, std::thread::hardware_concurrency())
@@ -200,8 +201,16 @@ ShepardFit shepard_fit(const RankedPairs& pairs, const Configuration& c) {
     Configuration unused;
     ShepardFit out;
     out.stress = guttman_step(work, c, 0.0, unused);
-    out.distance.assign(work.distance.begin(), work.distance.end());
+    out.distance.reserve(work.ranked.size());
+    for (const DistancePair k : work.ranked) out.distance.push_back(distance_of(k));
     out.fitted = disparities(work);
+    // The fit may leave a block of ties in any order; the diagram takes
+    // each in order of distance. Within a block the disparity rises with
+    // the distance, so both sort alike.
+    for (const TieBlock& b : pairs.ties) {
+        std::sort(out.distance.begin() + b.first, out.distance.begin() + b.last);
+        std::sort(out.fitted.begin() + b.first, out.fitted.begin() + b.last);
+    }
     return out;
 }
 
