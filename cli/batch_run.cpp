@@ -119,7 +119,10 @@ void warn_unreplicated(const RunContext& ctx, std::ostream& err) {
 ExitCode run_batch(const BatchOptions& options, const BatchStreams& streams) {
     std::ostream& err = streams.err;
     RunSettings settings = options.settings;
-    if (options.run_bootstrap && !options.seed_given) settings.random_seed = test_seed(0);
+    if (options.run_bootstrap && !options.seed_given) {
+        settings.random_seed = test_seed(0);
+        settings.random_seed_from_clock = true;
+    }
 
     StagedOutputs outputs;
     ProgressDisplay progress(err, streams.err_is_terminal);

@@ -116,7 +116,8 @@ JsonObject test(const RunContext& ctx) {
         o.unsigned_integer("seed", *r.seed);
     else
         o.text_or_null("seed", std::nullopt);
-    const bool from_clock = chosen_seed(ctx.settings).source != SeedSource::Typed;
+    const bool from_clock = ctx.settings.random_seed_from_clock ||
+                            chosen_seed(ctx.settings).source != SeedSource::Typed;
     o.boolean("seed_from_clock", from_clock).integer("threads", r.threads);
     return o;
 }

@@ -53,6 +53,9 @@ struct RunSettings {
     // repeatable counts, and it wins over seed_text; 0 leaves the choice to
     // seed_text (see seed_text.h).
     std::uint64_t random_seed = 0;
+    // random_seed was itself drawn from the clock (the batch command draws
+    // it before the run so that it can say it), as the run record says.
+    bool random_seed_from_clock = false;
 
     // Threads that draw bootstrap replicates; 0 uses every core. The counts
     // do not depend on it: each replicate draws from its own seeded stream.

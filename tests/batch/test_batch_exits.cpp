@@ -316,21 +316,28 @@ TEST(BatchExit, ReportGoesToStandardOutputByDefault) {
 
 TEST(BatchExit, SeedFromTheClockIsPrintedAndRepeatsTheRun) {
     const std::string first = fresh_folder("clock");
-    const Ran ran =
-        run_batch(first, {"--quiet", "--replicates", "30", "--report", "r.txt", lake()});
+    const Ran ran = run_batch(
+        first, {"--quiet", "--replicates", "30", "--report", "r.txt", "--export", "lake", lake()});
     ASSERT_EQ(ran.status, kDone) << ran.err;
     const std::string marker = "bootstrap seed ";
     const std::size_t at = ran.err.find(marker);
     ASSERT_NE(at, std::string::npos) << ran.err;
     const std::string seed = ran.err.substr(
         at + marker.size(), ran.err.find(' ', at + marker.size()) - at - marker.size());
+    // The run record says the seed came from the clock, and which it was.
+    const std::string record = file_in(first, "lake.run.json");
+    EXPECT_NE(record.find("\"seed\": " + seed + ","), std::string::npos) << record;
+    EXPECT_NE(record.find("\"seed_from_clock\": true"), std::string::npos) << record;
 
     const std::string again = fresh_folder("again");
-    ASSERT_EQ(run_batch(again, {"--seed", seed, "--replicates", "30", "--report", "r.txt", lake()})
+    ASSERT_EQ(run_batch(again, {"--seed", seed, "--replicates", "30", "--report", "r.txt",
+                                "--export", "lake", lake()})
                   .status,
               kDone);
     EXPECT_EQ(file_in(again, "SIGLIST.TXT"), file_in(first, "SIGLIST.TXT"));
     EXPECT_EQ(file_in(again, "r.txt"), file_in(first, "r.txt"));
+    EXPECT_NE(file_in(again, "lake.run.json").find("\"seed_from_clock\": false"),
+              std::string::npos);
 }
 
 // --export writes the results files beside the run's own; a prefix that
