@@ -10,6 +10,7 @@
 #include "export/ordination_export.h"
 #include "export/sha256.h"
 #include "resemblance/measure.h"
+#include "run/group_names.h"
 #include "run/seed_text.h"
 
 #ifndef TARNWICK_VERSION
@@ -87,6 +88,14 @@ JsonObject data_file(const RunContext& ctx) {
     o.text("path", full_path(ctx.settings.input_file))
         .text_or_null("sha256", file_sha256(ctx.settings.input_file))
         .text("title", ctx.DataTitle);
+    // The names beside the data file, when the run took them: they label
+    // the figure and the exports, so the record says where they came from.
+    const std::string names = group_names_path(ctx.settings.input_file);
+    if (ctx.GroupNames.present())
+        o.text("group_names_file", full_path(names))
+            .text_or_null("group_names_sha256", file_sha256(names));
+    else
+        o.text_or_null("group_names_file", std::nullopt);
     return o;
 }
 

@@ -104,6 +104,7 @@ TEST(RunRecord, NamesTheMethodsAndSettingsOfTheRun) {
                                LinkageMethod::UPGMA);
     auto record = record_of(exported.prefix);
     EXPECT_EQ(record["data_file.sha256"].size(), 66u);  // 64 digits in quotes
+    EXPECT_EQ(record["data_file.group_names_file"], "null");
     EXPECT_EQ(record["measure"], "\"Euclidean distance\"");
     EXPECT_EQ(record["measure_kind"], "\"distance\"");
     EXPECT_EQ(record["linkage"], "\"UPGMA\"");

@@ -105,6 +105,12 @@ TEST(GroupNames, ReachTheFigureFormFiveAndEveryExportOfATestedRun) {
     for (const Fields& f : read_back("newick", exported.prefix))
         if (f.at(0) == "tip") tips.insert(f.at(1));
     EXPECT_EQ(tips, kManagement);
+    // The run record names the file the names came from.
+    auto record = record_of(exported.prefix);
+    EXPECT_NE(record["data_file.group_names_file"].find("/dune.groups.csv\""),
+              std::string::npos)
+        << record["data_file.group_names_file"];
+    EXPECT_EQ(record["data_file.group_names_sha256"].size(), 66u);  // 64 digits in quotes
 
     const Figure figure = figure_of(ctx);
     EXPECT_EQ(as_set(texts_of(figure, TextRole::LeafLabel)), kManagement);
