@@ -107,8 +107,7 @@ TEST(GroupNames, ReachTheFigureFormFiveAndEveryExportOfATestedRun) {
     EXPECT_EQ(tips, kManagement);
     // The run record names the file the names came from.
     auto record = record_of(exported.prefix);
-    EXPECT_NE(record["data_file.group_names_file"].find("/dune.groups.csv\""),
-              std::string::npos)
+    EXPECT_NE(record["data_file.group_names_file"].find("/dune.groups.csv\""), std::string::npos)
         << record["data_file.group_names_file"];
     EXPECT_EQ(record["data_file.group_names_sha256"].size(), 66u);  // 64 digits in quotes
 
