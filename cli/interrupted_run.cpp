@@ -24,6 +24,7 @@ struct Slot {
 
 Slot g_slots[kSlots];
 bool g_terminal = false;
+const char* g_program = "tarnwick-batch";
 
 void put(const char* text) {
     const ssize_t ignored = ::write(STDERR_FILENO, text, std::strlen(text));
@@ -33,8 +34,8 @@ void put(const char* text) {
 // Only async-signal-safe calls from here on: unlink, write, _exit.
 void on_interrupt(int signal) {
     if (g_terminal) put("\n");
-    put(signal == SIGINT ? "tarnwick-batch: interrupted (SIGINT)"
-                         : "tarnwick-batch: stopped (SIGTERM)");
+    put(g_program);
+    put(signal == SIGINT ? ": interrupted (SIGINT)" : ": stopped (SIGTERM)");
     bool any = false;
     for (Slot& slot : g_slots) {
         if (!slot.in_use.load(std::memory_order_acquire)) continue;
@@ -50,8 +51,9 @@ void on_interrupt(int signal) {
 
 }  // namespace
 
-void remove_staged_files_on_interrupt(bool terminal) {
+void remove_staged_files_on_interrupt(bool terminal, const char* program) {
     g_terminal = terminal;
+    g_program = program;
     struct sigaction action {};
     action.sa_handler = on_interrupt;
     sigemptyset(&action.sa_mask);

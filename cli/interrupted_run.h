@@ -1,5 +1,5 @@
 #pragma once
-// A batch run stopped from outside (Ctrl+C: SIGINT; a job manager: SIGTERM)
+// A batch run or an import stopped from outside (Ctrl+C: SIGINT; a job manager: SIGTERM)
 // leaves no staged file behind: the handler removes every temporary copy
 // still in the folder, says in one line which outputs were not written, and
 // ends the process with status 128 + the signal's number (130, 143). The
@@ -11,8 +11,9 @@
 namespace tw::batch {
 
 // Installs the handlers for SIGINT and SIGTERM. `terminal`: standard error
-// is a terminal, where a progress bar may be half drawn.
-void remove_staged_files_on_interrupt(bool terminal);
+// is a terminal, where a progress bar may be half drawn. `program` starts
+// the line the handler writes (a string that lives as long as the process).
+void remove_staged_files_on_interrupt(bool terminal, const char* program = "tarnwick-batch");
 
 // The staged files the handler knows of. A registration returns its slot,
 // or -1 when every slot is taken (the file is then not removed on an

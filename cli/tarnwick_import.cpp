@@ -4,12 +4,16 @@
 #include <iostream>
 #include <stdexcept>
 
+#include <unistd.h>
+
 #include "cli/import_arguments.h"
+#include "cli/interrupted_run.h"
 #include "import/group_names_file.h"
 #include "import/import_error.h"
 #include "import/table_import.h"
 #include "import/workbook/chosen_file.h"
 #include "run/exit_status.h"
+#include "run/group_names.h"
 
 namespace {
 
@@ -28,12 +32,18 @@ int run(const tw::cli::ImportCommand& cmd) {
                      "--stations-as-columns.\n";
         return kRefused;
     }
+    // The data file and the names beside it are written as ".part" copies
+    // and renamed into place: an interrupt meanwhile removes the copy.
+    const std::string names = tw::group_names_path(cmd.out);
+    const int slots[] = {tw::batch::register_staged_file(cmd.out + ".part", cmd.out),
+                         tw::batch::register_staged_file(names + ".part", names)};
     try {
         tw::import::save_imported_table(cmd.out, imported, cmd.table);
     } catch (const tw::import::ImportError& e) {
         std::cerr << "tarnwick-import: " << e.what() << "\n";
         return kNotWritten;
     }
+    for (const int slot : slots) tw::batch::unregister_staged_file(slot);
     std::cerr << "Wrote " << cmd.out << ": " << tw::import::counts_text(imported.summary) << ".\n";
     for (const auto& note : tw::import::import_notes(imported.summary)) std::cerr << note << "\n";
     return kWritten;
@@ -57,6 +67,7 @@ int main(int argc, char** argv) {
         std::cout << "tarnwick-import (TARNWICK) " << TARNWICK_VERSION << "\n";
         return kWritten;
     }
+    tw::batch::remove_staged_files_on_interrupt(isatty(STDERR_FILENO) != 0, "tarnwick-import");
     try {
         return run(cmd);
     } catch (const tw::import::ImportError& e) {
