@@ -206,6 +206,10 @@ struct MismatchCase {
     bool warned;
 };
 
+void PrintTo(const MismatchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class MinimumVarianceWarning : public WindowTest,
                                public ::testing::WithParamInterface<MismatchCase> {};
 
