@@ -105,6 +105,14 @@ void send_click(QWidget* w) {
     QCoreApplication::sendEvent(w, &release);
 }
 
+// A picture shows the windows as a user sees them: the work the last line
+// left for the next turn (the grid's columns fitted to their new text, a
+// repaint) is done first.
+void let_windows_settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(tw::ui::Session& session, std::vector<Command> commands,
@@ -342,6 +350,7 @@ void ScriptRunner::dump_folder(const Command& c) {
 }
 
 void ScriptRunner::grab_screen(const Command& c) {
+    let_windows_settle();
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || !screen->grabWindow(0).save(QString::fromStdString(c.text), "PNG")) {
         fail(c, ExitStatus::OutputFailed,
@@ -356,6 +365,7 @@ void ScriptRunner::dump_grid(const Command& c) {
 }
 
 void ScriptRunner::grab(const Command& c) {
+    let_windows_settle();
     QWidget* w = target(c);
     if (w && !w->grab().save(QString::fromStdString(c.text), "PNG")) {
         fail(c, ExitStatus::OutputFailed,
