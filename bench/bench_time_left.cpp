@@ -1,7 +1,8 @@
 // How right the tests' time left is: runs whole tests on made-up
 // surveys and compares, after a tenth, a quarter and half of each test's
 // time, the time left that the progress reports said with the time the test
-// really took from there.
+// really took from there. Each line also gives how long the test spent
+// timing its linkages before the first replicate.
 //
 // Usage: bench_time_left [REPLICATES] [THREADS] [TRACE_PREFIX]
 //   REPLICATES    replicates per linkage (default 200)
@@ -167,9 +168,16 @@ void run_survey(const Survey& s, std::int32_t replicates, unsigned threads,
         tested += tw::was_tested(ctx.Results.at(l).verdict);
         significant += ctx.Results.at(l).verdict == tw::Verdict::Significant;
     }
-    std::printf("%-10s %4d groups x %d, %2d species: %.2f s, %d of %d linkages tested, %d S\n",
-                s.kind, s.groups, s.stations_per_group, s.species, total, tested, s.groups - 1,
-                significant);
+    double timing = 0;  // until the first report of the test proper
+    for (const Report& r : host.reports) {
+        timing = r.seconds;
+        if (!r.progress.timing) break;
+    }
+    std::printf(
+        "%-10s %4d groups x %d, %2d species: %.2f s (timing %.2f s), %d of %d linkages "
+        "tested, %d S\n",
+        s.kind, s.groups, s.stations_per_group, s.species, total, timing, tested, s.groups - 1,
+        significant);
     for (const double share : {0.1, 0.25, 0.5}) print_estimate(host.reports, total, share);
     if (!trace_prefix.empty())
         write_trace(trace_prefix + "." + s.kind + ".csv", ctx, host.reports, total);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <system_error>
 
+#include "bootstrap/link_probes.h"
 #include "bootstrap/random_source.h"
 #include "bootstrap/replicate_inputs.h"
 #include "bootstrap/replicate_streams.h"
@@ -28,15 +29,14 @@ constexpr std::chrono::milliseconds kWaitSlice{5};
 constexpr std::int32_t kWakeBatch = 8;
 static_assert(kWakeBatch <= static_cast<std::int32_t>(kSlotsPerWorker));
 
-// The size of one replicate of `link`, in the units of
-// RunSettings::bootstrap_thread_min_work.
-std::int64_t replicate_work(const RunContext& ctx, std::int32_t link, const SamplePool& pool) {
+}  // namespace
+
+// A replicate's size counts the stations drawn and the groups' pairs.
+bool replicates_share_cores(const RunContext& ctx, std::int32_t link, const SamplePool& pool) {
     const std::int64_t groups = ctx.LinkSize[at(link)];
     const std::int64_t stations = static_cast<std::int64_t>(pool.size()) - 1;
-    return (stations + groups * groups) * ctx.NumCols;
+    return (stations + groups * groups) * ctx.NumCols >= ctx.settings.bootstrap_thread_min_work;
 }
-
-}  // namespace
 
 ParallelAttempts::ParallelAttempts(RunContext& ctx, Host& host, std::uint64_t test_seed,
                                    unsigned threads)
@@ -71,8 +71,7 @@ void ParallelAttempts::start_link(std::int32_t link, const SamplePool& pool,
 
     // Small replicates take a few tens of microseconds, about what handing
     // one to another thread and back costs. The counts are the same either way.
-    const bool worth_it =
-        replicate_work(ctx_, link, pool) >= ctx_.settings.bootstrap_thread_min_work;
+    const bool worth_it = replicates_share_cores(ctx_, link, pool);
     const std::size_t wanted = worth_it ? std::min(workers_.size(), at(std::max(num_boot, 0))) : 0;
     for (std::size_t i = 0; i < wanted; ++i) {
         // A system that will not start another thread still gets its test
@@ -235,12 +234,15 @@ LoopResult run_test_loop_on_threads(RunContext& ctx, Host& host, const TestSetti
     const unsigned threads = bootstrap_thread_count(ctx.settings);
     ctx.Results.seed = seed;
     ctx.Results.threads = threads;
+    std::vector<LinkProbe> probes = probe_links(
+        ctx, host,
+        ProbeSettings{probe_replicates(settings.num_boot), settings.alpha, seed, threads});
     if (threads <= 1) {
         SequentialAttempts attempts(ctx, host, seed);
-        return run_test_loop(ctx, host, settings, attempts);
+        return run_test_loop(ctx, host, settings, attempts, std::move(probes));
     }
     ParallelAttempts attempts(ctx, host, seed, threads);
-    return run_test_loop(ctx, host, settings, attempts);
+    return run_test_loop(ctx, host, settings, attempts, std::move(probes));
 }
 
 }  // namespace tw

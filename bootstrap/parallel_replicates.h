@@ -94,6 +94,11 @@ class ParallelAttempts : public ReplicateAttempts {
     std::int32_t wake_at_ = 0;  // a waiting window thread also wakes when this one is ready
 };
 
+// Whether the replicates of `link` are large enough to run on the worker
+// threads: smaller ones take about what handing one to another thread and
+// back costs (RunSettings::bootstrap_thread_min_work).
+bool replicates_share_cores(const RunContext& ctx, std::int32_t link, const SamplePool& pool);
+
 // Threads the settings ask for: bootstrap_threads, or every core when 0.
 unsigned bootstrap_thread_count(const RunSettings& settings);
 

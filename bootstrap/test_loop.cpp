@@ -2,6 +2,7 @@
 #include "run/array_index.h"
 
 #include <chrono>
+#include <utility>
 
 #include "bootstrap/siglist.h"
 #include "bootstrap/significance.h"
@@ -17,13 +18,14 @@ enum class LinkEnd { Tested, NotTested, Abandoned, Stopped };
 // goes.
 class LoopProgress {
   public:
-    LoopProgress(const RunContext& ctx, std::int32_t num_boot, TestProgress start)
-        : shown(start), time_left_(ctx, num_boot) {}
+    LoopProgress(const RunContext& ctx, const TestSettings& settings, TestProgress start,
+                 std::vector<LinkProbe> probes)
+        : shown(start), time_left_(ctx, settings.num_boot, settings.alpha, std::move(probes)) {}
 
     void start_link(std::int32_t link) { time_left_.start_link(link, seconds()); }
-    void replicate_done() {
+    void replicate_done(bool beyond) {
         ++shown.replicates_done;
-        time_left_.replicate_done(seconds());
+        time_left_.replicate_done(beyond, seconds());
     }
     void end_link(bool tested, bool significant) {
         time_left_.end_link(tested, significant, seconds());
@@ -125,9 +127,9 @@ LinkEnd run_replicates(RunContext& ctx, Host& host, const TestSettings& settings
             continue;
         }
         if (result.exit == RoutineExit::Abandoned) return LinkEnd::Abandoned;
-        if (at_or_beyond(result.final_level, observed, result.distance_flag))
-            ctx.LinkStat[at(link)] += 1.0f;
-        progress.replicate_done();
+        const bool beyond = at_or_beyond(result.final_level, observed, result.distance_flag);
+        if (beyond) ctx.LinkStat[at(link)] += 1.0f;
+        progress.replicate_done(beyond);
         progress.report(host);
         host.yield();
         ++b;
@@ -206,12 +208,13 @@ std::string verdict(float count, std::int32_t num_boot, float alpha) {
 }
 
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
-                         ReplicateAttempts& attempts) {
+                         ReplicateAttempts& attempts, std::vector<LinkProbe> probes) {
     // A linkage that needs no replicates, or is given up, still counts as
     // its share of the work, so the progress reaches its total at the end.
     const std::int32_t links = ctx.NumGroups - 1 < 0 ? 0 : ctx.NumGroups - 1;
     const std::int64_t per_link = settings.num_boot < 0 ? 0 : settings.num_boot;
-    LoopProgress progress(ctx, settings.num_boot, TestProgress{0, links, 0, per_link * links});
+    LoopProgress progress(ctx, settings, TestProgress{0, links, 0, per_link * links},
+                          std::move(probes));
     for (std::int32_t link = 1; link <= links; ++link) {
         if (host.stop_requested()) return LoopResult{false, 0, true, link};
         progress.shown.linkage = link;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bootstrap/link_probes.h"
 #include "bootstrap/replicate.h"
 #include "bootstrap/replicate_attempts.h"
 #include "bootstrap/resample.h"
@@ -52,9 +53,10 @@ void prepare_link_records(RunContext& ctx);
 // linkages only), LinkRedrawn and the SIGLIST.TXT lines. Stops at once when
 // a replicate is abandoned, and before the next replicate once the host
 // says the user asked to stop; the host hears of the progress at the start
-// of every linkage and after every replicate.
+// of every linkage and after every replicate, with the time left worked out
+// from `probes` (link_probes.h) when there are any.
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,
-                         ReplicateAttempts& attempts);
+                         ReplicateAttempts& attempts, std::vector<LinkProbe> probes = {});
 
 // The same with every attempt run by `replicate`, whatever its number.
 LoopResult run_test_loop(RunContext& ctx, Host& host, const TestSettings& settings,

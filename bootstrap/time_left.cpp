@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "run/link_result.h"
+
 namespace tw {
 
 namespace {
@@ -11,18 +13,22 @@ namespace {
 // Often enough for a display redrawn a few times a second.
 constexpr double kEstimateEvery = 0.1;
 
-// A replicate's cost grows as groups^2 in the end (the resemblances and the
-// clustering), but the drawing and averaging of the stations weigh on it up
-// to a few hundred groups: from 50 to 1,000 groups it grew as groups^1.6 to
-// groups^1.8 (Bray-Curtis, UPGMA, 12 to 20 species). The first tenth of a
-// test times mostly small linkages, where the fixed part hides the growth,
-// so a fitted power below this is taken as this.
-constexpr double kLeastPower = 1.7;
+// Replicates of the linkage under test after which its own count says more
+// of its verdict than its probe did.
+constexpr std::int32_t kOwnCountFrom = 20;
+
+double upper_tail(double z) {
+    return 0.5 * std::erfc(z / std::sqrt(2.0));
+}
 
 }  // namespace
 
-TimeLeft::TimeLeft(const RunContext& ctx, std::int32_t num_boot)
-    : links_(at(std::max(ctx.NumGroups - 1, 0)) + 1), num_boot_(std::max(num_boot, 0)) {
+TimeLeft::TimeLeft(const RunContext& ctx, std::int32_t num_boot, float alpha,
+                   std::vector<LinkProbe> probes)
+    : links_(at(std::max(ctx.NumGroups - 1, 0)) + 1),
+      num_boot_(std::max(num_boot, 0)),
+      alpha_(alpha),
+      probed_(!probes.empty()) {
     std::vector<double> stations(links_.size(), 0);
     for (std::size_t l = 1; l < links_.size(); ++l) {
         Link& link = links_[l];
@@ -36,8 +42,10 @@ TimeLeft::TimeLeft(const RunContext& ctx, std::int32_t num_boot)
                 stations[l] += ctx.RepCount[at(code)];
             }
         }
-        link.groups = l < ctx.LinkSize.size() ? ctx.LinkSize[l] : 0;
+        const double groups = l < ctx.LinkSize.size() ? ctx.LinkSize[l] : 0;
+        link.work = stations[l] + groups * groups;
         link.testable = stations[l] > 2;
+        if (l < probes.size()) link.probe = probes[l];
     }
 }
 
@@ -46,26 +54,38 @@ void TimeLeft::start_link(std::int32_t link, double now) {
     link_start_ = now;
     last_replicate_ = now;
     link_replicates_ = 0;
+    link_beyond_ = 0;
 }
 
-void TimeLeft::replicate_done(double now) {
+void TimeLeft::replicate_done(bool beyond, double now) {
     ++link_replicates_;
+    link_beyond_ += beyond ? 1 : 0;
     last_replicate_ = now;
     timed_ = true;
 }
 
 void TimeLeft::end_link(bool tested, bool significant, double now) {
     const double seconds = now - link_start_;
+    Link& link = links_[at(current_)];
     if (!tested || link_replicates_ == 0) {
         untested_seconds_ += seconds;
         ++untested_;
     } else {
-        const Link& link = links_[at(current_)];
-        timed_links_.push_back({link.groups, seconds / link_replicates_});
+        const double per_replicate = seconds / link_replicates_;
+        work_seconds_ += per_replicate;
+        work_done_ += link.work;
+        if (link.probe.seconds > 0) {
+            Pace& pace = pace_[link.probe.shares_cores ? 1 : 0];
+            // One linkage that the system held up, in its probe or in its
+            // test, moves the pace at most twofold.
+            pace.seconds +=
+                link.probe.seconds * std::clamp(per_replicate / link.probe.seconds, 0.5, 2.0);
+            pace.probe_seconds += link.probe.seconds;
+        }
         ++tested_;
         if (significant) {
             ++significant_;
-            links_[at(current_)].found = true;
+            link.found = true;
         }
     }
     link_replicates_ = 0;
@@ -74,65 +94,56 @@ void TimeLeft::end_link(bool tested, bool significant, double now) {
     estimated_at_ = -1;  // what the linkage showed counts at once
 }
 
-TimeLeft::Fit TimeLeft::fitted_cost() const {
-    Fit fit;
-    if (timed_links_.empty()) return fit;
-    std::vector<Timed> by_size = timed_links_;
-    std::sort(by_size.begin(), by_size.end(),
-              [](const Timed& x, const Timed& y) { return x.groups < y.groups; });
-    std::vector<double> smallest;
-    for (const Timed& t : by_size)
-        if (t.groups <= 3) smallest.push_back(t.seconds);
-    if (smallest.empty()) smallest.push_back(by_size.front().seconds);
-    std::nth_element(smallest.begin(), smallest.begin() + smallest.size() / 2, smallest.end());
-    fit.a = smallest[smallest.size() / 2];
-
-    // Points of the larger half that stand clear of the smallest replicates.
-    std::vector<double> x, y;
-    for (std::size_t i = by_size.size() / 2; i < by_size.size(); ++i) {
-        const Timed& t = by_size[i];
-        if (t.groups <= 3 || t.seconds <= 1.2 * fit.a) continue;
-        x.push_back(std::log(t.groups));
-        y.push_back(std::log(t.seconds - fit.a));
+// Until a linkage whose replicates share the cores has been timed, they
+// take the pace of the others: a machine that grew busier since the probes
+// slows both.
+double TimeLeft::replicate_cost(const Link& link) const {
+    if (link.probe.seconds >= 0) {
+        const Pace& own = pace_[link.probe.shares_cores ? 1 : 0];
+        const Pace& other = pace_[link.probe.shares_cores ? 0 : 1];
+        return link.probe.seconds * (own.probe_seconds > 0 ? own.ratio() : other.ratio());
     }
-    if (x.size() < 3) return fit;
-    const double n = static_cast<double>(x.size());
-    double sx = 0, sy = 0, sxx = 0, sxy = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        sx += x[i];
-        sy += y[i];
-        sxx += x[i] * x[i];
-        sxy += x[i] * y[i];
-    }
-    const double spread = n * sxx - sx * sx;
-    const double slope = spread > 1e-9 ? (n * sxy - sx * sy) / spread : 2.0;
-    fit.k = std::clamp(slope, kLeastPower, 2.0);
-    // The level through the middle of the points, unmoved by one outlier.
-    std::vector<double> level(x.size());
-    for (std::size_t i = 0; i < x.size(); ++i) level[i] = y[i] - fit.k * x[i];
-    std::nth_element(level.begin(), level.begin() + level.size() / 2, level.end());
-    fit.b = std::exp(level[level.size() / 2]);
-    return fit;
+    return work_done_ > 0 ? work_seconds_ / work_done_ * link.work : 0.0;
 }
 
-// The linkage under test and those after it. A linkage is tested when its
-// pool has more than two stations and no linkage below it is significant:
-// one found so rules it out, and each testable one still to come may turn
-// out so, at the share found so far.
-double TimeLeft::expected_rest(const Fit& cost) const {
-    const double p = tested_ > 0 ? static_cast<double>(significant_) / tested_ : 0.0;
+// From the replicates so far, the count the linkage will end with and its
+// spread, against the most a significant P allows.
+double TimeLeft::chance_current_significant() const {
+    const Link& link = links_[at(current_)];
+    if (link_replicates_ < kOwnCountFrom || num_boot_ < 1)
+        return probed_ ? link.probe.significant : 0.0;
+    const double share = static_cast<double>(link_beyond_) / link_replicates_;
+    const double rest = std::max(num_boot_ - link_replicates_, 0);
+    const double expected = link_beyond_ + share * rest;
+    const double spread = std::sqrt(rest * std::max(share * (1 - share), 0.25 / link_replicates_));
+    const double most = static_cast<double>(alpha_) * num_boot_;
+    if (spread <= 0) return expected <= most ? 1.0 : 0.0;
+    return upper_tail((expected - most) / spread);
+}
+
+// The linkage under test and those after it.
+double TimeLeft::expected_rest() const {
+    const double share = tested_ > 0 ? static_cast<double>(significant_) / tested_ : 0.0;
     const double untested = untested_ > 0 ? untested_seconds_ / untested_ : 0.0;
     double rest = 0;
-    std::vector<bool> holds(links_.size(), false);
-    std::vector<double> pending(links_.size(), 0);  // testable linkages below, undecided
+    // not_ruled_out[l]: the chance that no linkage below l is significant.
+    std::vector<double> not_ruled_out(links_.size(), 1.0);
     for (std::size_t l = 1; l < links_.size(); ++l) {
+        const auto link = static_cast<std::int32_t>(l);
         for (const std::int32_t part : links_[l].parts) {
             if (part == 0) continue;
             const Link& below = links_[at(part)];
-            holds[l] = holds[l] || holds[at(part)] || below.found;
-            if (part > decided_) pending[l] += pending[at(part)] + (below.testable ? 1 : 0);
+            double clear = not_ruled_out[at(part)];
+            if (below.found) {
+                clear = 0;
+            } else if (part > decided_ && below.testable) {
+                const double chance = part == current_ ? chance_current_significant()
+                                      : probed_        ? below.probe.significant
+                                                       : share;
+                clear *= 1 - chance;
+            }
+            not_ruled_out[l] *= clear;
         }
-        const auto link = static_cast<std::int32_t>(l);
         if (link <= decided_) continue;
         if (link == current_ && link_replicates_ > 0) {
             // Under test: its own replicates so far say what the rest cost.
@@ -140,18 +151,17 @@ double TimeLeft::expected_rest(const Fit& cost) const {
             rest += std::max(num_boot_ - link_replicates_, 0) * rate;
             continue;
         }
-        const double q = holds[l] || !links_[l].testable ? 0.0 : std::pow(1 - p, pending[l]);
-        const double replicate = cost.a + cost.b * std::pow(links_[l].groups, cost.k);
-        rest += q * num_boot_ * replicate + (1 - q) * untested;
+        const double q = links_[l].testable ? not_ruled_out[l] : 0.0;
+        rest += q * num_boot_ * replicate_cost(links_[l]) + (1 - q) * untested;
     }
     return rest;
 }
 
 double TimeLeft::seconds_left(double now) {
-    if (!timed_) return -1;
+    if (!timed_ && !probed_) return -1;
     if (estimated_at_ >= 0 && now - estimated_at_ < kEstimateEvery)
         return std::max(estimate_ - (now - estimated_at_), 0.0);
-    estimate_ = expected_rest(fitted_cost());
+    estimate_ = expected_rest();
     estimated_at_ = now;
     return estimate_;
 }

@@ -27,6 +27,9 @@ std::string clock_text(double seconds) {
 }
 
 std::string progress_text(const TestProgress& p, double elapsed_seconds) {
+    if (p.timing)
+        return "timing linkage " + std::to_string(p.linkage) + " of " + std::to_string(p.linkages) +
+               " for the time left, " + clock_text(elapsed_seconds) + " elapsed";
     std::string text = "linkage " + std::to_string(p.linkage) + " of " +
                        std::to_string(p.linkages) + ", " + std::to_string(p.replicates_done) +
                        " of " + std::to_string(p.replicates_total) + " " + trials_name(p.test) +
@@ -66,7 +69,7 @@ void ProgressDisplay::update(const TestProgress& progress) {
         start_ = now;
     }
     last_ = progress;
-    const bool new_linkage = progress.linkage != last_linkage_;
+    const bool new_linkage = !progress.timing && progress.linkage != last_linkage_;
     last_linkage_ = progress.linkage;
     if (terminal_) {
         if (shown_ && !new_linkage && now - last_shown_ < kRedrawEvery) return;

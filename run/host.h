@@ -67,6 +67,9 @@ struct TestProgress {
     // The test's own estimate of the time it still needs, in milliseconds;
     // -1 while it has none.
     std::int64_t ms_left = -1;
+    // Before the test proper: a few trials of each linkage are being timed
+    // for the time left (`linkage` is the one timed, nothing is done yet).
+    bool timing = false;
 };
 
 class Host {

@@ -11,8 +11,10 @@ namespace tw {
 
 class NullHost : public Host {
   public:
-    // Nothing to let in: process_events() is run as seldom as the countdown allows.
-    NullHost() : Host(1 << 30), messages_(&sink_), link_table_(&sink_) {}
+    // Nothing to let in: process_events() is run as seldom as the countdown
+    // allows, unless a host that lets another one in asks for every yield.
+    explicit NullHost(int yield_stride = 1 << 30)
+        : Host(yield_stride), messages_(&sink_), link_table_(&sink_) {}
 
     Printer& messages() override { return messages_; }
     Printer& link_table() override { return link_table_; }

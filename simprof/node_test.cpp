@@ -1,4 +1,5 @@
 #include "simprof/node_test.h"
+#include "run/array_index.h"
 
 #include <atomic>
 #include <memory>
@@ -118,6 +119,16 @@ class NodePermutations {
 
 }  // namespace
 
+Matrix<float> node_objects(const RunContext& run, std::int32_t link) {
+    std::vector<std::int32_t> members;
+    const std::int32_t m = run.LinkMembers.list(link, members);
+    Matrix<float> objects(m, run.NumVars);
+    for (std::int32_t i = 1; i <= m; ++i)
+        for (std::int32_t s = 1; s <= run.NumVars; ++s)
+            objects(i, s) = run.AvgMatrix(members[at(i)], s);
+    return objects;
+}
+
 void seed_permutation_stream(RandomSource& stream, std::uint64_t test_seed, std::int32_t link,
                              PermutationUse use, std::int32_t number) {
     // The bootstrap's stream ids, with the set's use in the place of the
@@ -138,9 +149,9 @@ NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& s
 
     result.pi = profile_pi(real, mean);
     const std::int32_t null_count = settings.permutations - 1;
-    const std::vector<double> pis = permutations.null_pis(null_count, mean);
+    result.null_pis = permutations.null_pis(null_count, mean);
     if (permutations.stopped()) return NodeResult{0.0, 0, 0.0f, true};
-    for (double pi : pis)
+    for (double pi : result.null_pis)
         if (pi >= result.pi) ++result.as_large;
     result.p = profile_p(result.as_large, null_count);
     return result;

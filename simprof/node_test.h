@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "bootstrap/random_source.h"
 #include "run/host.h"
@@ -29,8 +30,12 @@ struct NodeResult {
     double pi = 0.0;
     std::int32_t as_large = 0;  // null sets whose pi is at least the real pi
     float p = 0.0f;
-    bool stopped = false;  // the user stopped the test: nothing above is a result
+    bool stopped = false;          // the user stopped the test: nothing above is a result
+    std::vector<double> null_pis;  // by set number
 };
+
+// The observed objects under linkage `link` of `run`, in its member order.
+Matrix<float> node_objects(const RunContext& run, std::int32_t link);
 
 // Permuted sets a node of `permutations` (N) draws: N for the mean profile
 // and N - 1 for the null.

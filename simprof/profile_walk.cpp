@@ -5,23 +5,13 @@
 #include <optional>
 #include <utility>
 
+#include "simprof/node_probes.h"
 #include "simprof/node_test.h"
 #include "simprof/profile_time_left.h"
 
 namespace tw {
 
 namespace {
-
-// The observed objects under linkage `link`, in its member order.
-Matrix<float> node_objects(const RunContext& ctx, std::int32_t link) {
-    std::vector<std::int32_t> members;
-    const std::int32_t m = ctx.LinkMembers.list(link, members);
-    Matrix<float> objects(m, ctx.NumVars);
-    for (std::int32_t i = 1; i <= m; ++i)
-        for (std::int32_t s = 1; s <= ctx.NumVars; ++s)
-            objects(i, s) = ctx.AvgMatrix(members[at(i)], s);
-    return objects;
-}
 
 void show_progress(Host& host, std::int32_t link, std::int32_t objects) {
     host.link_table().clear();
@@ -50,14 +40,16 @@ class ProfileWalk {
         progress_ = TestProgress{0, links, 0, 0, SignificanceTest::SimilarityProfile};
         progress_.replicates_total =
             testable_under_[at(links)] * node_permutations(settings.permutations);
-        std::vector<std::int32_t> objects(at(links) + 1, 0);
-        for (std::int32_t link = 1; link <= links; ++link)
-            objects[at(link)] = ctx.Results.links[at(link)].objects;
-        time_left_.emplace(parts_, std::move(objects), node_permutations(settings.permutations));
     }
 
     void run() {
-        pending_ = {ctx_.NumGroups - 1};  // the root is the last fusion
+        const std::int32_t links = ctx_.NumGroups - 1;
+        std::vector<std::int32_t> objects(at(links) + 1, 0);
+        for (std::int32_t link = 1; link <= links; ++link)
+            objects[at(link)] = ctx_.Results.links[at(link)].objects;
+        time_left_.emplace(parts_, std::move(objects), node_permutations(settings_.permutations),
+                           probe_nodes(ctx_, host_, settings_, parts_));
+        pending_ = {links};  // the root is the last fusion
         while (!pending_.empty()) {
             const std::int32_t link = pending_.back();
             pending_.pop_back();
@@ -93,7 +85,7 @@ class ProfileWalk {
         progress_.linkage = link;
         const std::int64_t done_before = progress_.replicates_done;
         host_.test_progress(progress_);
-        time_left_->node_started(link);
+        time_left_->node_started(link, seconds());
         const NodeResult node = test_node(ctx_, host_, settings_, node_objects(ctx_, link),
                                           record.objects, link, progress_, ms_left());
         if (node.stopped) {
@@ -109,7 +101,7 @@ class ProfileWalk {
                              settings_.alpha);
         record.objects = objects;
         record.statistic = node.pi;
-        time_left_->node_ended(record.verdict == Verdict::Significant);
+        time_left_->node_ended(record.verdict == Verdict::Significant, seconds());
         if (record.verdict == Verdict::NotSignificant) close_branches(link);
         return record.verdict == Verdict::Significant;
     }
@@ -117,11 +109,13 @@ class ProfileWalk {
     // The time left as the node under test reaches `finished` permutations.
     NodeTimeLeft ms_left() const {
         return [this](std::int64_t finished) {
-            const double elapsed =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-            const double left = time_left_->seconds_left(elapsed, finished, pending_);
+            const double left = time_left_->seconds_left(seconds(), finished, pending_);
             return left < 0 ? std::int64_t{-1} : static_cast<std::int64_t>(left * 1000.0 + 0.5);
         };
+    }
+
+    double seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     }
 
     // The tests under a linkage without structure will not be run.

@@ -22,6 +22,11 @@ QString duration_text(std::int64_t ms) {
 }
 
 QString progress_text(const TestProgress& p, std::int64_t elapsed_ms) {
+    if (p.timing)
+        return QStringLiteral("Timing linkage %1 of %2 for the time left - %3 elapsed")
+            .arg(p.linkage)
+            .arg(p.linkages)
+            .arg(duration_text(elapsed_ms));
     QString text = QStringLiteral("Linkage %1 of %2 - %3 of %4 %5 - %6 elapsed")
                        .arg(p.linkage)
                        .arg(p.linkages)

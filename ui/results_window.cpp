@@ -222,7 +222,7 @@ void ResultsWindow::test_started() {
 void ResultsWindow::show_progress(const TestProgress& progress, bool repaint) {
     last_ = progress;
     emit progressShown(progress.replicates_done);
-    const bool at_end = progress.replicates_done >= progress.replicates_total;
+    const bool at_end = !progress.timing && progress.replicates_done >= progress.replicates_total;
     if (!repaint && !at_end) return;
     if (!at_end && since_text_.isValid() && since_text_.elapsed() < kProgressTextEveryMs) return;
     since_text_.start();
@@ -240,9 +240,10 @@ void ResultsWindow::show_bar(const TestProgress& progress) {
 void ResultsWindow::test_ended(bool stopped) {
     StopTest->setEnabled(false);
     show_bar(last_);
+    // Stopped while the linkages were being timed: no linkage was tested.
     if (stopped)
         ProgressText->setText(QStringLiteral("The test was stopped at linkage %1 of %2.")
-                                  .arg(last_.linkage)
+                                  .arg(last_.timing ? 1 : last_.linkage)
                                   .arg(last_.linkages));
 }
 

@@ -18,6 +18,8 @@ TEST(ProgressDisplay, TextSaysWhereTheTestIsAndHowLongIsLeft) {
               "linkage 3 of 9, 300 of 900 replicates, 0:30 elapsed, about 1:35 left");
     p.replicates_done = 0;
     EXPECT_EQ(progress_text(p, 0.2), "linkage 3 of 9, 0 of 900 replicates, 0:00 elapsed");
+    p.timing = true;  // before the test, its linkages are timed for the time left
+    EXPECT_EQ(progress_text(p, 2.0), "timing linkage 3 of 9 for the time left, 0:02 elapsed");
 }
 
 TEST(ProgressDisplay, ClockTextCountsMinutesThenHours) {

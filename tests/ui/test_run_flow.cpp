@@ -34,6 +34,11 @@ TEST(ProgressText, TheTestsOwnEstimateOfTheTimeLeftComesFirst) {
     half.ms_left = -1;
     EXPECT_EQ(progress_text(half, 10000),
               "Linkage 3 of 4 - 20 of 40 replicates - 0:10 elapsed, about 0:10 left");
+    // Before the first replicate the test times its linkages for that estimate.
+    TestProgress timing{2, 4, 0, 0};
+    timing.timing = true;
+    EXPECT_EQ(progress_text(timing, 3000),
+              "Timing linkage 2 of 4 for the time left - 0:03 elapsed");
 }
 
 TEST(ProgressText, DurationsRoundToTheSecondAndShowHoursWhenNeeded) {
