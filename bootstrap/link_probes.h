@@ -33,7 +33,8 @@ struct ProbeSettings {
 };
 
 // Replicates a probe draws per linkage: a hundredth of the test's, within
-// limits that keep the estimate of P useful and the probe cheap.
+// limits that keep the estimate of P useful and the probe cheap; none for
+// a test of fewer than 100.
 std::int32_t probe_replicates(std::int32_t num_boot);
 
 // Probes linkages 1..NumGroups-1 (index 0 unused; a pool of two stations is

@@ -107,15 +107,17 @@ double TimeLeft::replicate_cost(const Link& link) const {
 }
 
 // From the replicates so far, the count the linkage will end with and its
-// spread, against the most a significant P allows.
-double TimeLeft::chance_current_significant() const {
+// spread, against the most a significant P allows; before enough of them,
+// its probe's chance, or without one the share found so far.
+double TimeLeft::chance_current_significant(double found_share) const {
     const Link& link = links_[at(current_)];
     if (link_replicates_ < kOwnCountFrom || num_boot_ < 1)
-        return probed_ ? link.probe.significant : 0.0;
-    const double share = static_cast<double>(link_beyond_) / link_replicates_;
+        return link.probe.seconds >= 0 ? link.probe.significant : found_share;
+    const double beyond = static_cast<double>(link_beyond_) / link_replicates_;
     const double rest = std::max(num_boot_ - link_replicates_, 0);
-    const double expected = link_beyond_ + share * rest;
-    const double spread = std::sqrt(rest * std::max(share * (1 - share), 0.25 / link_replicates_));
+    const double expected = link_beyond_ + beyond * rest;
+    const double spread =
+        std::sqrt(rest * std::max(beyond * (1 - beyond), 0.25 / link_replicates_));
     const double most = static_cast<double>(alpha_) * num_boot_;
     if (spread <= 0) return expected <= most ? 1.0 : 0.0;
     return upper_tail((expected - most) / spread);
@@ -137,9 +139,9 @@ double TimeLeft::expected_rest() const {
             if (below.found) {
                 clear = 0;
             } else if (part > decided_ && below.testable) {
-                const double chance = part == current_ ? chance_current_significant()
-                                      : probed_        ? below.probe.significant
-                                                       : share;
+                const double chance = part == current_           ? chance_current_significant(share)
+                                      : below.probe.seconds >= 0 ? below.probe.significant
+                                                                 : share;
                 clear *= 1 - chance;
             }
             not_ruled_out[l] *= clear;

@@ -58,7 +58,7 @@ class TimeLeft {
         double ratio() const { return probe_seconds > 0 ? seconds / probe_seconds : 1.0; }
     };
     double replicate_cost(const Link& link) const;
-    double chance_current_significant() const;
+    double chance_current_significant(double found_share) const;
     double expected_rest() const;
 
     std::vector<Link> links_;

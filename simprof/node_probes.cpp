@@ -32,15 +32,17 @@ class ProbeHost : public NullHost {
 
 }  // namespace
 
+// Below 250 a probe would cost more than a twenty-fifth of its node's
+// test, which is short anyway: it then goes without.
 std::int32_t probe_permutations(std::int32_t permutations) {
-    return std::clamp(permutations / 50, 10, 20);
+    return permutations < 250 ? 0 : std::clamp(permutations / 50, 10, 20);
 }
 
 std::vector<NodeProbe> probe_nodes(const RunContext& ctx, Host& host,
                                    const ProfileSettings& settings,
                                    const std::vector<LinkParts>& parts) {
     std::vector<NodeProbe> probes(parts.size());
-    if (parts.size() < 2) return probes;
+    if (parts.size() < 2 || probe_permutations(settings.permutations) < 1) return probes;
     ProfileSettings probe = settings;
     probe.permutations = probe_permutations(settings.permutations);
     // Streams apart from the test's: any other seed gives unrelated ones.

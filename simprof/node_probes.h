@@ -25,7 +25,8 @@ struct NodeProbe {
     double significant = 0;  // the chance that its test finds it significant
 };
 
-// Permutations (N) a probe of a node runs for a test of `permutations`.
+// Permutations (N) a probe of a node runs for a test of `permutations`;
+// none for a test of fewer than 250.
 std::int32_t probe_permutations(std::int32_t permutations);
 
 // Probes indexed by linkage 1..links (0 unused), where `parts` give the

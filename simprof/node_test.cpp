@@ -117,6 +117,13 @@ class NodePermutations {
     std::vector<std::unique_ptr<PermutationWorker>> workers_;
 };
 
+// The user stopped the test: nothing of the node is a result.
+NodeResult stopped_node() {
+    NodeResult r;
+    r.stopped = true;
+    return r;
+}
+
 }  // namespace
 
 Matrix<float> node_objects(const RunContext& run, std::int32_t link) {
@@ -145,12 +152,12 @@ NodeResult test_node(const RunContext& run, Host& host, const ProfileSettings& s
     NodeResult result;
     const std::vector<float> real = permutations.real_profile();
     const std::vector<double> mean = permutations.mean(settings.permutations, real.size());
-    if (permutations.stopped()) return NodeResult{0.0, 0, 0.0f, true};
+    if (permutations.stopped()) return stopped_node();
 
     result.pi = profile_pi(real, mean);
     const std::int32_t null_count = settings.permutations - 1;
     result.null_pis = permutations.null_pis(null_count, mean);
-    if (permutations.stopped()) return NodeResult{0.0, 0, 0.0f, true};
+    if (permutations.stopped()) return stopped_node();
     for (double pi : result.null_pis)
         if (pi >= result.pi) ++result.as_large;
     result.p = profile_p(result.as_large, null_count);
