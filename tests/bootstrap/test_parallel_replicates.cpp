@@ -7,7 +7,9 @@
 
 #include "bootstrap/captured_output.h"
 #include "bootstrap/replicate_streams.h"
+#include "bootstrap/replicate_attempts.h"
 #include "bootstrap/test_linkages.h"
+#include "bootstrap/test_loop.h"
 #include "bootstrap_fixture.h"
 #include "resemblance/measure.h"
 
@@ -122,6 +124,37 @@ TEST(ParallelReplicates, ADifferentSeedDrawsDifferently) {
         counts.insert(r.ctx.LinkStat);
     }
     EXPECT_GT(counts.size(), 1u);
+}
+
+// The time left first times every linkage from streams of its own, on
+// copies of the run: the test then counts and prints what the same test
+// does without that timing, on any number of threads.
+TEST(ParallelReplicates, TimingTheLinkagesFirstChangesNothingOfTheTest) {
+    auto prepared = [](BootstrapRun& r, unsigned threads) {
+        varied_stations(r);
+        r.ctx.NumBoot = 200;  // enough replicates to be worth timing first
+        r.ctx.settings.bootstrap_threads = threads;
+        r.ctx.settings.bootstrap_thread_min_work = 0;
+        observe(r, kBrayCurtis);
+        r.host.message_area.history.clear();
+        r.host.link_area.history.clear();
+    };
+    for (unsigned threads : kThreadCounts) {
+        SCOPED_TRACE("threads " + std::to_string(threads));
+        BootstrapRun timed({3, 3, 3, 3}, 3);
+        prepared(timed, threads);
+        ASSERT_EQ(test_linkages(timed.ctx, timed.host), Outcome::Completed);
+        BootstrapRun untimed({3, 3, 3, 3}, 3);
+        prepared(untimed, threads);
+        prepare_link_records(untimed.ctx);
+        SequentialAttempts attempts(untimed.ctx, untimed.host, timed.ctx.Results.seed.value_or(0));
+        ASSERT_FALSE(run_test_loop(untimed.ctx, untimed.host, read_test_settings(untimed.ctx),
+                                   attempts)
+                         .stopped);
+        EXPECT_EQ(timed.ctx.LinkStat, untimed.ctx.LinkStat);
+        EXPECT_EQ(timed.ctx.LinkRedrawn, untimed.ctx.LinkRedrawn);
+        EXPECT_EQ(timed.ctx.ResampleRetries, untimed.ctx.ResampleRetries);
+    }
 }
 
 // Notes where in the message area each question came up.
