@@ -170,6 +170,21 @@ std::int32_t probe_replicates(std::int32_t num_boot) {
     return num_boot < 100 ? 0 : std::clamp(num_boot / 100, 4, 16);
 }
 
+// The chance that P, the share of replicates at or beyond the observed
+// level, is at most alpha when `count` of `n` drawn were: the
+// Beta(count + 1, n - count + 1) distribution of P below alpha, which is
+// the chance that n + 1 uniform draws put at least count + 1 below alpha.
+double share_at_most(double alpha, std::int32_t count, std::int32_t n) {
+    const std::int32_t draws = n + 1;
+    double term = std::pow(1 - alpha, draws);  // j = 0
+    double below = 0;                          // j = 0..count
+    for (std::int32_t j = 0; j <= count; ++j) {
+        below += term;
+        term *= alpha / (1 - alpha) * (draws - j) / (j + 1.0);
+    }
+    return std::clamp(1 - below, 0.0, 1.0);
+}
+
 // How far the observed level stands beyond the replicates' mean, in their
 // standard deviations (z), against how far P = alpha asks. The final
 // fusion of a replicate is the loosest of many, and its levels have a
@@ -177,22 +192,32 @@ std::int32_t probe_replicates(std::int32_t num_boot) {
 // ten replicates was 2 met P = 0.05 about one time in three, as if the
 // levels followed Student's t with three degrees of freedom. A z from n
 // draws is itself uncertain, about sqrt(1/n + z^2/2n); the same surveys
-// asked for half as much again.
+// asked for half as much again. A replicate that met or passed the
+// observed level says more than z: the pool of a few single stations
+// deals out the observed groups again often, at exactly its level, while
+// the others stand far off, which makes z large.
 double significance_chance(const std::vector<float>& levels, float observed, bool distance,
                            float alpha) {
     const auto n = static_cast<double>(levels.size());
     if (levels.empty() || !(alpha > 0) || alpha >= 1) return 0.0;
     double mean = 0;
-    for (const float x : levels) mean += x;
+    std::int32_t met = 0;
+    for (const float x : levels) {
+        mean += x;
+        met += (distance ? x >= observed : x <= observed) ? 1 : 0;
+    }
     mean /= n;
     double squares = 0;
     for (const float x : levels) squares += (x - mean) * (x - mean);
     const double sd = n > 1 ? std::sqrt(squares / (n - 1)) : 0.0;
     const double beyond = distance ? observed - mean : mean - observed;
-    if (sd <= 0) return beyond > 0 ? 1.0 : 0.0;
-    const double z = beyond / sd;
-    const double se = 1.5 * std::sqrt(1 / n + z * z / (2 * n));
-    const double chance = normal_upper_tail((t3_upper_quantile(alpha) - z) / se);
+    double chance = beyond > 0 ? 1.0 : 0.0;
+    if (sd > 0) {
+        const double z = beyond / sd;
+        const double se = 1.5 * std::sqrt(1 / n + z * z / (2 * n));
+        chance = normal_upper_tail((t3_upper_quantile(alpha) - z) / se);
+    }
+    if (met > 0) chance = std::min(chance, share_at_most(alpha, met, static_cast<std::int32_t>(n)));
     return chance;
 }
 

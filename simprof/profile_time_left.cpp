@@ -38,11 +38,15 @@ double ProfileTimeLeft::chance_significant(std::int32_t link) const {
     return (significant_ + 1.0) / (tested_ + 2.0);
 }
 
-// Before any node has ended, the probes' own pace per pair stands for the
-// test's.
 double ProfileTimeLeft::node_seconds(std::int32_t link) const {
     const NodeProbe& probe = probes_[at(link)];
     if (probe.seconds >= 0) return probe.seconds * permutations_ * pace();
+    return pair_rate_ * pairs(link) * permutations_;
+}
+
+// Seconds per pair and permuted set of the nodes ended, or before any has
+// ended, of the probes.
+double ProfileTimeLeft::pair_rate() const {
     double seconds = seconds_done_, pair_sets = pairs_done_;
     if (pair_sets <= 0) {
         for (std::size_t l = 1; l < probes_.size(); ++l) {
@@ -51,7 +55,7 @@ double ProfileTimeLeft::node_seconds(std::int32_t link) const {
             pair_sets += pairs(static_cast<std::int32_t>(l)) * permutations_;
         }
     }
-    return pair_sets > 0 ? seconds / pair_sets * pairs(link) * permutations_ : 0.0;
+    return pair_sets > 0 ? seconds / pair_sets : 0.0;
 }
 
 // A node of fewer than three objects is never tested, nor anything under it.
@@ -61,6 +65,7 @@ double ProfileTimeLeft::expected_under(std::int32_t link) const {
 
 // Linkages are numbered upwards, so each one's parts come before it.
 void ProfileTimeLeft::expect_again() {
+    pair_rate_ = pair_rate();
     for (std::size_t link = 1; link < expected_.size(); ++link) {
         const auto l = static_cast<std::int32_t>(link);
         if (objects_[link] < 3) {

@@ -45,7 +45,8 @@ class ProfileTimeLeft {
     double pairs(std::int32_t link) const;
     double chance_significant(std::int32_t link) const;
     double node_seconds(std::int32_t link) const;
-    double pace() const;  // the ended nodes' seconds against their probes'
+    double pace() const;
+    double pair_rate() const;  // the ended nodes' seconds against their probes'
     double expected_under(std::int32_t link) const;
     void expect_again();
 
@@ -54,6 +55,7 @@ class ProfileTimeLeft {
     std::vector<NodeProbe> probes_;
     double permutations_ = 0;
     std::vector<double> expected_;  // seconds to come at each linkage, its branches included
+    double pair_rate_ = 0;          // seconds per pair and set, when expected_ was worked out
     std::int32_t current_ = 0;
     double node_start_ = 0;
     double seconds_done_ = 0;  // the nodes ended: their seconds

@@ -134,6 +134,11 @@ TEST(SignificanceChance, FollowsHowFarTheObservedLevelStandsBeyondTheReplicates)
     const std::vector<float> alike(10, 0.5f);
     EXPECT_EQ(significance_chance(alike, 0.6f, true, kAlpha), 1.0);
     EXPECT_EQ(significance_chance(alike, 0.5f, true, kAlpha), 0.0);
+    // A pool of three stations deals the observed groups out again at
+    // exactly their level now and then, however far the other draws are.
+    std::vector<float> dealt_again(9, 0.1f);
+    dealt_again.push_back(0.9f);
+    EXPECT_LT(significance_chance(dealt_again, 0.9f, true, kAlpha), 0.15);
     EXPECT_EQ(significance_chance({}, 0.6f, true, kAlpha), 0.0);
 }
 
