@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "run/link_result.h"
 
@@ -77,7 +75,6 @@ void TimeLeft::end_link(bool tested, bool significant, double now) {
         ++untested_;
     } else {
         const double per_replicate = seconds / link_replicates_;
-        if (std::getenv("TW_TL_TRACE")) std::fprintf(stderr, "TL,%d,%d,%g,%g,%g,%g\n", current_, link.probe.shares_cores ? 1 : 0, link.probe.seconds, per_replicate, link.probe.significant, link.work);
         work_seconds_ += per_replicate;
         work_done_ += link.work;
         if (link.probe.seconds > 0) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "bootstrap/link_probes.h"
@@ -51,6 +52,14 @@ struct Chain : BootstrapRun {
         }
         return now;
     }
+    // The estimate as linkage 21 starts, after linkages 1..20 ran (the one
+    // numbered `significant` found so).
+    double estimate_after_twenty(std::vector<LinkProbe> probes, std::int32_t significant = 0) {
+        TimeLeft left(ctx, kReplicates, kAlpha, std::move(probes));
+        const double now = run(left, 20, significant);
+        left.start_link(21, now);
+        return left.seconds_left(now);
+    }
     static double truth_after(std::int32_t last) {
         double truth = 0;
         for (std::int32_t L = last + 1; L < kStations; ++L)
@@ -67,11 +76,7 @@ TEST(TimeLeft, WithoutProbesNothingTimedGivesNoEstimate) {
 }
 
 TEST(TimeLeft, WithoutProbesLaterLinkagesCostMoreAsTheyClusterMoreGroups) {
-    Chain chain;
-    TimeLeft left(chain.ctx, kReplicates, kAlpha);
-    const double now = chain.run(left, 20);
-    left.start_link(21, now);
-    EXPECT_NEAR(left.seconds_left(now), Chain::truth_after(20), 1e-9);
+    EXPECT_NEAR(Chain().estimate_after_twenty({}), Chain::truth_after(20), 1e-9);
 }
 
 TEST(TimeLeft, ProbesGiveTheWholeTestBeforeTheFirstReplicate) {
@@ -82,30 +87,20 @@ TEST(TimeLeft, ProbesGiveTheWholeTestBeforeTheFirstReplicate) {
 }
 
 TEST(TimeLeft, ReplicatesSlowerThanTheirProbesSlowTheRestAlike) {
-    Chain chain;
-    TimeLeft left(chain.ctx, kReplicates, kAlpha, Chain::probes(0.5));
-    const double now = chain.run(left, 20);
-    left.start_link(21, now);
-    EXPECT_NEAR(left.seconds_left(now), Chain::truth_after(20), 1e-9);
+    EXPECT_NEAR(Chain().estimate_after_twenty(Chain::probes(0.5)), Chain::truth_after(20), 1e-9);
 }
 
 TEST(TimeLeft, LinkagesAboveASignificantOneAreNotCounted) {
-    Chain chain;
-    TimeLeft left(chain.ctx, kReplicates, kAlpha, Chain::probes(1.0));
-    const double now = chain.run(left, 20, 20);  // every later linkage contains linkage 20
-    left.start_link(21, now);
-    EXPECT_NEAR(left.seconds_left(now), 0.0, 1e-9);
+    // Every later linkage contains linkage 20.
+    EXPECT_NEAR(Chain().estimate_after_twenty(Chain::probes(1.0), 20), 0.0, 1e-9);
 }
 
 TEST(TimeLeft, ALinkageLikelySignificantTakesTheLinkagesAboveItMostlyOut) {
-    Chain chain;
     std::vector<LinkProbe> probes = Chain::probes(1.0);
     probes[30].significant = 0.9;
-    TimeLeft left(chain.ctx, kReplicates, kAlpha, probes);
-    const double now = chain.run(left, 20);
-    left.start_link(21, now);
     const double up_to_30 = Chain::truth_after(20) - Chain::truth_after(30);
-    EXPECT_NEAR(left.seconds_left(now), up_to_30 + 0.1 * Chain::truth_after(30), 1e-9);
+    EXPECT_NEAR(Chain().estimate_after_twenty(probes), up_to_30 + 0.1 * Chain::truth_after(30),
+                1e-9);
 }
 
 TEST(TimeLeft, TheLinkageUnderTestGoesAtItsOwnPace) {
