@@ -65,12 +65,12 @@ class Prober {
         const SamplePool pool = fill_sample_pool(ctx_, host_, link);
         LinkProbe result;
         result.shares_cores = settings_.threads > 1 && replicates_share_cores(ctx_, link, pool);
-        // Replicates that stay on one thread are small: more of them cost
-        // little, and a pool of a few stations needs them, since it deals
-        // the observed groups out again only now and then.
-        const std::int32_t count = result.shares_cores
-                                       ? settings_.replicates
-                                       : std::min(2 * settings_.replicates, kMostAlone);
+        // A pool of a few stations deals the observed groups out again only
+        // now and then, at exactly their level; its replicates take
+        // microseconds, so it draws more of them.
+        const std::int32_t count = static_cast<std::int32_t>(pool.size()) - 1 <= kFewStations
+                                       ? std::max(settings_.replicates, kFewStationsReplicates)
+                                       : settings_.replicates;
         std::vector<Drawn> drawn(at(count) + 1);
         next_ = 1;
         counting_ = 0;
@@ -98,7 +98,8 @@ class Prober {
     }
 
   private:
-    static constexpr std::int32_t kMostAlone = 20;
+    static constexpr std::int32_t kFewStations = 5;
+    static constexpr std::int32_t kFewStationsReplicates = 20;
 
     struct Drawn {
         float level = std::nanf("");
@@ -147,10 +148,10 @@ class Prober {
             if (!drawn[b].first) warm.push_back(drawn[b].seconds);
         }
         std::vector<double>& taken = warm.size() >= 3 ? warm : all;
-        std::sort(taken.begin(), taken.end());
-        // One far beyond the others was held up by the system; it would
+        // The longest left out: a replicate that the system held up would
         // otherwise count for every replicate of the test.
-        if (taken.size() >= 3 && taken.back() > 3 * taken[taken.size() / 2]) taken.pop_back();
+        std::sort(taken.begin(), taken.end());
+        if (taken.size() >= 3) taken.pop_back();
         double sum = 0;
         for (const double s : taken) sum += s;
         return sum / static_cast<double>(taken.size()) / static_cast<double>(threads);

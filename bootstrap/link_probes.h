@@ -9,8 +9,8 @@
 // The probes run on private copies of the run's inputs with a host that
 // shows nothing, so the test's counts, notes and ResampleRetries are those
 // of a test without them. They cost about `replicates` / NumBoot of the
-// test (twice as many replicates, at most 20, of the linkages whose
-// replicates stay on one thread, which are small).
+// test (20 replicates of a pool of up to five stations, whose replicates
+// take microseconds).
 
 #include <cstdint>
 #include <vector>

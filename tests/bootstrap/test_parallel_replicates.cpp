@@ -6,8 +6,8 @@
 #include <set>
 
 #include "bootstrap/captured_output.h"
-#include "bootstrap/replicate_streams.h"
 #include "bootstrap/replicate_attempts.h"
+#include "bootstrap/replicate_streams.h"
 #include "bootstrap/test_linkages.h"
 #include "bootstrap/test_loop.h"
 #include "bootstrap_fixture.h"
@@ -148,9 +148,9 @@ TEST(ParallelReplicates, TimingTheLinkagesFirstChangesNothingOfTheTest) {
         prepared(untimed, threads);
         prepare_link_records(untimed.ctx);
         SequentialAttempts attempts(untimed.ctx, untimed.host, timed.ctx.Results.seed.value_or(0));
-        ASSERT_FALSE(run_test_loop(untimed.ctx, untimed.host, read_test_settings(untimed.ctx),
-                                   attempts)
-                         .stopped);
+        ASSERT_FALSE(
+            run_test_loop(untimed.ctx, untimed.host, read_test_settings(untimed.ctx), attempts)
+                .stopped);
         EXPECT_EQ(timed.ctx.LinkStat, untimed.ctx.LinkStat);
         EXPECT_EQ(timed.ctx.LinkRedrawn, untimed.ctx.LinkRedrawn);
         EXPECT_EQ(timed.ctx.ResampleRetries, untimed.ctx.ResampleRetries);
