@@ -239,11 +239,13 @@ void ResultsWindow::show_bar(const TestProgress& progress) {
 
 void ResultsWindow::test_ended(bool stopped) {
     StopTest->setEnabled(false);
+    // Stopped while the linkages were being timed for the time left: no
+    // linkage was tested, and the bar, busy until then, stands empty.
+    if (last_.timing) last_ = TestProgress{1, last_.linkages, 0, 1, last_.test};
     show_bar(last_);
-    // Stopped while the linkages were being timed: no linkage was tested.
     if (stopped)
         ProgressText->setText(QStringLiteral("The test was stopped at linkage %1 of %2.")
-                                  .arg(last_.timing ? 1 : last_.linkage)
+                                  .arg(last_.linkage)
                                   .arg(last_.linkages));
 }
 
