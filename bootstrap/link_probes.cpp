@@ -64,6 +64,7 @@ class Prober {
     LinkProbe probe(std::int32_t link) {
         const SamplePool pool = fill_sample_pool(ctx_, host_, link);
         LinkProbe result;
+        if (pool.size() <= 3) return result;  // entries 1..2: a pool of two is never tested
         result.shares_cores = settings_.threads > 1 && replicates_share_cores(ctx_, link, pool);
         // A pool of a few stations deals the observed groups out again only
         // now and then, at exactly their level; its replicates take
@@ -166,10 +167,6 @@ class Prober {
     std::atomic<bool> stop_{false};
 };
 
-double normal_upper_tail(double z) {
-    return 0.5 * std::erfc(z / std::sqrt(2.0));
-}
-
 // Student's t with three degrees of freedom.
 double t3_upper_tail(double t) {
     const double x = t / std::sqrt(3.0);
@@ -187,6 +184,10 @@ double t3_upper_quantile(double p) {
 }
 
 }  // namespace
+
+double normal_upper_tail(double z) {
+    return 0.5 * std::erfc(z / std::sqrt(2.0));
+}
 
 // Below 100 replicates a probe would cost more than a twenty-fifth of the
 // test, which is short anyway: it then goes without.
@@ -254,7 +255,6 @@ std::vector<LinkProbe> probe_links(const RunContext& ctx, Host& host,
     TestProgress shown{0, links, 0, 0};
     shown.timing = true;
     for (std::int32_t link = 1; link <= links; ++link) {
-        if (pool_size(ctx, host, link) <= 2) continue;  // never tested
         shown.linkage = link;
         host.test_progress(shown);
         probes[at(link)] = prober.probe(link);

@@ -44,6 +44,9 @@ std::int32_t probe_replicates(std::int32_t num_boot);
 std::vector<LinkProbe> probe_links(const RunContext& ctx, Host& host,
                                    const ProbeSettings& settings);
 
+// The standard normal's upper tail: P(Z > z).
+double normal_upper_tail(double z);
+
 // The chance that a test finds a linkage significant at `alpha`, from the
 // final `levels` of a few replicates against its `observed` level: beyond
 // it are larger distances, or smaller similarities.

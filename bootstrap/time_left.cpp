@@ -20,10 +20,6 @@ constexpr double kEstimateEvery = 0.1;
 // of its verdict than its probe did.
 constexpr std::int32_t kOwnCountFrom = 20;
 
-double upper_tail(double z) {
-    return 0.5 * std::erfc(z / std::sqrt(2.0));
-}
-
 }  // namespace
 
 TimeLeft::TimeLeft(const RunContext& ctx, std::int32_t num_boot, float alpha,
@@ -122,7 +118,7 @@ double TimeLeft::chance_current_significant(double found_share) const {
         std::sqrt(rest * std::max(beyond * (1 - beyond), 0.25 / link_replicates_));
     const double most = static_cast<double>(alpha_) * num_boot_;
     if (spread <= 0) return expected <= most ? 1.0 : 0.0;
-    return upper_tail((expected - most) / spread);
+    return normal_upper_tail((expected - most) / spread);
 }
 
 // The linkage under test and those after it.

@@ -22,6 +22,7 @@ ProfileTimeLeft::ProfileTimeLeft(std::vector<LinkParts> parts, std::vector<std::
       permutations_(static_cast<double>(node_permutations)),
       expected_(parts_.size(), 0.0) {
     probes_.resize(parts_.size());
+    for (const NodeProbe& p : probes_) probed_ = probed_ || p.seconds >= 0;
     expect_again();
 }
 
@@ -97,8 +98,6 @@ void ProfileTimeLeft::node_ended(bool significant, double now) {
     }
     ++tested_;
     if (significant) ++significant_;
-    // Its verdict is known now: its branches are certain, or out.
-    probes_[at(current_)] = NodeProbe{};
     current_ = 0;
     expect_again();
 }
@@ -129,11 +128,7 @@ double ProfileTimeLeft::seconds_left(double now, std::int64_t finished,
                     (pace_probes_ + foreseen) / pace();
         }
     }
-    if (seconds_done_ <= 0 && pace_probes_ <= 0 && finished <= 0) {
-        bool probed = false;
-        for (const NodeProbe& p : probes_) probed = probed || p.seconds >= 0;
-        if (!probed) return -1;
-    }
+    if (!probed_ && seconds_done_ <= 0 && finished <= 0) return -1;
     for (const std::int32_t link : waiting) later += expected_under(link);
     return rest + scale * later;
 }

@@ -53,6 +53,7 @@ class ProfileTimeLeft {
     std::vector<LinkParts> parts_;
     std::vector<std::int32_t> objects_;
     std::vector<NodeProbe> probes_;
+    bool probed_ = false;  // any node has a probe
     double permutations_ = 0;
     std::vector<double> expected_;  // seconds to come at each linkage, its branches included
     double pair_rate_ = 0;          // seconds per pair and set, when expected_ was worked out
